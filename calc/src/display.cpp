@@ -1,0 +1,52 @@
+#include "quorvel/display.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace quorvel {
+
+Real tenths(Real v) noexcept {
+  return floor(v + 0.5) / 10;
+}
+
+Real ratio(Real r) noexcept {
+  return abs(floor(100 * r + 0.5) / 100);
+}
+
+std::string number_text(double shown, std::string_view decimal_point) {
+  if (shown == 0.0) return "0";  // also for -0
+
+  // 15 significant digits: d.dddddddddddddde+XX
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.14e", std::fabs(shown));
+  std::string digits{buf[0]};
+  digits.append(buf + 2, 14);
+  const int exponent = std::atoi(buf + 17);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  std::string text = shown < 0 ? "-" : "";
+  if (exponent >= 15) {
+    text += digits[0];
+    if (digits.size() > 1) {
+      text += decimal_point;
+      text.append(digits, 1);
+    }
+    char e[16];
+    std::snprintf(e, sizeof e, "E+%02d", exponent);
+    return text + e;
+  }
+  if (exponent < 0) {
+    text += '0';
+    text += decimal_point;
+    text.append(static_cast<std::size_t>(-exponent - 1), '0');
+    return text + digits;
+  }
+  const auto whole = static_cast<std::size_t>(exponent) + 1;
+  if (digits.size() <= whole) return text + digits + std::string(whole - digits.size(), '0');
+  text.append(digits, 0, whole);
+  text += decimal_point;
+  text.append(digits, whole);
+  return text;
+}
+
+}  // namespace quorvel

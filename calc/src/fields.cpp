@@ -1,0 +1,138 @@
+#include "quorvel/fields.h"
+
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <system_error>
+
+namespace quorvel {
+namespace {
+
+// A number as written: sign, significant digits and the decimal exponent of
+// the digit after the last one, so that value = digits x 10^exponent.
+struct Decimal {
+  bool negative = false;
+  std::string digits;         // no leading zeros; empty means zero
+  std::int64_t exponent = 0;  // saturated far beyond any finite range
+};
+
+constexpr std::int64_t kExponentCap = 1'000'000'000;
+
+bool is_blank(char ch) {
+  return ch == ' ' || ch == '\t';
+}
+bool is_digit(char ch) {
+  return ch >= '0' && ch <= '9';
+}
+
+std::optional<Decimal> parse(std::string_view text, std::string_view decimal_point) {
+  while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+
+  Decimal d;
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) d.negative = text[i++] == '-';
+
+  bool any_digit = false;
+  std::int64_t fraction_digits = 0;
+  bool in_fraction = false;
+  for (; i < text.size(); ++i) {
+    const char ch = text[i];
+    if (is_digit(ch)) {
+      any_digit = true;
+      if (in_fraction) ++fraction_digits;
+      if (ch != '0' || !d.digits.empty()) d.digits.push_back(ch);
+    } else if (!in_fraction && !decimal_point.empty() && text.substr(i).starts_with(decimal_point)) {
+      in_fraction = true;
+      i += decimal_point.size() - 1;
+    } else {
+      break;
+    }
+  }
+  if (!any_digit) return std::nullopt;
+
+  std::int64_t exponent = 0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    bool exponent_negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) exponent_negative = text[i++] == '-';
+    if (i == text.size() || !is_digit(text[i])) return std::nullopt;
+    for (; i < text.size() && is_digit(text[i]); ++i)
+      if (exponent < kExponentCap) exponent = exponent * 10 + (text[i] - '0');
+    if (exponent_negative) exponent = -exponent;
+  }
+  if (i != text.size()) return std::nullopt;
+
+  // Trailing zeros of the digits only scale the exponent.
+  std::size_t kept = d.digits.size();
+  while (kept > 0 && d.digits[kept - 1] == '0') --kept;
+  const auto dropped = static_cast<std::int64_t>(d.digits.size() - kept);
+  d.digits.resize(kept);
+  d.exponent = exponent - fraction_digits + dropped;
+  return d;
+}
+
+// Nearest float or double to the decimal, correctly rounded by from_chars.
+template <typename T>
+Real nearest(const Decimal& d) {
+  if (d.digits.empty()) return Real(d.negative ? -T{0} : T{0});
+  // Decimal exponent of the leading digit: far outside the range the
+  // answer is plain, and from_chars never sees an absurd exponent.
+  const std::int64_t lead = d.exponent + static_cast<std::int64_t>(d.digits.size()) - 1;
+  if (lead > 400) return Real::failed(ErrorKind::overflow);
+  if (lead < -400) return Real(d.negative ? -T{0} : T{0});
+
+  std::string c_form = d.digits;
+  c_form += 'e';
+  c_form += std::to_string(d.exponent);
+  T value{};
+  const auto [end, ec] = std::from_chars(c_form.data(), c_form.data() + c_form.size(), value);
+  if (ec == std::errc::result_out_of_range) {
+    if (lead >= 0) return Real::failed(ErrorKind::overflow);
+    value = T{0};  // too small: silently zero
+  } else if (ec != std::errc{} || end != c_form.data() + c_form.size()) {
+    return Real::failed(ErrorKind::type_mismatch);
+  }
+  return Real(d.negative ? -value : value);
+}
+
+}  // namespace
+
+Real read_whole(std::string_view text, std::string_view decimal_point) {
+  const auto d = parse(text, decimal_point);
+  if (!d) return Real::failed(ErrorKind::type_mismatch);
+  if (d->digits.empty()) return Real(0.0);
+
+  const auto count = static_cast<std::int64_t>(d->digits.size());
+  const std::int64_t whole_digits = count + d->exponent;  // digits before the point
+  if (whole_digits > 6) return Real::failed(ErrorKind::overflow);
+
+  // Split at the decimal point, then round half to even on the exact digits.
+  std::int64_t whole = 0;
+  for (std::int64_t k = 0; k < whole_digits; ++k)
+    whole = whole * 10 + (k < count ? d->digits[static_cast<std::size_t>(k)] - '0' : 0);
+  if (whole_digits >= 0 && whole_digits < count) {
+    const auto first = static_cast<std::size_t>(whole_digits);
+    const char next = d->digits[first];
+    const bool more = first + 1 < d->digits.size();  // digits are trimmed, so any is non-zero
+    if (next > '5' || (next == '5' && (more || whole % 2 == 1))) ++whole;
+  }  // below 0.1 in magnitude, whole stays 0
+
+  const std::int64_t value = d->negative ? -whole : whole;
+  if (value < -32768 || value > 32767) return Real::failed(ErrorKind::overflow);
+  return Real(static_cast<double>(value));
+}
+
+Real read_real(std::string_view text, std::string_view decimal_point) {
+  const auto d = parse(text, decimal_point);
+  if (!d) return Real::failed(ErrorKind::type_mismatch);
+  return nearest<float>(*d);
+}
+
+Real read_double(std::string_view text, std::string_view decimal_point) {
+  const auto d = parse(text, decimal_point);
+  if (!d) return Real::failed(ErrorKind::type_mismatch);
+  return nearest<double>(*d);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,73 @@
+#include "csv.h"
+
+namespace quorvel::csv {
+
+Reader::Reader(std::string_view data, char separator) : data_(data), separator_(separator) {
+  if (data_.starts_with("\xEF\xBB\xBF")) pos_ = 3;  // byte-order mark of spreadsheet exports
+}
+
+std::optional<Record> Reader::next() {
+  // Skip blank lines.
+  while (pos_ < data_.size() && (data_[pos_] == '\n' || data_[pos_] == '\r')) {
+    if (data_[pos_] == '\n') ++line_;
+    ++pos_;
+  }
+  if (pos_ >= data_.size()) return std::nullopt;
+
+  Record record;
+  record.line = line_;
+  std::string cell;
+  bool quoted = false;
+  while (pos_ < data_.size()) {
+    const char ch = data_[pos_++];
+    if (quoted) {
+      if (ch == '"') {
+        if (pos_ < data_.size() && data_[pos_] == '"') {
+          cell.push_back('"');
+          ++pos_;
+        } else {
+          quoted = false;
+        }
+      } else {
+        if (ch == '\n') ++line_;
+        cell.push_back(ch);
+      }
+    } else if (ch == '"' && cell.empty()) {
+      quoted = true;
+    } else if (ch == separator_) {
+      record.cells.push_back(std::move(cell));
+      cell.clear();
+    } else if (ch == '\n' || ch == '\r') {
+      if (ch == '\r' && pos_ < data_.size() && data_[pos_] == '\n') ++pos_;
+      ++line_;
+      break;
+    } else {
+      cell.push_back(ch);
+    }
+  }
+  record.unterminated = quoted;
+  record.cells.push_back(std::move(cell));
+  return record;
+}
+
+std::string write_record(const std::vector<std::string>& cells, char separator) {
+  std::string line;
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) line.push_back(separator);
+    const std::string& cell = cells[i];
+    if (cell.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) {
+      line += cell;
+      continue;
+    }
+    line.push_back('"');
+    for (char ch : cell) {
+      if (ch == '"') line.push_back('"');
+      line.push_back(ch);
+    }
+    line.push_back('"');
+  }
+  line += "\r\n";
+  return line;
+}
+
+}  // namespace quorvel::csv
