@@ -1,0 +1,195 @@
+// Cost of the step check: each panel's calculation with its default inputs,
+// texts in to texts out, checked (quorvel::calculate) against the same
+// formulas in plain doubles (plain.h); and quorvel-batch's rows per second.
+// Ends with the line "checked/unchecked ratio: bend …, offset …, loop …".
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <ostream>
+#include <random>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+#include "batch.h"
+#include "plain.h"
+#include "quorvel/panels.h"
+
+namespace {
+
+using quorvel::Panel;
+using PlainCalculation = std::vector<std::string> (*)(std::span<const std::string>, std::string_view);
+
+PlainCalculation plain_of(Panel panel) {
+  switch (panel) {
+    case Panel::bend: return quorvel::plain::bend;
+    case Panel::offset: return quorvel::plain::offset;
+    case Panel::loop: return quorvel::plain::loop;
+  }
+  return nullptr;
+}
+
+std::string key(Panel panel) {
+  return std::string(quorvel::panel_info(panel).key);
+}
+
+// A wrong transcription must not give a flattering ratio.
+bool plain_matches_checked() {
+  bool same = true;
+  for (Panel panel : quorvel::all_panels) {
+    const auto inputs = quorvel::default_inputs(panel);
+    const auto checked = quorvel::calculate(panel, inputs, ".");
+    const auto plain = plain_of(panel)(inputs, ".");
+    if (!checked.failure && checked.results == plain) continue;
+    same = false;
+    std::fprintf(stderr,
+                 "%s: the unchecked transcription differs from the calculation\n  checked:  ", key(panel).c_str());
+    for (const auto& text : checked.results) std::fprintf(stderr, " %s", text.c_str());
+    std::fprintf(stderr, "%s\n  unchecked:", checked.failure ? " (failed)" : "");
+    for (const auto& text : plain) std::fprintf(stderr, " %s", text.c_str());
+    std::fprintf(stderr, "\n");
+  }
+  return same;
+}
+
+void checked(benchmark::State& state, Panel panel) {
+  const auto inputs = quorvel::default_inputs(panel);
+  for (auto _ : state) {
+    auto outcome = quorvel::calculate(panel, inputs, ".");
+    benchmark::DoNotOptimize(outcome);
+  }
+}
+
+void unchecked(benchmark::State& state, Panel panel) {
+  const auto inputs = quorvel::default_inputs(panel);
+  const PlainCalculation calculation = plain_of(panel);
+  for (auto _ : state) {
+    auto results = calculation(inputs, ".");
+    benchmark::DoNotOptimize(results);
+  }
+}
+
+// A large batch input: ordinary runs of every panel, or runs that each fail
+// on one bad text in a random field.
+std::string generated_csv(int rows, bool failing) {
+  std::mt19937 random(20240607);
+  const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+  const auto tenths = [&](int lo, int hi) {
+    const int v = pick(lo * 10, hi * 10);
+    return std::to_string(v / 10) + "." + std::to_string(v % 10);
+  };
+  const char* const bad[] = {"", "abc", "1E39", "20m", "1,5", "0x10"};
+  std::string csv;
+  for (int row = 0; row < rows; ++row) {
+    const Panel panel = quorvel::all_panels[static_cast<std::size_t>(row % 3)];
+    std::vector<std::string> cells{std::to_string(pick(-40, 400)), std::to_string(pick(57, 530)), tenths(3, 12),
+                                   tenths(2, 40), tenths(2, 20)};
+    if (panel == Panel::offset) cells.insert(cells.end(), {tenths(2, 40), tenths(20, 90)});
+    if (panel == Panel::loop) cells.insert(cells.end(), {tenths(2, 20), tenths(2, 20), tenths(2, 40), tenths(30, 120)});
+    cells.push_back(std::to_string(pick(60, 150)));
+    if (panel == Panel::loop) cells.push_back(std::to_string(pick(60, 150)));
+    if (failing) cells[static_cast<std::size_t>(pick(0, static_cast<int>(cells.size()) - 1))] = bad[pick(0, 5)];
+    csv += key(panel);
+    for (const auto& cell : cells) csv += "," + cell;
+    csv += "\r\n";
+  }
+  return csv;
+}
+
+// Output goes nowhere: the benchmark counts the calculations and the
+// writing of CSV, not the terminal.
+class NullBuffer : public std::streambuf {
+ protected:
+  int overflow(int ch) override { return ch; }
+  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+
+void batch(benchmark::State& state, bool failing) {
+  constexpr int kRows = 30000;
+  const std::string csv = generated_csv(kRows, failing);
+  NullBuffer nothing;
+  std::ostream out(&nothing);
+  for (auto _ : state) {
+    const bool all_valid = quorvel::batch::process(csv, "generated", {}, out, out);
+    benchmark::DoNotOptimize(all_valid);
+  }
+  state.counters["rows"] = benchmark::Counter(kRows, benchmark::Counter::kIsIterationInvariantRate);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * csv.size()));
+}
+
+// Keeps the CPU time per iteration of every benchmark, the median of the
+// repetitions where there are several, to print the ratios at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.error_occurred) continue;
+      if (run.run_type == Run::RT_Iteration) times_[run.run_name.function_name].push_back(run.GetAdjustedCPUTime());
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+        medians_[run.run_name.function_name] = run.GetAdjustedCPUTime();
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  // 0 when the benchmark did not run.
+  double time(const std::string& name) const {
+    if (const auto median = medians_.find(name); median != medians_.end()) return median->second;
+    const auto found = times_.find(name);
+    if (found == times_.end()) return 0;
+    std::vector<double> t = found->second;
+    std::nth_element(t.begin(), t.begin() + static_cast<std::ptrdiff_t>(t.size() / 2), t.end());
+    return t[t.size() / 2];
+  }
+
+ private:
+  std::map<std::string, std::vector<double>> times_;
+  std::map<std::string, double> medians_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The machine may be shared: by default repeat each benchmark, interleaved
+  // with the others, and compare medians. Flags given on the command line win.
+  std::vector<char*> args{argv[0]};
+  std::string defaults[] = {"--benchmark_repetitions=5", "--benchmark_enable_random_interleaving=true",
+                            "--benchmark_display_aggregates_only=true"};
+  for (std::string& flag : defaults) args.push_back(flag.data());
+  args.insert(args.end(), argv + 1, argv + argc);
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
+  if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
+  if (!plain_matches_checked()) return 1;
+
+  for (Panel panel : quorvel::all_panels) {
+    benchmark::RegisterBenchmark(("checked/" + key(panel)).c_str(), checked, panel)->Unit(benchmark::kNanosecond);
+    benchmark::RegisterBenchmark(("unchecked/" + key(panel)).c_str(), unchecked, panel)->Unit(benchmark::kNanosecond);
+  }
+  benchmark::RegisterBenchmark("batch/ordinary", batch, false)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("batch/failing", batch, true)->Unit(benchmark::kMillisecond);
+
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+
+  std::string ratios, times;
+  for (Panel panel : quorvel::all_panels) {
+    const double with_check = reporter.time("checked/" + key(panel));
+    const double without = reporter.time("unchecked/" + key(panel));
+    if (with_check <= 0 || without <= 0) continue;
+    char text[64];
+    std::snprintf(text, sizeof text, "%s %.2f", key(panel).c_str(), with_check / without);
+    ratios += (ratios.empty() ? "" : ", ") + std::string(text);
+    std::snprintf(text, sizeof text, "%s %.2f us", key(panel).c_str(), with_check / 1000);  // times are in ns
+    times += (times.empty() ? "" : ", ") + std::string(text);
+  }
+  if (!ratios.empty()) {
+    std::printf("checked calculation, CPU time (median): %s\n", times.c_str());
+    std::printf("checked/unchecked ratio: %s\n", ratios.c_str());
+  }
+  return 0;
+}
