@@ -94,11 +94,8 @@ class Quantity : public Real {
   Quantity(Real r) : Real(r.get()) {}  // NOLINT: forming is the point
 };
 
-// x^n in double precision, as the C library's pow gives it.
-inline Real pow(Real x, int n) noexcept {
-  if (!x.ok()) return x;
-  return Real::formed(std::pow(x.value(), static_cast<double>(n)));
-}
+// x^n in double precision, as the C library's pow gives it, also for n = 2.
+Real pow(Real x, int n) noexcept;
 inline Real sin(Real x) noexcept {
   return x.ok() ? Real(std::sin(x.value())) : x;
 }
