@@ -1,0 +1,146 @@
+#!/usr/bin/env python3
+"""Checks quorvel-batch digit for digit against the independent reference.
+
+Usage: check_batch.py --batch PATH_TO_quorvel-batch [--rows N] [--seed S]
+
+Runs generated rows through both, once with '.' decimals and ',' separators
+and once with ',' decimals and ';' separators, compares parsed cells row by
+row, then checks the handling of malformed rows on a small input.  Ends with
+the line `N passed, M failed`; a wrong exit status counts as a failed row.
+"""
+import argparse
+import csv
+import io
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+sys.dont_write_bytecode = True      # leave the source tree clean
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import gen_rows          # noqa: E402
+import quorvel_ref       # noqa: E402
+
+SHOW = 8                 # mismatches printed per run
+
+
+class Tally:
+    def __init__(self):
+        self.passed = self.failed = self.shown = 0
+
+    def fail(self, msg, always=False):
+        self.failed += 1
+        if always:
+            print(msg)
+            return
+        if self.shown < SHOW:
+            print(msg)
+        self.shown += 1
+
+
+def run_batch(batch, data, comma):
+    cmd = [batch] + (['--decimal-comma'] if comma else [])
+    with tempfile.TemporaryFile() as f:
+        f.write(data.encode('utf-8'))
+        f.seek(0)
+        try:
+            p = subprocess.run(cmd, stdin=f, capture_output=True, timeout=120)
+        except subprocess.TimeoutExpired:
+            return None, b'', b'timed out after 120 s'
+    return p.returncode, p.stdout, p.stderr
+
+
+def reference(data, sep):
+    out, err = io.StringIO(), io.StringIO()
+    w = csv.writer(out, delimiter=';' if sep == ',' else ',', lineterminator='\n')
+    good = quorvel_ref.run(io.StringIO(data, newline=''), 'input', sep, w, err)
+    return out.getvalue(), err.getvalue(), good
+
+
+def parse(text, sep):
+    return list(csv.reader(io.StringIO(text, newline=''), delimiter=';' if sep == ',' else ','))
+
+
+def show(row, sep):
+    s = io.StringIO()
+    csv.writer(s, delimiter=';' if sep == ',' else ',', lineterminator='').writerow(row)
+    v = s.getvalue()
+    return v if len(v) < 400 else v[:200] + ' ... ' + v[-150:]
+
+
+def compare(tally, label, inputs, want, got, sep):
+    for i in range(max(len(want), len(got))):
+        w = want[i] if i < len(want) else None
+        g = got[i] if i < len(got) else None
+        if w == g:
+            tally.passed += 1
+            continue
+        src = inputs[i] if i < len(inputs) else None
+        cols = '' if w is None or g is None else ' (cells %s differ)' % ', '.join(
+            str(k) for k in range(max(len(w), len(g)))
+            if (w[k] if k < len(w) else None) != (g[k] if k < len(g) else None))
+        tally.fail('[%s] row %d mismatch%s\n  input:    %s\n  expected: %s\n  got:      %s'
+                   % (label, i + 1, cols, show(src, sep) if src else '-',
+                      show(w, sep) if w else '(no row)', show(g, sep) if g else '(no row)'))
+
+
+def check_rows(tally, batch, n, seed, comma):
+    sep = ',' if comma else '.'
+    label = 'decimal comma' if comma else 'decimal point'
+    buf = io.StringIO(newline='')
+    gen_rows.write(buf, n, seed, sep, crlf=comma)      # CR LF rows in one of the runs
+    data = buf.getvalue()
+    want, _, _ = reference(data, sep)
+    rc, out, err = run_batch(batch, data, comma)
+    got = parse(out.decode('utf-8', 'replace'), sep)
+    compare(tally, label, parse(data, sep), parse(want, sep), got, sep)
+    if rc != 0:
+        tally.fail('[%s] quorvel-batch ended with status %s on well-formed rows; stderr: %s'
+                   % (label, rc, err.decode('utf-8', 'replace')[:500]), always=True)
+
+
+def check_bad_rows(tally, batch):
+    """Unknown panels and wrong cell counts: no output row, a message naming
+    the line, exit status 1, and the good rows around them still computed."""
+    good = [['bend'] + gen_rows.DEFAULTS['bend'], ['offset'] + gen_rows.DEFAULTS['offset'],
+            ['loop'] + gen_rows.DEFAULTS['loop']]
+    bad = {13: ['elbow', '70', '377', '9', '20', '10', '90'],
+           17: ['offset', '70', '377', '9', '20', '10', '20', '90'],
+           21: ['bend', '70', '377', '9', '20', '10', '90', '5'],
+           24: ['Loop'] + gen_rows.DEFAULTS['loop']}
+    lines = [bad.get(i) or good[i % 3] for i in range(1, 26)]
+    s = io.StringIO(newline='')
+    csv.writer(s, lineterminator='\n').writerows(lines)
+    data = s.getvalue()
+    want, _, _ = reference(data, '.')
+    rc, out, err = run_batch(batch, data, False)
+    err = err.decode('utf-8', 'replace')
+    compare(tally, 'bad rows', [r for r in lines if r not in bad.values()],
+            parse(want, '.'), parse(out.decode('utf-8', 'replace'), '.'), '.')
+    for line, row in bad.items():
+        if rc == 1 and re.search(r'(?<![0-9])%d(?![0-9])' % line, err):
+            tally.passed += 1
+        else:
+            tally.fail('[bad rows] line %d (%s): expected exit status 1 and a message naming '
+                       'line %d; got status %s, stderr: %r' % (line, show(row, '.'), line, rc, err[:500]))
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__)
+    ap.add_argument('--batch', required=True)
+    ap.add_argument('--rows', type=int, default=3000)
+    ap.add_argument('--seed', type=int, default=20240611)
+    a = ap.parse_args()
+    tally = Tally()
+    check_rows(tally, a.batch, a.rows, a.seed, comma=False)
+    check_rows(tally, a.batch, a.rows, a.seed + 1, comma=True)
+    check_bad_rows(tally, a.batch)
+    if tally.shown > SHOW:
+        print('... %d more failures not shown' % (tally.shown - SHOW))
+    print('%d passed, %d failed' % (tally.passed, tally.failed))
+    return 1 if tally.failed else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

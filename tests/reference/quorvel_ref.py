@@ -1,0 +1,455 @@
+#!/usr/bin/env python3
+"""Independent reference for quorvel-batch: the three flexibility calculations
+(two-leg bend, Z-shaped offset, raised loop) in plain Python.
+
+Usage: quorvel_ref.py [--decimal-comma] [FILE...]   (stdin when no FILE)
+Reads batch rows `panel,text1,...,textN` and writes for each row its cells,
+the status and the result texts, as quorvel-batch must.
+
+Every number is formed the way the program must form it: exact decimal
+reading, float32 rounding done with exact rationals (never via a double),
+each arithmetic step checked the moment it is formed, left to right.
+"""
+import csv
+import math
+import re
+import sys
+from fractions import Fraction
+
+sys.set_int_max_str_digits(0)   # inputs may carry thousands of digits
+
+OK, MISMATCH, OVERFLOW, DIV0 = 'ok', 'type mismatch', 'overflow', 'division by zero'
+PANELS = {'bend': (6, 6), 'offset': (8, 8), 'loop': (11, 10)}   # (inputs, results)
+
+
+class Fail(Exception):
+    def __init__(self, kind):
+        super().__init__(kind)
+        self.kind = kind
+
+
+# ---------------------------------------------------------------- reading
+
+_NUM = {}
+
+
+def _pattern(sep):
+    if sep not in _NUM:
+        _NUM[sep] = re.compile(r'[ \t]*([+-]?)([0-9]*)(?:' + re.escape(sep) +
+                               r'([0-9]*))?(?:[eE]([+-]?[0-9]+))?[ \t]*\Z')
+    return _NUM[sep]
+
+
+def parse(text, sep):
+    """Exact value of a field text: (negative, Fraction | 'huge').
+
+    Values far outside every range are not built exactly: 'huge' overflows
+    every field kind and a tiny value is plain zero for every kind."""
+    m = _pattern(sep).match(text)
+    if not m or not (m.group(2) or m.group(3)):
+        raise Fail(MISMATCH)
+    neg = m.group(1) == '-'
+    ip, fp = m.group(2), m.group(3) or ''
+    digits = (ip + fp).lstrip('0')
+    if not digits:
+        return neg, Fraction(0)
+    k = (int(m.group(4)) if m.group(4) else 0) - len(fp)
+    mag = len(digits) + k                  # value lies in [10^(mag-1), 10^mag)
+    if mag > 400:
+        return neg, 'huge'
+    if mag < -400:
+        return neg, Fraction(0)
+    n = int(digits)
+    return neg, Fraction(n * 10 ** k) if k >= 0 else Fraction(n, 10 ** -k)
+
+
+def round_binary(a, p, emin, emax):
+    """Nearest binary floating number (p-bit significand, ties to even) to
+    the exact rational a >= 0, as a Python float; inf when it overflows."""
+    if a == 0:
+        return 0.0
+    n, d = a.numerator, a.denominator
+    e = n.bit_length() - d.bit_length()
+    if (n < (d << e)) if e >= 0 else ((n << -e) < d):
+        e -= 1                             # now 2^e <= a < 2^(e+1)
+    q = max(e, emin) - (p - 1)
+    num, den = (n, d << q) if q >= 0 else (n << -q, d)
+    m, r = divmod(num, den)
+    if 2 * r > den or (2 * r == den and m & 1):
+        m += 1
+    if m.bit_length() - 1 + q > emax:
+        return math.inf
+    return math.ldexp(m, q)
+
+
+def to_single(a):
+    return round_binary(a, 24, -126, 127)
+
+
+def to_double(a):
+    return round_binary(a, 53, -1022, 1023)
+
+
+def read_whole(text, sep):
+    neg, a = parse(text, sep)
+    if a == 'huge':
+        raise Fail(OVERFLOW)
+    n = round(-a if neg else a)            # Fraction rounds halves to even
+    if not -32768 <= n <= 32767:
+        raise Fail(OVERFLOW)
+    return n
+
+
+def _read_binary(text, sep, conv):
+    neg, a = parse(text, sep)
+    x = math.inf if a == 'huge' else conv(a)
+    if math.isinf(x):
+        raise Fail(OVERFLOW)
+    return V(-x if neg else x)
+
+
+def read_real(text, sep):
+    return _read_binary(text, sep, to_single)
+
+
+class DoubleField:
+    """A double field keeps its text; each use converts it (and may fail)."""
+
+    def __init__(self, text, sep):
+        self.text, self.sep, self.val = text, sep, None
+
+    def __call__(self):
+        if self.val is None:               # every use gives the same result
+            try:
+                self.val = _read_binary(self.text, self.sep, to_double)
+            except Fail as f:
+                self.val = f
+        if isinstance(self.val, Fail):
+            raise self.val
+        return self.val
+
+
+# ---------------------------------------------------------------- checked arithmetic
+
+def _ck(x):
+    if math.isinf(x) or math.isnan(x):
+        raise Fail(OVERFLOW)
+    return V(x)
+
+
+def _v(x):
+    return x.v if isinstance(x, V) else float(x)
+
+
+class V:
+    """A double working value; every operation is step-checked."""
+    __slots__ = ('v',)
+
+    def __init__(self, v):
+        self.v = float(v)
+
+    def __add__(a, b): return _ck(a.v + _v(b))
+    def __radd__(a, b): return _ck(_v(b) + a.v)
+    def __sub__(a, b): return _ck(a.v - _v(b))
+    def __rsub__(a, b): return _ck(_v(b) - a.v)
+    def __mul__(a, b): return _ck(a.v * _v(b))
+    def __rmul__(a, b): return _ck(_v(b) * a.v)
+    def __neg__(a): return V(-a.v)
+
+    def __truediv__(a, b):
+        return _div(a.v, _v(b))
+
+    def __rtruediv__(a, b):
+        return _div(_v(b), a.v)
+
+    def __pow__(a, n):
+        try:
+            return _ck(math.pow(a.v, n))   # C's pow, same libm
+        except OverflowError:
+            raise Fail(OVERFLOW) from None
+
+
+def _div(x, y):
+    if y == 0:
+        raise Fail(OVERFLOW if x == 0 else DIV0)
+    return _ck(x / y)
+
+
+def sgl(x):
+    """Round a double working value to single precision."""
+    y = to_single(Fraction(abs(x.v)))
+    if math.isinf(y):
+        raise Fail(OVERFLOW)
+    return V(math.copysign(y, x.v))
+
+
+def sin(x): return V(math.sin(x.v))
+def cos(x): return V(math.cos(x.v))
+
+
+def whole16(n):
+    if not -32768 <= n <= 32767:
+        raise Fail(OVERFLOW)
+    return n
+
+
+# ---------------------------------------------------------------- display
+
+def text_of(x, sep):
+    """At most 15 significant digits, no trailing zeros, exponent form from 1E+15."""
+    if x == 0:
+        return '0'
+    mant, exp = ('%.14e' % x).split('e')
+    exp = int(exp)
+    neg = mant[0] == '-'
+    digits = mant.lstrip('-').replace('.', '')
+    if exp >= 15:
+        d = digits.rstrip('0')
+        body = d[0] + (sep + d[1:] if len(d) > 1 else '') + 'E%s%02d' % ('+' if exp >= 0 else '-', abs(exp))
+    elif exp >= 0:
+        ip, fp = digits[:exp + 1], digits[exp + 1:].rstrip('0')
+        body = ip + (sep + fp if fp else '')
+    else:
+        body = '0' + sep + ('0' * (-exp - 1) + digits).rstrip('0')
+    return ('-' if neg else '') + body
+
+
+def tenths(v, sep):
+    x = v + 0.5
+    return text_of(_div(float(math.floor(x.v)), 10.0).v, sep)
+
+
+def ratio(r, sep):
+    x = 100 * r + 0.5
+    return text_of(abs(_div(float(math.floor(x.v)), 100.0).v), sep)
+
+
+# ---------------------------------------------------------------- the three calculations
+# Each is a generator: it yields the result texts one by one in write order,
+# so a failure while writing leaves the earlier texts delivered.
+
+def bend(tx, sep):
+    T = read_whole(tx[0], sep)
+    D, t, L1, L2, al = (read_real(x, sep) for x in tx[1:6])
+    Tv = V(T)
+    th = sgl((al - 90) * 3.1415926 / 180)
+    Dm = sgl(D / 1000)
+    tm = sgl(t / 1000)
+    s, c = sin(th), cos(th)
+    A11 = s ** 2 * L2 ** 3 / 12 + (L1 ** 3 / 3 + (L2 * s / 2 + L1) ** 2 * L2)
+    A12 = -(L2 ** 3 * s * c / 3 + L2 ** 2 * L1 * c / 2)
+    A13 = -((L1 ** 2 + L2 ** 2 * s) / 2 + L2 * L1)
+    A21 = -(L2 ** 3 * c * s / 3 + L2 ** 2 * L1 * c / 2)
+    A22 = c ** 2 * L2 ** 3 / 3
+    A23 = L2 ** 2 * c / 2
+    A31 = -(L2 ** 2 * s / 2 + (L1 ** 2 / 2 + L2 * L1))
+    A32 = L2 ** 2 * c / 2
+    A33 = sgl(L2 + L1)
+    E = V(10) ** 11 * 1.96
+    H = Dm ** 4 - (Dm - (tm + tm)) ** 4
+    I = H * 3.1415926 / 64
+    EI = E * I
+    e = Tv ** 2 * 0.005259 / V(10) ** 6 + Tv * 0.011182 / 1000
+    B1 = (-e) * EI * L2 * c
+    B2 = (-e) * EI * (L2 * s + L1)
+    M1, Fx, Fy = solve(A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2)
+    s1 = M1 * 32 * Dm / (H * 3.1415926)
+    s2 = sgl(Dm * 32) * (M1 - Fy * L1) / (H * 3.1415926)
+    s3 = (M1 - Fy * (L2 * s + L1) + Fx * L2 * c) * 32 * Dm / (H * 3.1415926)
+    S = V(10) ** 7 * 8
+    yield tenths(M1, sep)
+    yield tenths(Fx, sep)
+    yield tenths(Fy, sep)
+    for sg in (s1, s2, s3):
+        yield ratio(sg / S, sep)
+
+
+def solve(A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2):
+    """The fixed elimination shared by the three panels: M1, then Fx, then Fy."""
+    P1 = A12 * A21 - A11 * A22
+    P2 = A13 * A21 - A11 * A23
+    P3 = B1 * A21 - A11 * B2
+    P4 = A12 * A31 - A32 * A11
+    P5 = A13 * A31 - A11 * A33
+    P6 = B1 * A31
+    M1 = (P6 * P1 - P4 * P3) / (P2 * P4 - P5 * P1)
+    Fx = -(P3 + P2 * M1) / P1
+    Fy = -(A12 * Fx + A13 * M1 + B1) / A11
+    return M1, Fx, Fy
+
+
+def offset(tx, sep):
+    T = read_whole(tx[0], sep)
+    D, t, L1, L2 = (read_real(x, sep) for x in tx[1:5])
+    L3, L = DoubleField(tx[5], sep), DoubleField(tx[6], sep)
+    al = read_real(tx[7], sep)
+    Tv = V(T)
+    th = sgl((al - 90) * 3.1415926 / 180)
+    D = sgl(D / 1000)
+    t = sgl(t / 1000)
+    s, c = sin(th), cos(th)
+    A11 = (L1 ** 3 / 3 + (L2 * s / 2 + L1) ** 2 * L2 + s ** 2 * L2 ** 3 / 12
+           + L3() * (L2 * s + L1 + L3() / 2) ** 2 + L3() ** 3 / 12)
+    A12 = -(L2 ** 3 * s * c / 3 + L2 ** 2 * L1 * c / 2 + sgl(L2 * L1) * L3() * c
+            + L2 ** 2 * L3() * c * s + L2 * L3() ** 2 * c / 2)
+    A13 = -((L1 ** 2 + L2 ** 2 * s) / 2 + L2 * L1 + L1 * L3() + L2 * L3() * s + L3() ** 2 / 2)
+    A21 = -(L2 ** 3 * c * s / 3 + L2 ** 2 * L1 * c / 2 + sgl(L2 * L1) * L3() * c
+            + L2 ** 2 * L3() * c * s + L2 * L3() ** 2 * c / 2)
+    A22 = c ** 2 * L2 ** 3 / 3 + L2 ** 2 * L3() * c ** 2
+    A23 = L2 ** 2 * c / 2 + L2 * L3() * c
+    A31 = -(L2 ** 2 * s / 2 + (L1 ** 2 / 2 + L2 * L1) + L1 * L3() + L2 * L3() * s + L3() ** 2 / 2)
+    A32 = L2 ** 2 * c / 2 + L2 * L3() * c
+    A33 = sgl(L2 + L1) + L3()
+    I = (D ** 4 - (D - 2 * t) ** 4) * 3.1415926 / 64
+    E = V(10) ** 11 * 1.96
+    EI = E * I
+    e = (Tv ** 2 * 0.005259) / V(10) ** 6 + (Tv * 0.011182) / 1000
+    B1 = (-e) * EI * L2 * c
+    B2 = (-e) * EI * L()
+    M1, Fx, Fy = solve(A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2)
+    m2 = M1 - Fy * L1
+    m3 = M1 - Fy * (L2 * s + L1) + Fx * L2 * c
+    m4 = M1 + Fx * L2 * c - Fy * ((L2 * s + L1) + L3())
+    W64 = (D ** 4 - (D - 2 * t) ** 4) * 3.1415926
+    s1 = M1 * 32 * D / W64
+    s2 = sgl(32 * D) * m2 / W64
+    s3 = m3 * 32 * D / W64
+    s4 = m4 * 32 * D / W64
+    S = V(10) ** 7 * 8
+    for v in (M1, m4, Fx, Fy):
+        yield tenths(v, sep)
+    for sg in (s1, s2, s3, s4):
+        yield ratio(sg / S, sep)
+
+
+def loop(tx, sep):
+    T = read_whole(tx[0], sep)
+    D, t, L1, L2 = (read_real(x, sep) for x in tx[1:5])
+    L3, L4, L5, L = (DoubleField(x, sep) for x in tx[5:9])
+    al = read_real(tx[9], sep)
+    be = DoubleField(tx[10], sep)
+    Tv = V(T)
+    th = (al - 90) * 3.1415926 / 180
+    ph = (be() - 90) * 3.1415926 / 180
+    s, c, sp, cp = sin(th), cos(th), sin(ph), cos(ph)
+    D = sgl(D / 1000)
+    t = sgl(t / 1000)
+    A11 = (s ** 2 * L2 ** 3 / 3 + (L2 ** 2 * L1 * s + (L1 ** 3 / 3 + L1 ** 2 * L2))
+           + (L1 + L3() + L2 * s + L4() * sp / 2) ** 2 * L4()
+           + L4() ** 3 * sp ** 2 / 12
+           + (L1 + L3() + L2 * s + L4() * sp + L5() / 2) ** 2 * L5()
+           + L5() ** 3 / 12
+           + (L2 * s + L1 + L3() / 2) ** 2 * L3()
+           + L3() ** 3 / 12)
+
+    def a12():     # A12 and A21 share this formula
+        return (L2 ** 3 * s * c / 3 + L2 ** 2 * L1 * c / 2
+                + sgl(L2 * L1) * L3() * c
+                + L2 ** 2 * L3() * c * s
+                + L2 * L3() ** 2 * c / 2
+                + (L1 + L3() + L2 * s) * L2 * c * L4()
+                - (L1 + L3() + L2 * s) * cp * L4() ** 2 / 2
+                + L2 * c * sp * L4() ** 2 / 2
+                - L4() ** 3 * sp * cp / 3
+                + (L2 * c - L4() * cp) * ((L1 + L3() + L2 * s + L4() * sp) * L5() + L5() ** 2 / 2))
+
+    A12 = a12()
+    A13 = -((L1 ** 2 + L2 ** 2 * s) / 2 + L2 * L1 + L1 * L3() + L2 * L3() * s + L3() ** 2 / 2
+            + L1 * L4() + L3() * L4() + L2 * L4() * s + L4() ** 2 * sp / 2
+            + L1 * L5() + L3() * L5() + L2 * L5() * s + L4() * L5() * sp + L5() ** 2 / 2)
+    A21 = a12()
+    A22 = (c ** 2 * L2 ** 3 / 3 + L2 ** 2 * L3() * c ** 2 + L4() ** 3 * cp ** 2 / 3
+           + L2 ** 2 * L4() * c ** 2 - L2 * L4() ** 2 * c * cp + (L2 * c - L4() * cp) ** 2 * L5())
+    A23 = -(L2 ** 2 * c / 2 + L2 * L3() * c + L2 * L4() * c - L4() ** 2 * cp / 2
+            + (L2 * c - L4() * cp) * L5())
+    A31 = -(L2 ** 2 * s / 2 + (L1 ** 2 / 2 + L2 * L1) + L1 * L3() + L2 * L3() * s + L3() ** 2 / 2
+            + L1 * L4() + L3() * L4() + L2 * L4() * s + L4() ** 2 * sp / 2
+            + L1 * L5() + L3() * L5() + L2 * L5() * s + L4() * L5() * sp + L5() ** 2 / 2)
+    A32 = -(L2 ** 2 * c / 2 + L2 * L3() * c + L2 * L4() * c - L4() ** 2 * cp / 2
+            + (L2 * c - L4() * cp) * L5())
+    A33 = sgl(L2 + L1) + L3() + L4() + L5()
+    E = V(10) ** 11 * 1.96
+    I = (D ** 4 - (D - (t + t)) ** 4) * 3.14159 / 64
+    EI = E * I
+    dT = whole16(T - 20)                   # 16-bit whole-number steps
+    adT = whole16(-dT) if dT < 0 else dT
+    e = (V(adT) * 0.01315) / 1000 + (Tv * 0.011182) / 1000
+    B1 = (-e) * EI * (L2 * c - L4() * cp)
+    B2 = e * EI * L()
+    M1, Fx, Fy = solve(A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2)
+    W64a = (D ** 4 - (D - (t + t)) ** 4) * 3.14159
+    W64b = (D ** 4 - (D - (t + t)) ** 4) * 3.1415926
+    s1 = M1 * 32 * D / W64a
+    m2 = M1 - Fy * L1
+    s2 = sgl(32 * D) * m2 / W64a
+    m3 = M1 - Fy * (L2 * s + L1) - Fx * L2 * c
+    s3 = m3 * 32 * D / W64a
+    m4 = M1 - Fx * L2 * c - Fy * ((L2 * s + L1) + L3())
+    s4 = m4 * 32 * D / W64b
+    m5 = M1 - Fy * (L1 + L3() + L2 * s + L4() * sp) - Fx * (L2 * c - L4() * cp)
+    s5 = m5 * 32 * D / W64b
+    m6 = M1 - Fy * (L2 * s + L1 + L3() + L4() * sp + L5()) - Fx * (L2 * c - L4() * cp)
+    s6 = m6 * 32 * D / W64b
+    S = V(10) ** 6 * 80
+    yield tenths(M1, sep)
+    Mz2 = M1 - Fy * (L1 + L3() + L2 * s + L4() * sp + L5()) - Fx * (L2 * c - L4() * cp)
+    yield tenths(Mz2, sep)
+    yield tenths(Fx, sep)
+    yield tenths(Fy, sep)
+    for sg in (s1, s2, s3, s4, s5, s6):
+        yield ratio(sg / S, sep)
+
+
+CALCS = {'bend': bend, 'offset': offset, 'loop': loop}
+
+
+def compute(panel, texts, sep='.'):
+    """(status, result texts) for one row; undelivered results are ''."""
+    out, status = [], OK
+    try:
+        for r in CALCS[panel](texts, sep):
+            out.append(r)
+    except Fail as f:
+        status = f.kind
+    return status, out + [''] * (PANELS[panel][1] - len(out))
+
+
+# ---------------------------------------------------------------- batch driver
+
+def run(lines, name, sep, writer, err):
+    """Process one input; returns False when it had a bad row."""
+    good = True
+    reader = csv.reader(lines, delimiter=';' if sep == ',' else ',')
+    start = 1
+    for row in reader:
+        if not row:                        # a blank line is no row
+            pass
+        elif row[0] not in PANELS or len(row) != PANELS[row[0]][0] + 1:
+            what = 'unknown panel' if row[0] not in PANELS else 'wrong number of cells'
+            print('%s:%d: %s' % (name, start, what), file=err)
+            good = False
+        else:
+            status, res = compute(row[0], row[1:], sep)
+            writer.writerow(row + [status] + res)
+        start = reader.line_num + 1
+    return good
+
+
+def main(argv):
+    sep = '.'
+    args = [a for a in argv if a != '--decimal-comma']
+    if len(args) != len(argv):
+        sep = ','
+    writer = csv.writer(sys.stdout, delimiter=';' if sep == ',' else ',', lineterminator='\r\n')
+    good = True
+    if not args:
+        good = run(sys.stdin, '<stdin>', sep, writer, sys.stderr)
+    for path in args:
+        with open(path, newline='', encoding='utf-8') as f:
+            good &= run(f, path, sep, writer, sys.stderr)
+    return 0 if good else 1
+
+
+if __name__ == '__main__':
+    sys.stdin.reconfigure(newline='')
+    sys.exit(main(sys.argv[1:]))
