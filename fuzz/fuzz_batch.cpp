@@ -1,0 +1,95 @@
+// quorvel-batch's work on arbitrary CSV, in both number styles: every input
+// record ends in exactly one output row or one rejection, output rows read
+// back as the input cells, the status and the results, and every result
+// meets the panel properties.
+
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "batch.h"
+#include "checks.h"
+#include "csv.h"
+
+namespace {
+
+using namespace quorvel;
+
+std::string status_text(const std::optional<Failure>& failure) {
+  if (!failure) return "ok";
+  switch (failure->kind) {
+    case ErrorKind::type_mismatch: return "type mismatch";
+    case ErrorKind::overflow: return "overflow";
+    case ErrorKind::division_by_zero: return "division by zero";
+  }
+  fuzz::violation("every outcome is a result or one of the three error kinds", "unknown kind");
+}
+
+void check(std::string_view data, bool decimal_comma) {
+  const auto broken = [&](std::string_view rule, const std::string& what) {
+    fuzz::violation(
+        rule, what + "; decimal comma " + (decimal_comma ? "on" : "off") + ", data \"" + fuzz::escaped(data) + "\"");
+  };
+  const batch::Options options{decimal_comma};
+  const char separator = decimal_comma ? ';' : ',';
+  const std::string_view dp = decimal_comma ? "," : ".";
+
+  std::ostringstream out, err, out2, err2;
+  const bool all_valid = batch::process(data, "fuzz", options, out, err);
+  const bool all_valid2 = batch::process(data, "fuzz", options, out2, err2);
+  if (all_valid != all_valid2 || out.str() != out2.str() || err.str() != err2.str())
+    broken("the same inputs give the same texts", "two runs differ");
+
+  const std::string written = out.str();
+  const std::string messages = err.str();
+  if (!written.empty() && !written.ends_with("\r\n")) broken("output rows end in CRLF", "last row");
+
+  const auto line_breaks =
+      static_cast<std::size_t>(std::count(data.begin(), data.end(), '\n') + std::count(data.begin(), data.end(), '\r'));
+  csv::Reader input(data, separator);
+  csv::Reader output(written, separator);
+  std::size_t rejected = 0;
+  std::size_t last_line = 0;
+  std::size_t message_at = 0;
+  while (const auto record = input.next()) {
+    const std::string where = "record on line " + std::to_string(record->line);
+    if (record->cells.empty()) broken("a record has at least one cell", where);
+    if (record->line <= last_line || record->line > line_breaks + 1)
+      broken("records start on increasing lines within the data", where);
+    last_line = record->line;
+
+    const std::optional<Panel> panel = panel_by_key(record->cells.front());
+    if (record->unterminated || !panel || record->cells.size() != panel_info(*panel).inputs.size() + 1) {
+      ++rejected;
+      const std::string prefix = "fuzz:" + std::to_string(record->line) + ": ";
+      message_at = messages.find(prefix, message_at);
+      if (message_at == std::string::npos) broken("a rejected row is reported with its line", where);
+      ++message_at;
+      continue;
+    }
+
+    const std::vector<std::string> inputs(record->cells.begin() + 1, record->cells.end());
+    const Outcome outcome = fuzz::check_panel(*panel, inputs, dp);
+    std::vector<std::string> expected = record->cells;
+    expected.push_back(status_text(outcome.failure));
+    expected.insert(expected.end(), outcome.results.begin(), outcome.results.end());
+    expected.resize(record->cells.size() + 1 + panel_info(*panel).results.size());
+    const auto row = output.next();
+    if (!row || row->unterminated || row->cells != expected)
+      broken("an output row reads back as the input cells, the status and the results", where);
+  }
+  if (output.next()) broken("one output row per valid record", "extra rows");
+  if (all_valid != (rejected == 0) || messages.empty() != (rejected == 0))
+    broken("process reports a rejection exactly when a row was rejected", std::to_string(rejected) + " rejected");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  check(text, false);
+  check(text, true);
+  return 0;
+}
