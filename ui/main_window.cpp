@@ -1,0 +1,165 @@
+#include "main_window.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
+#include "layout.h"
+#include "schematic.h"
+
+namespace quorvel::ui {
+namespace {
+
+QRect pixels(int left, int top, int width, int height) {
+  return {to_pixels(left), to_pixels(top), to_pixels(width), to_pixels(height)};
+}
+
+QString text_of(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A label never cuts its text short: where the font is wider than the layout
+// assumed, the label reaches further right from its place.
+void place_label(QLabel* label, const QRect& rect) {
+  label->setGeometry(rect.x(), rect.y(), std::max(rect.width(), label->sizeHint().width()), rect.height());
+}
+
+const FieldPlace& place_of(std::string_view name) {
+  for (const FieldPlace& place : field_places())
+    if (place.name == name) return place;
+  throw std::logic_error("no place for the field " + std::string(name));
+}
+
+// A focused button is pressed by Enter as by Space. No button is a default
+// button, so Enter in a text field presses nothing.
+class Button final : public QPushButton {
+ public:
+  Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+    setAutoDefault(false);
+    setDefault(false);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return QPushButton::keyPressEvent(event);
+    if (!event->isAutoRepeat()) click();
+  }
+};
+
+// A field text as the error message quotes it: long texts are cut short.
+QString quoted(const QString& text) {
+  constexpr qsizetype longest = 40;
+  return '"' + (text.size() > longest ? text.left(longest) + QChar(0x2026) : text) + '"';
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
+    : decimal_point_(locale.decimalPoint().toStdString()),
+      sink_(sink ? std::move(sink) : std::make_unique<MessageBoxSink>()),
+      calculation_([](Panel panel, std::span<const std::string> inputs, std::string_view decimal_point,
+                      const Deliver& deliver) { return calculate(panel, inputs, decimal_point, deliver); }) {
+  setObjectName("Quorvel");
+  setWindowTitle("Quorvel");
+  resize(to_pixels(client_width), to_pixels(client_height));
+  setWindowState(Qt::WindowMaximized);
+
+  // Children stack in the order they are made: the drawing lies lowest.
+  new Schematic(this);
+  for (const SymbolPlace& place : symbol_places()) {
+    auto* label = new QLabel(text_of(place.text), this);
+    label->setObjectName(QString("Label1_%1").arg(place.member));
+    place_label(label, pixels(place.left, place.top, place.width, place.height));
+  }
+  for (Panel panel : all_panels) add_fields(panel);
+  add_buttons();
+  set_focus_order();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::add_fields(Panel panel) {
+  const PanelInfo& info = panel_info(panel);
+  auto add_label = [this](std::string_view text, const LabelPlace& place) {
+    auto* label = new QLabel(text_of(text), this);
+    label->setObjectName(QString("Label2_%1").arg(next_label_++));
+    place_label(label, pixels(place.left, place.top, place.width, label_height));
+  };
+  auto add_field = [this, panel, &add_label](const FieldInfo& field) {
+    // The symbol label comes first so that the field covers it where an
+    // "S2/[S]" reaches under the field's left edge.
+    const FieldPlace& place = place_of(field.name);
+    add_label(field.symbol, place.symbol);
+    auto* edit = new QLineEdit(text_of(field.default_text), this);
+    edit->setObjectName(text_of(field.name));
+    edit->setGeometry(pixels(place.left, place.top, field_width, field_height));
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    const QString symbol = text_of(field.symbol);
+    edit->setAccessibleName(field.unit.empty() ? symbol : symbol + ", " + text_of(field.unit));
+    edit->setAccessibleDescription(text_of(panel_title(panel)));
+    if (!field.unit.empty()) add_label(field.unit, place.unit);
+    return edit;
+  };
+  const auto index = static_cast<std::size_t>(panel);
+  for (const FieldInfo& field : info.inputs) inputs_[index].push_back(add_field(field));
+  for (const FieldInfo& field : info.results) results_[index].push_back(add_field(field));
+}
+
+void MainWindow::add_buttons() {
+  for (const ButtonPlace& place : button_places()) {
+    const bool compute_button = place.role == ButtonRole::compute;
+    auto* button = new Button(compute_button ? QString("计算") : QString("退出"), this);
+    button->setObjectName(text_of(place.name));
+    button->setGeometry(pixels(place.left, place.top, place.width, button_height));
+    button->setAccessibleDescription(text_of(panel_title(place.panel)) + " panel");
+    if (compute_button)
+      connect(button, &QPushButton::clicked, this, [this, panel = place.panel] { compute(panel); });
+    else
+      connect(button, &QPushButton::clicked, this, &QCoreApplication::quit);
+  }
+}
+
+void MainWindow::set_focus_order() {
+  std::vector<QWidget*> chain;
+  for (std::string_view name : focus_order()) {
+    auto* widget = findChild<QWidget*>(text_of(name), Qt::FindDirectChildrenOnly);
+    if (!widget) throw std::logic_error("no control named " + std::string(name));
+    chain.push_back(widget);
+  }
+  // Qt's focus chain is a ring, so the last control leads back to the first.
+  for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+  chain.front()->setFocus();
+}
+
+void MainWindow::set_calculation(Calculation calculation) {
+  calculation_ = std::move(calculation);
+}
+
+void MainWindow::compute(Panel panel) {
+  const auto index = static_cast<std::size_t>(panel);
+  std::vector<std::string> texts;
+  for (const QLineEdit* field : inputs_[index]) texts.push_back(field->text().toStdString());
+  const std::vector<QLineEdit*>& results = results_[index];
+  const auto failure = calculation_(panel, texts, decimal_point_, [&](std::size_t i, const std::string& text) {
+    results.at(i)->setText(QString::fromStdString(text));
+  });
+  if (!failure) return;
+
+  QString text = text_of(message(failure->kind));
+  QLineEdit* culprit = failure->field ? inputs_[index].at(*failure->field) : nullptr;
+  if (culprit)
+    text += QString("\nField %1: %2")
+                .arg(text_of(panel_info(panel).inputs[*failure->field].symbol), quoted(culprit->text()));
+  sink_->show_error(this, windowTitle(), text);
+  if (culprit) {
+    culprit->setFocus();
+    culprit->selectAll();
+  }
+}
+
+}  // namespace quorvel::ui

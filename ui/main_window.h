@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QLocale>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "message_sink.h"
+#include "quorvel/panels.h"
+
+class QLineEdit;
+
+namespace quorvel::ui {
+
+// The one window: three panels of fields side by side, each with its
+// schematic, a Compute and an Exit button. Every control stands at a fixed
+// place (layout.h); nothing is laid out at run time.
+class MainWindow final : public QWidget {
+ public:
+  // The calculation behind the Compute buttons; quorvel::calculate unless a
+  // test puts another in its place.
+  using Calculation =
+      std::function<std::optional<Failure>(Panel, std::span<const std::string>, std::string_view, const Deliver&)>;
+
+  // `locale` gives the decimal separator for reading and writing numbers;
+  // `sink` is told about failed calculations (a message box when null).
+  explicit MainWindow(const QLocale& locale = QLocale::system(), std::unique_ptr<MessageSink> sink = nullptr);
+  ~MainWindow() override;
+
+  // What a press of the panel's Compute button does.
+  void compute(Panel panel);
+
+  void set_calculation(Calculation calculation);
+
+ private:
+  void add_fields(Panel panel);
+  void add_buttons();
+  void set_focus_order();
+
+  std::string decimal_point_;
+  std::unique_ptr<MessageSink> sink_;
+  Calculation calculation_;
+  int next_label_ = 0;                              // next member of Label2
+  std::array<std::vector<QLineEdit*>, 3> inputs_;   // in read order
+  std::array<std::vector<QLineEdit*>, 3> results_;  // in write order
+};
+
+}  // namespace quorvel::ui
