@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "batch.h"
 #include "plain.h"
 #include "quorvel/panels.h"
@@ -125,6 +127,8 @@ void batch(benchmark::State& state, bool failing) {
 // repetitions where there are several, to print the ratios at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
+  RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
+
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.error_occurred) continue;
