@@ -6,10 +6,15 @@ Reader::Reader(std::string_view data, char separator) : data_(data), separator_(
   if (data_.starts_with("\xEF\xBB\xBF")) pos_ = 3;  // byte-order mark of spreadsheet exports
 }
 
+// LF, CRLF (counted at its LF) and a lone CR each end one line.
+bool Reader::ends_line(std::size_t at) const {
+  return data_[at] == '\n' || (data_[at] == '\r' && (at + 1 == data_.size() || data_[at + 1] != '\n'));
+}
+
 std::optional<Record> Reader::next() {
   // Skip blank lines.
   while (pos_ < data_.size() && (data_[pos_] == '\n' || data_[pos_] == '\r')) {
-    if (data_[pos_] == '\n') ++line_;
+    if (ends_line(pos_)) ++line_;
     ++pos_;
   }
   if (pos_ >= data_.size()) return std::nullopt;
@@ -29,7 +34,7 @@ std::optional<Record> Reader::next() {
           quoted = false;
         }
       } else {
-        if (ch == '\n') ++line_;
+        if (ends_line(pos_ - 1)) ++line_;
         cell.push_back(ch);
       }
     } else if (ch == '"' && cell.empty()) {

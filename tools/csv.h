@@ -25,6 +25,8 @@ class Reader {
   std::optional<Record> next();
 
  private:
+  bool ends_line(std::size_t at) const;
+
   std::string_view data_;
   char separator_;
   std::size_t pos_ = 0;

@@ -52,6 +52,7 @@ TEST(CsvReader, SplitsRecordsAndCellsAndCountsLines) {
       {"blanks are kept", " a , b \n", ',', {{{" a ", " b "}, 1}}},
       {"nothing", "", ',', {}},
       {"only blank lines", "\r\n\n\r\n", ',', {}},
+      {"bare CR line ends", "a\r\rb\r\"x\ry\"\rc", ',', {{{"a"}, 1}, {{"b"}, 3}, {{"x\ry"}, 4}, {{"c"}, 6}}},
   };
   for (const Case& c : cases) {
     const auto records = read_all(c.data, c.separator);
