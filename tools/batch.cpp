@@ -19,6 +19,15 @@ std::string status_text(const std::optional<Failure>& failure) {
   return "error";
 }
 
+// A cell as it can be shown on one line of an error message.
+std::string shown_cell(std::string_view cell) {
+  constexpr std::size_t kLongest = 40;
+  std::string shown;
+  for (char ch : cell.substr(0, kLongest)) shown.push_back(static_cast<unsigned char>(ch) < 0x20 ? '?' : ch);
+  if (cell.size() > kLongest) shown += "...";
+  return shown;
+}
+
 }  // namespace
 
 bool process(std::string_view data, const std::string& source, const Options& options, std::ostream& out,
@@ -39,7 +48,7 @@ bool process(std::string_view data, const std::string& source, const Options& op
     }
     const std::optional<Panel> panel = panel_by_key(cells.front());
     if (!panel) {
-      reject("unknown panel '" + cells.front() + "' (expected bend, offset or loop)");
+      reject("unknown panel '" + shown_cell(cells.front()) + "' (expected bend, offset or loop)");
       continue;
     }
     const PanelInfo& info = panel_info(*panel);
