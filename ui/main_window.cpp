@@ -146,7 +146,9 @@ void MainWindow::compute(Panel panel) {
   for (const QLineEdit* field : inputs_[index]) texts.push_back(field->text().toStdString());
   const std::vector<QLineEdit*>& results = results_[index];
   const auto failure = calculation_(panel, texts, decimal_point_, [&](std::size_t i, const std::string& text) {
-    results.at(i)->setText(QString::fromStdString(text));
+    QLineEdit* field = results.at(i);
+    field->setText(QString::fromStdString(text));
+    field->setCursorPosition(0);  // a number too long for the field shows its leading digits
   });
   if (!failure) return;
 
