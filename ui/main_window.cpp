@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,12 +22,6 @@ QRect pixels(int left, int top, int width, int height) {
 
 QString text_of(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// A label never cuts its text short: where the font is wider than the layout
-// assumed, the label reaches further right from its place.
-void place_label(QLabel* label, const QRect& rect) {
-  label->setGeometry(rect.x(), rect.y(), std::max(rect.width(), label->sizeHint().width()), rect.height());
 }
 
 const FieldPlace& place_of(std::string_view name) {
@@ -59,6 +54,22 @@ QString quoted(const QString& text) {
 
 }  // namespace
 
+// A label never cuts its text short: where the font is wider than the layout
+// assumed, the label reaches further right from its place, to its size hint.
+// The labels show few different texts ("m", "kg", "L1"...) and every size
+// hint lays its text out anew, so each text is measured once.
+class MainWindow::LabelPlacer {
+ public:
+  void place(QLabel* label, const QRect& rect) {
+    auto hint = hint_widths_.constFind(label->text());
+    if (hint == hint_widths_.cend()) hint = hint_widths_.insert(label->text(), label->sizeHint().width());
+    label->setGeometry(rect.x(), rect.y(), std::max(rect.width(), *hint), rect.height());
+  }
+
+ private:
+  QHash<QString, int> hint_widths_;
+};
+
 MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
     : decimal_point_(locale.decimalPoint().toStdString()),
       sink_(sink ? std::move(sink) : std::make_unique<MessageBoxSink>()),
@@ -71,34 +82,36 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
 
   // Children stack in the order they are made: the drawing lies lowest.
   new Schematic(this);
+  LabelPlacer labels;
   for (const SymbolPlace& place : symbol_places()) {
     auto* label = new QLabel(text_of(place.text), this);
     label->setObjectName(QString("Label1_%1").arg(place.member));
-    place_label(label, pixels(place.left, place.top, place.width, place.height));
+    labels.place(label, pixels(place.left, place.top, place.width, place.height));
   }
-  for (Panel panel : all_panels) add_fields(panel);
+  for (Panel panel : all_panels) add_fields(panel, labels);
   add_buttons();
   set_focus_order();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::add_fields(Panel panel) {
+void MainWindow::add_fields(Panel panel, LabelPlacer& labels) {
   const PanelInfo& info = panel_info(panel);
-  auto add_label = [this](std::string_view text, const LabelPlace& place) {
+  auto add_label = [this, &labels](std::string_view text, const LabelPlace& place) {
     auto* label = new QLabel(text_of(text), this);
     label->setObjectName(QString("Label2_%1").arg(next_label_++));
-    place_label(label, pixels(place.left, place.top, place.width, label_height));
+    labels.place(label, pixels(place.left, place.top, place.width, label_height));
   };
   auto add_field = [this, panel, &add_label](const FieldInfo& field) {
     // The symbol label comes first so that the field covers it where an
     // "S2/[S]" reaches under the field's left edge.
     const FieldPlace& place = place_of(field.name);
     add_label(field.symbol, place.symbol);
-    auto* edit = new QLineEdit(text_of(field.default_text), this);
+    auto* edit = new QLineEdit(this);
     edit->setObjectName(text_of(field.name));
     edit->setGeometry(pixels(place.left, place.top, field_width, field_height));
-    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setMaxLength(std::numeric_limits<int>::max());  // before the text, which is then laid out once
+    edit->setText(text_of(field.default_text));
     const QString symbol = text_of(field.symbol);
     edit->setAccessibleName(field.unit.empty() ? symbol : symbol + ", " + text_of(field.unit));
     edit->setAccessibleDescription(text_of(panel_title(panel)));

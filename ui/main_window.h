@@ -39,7 +39,8 @@ class MainWindow final : public QWidget {
   void set_calculation(Calculation calculation);
 
  private:
-  void add_fields(Panel panel);
+  class LabelPlacer;
+  void add_fields(Panel panel, LabelPlacer& labels);
   void add_buttons();
   void set_focus_order();
 
