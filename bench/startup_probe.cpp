@@ -1,6 +1,7 @@
-// Start-up probe for bench/startup.sh. Starts like the program does, and once
-// its window has been painted for the first time prints the microseconds
-// since START_NS (the command's start, nanoseconds since the epoch) and ends.
+// Start-up probe for bench/startup.sh. Starts like the program does
+// (app/main.cpp), and once its window has been painted for the first time
+// prints the microseconds since START_NS (the command's start, nanoseconds
+// since the epoch) and ends.
 //
 //   quorvel_startup_probe [empty] START_NS
 //
@@ -12,7 +13,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 
+#include "font_config.h"
 #include "main_window.h"
 
 namespace {
@@ -49,6 +52,8 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const bool empty = argc > 2 && std::strcmp(argv[1], "empty") == 0;
+  std::optional<quorvel::ui::FontConfigPreload> font_config;  // as app/main.cpp does
+  if (!empty) font_config.emplace();
   QApplication app(argc, argv);
   std::unique_ptr<QWidget> window;
   if (empty) {
@@ -56,6 +61,7 @@ int main(int argc, char* argv[]) {
     window->resize(312, 213);
     window->setWindowState(Qt::WindowMaximized);
   } else {
+    font_config->wait();
     window = std::make_unique<quorvel::ui::MainWindow>();
   }
   ReportFirstPaint probe(std::atoll(argv[argc - 1]));
