@@ -46,10 +46,15 @@ class Button final : public QPushButton {
   }
 };
 
-// A field text as the error message quotes it: long texts are cut short.
+// A field text as the error message quotes it, on one line: long texts are
+// cut short, and control characters (a pasted line break, say) show as the
+// replacement character.
 QString quoted(const QString& text) {
   constexpr qsizetype longest = 40;
-  return '"' + (text.size() > longest ? text.left(longest) + QChar(0x2026) : text) + '"';
+  QString shown = text.size() > longest ? text.left(longest) + QChar(0x2026) : text;
+  for (QChar& ch : shown)
+    if (ch.category() == QChar::Other_Control) ch = QChar::ReplacementCharacter;
+  return '"' + shown + '"';
 }
 
 }  // namespace

@@ -123,6 +123,7 @@ TEST_F(Window, BadInputIsReportedAndLeavesTheResults) {
       {0, "nL1", "20m", "Type mismatch\nField L1: \"20m\""},
       {0, "nD", "1E39", "Overflow\nField D: \"1E39\""},
       {0, "nTem", "", "Type mismatch\nField T: \"\""},
+      {0, "nL2", "1\x01\t2", "Type mismatch\nField L2: \"1\uFFFD\uFFFD2\""},  // control characters stay on one line
       {1, "nTem1", "40000", "Overflow\nField T: \"40000\""},
       {1, "nAlpha1", "abc", "Type mismatch\nField α: \"abc\""},
       {2, "nL32", "abc", "Type mismatch\nField L3: \"abc\""},  // a double field fails at its first use
