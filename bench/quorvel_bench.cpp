@@ -26,23 +26,21 @@ namespace {
 using quorvel::Panel;
 using PlainCalculation = std::vector<std::string> (*)(std::span<const std::string>, std::string_view);
 
-PlainCalculation plain_of(Panel panel) {
-  switch (panel) {
-    case Panel::bend: return quorvel::plain::bend;
-    case Panel::offset: return quorvel::plain::offset;
-    case Panel::loop: return quorvel::plain::loop;
-  }
-  return nullptr;
+PlainCalculation plain_of(const Panel& panel) {
+  if (panel.key == "bend") return quorvel::plain::bend;
+  if (panel.key == "offset") return quorvel::plain::offset;
+  return quorvel::plain::loop;
 }
 
-std::string key(Panel panel) {
-  return std::string(quorvel::panel_info(panel).key);
+std::string key(const Panel& panel) {
+  return std::string(panel.key);
 }
 
 // A wrong transcription must not give a flattering ratio.
 bool plain_matches_checked() {
   bool same = true;
-  for (Panel panel : quorvel::all_panels) {
+  for (const Panel* p : quorvel::panels()) {
+    const Panel& panel = *p;
     const auto inputs = quorvel::default_inputs(panel);
     const auto checked = quorvel::calculate(panel, inputs, ".");
     const auto plain = plain_of(panel)(inputs, ".");
@@ -58,17 +56,17 @@ bool plain_matches_checked() {
   return same;
 }
 
-void checked(benchmark::State& state, Panel panel) {
-  const auto inputs = quorvel::default_inputs(panel);
+void checked(benchmark::State& state, const Panel* panel) {
+  const auto inputs = quorvel::default_inputs(*panel);
   for (auto _ : state) {
-    auto outcome = quorvel::calculate(panel, inputs, ".");
+    auto outcome = quorvel::calculate(*panel, inputs, ".");
     benchmark::DoNotOptimize(outcome);
   }
 }
 
-void unchecked(benchmark::State& state, Panel panel) {
-  const auto inputs = quorvel::default_inputs(panel);
-  const PlainCalculation calculation = plain_of(panel);
+void unchecked(benchmark::State& state, const Panel* panel) {
+  const auto inputs = quorvel::default_inputs(*panel);
+  const PlainCalculation calculation = plain_of(*panel);
   for (auto _ : state) {
     auto results = calculation(inputs, ".");
     benchmark::DoNotOptimize(results);
@@ -84,16 +82,25 @@ std::string generated_csv(int rows, bool failing) {
     const int v = pick(lo * 10, hi * 10);
     return std::to_string(v / 10) + "." + std::to_string(v % 10);
   };
+  // Ranges by symbol: whole numbers, or tenths where marked.
+  struct Range {
+    std::string_view symbol;
+    int lo, hi;
+    bool tenths;
+  };
+  constexpr Range kRanges[] = {{"T", -40, 400, false}, {"D", 57, 530, false}, {"t", 3, 12, true},   {"L1", 2, 40, true},
+                               {"L2", 2, 20, true},    {"L3", 2, 20, true},   {"L4", 2, 20, true},  {"L5", 2, 40, true},
+                               {"L", 20, 90, true},    {"α", 60, 150, false}, {"β", 60, 150, false}};
   const char* const bad[] = {"", "abc", "1E39", "20m", "\"1,5\"", "0x10"};
   std::string csv;
+  const auto all = quorvel::panels();
   for (int row = 0; row < rows; ++row) {
-    const Panel panel = quorvel::all_panels[static_cast<std::size_t>(row % 3)];
-    std::vector<std::string> cells{std::to_string(pick(-40, 400)), std::to_string(pick(57, 530)), tenths(3, 12),
-                                   tenths(2, 40), tenths(2, 20)};
-    if (panel == Panel::offset) cells.insert(cells.end(), {tenths(2, 40), tenths(20, 90)});
-    if (panel == Panel::loop) cells.insert(cells.end(), {tenths(2, 20), tenths(2, 20), tenths(2, 40), tenths(30, 120)});
-    cells.push_back(std::to_string(pick(60, 150)));
-    if (panel == Panel::loop) cells.push_back(std::to_string(pick(60, 150)));
+    const Panel& panel = *all[static_cast<std::size_t>(row) % all.size()];
+    std::vector<std::string> cells;
+    for (const quorvel::InputField& field : panel.inputs) {
+      for (const Range& r : kRanges)
+        if (r.symbol == field.symbol) cells.push_back(r.tenths ? tenths(r.lo, r.hi) : std::to_string(pick(r.lo, r.hi)));
+    }
     if (failing) cells[static_cast<std::size_t>(pick(0, static_cast<int>(cells.size()) - 1))] = bad[pick(0, 5)];
     csv += key(panel);
     for (const auto& cell : cells) csv += "," + cell;
@@ -169,9 +176,9 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
   if (!plain_matches_checked()) return 1;
 
-  for (Panel panel : quorvel::all_panels) {
-    benchmark::RegisterBenchmark(("checked/" + key(panel)).c_str(), checked, panel)->Unit(benchmark::kNanosecond);
-    benchmark::RegisterBenchmark(("unchecked/" + key(panel)).c_str(), unchecked, panel)->Unit(benchmark::kNanosecond);
+  for (const Panel* panel : quorvel::panels()) {
+    benchmark::RegisterBenchmark(("checked/" + key(*panel)).c_str(), checked, panel)->Unit(benchmark::kNanosecond);
+    benchmark::RegisterBenchmark(("unchecked/" + key(*panel)).c_str(), unchecked, panel)->Unit(benchmark::kNanosecond);
   }
   benchmark::RegisterBenchmark("batch/ordinary", batch, false)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("batch/failing", batch, true)->Unit(benchmark::kMillisecond);
@@ -181,7 +188,8 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
 
   std::string ratios, times;
-  for (Panel panel : quorvel::all_panels) {
+  for (const Panel* p : quorvel::panels()) {
+    const Panel& panel = *p;
     const double with_check = reporter.time("checked/" + key(panel));
     const double without = reporter.time("unchecked/" + key(panel));
     if (with_check <= 0 || without <= 0) continue;

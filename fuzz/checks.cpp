@@ -23,16 +23,14 @@ struct Rules {
   std::size_t tenths_results;  // forces and moments come first, then ratios
 };
 
-const Rules& rules(Panel panel) {
+const Rules& rules(const Panel& panel) {
   using enum Kind;
   static const Rules bend{{whole, real, real, real, real, real}, {}, 3};
   static const Rules offset{{whole, real, real, real, real, dbl, dbl, real}, {5, 6}, 4};
   static const Rules loop{{whole, real, real, real, real, dbl, dbl, dbl, dbl, real, dbl}, {10, 5, 6, 7, 8}, 4};
-  switch (panel) {
-    case Panel::bend: return bend;
-    case Panel::offset: return offset;
-    case Panel::loop: return loop;
-  }
+  if (panel.key == "bend") return bend;
+  if (panel.key == "offset") return offset;
+  if (panel.key == "loop") return loop;
   violation("panel", "unknown panel");
 }
 
@@ -48,11 +46,11 @@ Real read_as(Kind kind, std::string_view text, std::string_view dp) {
 // The raw value behind result `index`, where the solution holds it. The
 // loop's Mz2 is the moment at point 6 with its arm summed in another order,
 // so it may differ from the last moment in the last bits: no raw value.
-std::optional<double> raw_result(Panel panel, std::size_t index, const Solution& s) {
+std::optional<double> raw_result(const Panel& panel, std::size_t index, const Solution& s) {
   const std::size_t first_ratio = rules(panel).tenths_results;
   if (index >= first_ratio) return s.stresses.at(index - first_ratio);
-  if (panel == Panel::bend) return std::array{s.M1, s.Fx, s.Fy}[index];
-  if (index == 1) return panel == Panel::offset ? std::optional(s.moments.back()) : std::nullopt;
+  if (panel.key == "bend") return std::array{s.M1, s.Fx, s.Fy}[index];
+  if (index == 1) return panel.key == "offset" ? std::optional(s.moments.back()) : std::nullopt;
   return std::array{s.M1, 0.0, s.Fx, s.Fy}[index];
 }
 
@@ -248,9 +246,9 @@ void check_shown_text(std::string_view text, double shown, Display how, std::str
   }
 }
 
-Outcome check_panel(Panel panel, std::span<const std::string> inputs, std::string_view dp) {
+Outcome check_panel(const Panel& panel, std::span<const std::string> inputs, std::string_view dp) {
   const Rules& r = rules(panel);
-  const std::size_t result_count = panel_info(panel).results.size();
+  const std::size_t result_count = panel.results.size();
   const auto broken = [&](std::string_view rule, const std::string& what) {
     violation(rule, what + "; " + describe(inputs, dp));
   };

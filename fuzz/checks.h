@@ -39,6 +39,6 @@ void check_shown_text(std::string_view text, double shown, Display how, std::str
 // Runs a panel calculation twice and checks the outcome: a complete result or
 // one failure of a known kind, the failing field consistent with the field
 // rules, texts that match the raw values and read back. Gives the outcome.
-Outcome check_panel(Panel panel, std::span<const std::string> inputs, std::string_view decimal_point);
+Outcome check_panel(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point);
 
 }  // namespace quorvel::fuzz

@@ -60,8 +60,8 @@ void check(std::string_view data, bool decimal_comma) {
       broken("records start on increasing lines within the data", where);
     last_line = record->line;
 
-    const std::optional<Panel> panel = panel_by_key(record->cells.front());
-    if (record->unterminated || !panel || record->cells.size() != panel_info(*panel).inputs.size() + 1) {
+    const Panel* panel = panel_by_key(record->cells.front());
+    if (record->unterminated || !panel || record->cells.size() != panel->inputs.size() + 1) {
       ++rejected;
       const std::string prefix = "fuzz:" + std::to_string(record->line) + ": ";
       message_at = messages.find(prefix, message_at);
@@ -75,7 +75,7 @@ void check(std::string_view data, bool decimal_comma) {
     std::vector<std::string> expected = record->cells;
     expected.push_back(status_text(outcome.failure));
     expected.insert(expected.end(), outcome.results.begin(), outcome.results.end());
-    expected.resize(record->cells.size() + 1 + panel_info(*panel).results.size());
+    expected.resize(record->cells.size() + 1 + panel->results.size());
     const auto row = output.next();
     if (!row || row->unterminated || row->cells != expected)
       broken("an output row reads back as the input cells, the status and the results", where);

@@ -9,7 +9,9 @@
 #include "checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  constexpr quorvel::Panel kPanel = quorvel::Panel::QUORVEL_FUZZ_PANEL;
+#define QUORVEL_KEY(key) #key
+#define QUORVEL_PANEL_KEY(key) QUORVEL_KEY(key)
+  const quorvel::Panel& kPanel = *quorvel::panel_by_key(QUORVEL_PANEL_KEY(QUORVEL_FUZZ_PANEL));
   const quorvel::fuzz::Lines lines = quorvel::fuzz::split_lines(data, size);
   std::vector<std::string> inputs = quorvel::default_inputs(kPanel);
   for (std::size_t i = 0; i < inputs.size() && i < lines.texts.size(); ++i) inputs[i] = lines.texts[i];

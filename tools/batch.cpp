@@ -28,6 +28,15 @@ std::string shown_cell(std::string_view cell) {
   return shown;
 }
 
+// "bend, offset or loop"
+std::string panel_keys() {
+  std::string keys;
+  const auto all = panels();
+  for (std::size_t i = 0; i < all.size(); ++i)
+    keys += (i == 0 ? "" : i + 1 == all.size() ? " or " : ", ") + std::string(all[i]->key);
+  return keys;
+}
+
 }  // namespace
 
 bool process(std::string_view data, const std::string& source, const Options& options, std::ostream& out,
@@ -46,20 +55,19 @@ bool process(std::string_view data, const std::string& source, const Options& op
       reject("a quoted cell is not closed");
       continue;
     }
-    const std::optional<Panel> panel = panel_by_key(cells.front());
+    const Panel* panel = panel_by_key(cells.front());
     if (!panel) {
-      reject("unknown panel '" + shown_cell(cells.front()) + "' (expected bend, offset or loop)");
+      reject("unknown panel '" + shown_cell(cells.front()) + "' (expected " + panel_keys() + ")");
       continue;
     }
-    const PanelInfo& info = panel_info(*panel);
-    if (cells.size() != info.inputs.size() + 1) {
-      reject(std::string(info.key) + " takes " + std::to_string(info.inputs.size()) + " input texts, the row has " +
+    if (cells.size() != panel->inputs.size() + 1) {
+      reject(std::string(panel->key) + " takes " + std::to_string(panel->inputs.size()) + " input texts, the row has " +
              std::to_string(cells.size() - 1));
       continue;
     }
     Outcome outcome = calculate(*panel, std::span(cells).subspan(1), decimal_point);
     cells.push_back(status_text(outcome.failure));
-    outcome.results.resize(info.results.size());
+    outcome.results.resize(panel->results.size());
     cells.insert(cells.end(), outcome.results.begin(), outcome.results.end());
     out << csv::write_record(cells, separator);
   }

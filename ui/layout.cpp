@@ -5,21 +5,26 @@ namespace {
 
 constexpr LabelPlace none{};
 
-constexpr FieldPlace kFields[] = {
-    // Two-leg bend: inputs, then results.
+// Two-leg bend.
+constexpr FieldPlace kBendInputs[] = {
     {"nTem", 810, 2970, {495, 3030, 225}, {1530, 3030, 180}},
     {"nD", 810, 3390, {495, 3450, 225}, {1530, 3450, 180}},
     {"nTubeThick", 810, 3795, {495, 3855, 225}, {1530, 3855, 180}},
     {"nL1", 810, 4215, {495, 4275, 225}, {1530, 4275, 180}},
     {"nL2", 810, 4635, {495, 4695, 225}, {1530, 4695, 180}},
     {"nAlpha", 810, 5040, {495, 5100, 225}, {1530, 5100, 180}},
+};
+constexpr FieldPlace kBendResults[] = {
     {"nMz1", 2655, 2970, {2295, 3030, 270}, {3375, 3030, 315}},
     {"nFx", 2655, 3390, {2340, 3450, 225}, {3375, 3450, 180}},
     {"nFy", 2655, 3795, {2340, 3855, 225}, {3375, 3855, 180}},
     {"nS1", 2655, 4215, {2115, 4275, 540}, none},
     {"nS2", 2655, 4635, {2115, 4680, 585}, none},
     {"nS3", 2655, 5040, {2115, 5100, 585}, none},
-    // Z-shaped offset.
+};
+
+// Z-shaped offset.
+constexpr FieldPlace kOffsetInputs[] = {
     {"nTem1", 4725, 2970, {4410, 3030, 225}, {5445, 3030, 180}},
     {"nD1", 4725, 3390, {4410, 3450, 225}, {5445, 3450, 180}},
     {"nTubeThick1", 4725, 3795, {4410, 3855, 225}, {5445, 3855, 180}},
@@ -28,6 +33,8 @@ constexpr FieldPlace kFields[] = {
     {"nL31", 4725, 5040, {4410, 5085, 225}, {5445, 5100, 180}},
     {"nL01", 4725, 5445, {4410, 5490, 225}, {5445, 5505, 180}},
     {"nAlpha1", 4725, 5850, {4410, 5910, 225}, {5445, 5910, 180}},
+};
+constexpr FieldPlace kOffsetResults[] = {
     {"nMz11", 6570, 2970, {6210, 3030, 270}, {7290, 3030, 315}},
     {"nMz21", 6570, 3375, {6210, 3435, 270}, {7290, 3435, 315}},
     {"nFx1", 6570, 3795, {6255, 3855, 225}, {7290, 3855, 180}},
@@ -36,7 +43,10 @@ constexpr FieldPlace kFields[] = {
     {"nS21", 6570, 5040, {6030, 5085, 585}, none},
     {"nS31", 6570, 5445, {6030, 5505, 585}, none},
     {"nS41", 6570, 5850, {6030, 5910, 585}, none},
-    // Raised loop.
+};
+
+// Raised loop.
+constexpr FieldPlace kLoopInputs[] = {
     {"nTem2", 8820, 2970, {8505, 3030, 225}, {9540, 3030, 180}},
     {"nD2", 8820, 3390, {8505, 3450, 225}, {9540, 3450, 180}},
     {"nTubeThick2", 8820, 3795, {8505, 3855, 225}, {9540, 3855, 180}},
@@ -48,6 +58,8 @@ constexpr FieldPlace kFields[] = {
     {"nL02", 8820, 6255, {8505, 6300, 225}, {9540, 6315, 180}},
     {"nAlpha2", 8820, 6660, {8505, 6720, 225}, {9540, 6720, 180}},
     {"nBeta2", 8820, 7065, {8505, 7125, 225}, {9540, 7125, 180}},
+};
+constexpr FieldPlace kLoopResults[] = {
     {"nMz12", 10665, 2970, {10305, 3030, 270}, {11385, 3030, 315}},
     {"nMz22", 10665, 3375, {10305, 3435, 270}, {11385, 3435, 315}},
     {"nFx2", 10665, 3795, {10350, 3855, 225}, {11385, 3855, 180}},
@@ -60,13 +72,10 @@ constexpr FieldPlace kFields[] = {
     {"nS62", 10665, 6660, {10125, 6720, 585}, none},
 };
 
-constexpr ButtonPlace kButtons[] = {
-    {"计算", Panel::bend, ButtonRole::compute, 720, 6435, 1170},
-    {"退出", Panel::bend, ButtonRole::exit, 2385, 6435, 1185},
-    {"计算1", Panel::offset, ButtonRole::compute, 4680, 6705, 1185},
-    {"退出1", Panel::offset, ButtonRole::exit, 6300, 6705, 1185},
-    {"计算2", Panel::loop, ButtonRole::compute, 8640, 7695, 1185},
-    {"退出2", Panel::loop, ButtonRole::exit, 10170, 7695, 1185},
+constexpr PanelLayout kPanels[] = {
+    {kBendInputs, kBendResults, {"计算", 720, 6435, 1170}, {"退出", 2385, 6435, 1185}},
+    {kOffsetInputs, kOffsetResults, {"计算1", 4680, 6705, 1185}, {"退出1", 6300, 6705, 1185}},
+    {kLoopInputs, kLoopResults, {"计算2", 8640, 7695, 1185}, {"退出2", 10170, 7695, 1185}},
 };
 
 constexpr LinePlace kLines[] = {
@@ -132,11 +141,8 @@ constexpr std::string_view kFocusOrder[] = {
 
 }  // namespace
 
-std::span<const FieldPlace> field_places() noexcept {
-  return kFields;
-}
-std::span<const ButtonPlace> button_places() noexcept {
-  return kButtons;
+std::span<const PanelLayout> panel_layouts() noexcept {
+  return kPanels;
 }
 std::span<const LinePlace> line_places() noexcept {
   return kLines;
@@ -146,15 +152,6 @@ std::span<const SymbolPlace> symbol_places() noexcept {
 }
 std::span<const std::string_view> focus_order() noexcept {
   return kFocusOrder;
-}
-
-std::string_view panel_title(Panel panel) noexcept {
-  switch (panel) {
-    case Panel::bend: return "Two-leg bend";
-    case Panel::offset: return "Z-shaped offset";
-    case Panel::loop: return "Raised loop";
-  }
-  return "";
 }
 
 }  // namespace quorvel::ui

@@ -9,8 +9,6 @@
 #include <span>
 #include <string_view>
 
-#include "quorvel/panels.h"
-
 namespace quorvel::ui {
 
 inline constexpr int twips_per_pixel = 15;
@@ -32,7 +30,7 @@ struct LabelPlace {
 };
 
 // A field with the label before it (its symbol) and after it (its unit). The
-// texts of the labels come with the field's name from the calculation core.
+// texts of the labels come from the panel's table in the calculation core.
 struct FieldPlace {
   std::string_view name;
   int left, top;
@@ -40,13 +38,17 @@ struct FieldPlace {
   LabelPlace unit;
 };
 
-enum class ButtonRole { compute, exit };
-
 struct ButtonPlace {
   std::string_view name;
-  Panel panel;
-  ButtonRole role;
   int left, top, width;
+};
+
+// One panel's controls, joined to the panel's table by position: the n-th
+// input place is the n-th input field of the panel, and so on.
+struct PanelLayout {
+  std::span<const FieldPlace> inputs;   // in the panel's read order
+  std::span<const FieldPlace> results;  // in its write order
+  ButtonPlace compute, exit;
 };
 
 // A straight line; `member` is its index in a control array, -1 for a line
@@ -64,15 +66,12 @@ struct SymbolPlace {
   int left, top, width, height;
 };
 
-std::span<const FieldPlace> field_places() noexcept;
-std::span<const ButtonPlace> button_places() noexcept;
+// One layout for each panel, in the order of quorvel::panels().
+std::span<const PanelLayout> panel_layouts() noexcept;
 std::span<const LinePlace> line_places() noexcept;  // drawings and panel separators
 std::span<const SymbolPlace> symbol_places() noexcept;
 
 // Object names of the fields and buttons in keyboard focus order.
 std::span<const std::string_view> focus_order() noexcept;
-
-// "Two-leg bend", "Z-shaped offset", "Raised loop".
-std::string_view panel_title(Panel panel) noexcept;
 
 }  // namespace quorvel::ui

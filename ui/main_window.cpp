@@ -24,12 +24,6 @@ QString text_of(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-const FieldPlace& place_of(std::string_view name) {
-  for (const FieldPlace& place : field_places())
-    if (place.name == name) return place;
-  throw std::logic_error("no place for the field " + std::string(name));
-}
-
 // A focused button is pressed by Enter as by Space. No button is a default
 // button, so Enter in a text field presses nothing.
 class Button final : public QPushButton {
@@ -78,7 +72,7 @@ class MainWindow::LabelPlacer {
 MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
     : decimal_point_(locale.decimalPoint().toStdString()),
       sink_(sink ? std::move(sink) : std::make_unique<MessageBoxSink>()),
-      calculation_([](Panel panel, std::span<const std::string> inputs, std::string_view decimal_point,
+      calculation_([](const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point,
                       const Deliver& deliver) { return calculate(panel, inputs, decimal_point, deliver); }) {
   setObjectName("Quorvel");
   setWindowTitle("Quorvel");
@@ -93,53 +87,57 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
     label->setObjectName(QString("Label1_%1").arg(place.member));
     labels.place(label, pixels(place.left, place.top, place.width, place.height));
   }
-  for (Panel panel : all_panels) add_fields(panel, labels);
-  add_buttons();
+  const auto layouts = panel_layouts();
+  if (layouts.size() != panels().size()) throw std::logic_error("every panel needs a layout");
+  for (std::size_t i = 0; i < layouts.size(); ++i) add_panel(*panels()[i], layouts[i], labels);
   set_focus_order();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::add_fields(Panel panel, LabelPlacer& labels) {
-  const PanelInfo& info = panel_info(panel);
+void MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelPlacer& labels) {
+  if (layout.inputs.size() != panel.inputs.size() || layout.results.size() != panel.results.size())
+    throw std::logic_error("a panel's layout places other fields than its table lists");
+  const QString title = text_of(panel.name);
   auto add_label = [this, &labels](std::string_view text, const LabelPlace& place) {
     auto* label = new QLabel(text_of(text), this);
     label->setObjectName(QString("Label2_%1").arg(next_label_++));
     labels.place(label, pixels(place.left, place.top, place.width, label_height));
   };
-  auto add_field = [this, panel, &add_label](const FieldInfo& field) {
+  auto add_field = [&](std::string_view symbol, std::string_view unit, std::string_view text, const FieldPlace& place) {
     // The symbol label comes first so that the field covers it where an
     // "S2/[S]" reaches under the field's left edge.
-    const FieldPlace& place = place_of(field.name);
-    add_label(field.symbol, place.symbol);
+    add_label(symbol, place.symbol);
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(text_of(field.name));
+    edit->setObjectName(text_of(place.name));
     edit->setGeometry(pixels(place.left, place.top, field_width, field_height));
     edit->setMaxLength(std::numeric_limits<int>::max());  // before the text, which is then laid out once
-    edit->setText(text_of(field.default_text));
-    const QString symbol = text_of(field.symbol);
-    edit->setAccessibleName(field.unit.empty() ? symbol : symbol + ", " + text_of(field.unit));
-    edit->setAccessibleDescription(text_of(panel_title(panel)));
-    if (!field.unit.empty()) add_label(field.unit, place.unit);
+    edit->setText(text_of(text));
+    edit->setAccessibleName(unit.empty() ? text_of(symbol) : text_of(symbol) + ", " + text_of(unit));
+    edit->setAccessibleDescription(title);
+    if (!unit.empty()) add_label(unit, place.unit);
     return edit;
   };
-  const auto index = static_cast<std::size_t>(panel);
-  for (const FieldInfo& field : info.inputs) inputs_[index].push_back(add_field(field));
-  for (const FieldInfo& field : info.results) results_[index].push_back(add_field(field));
-}
+  PanelControls controls{&panel, {}, {}};
+  for (std::size_t i = 0; i < panel.inputs.size(); ++i) {
+    const InputField& field = panel.inputs[i];
+    controls.inputs.push_back(add_field(field.symbol, field.unit, field.default_text, layout.inputs[i]));
+  }
+  for (std::size_t i = 0; i < panel.results.size(); ++i) {
+    const ResultField& field = panel.results[i];
+    controls.results.push_back(add_field(field.symbol, field.unit, "", layout.results[i]));
+  }
+  panels_.push_back(std::move(controls));
 
-void MainWindow::add_buttons() {
-  for (const ButtonPlace& place : button_places()) {
-    const bool compute_button = place.role == ButtonRole::compute;
-    auto* button = new Button(compute_button ? QString("计算") : QString("退出"), this);
+  auto add_button = [&](const ButtonPlace& place, const QString& caption) {
+    auto* button = new Button(caption, this);
     button->setObjectName(text_of(place.name));
     button->setGeometry(pixels(place.left, place.top, place.width, button_height));
-    button->setAccessibleDescription(text_of(panel_title(place.panel)) + " panel");
-    if (compute_button)
-      connect(button, &QPushButton::clicked, this, [this, panel = place.panel] { compute(panel); });
-    else
-      connect(button, &QPushButton::clicked, this, &QCoreApplication::quit);
-  }
+    button->setAccessibleDescription(title + " panel");
+    return button;
+  };
+  connect(add_button(layout.compute, QString("计算")), &QPushButton::clicked, this, [this, &panel] { compute(panel); });
+  connect(add_button(layout.exit, QString("退出")), &QPushButton::clicked, this, &QCoreApplication::quit);
 }
 
 void MainWindow::set_focus_order() {
@@ -158,11 +156,17 @@ void MainWindow::set_calculation(Calculation calculation) {
   calculation_ = std::move(calculation);
 }
 
-void MainWindow::compute(Panel panel) {
-  const auto index = static_cast<std::size_t>(panel);
+const MainWindow::PanelControls& MainWindow::controls_of(const Panel& panel) const {
+  for (const PanelControls& controls : panels_)
+    if (controls.panel == &panel) return controls;
+  throw std::invalid_argument("the window has no such panel");
+}
+
+void MainWindow::compute(const Panel& panel) {
+  const PanelControls& controls = controls_of(panel);
   std::vector<std::string> texts;
-  for (const QLineEdit* field : inputs_[index]) texts.push_back(field->text().toStdString());
-  const std::vector<QLineEdit*>& results = results_[index];
+  for (const QLineEdit* field : controls.inputs) texts.push_back(field->text().toStdString());
+  const std::vector<QLineEdit*>& results = controls.results;
   const auto failure = calculation_(panel, texts, decimal_point_, [&](std::size_t i, const std::string& text) {
     QLineEdit* field = results.at(i);
     field->setText(QString::fromStdString(text));
@@ -171,10 +175,9 @@ void MainWindow::compute(Panel panel) {
   if (!failure) return;
 
   QString text = text_of(message(failure->kind));
-  QLineEdit* culprit = failure->field ? inputs_[index].at(*failure->field) : nullptr;
+  QLineEdit* culprit = failure->field ? controls.inputs.at(*failure->field) : nullptr;
   if (culprit)
-    text += QString("\nField %1: %2")
-                .arg(text_of(panel_info(panel).inputs[*failure->field].symbol), quoted(culprit->text()));
+    text += QString("\nField %1: %2").arg(text_of(panel.inputs[*failure->field].symbol), quoted(culprit->text()));
   sink_->show_error(this, windowTitle(), text);
   if (culprit) {
     culprit->setFocus();

@@ -2,7 +2,6 @@
 
 #include <QLocale>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -18,6 +17,8 @@ class QLineEdit;
 
 namespace quorvel::ui {
 
+struct PanelLayout;
+
 // The one window: three panels of fields side by side, each with its
 // schematic, a Compute and an Exit button. Every control stands at a fixed
 // place (layout.h); nothing is laid out at run time.
@@ -25,8 +26,8 @@ class MainWindow final : public QWidget {
  public:
   // The calculation behind the Compute buttons; quorvel::calculate unless a
   // test puts another in its place.
-  using Calculation =
-      std::function<std::optional<Failure>(Panel, std::span<const std::string>, std::string_view, const Deliver&)>;
+  using Calculation = std::function<std::optional<Failure>(const Panel&, std::span<const std::string>, std::string_view,
+                                                           const Deliver&)>;
 
   // `locale` gives the decimal separator for reading and writing numbers;
   // `sink` is told about failed calculations (a message box when null).
@@ -34,22 +35,26 @@ class MainWindow final : public QWidget {
   ~MainWindow() override;
 
   // What a press of the panel's Compute button does.
-  void compute(Panel panel);
+  void compute(const Panel& panel);
 
   void set_calculation(Calculation calculation);
 
  private:
   class LabelPlacer;
-  void add_fields(Panel panel, LabelPlacer& labels);
-  void add_buttons();
+  struct PanelControls {
+    const Panel* panel;
+    std::vector<QLineEdit*> inputs;   // in read order
+    std::vector<QLineEdit*> results;  // in write order
+  };
+  void add_panel(const Panel& panel, const PanelLayout& layout, LabelPlacer& labels);
   void set_focus_order();
+  const PanelControls& controls_of(const Panel& panel) const;
 
   std::string decimal_point_;
   std::unique_ptr<MessageSink> sink_;
   Calculation calculation_;
-  int next_label_ = 0;                              // next member of Label2
-  std::array<std::vector<QLineEdit*>, 3> inputs_;   // in read order
-  std::array<std::vector<QLineEdit*>, 3> results_;  // in write order
+  int next_label_ = 0;  // next member of Label2
+  std::vector<PanelControls> panels_;
 };
 
 }  // namespace quorvel::ui

@@ -5,28 +5,36 @@
 // A23 = A32 = ∫y, A33 = ∫ds; the load is the free growth of the chord from
 // point 1 to point 3. Bending moment m = M1 − Fy·x + Fx·y.
 
-#include "panel_calculations.h"
-
 #include "equations.h"
-#include "quorvel/fields.h"
+#include "reader.h"
+#include "writer.h"
 
 namespace quorvel::detail {
 namespace {
+
+constexpr InputField kInputs[] = {
+    {"T", "℃", FieldKind::whole_number, "70"}, {"D", "mm", FieldKind::real, "377"}, {"t", "mm", FieldKind::real, "9"},
+    {"L1", "m", FieldKind::real, "20"},        {"L2", "m", FieldKind::real, "10"},  {"α", "°", FieldKind::real, "90"},
+};
+constexpr ResultField kResults[] = {
+    {"Mz1", "kgm", Display::moment, 1}, {"Fx", "kg", Display::force, 1},   {"Fy", "kg", Display::force, 1},
+    {"S1/[S]", "", Display::ratio, 1},  {"S2/[S]", "", Display::ratio, 2}, {"S3/[S]", "", Display::ratio, 3},
+};
 
 constexpr double kPi = 3.1415926;
 
 struct Bend {
   Quantity M1, Fx, Fy, sigma1, sigma2, sigma3, allowable;
-  Quantity m2, m3;
+  Quantity m2, m3, e;
 };
 
-Bend compute(std::span<const std::string> in, std::string_view dp) {
-  const Quantity T = read_whole(in[0], dp).of_field(0);
-  const Quantity D = read_real(in[1], dp).of_field(1);
-  const Quantity t = read_real(in[2], dp).of_field(2);
-  const Quantity L1 = read_real(in[3], dp).of_field(3);
-  const Quantity L2 = read_real(in[4], dp).of_field(4);
-  const Quantity alpha = read_real(in[5], dp).of_field(5);
+Bend compute(FieldReader& in) {
+  const Quantity T = in.next();
+  const Quantity D = in.next();
+  const Quantity t = in.next();
+  const Quantity L1 = in.next();
+  const Quantity L2 = in.next();
+  const Quantity alpha = in.next();
 
   const Quantity theta = single((alpha - 90) * kPi / 180);
   const Quantity Dm = single(D / 1000);
@@ -62,23 +70,22 @@ Bend compute(std::span<const std::string> in, std::string_view dp) {
   // cannot fail where the stresses did not.
   const Quantity m2 = M1 - Fy * L1;
   const Quantity m3 = M1 - Fy * (L2 * s + L1) + Fx * L2 * c;
-  return {M1, Fx, Fy, sigma1, sigma2, sigma3, allowable, m2, m3};
+  return {M1, Fx, Fy, sigma1, sigma2, sigma3, allowable, m2, m3, e};
 }
 
-}  // namespace
-
-Solution solve_bend(std::span<const std::string> in, std::string_view dp) {
-  const Bend b = compute(in, dp);
+Solution solve(FieldReader& in) {
+  const Bend b = compute(in);
   return {b.M1.value(),
           b.Fx.value(),
           b.Fy.value(),
           {b.M1.value(), b.m2.value(), b.m3.value()},
           {b.sigma1.value(), b.sigma2.value(), b.sigma3.value()},
-          b.allowable.value()};
+          b.allowable.value(),
+          b.e.value()};
 }
 
-void write_bend(std::span<const std::string> in, std::string_view dp, ResultWriter& out) {
-  const Bend b = compute(in, dp);
+void write(FieldReader& in, ResultWriter& out) {
+  const Bend b = compute(in);
   out.tenths(b.M1);
   out.tenths(b.Fx);
   out.tenths(b.Fy);
@@ -86,5 +93,10 @@ void write_bend(std::span<const std::string> in, std::string_view dp, ResultWrit
   out.ratio(b.sigma2, b.allowable);
   out.ratio(b.sigma3, b.allowable);
 }
+
+}  // namespace
+
+extern const Panel bend{"bend", "Two-leg bend", "e = 0.005259·T²/10⁶ + 0.011182·T/1000", 3, kInputs, kResults,
+                        write,  solve};
 
 }  // namespace quorvel::detail

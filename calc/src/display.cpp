@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "quorvel/decimal.h"
+
 namespace quorvel {
 
 Real tenths(Real v) noexcept {
@@ -47,6 +49,38 @@ std::string number_text(double shown, std::string_view decimal_point) {
   text += decimal_point;
   text.append(digits, whole);
   return text;
+}
+
+std::string si_text(std::string_view shown, Display display, std::string_view decimal_point) {
+  std::optional<Decimal> d = parse_decimal(shown, decimal_point);
+  if (shown.empty() || !d) return "";
+  if (display != Display::ratio) {
+    d->exponent -= 2;
+  } else if (!d->digits.empty()) {
+    // The digits times the allowable stress in MPa, long multiplication.
+    std::string product;
+    int carry = 0;
+    for (std::size_t i = d->digits.size(); i-- > 0; carry /= 10) {
+      carry += (d->digits[i] - '0') * allowable_stress_mpa;
+      product.insert(product.begin(), static_cast<char>('0' + carry % 10));
+    }
+    for (; carry > 0; carry /= 10) product.insert(product.begin(), static_cast<char>('0' + carry % 10));
+    while (product.back() == '0') {
+      product.pop_back();
+      ++d->exponent;
+    }
+    d->digits = product;
+  }
+  return plain_text(*d, decimal_point);
+}
+
+std::string_view si_unit(Display display) noexcept {
+  switch (display) {
+    case Display::force: return "kN";
+    case Display::moment: return "kN·m";
+    case Display::ratio: return "MPa";
+  }
+  return "";
 }
 
 }  // namespace quorvel

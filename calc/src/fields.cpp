@@ -1,5 +1,7 @@
 #include "quorvel/fields.h"
 
+#include "quorvel/decimal.h"
+
 #include <charconv>
 #include <cstdint>
 #include <string>
@@ -7,70 +9,6 @@
 
 namespace quorvel {
 namespace {
-
-// A number as written: sign, significant digits and the decimal exponent of
-// the digit after the last one, so that value = digits x 10^exponent.
-struct Decimal {
-  bool negative = false;
-  std::string digits;         // no leading zeros; empty means zero
-  std::int64_t exponent = 0;  // saturated far beyond any finite range
-};
-
-constexpr std::int64_t kExponentCap = 1'000'000'000;
-
-bool is_blank(char ch) {
-  return ch == ' ' || ch == '\t';
-}
-bool is_digit(char ch) {
-  return ch >= '0' && ch <= '9';
-}
-
-std::optional<Decimal> parse(std::string_view text, std::string_view decimal_point) {
-  while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
-
-  Decimal d;
-  std::size_t i = 0;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) d.negative = text[i++] == '-';
-
-  bool any_digit = false;
-  std::int64_t fraction_digits = 0;
-  bool in_fraction = false;
-  for (; i < text.size(); ++i) {
-    const char ch = text[i];
-    if (is_digit(ch)) {
-      any_digit = true;
-      if (in_fraction) ++fraction_digits;
-      if (ch != '0' || !d.digits.empty()) d.digits.push_back(ch);
-    } else if (!in_fraction && !decimal_point.empty() && text.substr(i).starts_with(decimal_point)) {
-      in_fraction = true;
-      i += decimal_point.size() - 1;
-    } else {
-      break;
-    }
-  }
-  if (!any_digit) return std::nullopt;
-
-  std::int64_t exponent = 0;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    ++i;
-    bool exponent_negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) exponent_negative = text[i++] == '-';
-    if (i == text.size() || !is_digit(text[i])) return std::nullopt;
-    for (; i < text.size() && is_digit(text[i]); ++i)
-      if (exponent < kExponentCap) exponent = exponent * 10 + (text[i] - '0');
-    if (exponent_negative) exponent = -exponent;
-  }
-  if (i != text.size()) return std::nullopt;
-
-  // Trailing zeros of the digits only scale the exponent.
-  std::size_t kept = d.digits.size();
-  while (kept > 0 && d.digits[kept - 1] == '0') --kept;
-  const auto dropped = static_cast<std::int64_t>(d.digits.size() - kept);
-  d.digits.resize(kept);
-  d.exponent = exponent - fraction_digits + dropped;
-  return d;
-}
 
 // Nearest float or double to the decimal, correctly rounded by from_chars.
 template <typename T>
@@ -99,7 +37,7 @@ Real nearest(const Decimal& d) {
 }  // namespace
 
 Real read_whole(std::string_view text, std::string_view decimal_point) {
-  const auto d = parse(text, decimal_point);
+  const auto d = parse_decimal(text, decimal_point);
   if (!d) return Real::failed(ErrorKind::type_mismatch);
   if (d->digits.empty()) return Real(0.0);
 
@@ -124,13 +62,13 @@ Real read_whole(std::string_view text, std::string_view decimal_point) {
 }
 
 Real read_real(std::string_view text, std::string_view decimal_point) {
-  const auto d = parse(text, decimal_point);
+  const auto d = parse_decimal(text, decimal_point);
   if (!d) return Real::failed(ErrorKind::type_mismatch);
   return nearest<float>(*d);
 }
 
 Real read_double(std::string_view text, std::string_view decimal_point) {
-  const auto d = parse(text, decimal_point);
+  const auto d = parse_decimal(text, decimal_point);
   if (!d) return Real::failed(ErrorKind::type_mismatch);
   return nearest<double>(*d);
 }

@@ -11,13 +11,27 @@
 // and 6 carry the term in Fx. In this sign convention the free growth along
 // the level legs, that of the entered overall length L, enters B2 as +e·EI·L.
 
-#include "panel_calculations.h"
-
 #include "equations.h"
-#include "quorvel/fields.h"
+#include "reader.h"
+#include "writer.h"
 
 namespace quorvel::detail {
 namespace {
+
+constexpr InputField kInputs[] = {
+    {"T", "℃", FieldKind::whole_number, "70"}, {"D", "mm", FieldKind::real, "377"},
+    {"t", "mm", FieldKind::real, "9"},         {"L1", "m", FieldKind::real, "20"},
+    {"L2", "m", FieldKind::real, "10"},        {"L3", "m", FieldKind::double_text, "15"},
+    {"L4", "m", FieldKind::double_text, "10"}, {"L5", "m", FieldKind::double_text, "20"},
+    {"L", "m", FieldKind::double_text, "50"},  {"α", "°", FieldKind::real, "90"},
+    {"β", "°", FieldKind::double_text, "90"},
+};
+constexpr ResultField kResults[] = {
+    {"Mz1", "kgm", Display::moment, 1}, {"Mz2", "kgm", Display::moment, 6}, {"Fx", "kg", Display::force, 1},
+    {"Fy", "kg", Display::force, 1},    {"S1/[S]", "", Display::ratio, 1},  {"S2/[S]", "", Display::ratio, 2},
+    {"S3/[S]", "", Display::ratio, 3},  {"S4/[S]", "", Display::ratio, 4},  {"S5/[S]", "", Display::ratio, 5},
+    {"S6/[S]", "", Display::ratio, 6},
+};
 
 constexpr double kPi = 3.1415926;
 constexpr double kPiSection = 3.14159;  // second moment of area and points 1 to 3
@@ -25,24 +39,24 @@ constexpr double kPiSection = 3.14159;  // second moment of area and points 1 to
 struct Loop {
   Quantity M1, Fx, Fy;
   Quantity m2, m3, m4, m5, m6;
-  Quantity sigma1, sigma2, sigma3, sigma4, sigma5, sigma6, allowable;
+  Quantity sigma1, sigma2, sigma3, sigma4, sigma5, sigma6, allowable, e;
   // for Mz2, which is formed while the results are written
   Quantity L1, L2, s, c, sphi, cphi;
   Real L3, L4, L5;
 };
 
-Loop compute(std::span<const std::string> in, std::string_view dp) {
-  const Quantity T = read_whole(in[0], dp).of_field(0);
-  const Quantity D_mm = read_real(in[1], dp).of_field(1);
-  const Quantity t_mm = read_real(in[2], dp).of_field(2);
-  const Quantity L1 = read_real(in[3], dp).of_field(3);
-  const Quantity L2 = read_real(in[4], dp).of_field(4);
-  const Real L3 = read_double(in[5], dp).of_field(5);  // double fields: failures
-  const Real L4 = read_double(in[6], dp).of_field(6);  // surface at first use
-  const Real L5 = read_double(in[7], dp).of_field(7);
-  const Real L = read_double(in[8], dp).of_field(8);
-  const Quantity alpha = read_real(in[9], dp).of_field(9);
-  const Real beta = read_double(in[10], dp).of_field(10);
+Loop compute(FieldReader& in) {
+  const Quantity T = in.next();
+  const Quantity D_mm = in.next();
+  const Quantity t_mm = in.next();
+  const Quantity L1 = in.next();
+  const Quantity L2 = in.next();
+  const Real L3 = in.next();  // double fields: failures
+  const Real L4 = in.next();  // surface at first use
+  const Real L5 = in.next();
+  const Real L = in.next();
+  const Quantity alpha = in.next();
+  const Real beta = in.next();
 
   const Quantity theta = (alpha - 90) * kPi / 180;
   const Quantity phi = (beta - 90) * kPi / 180;
@@ -106,24 +120,23 @@ Loop compute(std::span<const std::string> in, std::string_view dp) {
   const Quantity m6 = M1 - Fy * (L2 * s + L1 + L3 + L4 * sphi + L5) - Fx * (L2 * c - L4 * cphi);
   const Quantity sigma6 = m6 * 32 * D / W64b;
   const Quantity allowable = pow(10, 6) * 80;
-  return {M1,     Fx,     Fy,        m2, m3, m4, m5, m6,   sigma1, sigma2, sigma3, sigma4,
-          sigma5, sigma6, allowable, L1, L2, s,  c,  sphi, cphi,   L3,     L4,     L5};
+  return {M1,     Fx,        Fy, m2, m3, m4, m5, m6,   sigma1, sigma2, sigma3, sigma4, sigma5,
+          sigma6, allowable, e,  L1, L2, s,  c,  sphi, cphi,   L3,     L4,     L5};
 }
 
-}  // namespace
-
-Solution solve_loop(std::span<const std::string> in, std::string_view dp) {
-  const Loop o = compute(in, dp);
+Solution solve(FieldReader& in) {
+  const Loop o = compute(in);
   return {o.M1.value(),
           o.Fx.value(),
           o.Fy.value(),
           {o.M1.value(), o.m2.value(), o.m3.value(), o.m4.value(), o.m5.value(), o.m6.value()},
           {o.sigma1.value(), o.sigma2.value(), o.sigma3.value(), o.sigma4.value(), o.sigma5.value(), o.sigma6.value()},
-          o.allowable.value()};
+          o.allowable.value(),
+          o.e.value()};
 }
 
-void write_loop(std::span<const std::string> in, std::string_view dp, ResultWriter& out) {
-  const Loop o = compute(in, dp);
+void write(FieldReader& in, ResultWriter& out) {
+  const Loop o = compute(in);
   out.tenths(o.M1);
   // The moment at point 6 once more, its arm summed in this order.
   const Quantity Mz2 =
@@ -138,5 +151,10 @@ void write_loop(std::span<const std::string> in, std::string_view dp, ResultWrit
   out.ratio(o.sigma5, o.allowable);
   out.ratio(o.sigma6, o.allowable);
 }
+
+}  // namespace
+
+extern const Panel loop{"loop", "Raised loop", "e = 0.01315·|T − 20|/1000 + 0.011182·T/1000", 6, kInputs, kResults,
+                        write,  solve};
 
 }  // namespace quorvel::detail

@@ -9,29 +9,40 @@
 // the leg's middle and ∫y² the whole L2²·L3·cos²θ. The load along the run is
 // the free growth of the entered overall length L.
 
-#include "panel_calculations.h"
-
 #include "equations.h"
-#include "quorvel/fields.h"
+#include "reader.h"
+#include "writer.h"
 
 namespace quorvel::detail {
 namespace {
 
+constexpr InputField kInputs[] = {
+    {"T", "℃", FieldKind::whole_number, "70"}, {"D", "mm", FieldKind::real, "377"},
+    {"t", "mm", FieldKind::real, "9"},         {"L1", "m", FieldKind::real, "20"},
+    {"L2", "m", FieldKind::real, "10"},        {"L3", "m", FieldKind::double_text, "20"},
+    {"L", "m", FieldKind::double_text, "40"},  {"α", "°", FieldKind::real, "90"},
+};
+constexpr ResultField kResults[] = {
+    {"Mz1", "kgm", Display::moment, 1}, {"Mz2", "kgm", Display::moment, 4}, {"Fx", "kg", Display::force, 1},
+    {"Fy", "kg", Display::force, 1},    {"S1/[S]", "", Display::ratio, 1},  {"S2/[S]", "", Display::ratio, 2},
+    {"S3/[S]", "", Display::ratio, 3},  {"S4/[S]", "", Display::ratio, 4},
+};
+
 constexpr double kPi = 3.1415926;
 
 struct Offset {
-  Quantity M1, Fx, Fy, m2, m3, m4, sigma1, sigma2, sigma3, sigma4, allowable;
+  Quantity M1, Fx, Fy, m2, m3, m4, sigma1, sigma2, sigma3, sigma4, allowable, e;
 };
 
-Offset compute(std::span<const std::string> in, std::string_view dp) {
-  const Quantity T = read_whole(in[0], dp).of_field(0);
-  const Quantity D_mm = read_real(in[1], dp).of_field(1);
-  const Quantity t_mm = read_real(in[2], dp).of_field(2);
-  const Quantity L1 = read_real(in[3], dp).of_field(3);
-  const Quantity L2 = read_real(in[4], dp).of_field(4);
-  const Real L3 = read_double(in[5], dp).of_field(5);  // double fields: failures
-  const Real L = read_double(in[6], dp).of_field(6);   // surface at first use
-  const Quantity alpha = read_real(in[7], dp).of_field(7);
+Offset compute(FieldReader& in) {
+  const Quantity T = in.next();
+  const Quantity D_mm = in.next();
+  const Quantity t_mm = in.next();
+  const Quantity L1 = in.next();
+  const Quantity L2 = in.next();
+  const Real L3 = in.next();  // double fields: failures
+  const Real L = in.next();   // surface at first use
+  const Quantity alpha = in.next();
 
   const Quantity theta = single((alpha - 90) * kPi / 180);
   const Quantity s = sin(theta);
@@ -71,23 +82,22 @@ Offset compute(std::span<const std::string> in, std::string_view dp) {
   const Quantity sigma3 = m3 * 32 * D / W64;
   const Quantity sigma4 = m4 * 32 * D / W64;
   const Quantity allowable = pow(10, 7) * 8;
-  return {M1, Fx, Fy, m2, m3, m4, sigma1, sigma2, sigma3, sigma4, allowable};
+  return {M1, Fx, Fy, m2, m3, m4, sigma1, sigma2, sigma3, sigma4, allowable, e};
 }
 
-}  // namespace
-
-Solution solve_offset(std::span<const std::string> in, std::string_view dp) {
-  const Offset o = compute(in, dp);
+Solution solve(FieldReader& in) {
+  const Offset o = compute(in);
   return {o.M1.value(),
           o.Fx.value(),
           o.Fy.value(),
           {o.M1.value(), o.m2.value(), o.m3.value(), o.m4.value()},
           {o.sigma1.value(), o.sigma2.value(), o.sigma3.value(), o.sigma4.value()},
-          o.allowable.value()};
+          o.allowable.value(),
+          o.e.value()};
 }
 
-void write_offset(std::span<const std::string> in, std::string_view dp, ResultWriter& out) {
-  const Offset o = compute(in, dp);
+void write(FieldReader& in, ResultWriter& out) {
+  const Offset o = compute(in);
   out.tenths(o.M1);
   out.tenths(o.m4);
   out.tenths(o.Fx);
@@ -97,5 +107,10 @@ void write_offset(std::span<const std::string> in, std::string_view dp, ResultWr
   out.ratio(o.sigma3, o.allowable);
   out.ratio(o.sigma4, o.allowable);
 }
+
+}  // namespace
+
+extern const Panel offset{
+    "offset", "Z-shaped offset", "e = 0.005259·T²/10⁶ + 0.011182·T/1000", 4, kInputs, kResults, write, solve};
 
 }  // namespace quorvel::detail

@@ -4,6 +4,8 @@
 // formed; a failure while forming one ends the calculation there.
 
 #include <cstddef>
+#include <span>
+#include <stdexcept>
 #include <string_view>
 
 #include "quorvel/checked.h"
@@ -14,24 +16,37 @@ namespace quorvel::detail {
 
 class ResultWriter {
  public:
-  ResultWriter(std::string_view decimal_point, const Deliver& deliver)
-      : decimal_point_(decimal_point), deliver_(deliver) {}
+  ResultWriter(std::span<const ResultField> fields, std::string_view decimal_point, const Deliver& deliver)
+      : fields_(fields), decimal_point_(decimal_point), deliver_(deliver) {}
 
   // A force or moment in the tenths display.
-  void tenths(Real v) { put(quorvel::tenths(v)); }
+  void tenths(Real v) {
+    expect(false);
+    put(quorvel::tenths(v));
+  }
 
   // A stress as a ratio to the allowable stress; the quotient comes first.
-  void ratio(Real stress, Real allowable) { put(quorvel::ratio(stress / allowable)); }
+  void ratio(Real stress, Real allowable) {
+    expect(true);
+    put(quorvel::ratio(stress / allowable));
+  }
 
   std::size_t delivered() const noexcept { return delivered_; }
 
  private:
+  // The calculation writes what its panel's table says, in its order.
+  void expect(bool ratio) const {
+    if (delivered_ == fields_.size() || (fields_[delivered_].display == Display::ratio) != ratio)
+      throw std::logic_error("a calculation wrote other results than its panel's table lists");
+  }
+
   void put(Real shown) {
     const std::string text = number_text(shown.get(), decimal_point_);
     if (deliver_) deliver_(delivered_, text);
     ++delivered_;
   }
 
+  std::span<const ResultField> fields_;
   std::string_view decimal_point_;
   const Deliver& deliver_;
   std::size_t delivered_ = 0;

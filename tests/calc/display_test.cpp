@@ -113,4 +113,34 @@ TEST(NumberText, UsesTheLocaleDecimalSeparator) {
   for (const auto& [v, text] : cases) EXPECT_EQ(quorvel::number_text(v, ","), text) << "v = " << v;
 }
 
+// SI values worked by hand: tens of newtons × 0.01 = kN, ratio × 80 = MPa.
+TEST(SiText, ShiftsAndMultipliesTheShownDigits) {
+  using quorvel::Display;
+  struct Case {
+    std::string_view shown;
+    Display display;
+    std::string_view decimal_point, si;
+  };
+  const Case cases[] = {
+      {"907.7", Display::moment, ".", "9.077"},
+      {"1021.1", Display::moment, ".", "10.211"},
+      {"-1021.1", Display::moment, ".", "-10.211"},
+      {"366.6", Display::force, ".", "3.666"},
+      {"3", Display::force, ".", "0.03"},
+      {"1230", Display::force, ".", "12.3"},
+      {"0", Display::force, ".", "0"},
+      {"1.41479160790369E+17", Display::force, ".", "1414791607903690"},
+      {"0.12", Display::ratio, ".", "9.6"},
+      {"0.08", Display::ratio, ".", "6.4"},
+      {"1.5", Display::ratio, ".", "120"},
+      {"3295083.96", Display::ratio, ".", "263606716.8"},
+      {"0", Display::ratio, ".", "0"},
+      {"0,12", Display::ratio, ",", "9,6"},
+      {"-492,7", Display::moment, ",", "-4,927"},
+      {"", Display::ratio, ".", ""},
+      {"abc", Display::force, ".", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(quorvel::si_text(c.shown, c.display, c.decimal_point), c.si) << c.shown;
+}
+
 }  // namespace

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "layout.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui::testing {
@@ -139,13 +140,13 @@ class Monkey : public WindowTest {
 
   void SetUp() override {
     WindowTest::SetUp();
-    for (Panel panel : all_panels) {
-      const auto p = static_cast<std::size_t>(panel);
-      for (const FieldInfo& f : panel_info(panel).inputs) {
-        inputs_[p].push_back(field(std::string(f.name).c_str()));
-        typed_[p].emplace_back(f.default_text);
+    for (std::size_t p = 0; p < panels().size(); ++p) {
+      const PanelLayout& layout = panel_layouts()[p];
+      for (std::size_t i = 0; i < layout.inputs.size(); ++i) {
+        inputs_[p].push_back(field(std::string(layout.inputs[i].name).c_str()));
+        typed_[p].emplace_back(panels()[p]->inputs[i].default_text);
       }
-      for (const FieldInfo& f : panel_info(panel).results) results_[p].push_back(field(std::string(f.name).c_str()));
+      for (const FieldPlace& f : layout.results) results_[p].push_back(field(std::string(f.name).c_str()));
     }
   }
 
@@ -206,7 +207,7 @@ class Monkey : public WindowTest {
       if (source.chance(40)) {
         const std::size_t p = source.below(3);
         for (std::size_t i = 0; i < inputs_[p].size(); ++i) {
-          typed_[p][i] = panel_info(all_panels[p]).inputs[i].default_text;
+          typed_[p][i] = panels()[p]->inputs[i].default_text;
           inputs_[p][i]->setText(to_qstring(typed_[p][i]));
         }
       }
@@ -216,7 +217,7 @@ class Monkey : public WindowTest {
       auto& targets = into_input ? inputs_[edited_panel] : results_[edited_panel];
       const std::size_t edited_field = source.below(targets.size());
       const std::size_t p = source.below(3);
-      const Panel panel = all_panels[p];
+      const Panel& panel = *panels()[p];
       SCOPED_TRACE(::testing::Message() << "step " << step << ": \"" << text.substr(0, 60)
                                         << (text.size() > 60 ? "…" : "") << "\" into "
                                         << targets[edited_field]->objectName().toStdString() << ", then "
@@ -258,7 +259,7 @@ class Monkey : public WindowTest {
     return outcomes;
   }
 
-  static void check_message(Panel panel, const Failure& failure, const RecordingSink::Message& m) {
+  static void check_message(const Panel& panel, const Failure& failure, const RecordingSink::Message& m) {
     static const std::map<ErrorKind, std::string> first_lines = {{ErrorKind::type_mismatch, "Type mismatch"},
                                                                  {ErrorKind::overflow, "Overflow"},
                                                                  {ErrorKind::division_by_zero, "Division by zero"}};
@@ -268,7 +269,7 @@ class Monkey : public WindowTest {
     // A failure that a field caused names that field; the quoted field text
     // may hold line breaks of its own, so only the start is checked.
     if (failure.field) {
-      const std::string symbol(panel_info(panel).inputs[*failure.field].symbol);
+      const std::string symbol(panel.inputs[*failure.field].symbol);
       EXPECT_TRUE(text.starts_with(first_lines.at(failure.kind) + "\nField " + symbol + ": \"")) << text;
     } else {
       EXPECT_EQ(text.find('\n'), std::string::npos) << text;

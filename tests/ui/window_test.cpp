@@ -181,12 +181,13 @@ TEST_F(Window, LongFieldTextIsCutShortInTheMessage) {
 TEST_F(Window, FailureWhileWritingKeepsTheTextsAlreadyWritten) {
   // Ordinary inputs cannot fail after the first result, so a stand-in
   // calculation delivers two texts and then overflows.
-  window().set_calculation([](Panel, std::span<const std::string> inputs, std::string_view, const Deliver& deliver) {
-    EXPECT_EQ(inputs.size(), 11u);
-    deliver(0, "1");
-    deliver(1, "2");
-    return std::optional<Failure>(Failure{ErrorKind::overflow, std::nullopt, 2});
-  });
+  window().set_calculation(
+      [](const Panel&, std::span<const std::string> inputs, std::string_view, const Deliver& deliver) {
+        EXPECT_EQ(inputs.size(), 11u);
+        deliver(0, "1");
+        deliver(1, "2");
+        return std::optional<Failure>(Failure{ErrorKind::overflow, std::nullopt, 2});
+      });
   fill_results("before");
   button("计算2")->click();
   std::vector<QString> expected(10, "before");

@@ -1,11 +1,10 @@
 #pragma once
 
-// The three panel calculations: the two-leg bend, the Z-shaped offset and the
-// raised loop. Each takes its panel's input texts in read order and the
-// user's decimal separator, and delivers its result texts one at a time in
-// write order, or ends with a Failure.
+// The panels: one pipe configuration each, described by its own table (its
+// input fields in read order, its results in write order) next to its
+// calculation, and one list of them. Everything that shows, reads or writes a
+// panel's fields walks these tables.
 
-#include <array>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -19,41 +18,34 @@
 
 namespace quorvel {
 
-enum class Panel { bend, offset, loop };
-inline constexpr std::array<Panel, 3> all_panels{Panel::bend, Panel::offset, Panel::loop};
+// How an input field's text becomes a number (fields.h).
+enum class FieldKind : unsigned char {
+  whole_number,  // a 16-bit whole number
+  real,          // a single-precision number
+  double_text,   // text kept as entered, a double at each arithmetic use
+};
 
-// One field of a panel: control name, the symbol shown before it, its unit
-// (empty for stress ratios) and, for inputs, the text it starts with.
-struct FieldInfo {
-  std::string_view name;
-  std::string_view symbol;
-  std::string_view unit;
+// How a result becomes text (display.h): forces and moments in the tenths
+// display, stresses as ratios to the allowable stress.
+enum class Display : unsigned char { force, moment, ratio };
+
+struct InputField {
+  std::string_view symbol;  // "T", "L2", "α": the label before the field
+  std::string_view unit;    // "℃", "mm", "m", "°"
+  FieldKind kind;
   std::string_view default_text;
 };
 
-struct PanelInfo {
-  std::string_view key;                // "bend", "offset", "loop"
-  std::span<const FieldInfo> inputs;   // in read order
-  std::span<const FieldInfo> results;  // in write order
+struct ResultField {
+  std::string_view symbol;  // "Mz1", "Fx", "S2/[S]"
+  std::string_view unit;    // "kgm", "kg"; empty for a ratio
+  Display display;
+  int point;  // where along the run it is taken: 1 is the start anchor, Panel::points the far one
 };
 
-const PanelInfo& panel_info(Panel panel) noexcept;
-std::optional<Panel> panel_by_key(std::string_view key) noexcept;
-std::vector<std::string> default_inputs(Panel panel);
-
-// Called with each result text as soon as it is formed.
-using Deliver = std::function<void(std::size_t index, const std::string& text)>;
-
-// Runs one calculation. `inputs` must hold exactly the panel's input count
-// (std::invalid_argument otherwise). Returns the failure, if any.
-std::optional<Failure> calculate(Panel panel, std::span<const std::string> inputs, std::string_view decimal_point,
-                                 const Deliver& deliver);
-
-struct Outcome {
-  std::vector<std::string> results;  // the texts delivered, in order
-  std::optional<Failure> failure;
-};
-Outcome calculate(Panel panel, std::span<const std::string> inputs, std::string_view decimal_point);
+// Shared physical constants, as a calculation note states them.
+inline constexpr int elastic_modulus_gpa = 196;
+inline constexpr int allowable_stress_mpa = 80;
 
 // The computed values behind the texts, before display rounding: the
 // reactions at point 1, the bending moment at every point of the run (point 1
@@ -64,7 +56,52 @@ struct Solution {
   std::vector<double> moments;
   std::vector<double> stresses;
   double allowable = 0;  // [S], pascals
+  double expansion = 0;  // free thermal expansion, metres per metre of pipe
 };
-std::variant<Solution, Failure> solve(Panel panel, std::span<const std::string> inputs, std::string_view decimal_point);
+
+namespace detail {
+class FieldReader;
+class ResultWriter;
+}  // namespace detail
+
+struct Panel {
+  std::string_view key;            // "bend": how quorvel-batch rows name it
+  std::string_view name;           // "Two-leg bend"
+  std::string_view expansion_law;  // the free expansion per metre e as a function of T
+  int points;                      // points of the run: the anchors, and the bends between them
+  std::span<const InputField> inputs;
+  std::span<const ResultField> results;
+
+  // The calculation. Both read every input through the reader; `write` hands
+  // each result to the writer the moment it is formed. Failures are thrown
+  // as StepError.
+  void (*write)(detail::FieldReader& in, detail::ResultWriter& out);
+  Solution (*solve)(detail::FieldReader& in);
+};
+
+// Every panel, in the order the window shows them.
+std::span<const Panel* const> panels() noexcept;
+const Panel* panel_by_key(std::string_view key) noexcept;
+
+std::vector<std::string> default_inputs(const Panel& panel);
+// The read-order index of the input with this symbol.
+std::optional<std::size_t> input_index(const Panel& panel, std::string_view symbol) noexcept;
+
+// Called with each result text as soon as it is formed.
+using Deliver = std::function<void(std::size_t index, const std::string& text)>;
+
+// Runs one calculation. `inputs` must hold exactly the panel's input count
+// (std::invalid_argument otherwise). Returns the failure, if any.
+std::optional<Failure> calculate(const Panel& panel, std::span<const std::string> inputs,
+                                 std::string_view decimal_point, const Deliver& deliver);
+
+struct Outcome {
+  std::vector<std::string> results;  // the texts delivered, in order
+  std::optional<Failure> failure;
+};
+Outcome calculate(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point);
+
+std::variant<Solution, Failure> solve(const Panel& panel, std::span<const std::string> inputs,
+                                      std::string_view decimal_point);
 
 }  // namespace quorvel
