@@ -4,19 +4,90 @@
 #include <vector>
 
 #include "csv.h"
+#include "plot.h"
+#include "quorvel/display.h"
 #include "quorvel/panels.h"
 
 namespace quorvel::batch {
 namespace {
 
-std::string status_text(const std::optional<Failure>& failure) {
-  if (!failure) return "ok";
-  switch (failure->kind) {
+std::string status_text(ErrorKind kind) {
+  switch (kind) {
     case ErrorKind::type_mismatch: return "type mismatch";
     case ErrorKind::overflow: return "overflow";
     case ErrorKind::division_by_zero: return "division by zero";
   }
   return "error";
+}
+
+std::string status_text(const std::optional<Failure>& failure) {
+  return failure ? status_text(failure->kind) : "ok";
+}
+
+// Appends the results, padded to the panel's count, and with --si the same
+// results in SI units.
+void append_results(std::vector<std::string>& cells, const Panel& panel, std::vector<std::string> results,
+                    const Options& options, std::string_view decimal_point) {
+  results.resize(panel.results.size());
+  cells.insert(cells.end(), results.begin(), results.end());
+  if (!options.si) return;
+  for (std::size_t i = 0; i < results.size(); ++i)
+    cells.push_back(si_text(results[i], panel.results[i].display, decimal_point));
+}
+
+// Every ratio delivered and at most the target.
+bool passes(const Panel& panel, const Outcome& outcome, const Decimal& target, std::string_view decimal_point) {
+  if (outcome.failure) return false;
+  for (std::size_t i = 0; i < panel.results.size(); ++i) {
+    if (panel.results[i].display != Display::ratio) continue;
+    const auto shown = parse_decimal(outcome.results[i], decimal_point);
+    if (!shown || compare(*shown, target) > 0) return false;
+  }
+  return true;
+}
+
+// --solve: the input cells, the status, the first value that passes and the
+// results there.
+std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> cells, std::size_t field,
+                                   const Options& options, std::string_view decimal_point) {
+  std::vector<std::string> texts(cells.begin() + 1, cells.end());
+  std::optional<ErrorKind> common;  // the kind every value so far failed with
+  bool all_failed_alike = true;
+  WalkValues values(*options.walk);
+  while (const auto value = values.next()) {
+    texts[field] = plain_text(*value, decimal_point);
+    Outcome outcome = calculate(panel, texts, decimal_point);
+    if (passes(panel, outcome, options.target, decimal_point)) {
+      cells.push_back("ok");
+      cells.push_back(texts[field]);
+      append_results(cells, panel, std::move(outcome.results), options, decimal_point);
+      return cells;
+    }
+    if (!outcome.failure || (common && *common != outcome.failure->kind)) all_failed_alike = false;
+    if (outcome.failure) common = outcome.failure->kind;
+  }
+  cells.push_back(all_failed_alike && common ? status_text(*common) : "no solution");
+  cells.emplace_back();
+  append_results(cells, panel, {}, options, decimal_point);
+  return cells;
+}
+
+// --sweep: one output row per value, the value in F's cell.
+void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, std::size_t field, const Options& options,
+                std::string_view decimal_point, char separator, std::ostream& out) {
+  std::vector<std::string> texts(cells.begin() + 1, cells.end());
+  if (options.plot) options.plot->start(panel, texts, field);
+  WalkValues values(*options.walk);
+  while (const auto value = values.next()) {
+    texts[field] = plain_text(*value, decimal_point);
+    Outcome outcome = calculate(panel, texts, decimal_point);
+    if (options.plot) options.plot->add(*value, outcome.results, outcome.failure.has_value(), decimal_point);
+    std::vector<std::string> row = cells;
+    row[field + 1] = texts[field];
+    row.push_back(status_text(outcome.failure));
+    append_results(row, panel, std::move(outcome.results), options, decimal_point);
+    out << csv::write_record(row, separator);
+  }
 }
 
 // A cell as it can be shown on one line of an error message.
@@ -65,11 +136,22 @@ bool process(std::string_view data, const std::string& source, const Options& op
              std::to_string(cells.size() - 1));
       continue;
     }
-    Outcome outcome = calculate(*panel, std::span(cells).subspan(1), decimal_point);
-    cells.push_back(status_text(outcome.failure));
-    outcome.results.resize(panel->results.size());
-    cells.insert(cells.end(), outcome.results.begin(), outcome.results.end());
-    out << csv::write_record(cells, separator);
+    if (!options.walk) {
+      Outcome outcome = calculate(*panel, std::span(cells).subspan(1), decimal_point);
+      cells.push_back(status_text(outcome.failure));
+      append_results(cells, *panel, std::move(outcome.results), options, decimal_point);
+      out << csv::write_record(cells, separator);
+      continue;
+    }
+    const auto field = input_index(*panel, options.walk->symbol);
+    if (!field) {
+      reject(std::string(panel->key) + " has no field " + typed_symbol(options.walk->symbol));
+      continue;
+    }
+    if (options.mode == WalkMode::solve)
+      out << csv::write_record(solve_row(*panel, std::move(cells), *field, options, decimal_point), separator);
+    else
+      sweep_rows(*panel, cells, *field, options, decimal_point, separator, out);
   }
   return all_valid;
 }

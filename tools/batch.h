@@ -3,14 +3,31 @@
 // The work of quorvel-batch on one input: every valid row calculated and
 // written out, every invalid one reported.
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 
+#include "quorvel/decimal.h"
+#include "walk.h"
+
 namespace quorvel::batch {
+
+class Plot;
+
+// What to do with each row's field F besides calculating the row once.
+enum class WalkMode {
+  solve,  // the first value of the walk at which every ratio is at most the target
+  sweep,  // one output row per value
+};
 
 struct Options {
   bool decimal_comma = false;  // ',' in numbers, ';' between cells
+  bool si = false;             // the results again in kN, kN·m and MPa
+  std::optional<Walk> walk{};
+  WalkMode mode = WalkMode::solve;
+  Decimal target{false, "1", 0};  // the highest ratio that passes
+  Plot* plot = nullptr;           // collects a sweep
 };
 
 // Returns false when a row was rejected.

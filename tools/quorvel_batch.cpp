@@ -6,15 +6,20 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "batch.h"
+#include "csv.h"
+#include "plot.h"
+#include "quorvel/decimal.h"
 
 namespace {
 
-constexpr const char* kHelp = R"(Usage: quorvel-batch [--decimal-comma] [FILE...]
+constexpr const char* kHelp = R"(Usage: quorvel-batch [OPTION...] [FILE...]
 
-Checks many pipe runs at once with the calculations of the Quorvel window.
+Checks many pipe runs at once with the calculations of the Quorvel window,
+and answers design questions: how long a leg must be, how hot a run may get.
 Reads CSV (RFC 4180) from each FILE in turn, or from standard input when no
 FILE is given, and writes CSV to standard output.
 
@@ -31,59 +36,171 @@ type mismatch, overflow or division by zero), then the panel's results:
   offset: Mz1,Mz2,Fx,Fy,S1/[S],S2/[S],S3/[S],S4/[S]
   loop:   Mz1,Mz2,Fx,Fy,S1/[S],S2/[S],S3/[S],S4/[S],S5/[S],S6/[S]
 Moments in kgm and forces in kg (tens of newton-metres and newtons), stresses
-as ratios to the allowable stress. A result not reached before a failure is
-an empty cell.
+as ratios to the allowable stress [S] = 80 MPa. A result not reached before
+a failure is an empty cell.
 
 Options:
   --decimal-comma  numbers use ',' as decimal separator and cells are
                    separated by ';', as spreadsheets in such locales write CSV
+  --solve F=FROM:TO[:STEP]
+                   for each row, walk field F from FROM towards TO (upwards
+                   or downwards) in steps of STEP and answer the first value
+                   at which every stress ratio is at most the target. F is
+                   one of T, D, t, L1, L2, L3, L4, L5, L, alpha (α), beta (β);
+                   STEP is 1 for T and 0.01 for the others when left out.
+                   The values are FROM ± k·STEP worked in decimal and written
+                   plainly (0.3, never 0.30000000000000004); each is
+                   calculated from the row's texts with F's text replaced by
+                   the value's. A value whose calculation fails does not
+                   pass. The output row is the input row, the status, the
+                   value, then the results at that value. The status is ok,
+                   or "no solution" when no value passes, or the kind of
+                   failure when every value failed alike (a bad text in
+                   another field, say); the value and results are then empty.
+                   A row whose panel has no field F is rejected.
+  --target R       the highest ratio that passes for --solve, and the level
+                   drawn by --plot (default 1)
+  --sweep F=FROM:TO:STEP
+                   for each row, one output row per value of F from FROM to
+                   TO (TO included when it lies on the grid), with the value
+                   in F's cell, then the status and the results
+  --plot FILE.svg  with --sweep and exactly one input row: draw every stress
+                   ratio against F as an SVG chart, one line per ratio, the
+                   target as a dashed line; failed values leave gaps
+  --si             after the results, the same results in SI units in the
+                   same order: forces in kN and moments in kN·m (the shown
+                   number × 0.01), stresses in MPa (the shown ratio × 80),
+                   worked in decimal from the shown text (907.7 gives 9.077,
+                   0.12 gives 9.6); combines with --solve and --sweep
   --help           this text
+
+Option values are always written with a decimal point. FROM, TO and STEP
+must be numbers, STEP above 0, and one walk may hold at most 1,000,000
+values; a bad option is reported on one line of standard error before any
+row is read.
 
 A row with an unknown panel or a wrong number of cells is reported on
 standard error with its line number and gives no output row; the other rows
 are still processed. Exit status: 0 when every row was processed, 1 when a
 row was rejected, 2 when an option or a file could not be used.
+
+Examples:
+  quorvel-batch runs.csv > results.csv
+        calculate every row of runs.csv
+  echo bend,70,377,9,20,10,90 | quorvel-batch --solve L2=0.5:40:0.5
+        the shortest second leg of the default bend that passes: 5.5 m
+  echo bend,70,377,9,20,10,90 | quorvel-batch --solve T=400:-50
+        the highest temperature the default bend takes, walking downwards
+        from 400 ℃: 208 ℃
+  echo bend,70,377,9,20,10,90 | quorvel-batch --sweep L2=1:20:0.5 --plot l2.svg
+        the results for every second leg from 1 m to 20 m, and their chart
+  quorvel-batch --decimal-comma --si runs.csv
+        rows written with decimal commas, results also in kN, kN·m and MPa
 )";
+
+// Reports a bad option and gives the exit status for it.
+int bad_option(const std::string& why) {
+  std::cerr << "quorvel-batch: " << why << " (see --help)\n";
+  return 2;
+}
+
+// Records in all inputs, blank lines not counted.
+std::size_t record_count(const std::vector<std::string>& inputs, char separator) {
+  std::size_t count = 0;
+  for (const std::string& data : inputs)
+    for (quorvel::csv::Reader reader(data, separator); reader.next();) ++count;
+  return count;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  using quorvel::batch::WalkMode;
   std::vector<std::string> files;
   quorvel::batch::Options options;
+  std::string plot_file;
   for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
+    std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
       std::cout << kHelp;
       return 0;
     }
+    // Options with a value: "--solve SPEC" or "--solve=SPEC".
+    std::string value;
+    bool has_value = false;
+    for (const char* name : {"--solve", "--sweep", "--target", "--plot"}) {
+      if (arg == name) {
+        if (i + 1 == argc) return bad_option(arg + " needs a value");
+        value = argv[++i];
+        has_value = true;
+      } else if (arg.starts_with(std::string(name) + "=")) {
+        value = arg.substr(arg.find('=') + 1);
+        arg = name;
+        has_value = true;
+      }
+    }
     if (arg == "--decimal-comma") {
       options.decimal_comma = true;
+    } else if (arg == "--si") {
+      options.si = true;
+    } else if (has_value && (arg == "--solve" || arg == "--sweep")) {
+      if (options.walk) return bad_option("only one --solve or --sweep can be given");
+      auto walk = quorvel::batch::parse_walk(value);
+      if (const auto* why = std::get_if<std::string>(&walk)) return bad_option(arg + " " + value + ": " + *why);
+      options.walk = std::get<quorvel::batch::Walk>(std::move(walk));
+      options.mode = arg == "--solve" ? WalkMode::solve : WalkMode::sweep;
+    } else if (has_value && arg == "--target") {
+      const auto target = quorvel::parse_decimal(value, ".");
+      if (!target || quorvel::compare(*target, {}) < 0)
+        return bad_option("--target " + value + ": expected a number not below 0");
+      options.target = *target;
+    } else if (has_value && arg == "--plot") {
+      if (value.empty()) return bad_option("--plot needs a file name");
+      plot_file = value;
     } else if (arg.starts_with("--")) {
-      std::cerr << "quorvel-batch: unknown option " << arg << " (see --help)\n";
-      return 2;
+      return bad_option("unknown option " + arg);
     } else {
       files.push_back(arg);
     }
   }
+  if (!plot_file.empty() && (!options.walk || options.mode != WalkMode::sweep))
+    return bad_option("--plot draws a --sweep: give --sweep F=FROM:TO:STEP too");
+
+  // Every input is read before any row is processed, so that a missing file
+  // or a plot of several rows stops the run before any output.
+  std::vector<std::string> inputs, names;
+  const auto read = [&](std::istream& in, const std::string& name) {
+    inputs.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    names.push_back(name);
+  };
+  if (files.empty()) read(std::cin, "<stdin>");
+  for (const std::string& file : files) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+      std::cerr << "quorvel-batch: cannot read " << file << "\n";
+      return 2;
+    }
+    read(in, file);
+  }
+  quorvel::batch::Plot plot;
+  if (!plot_file.empty()) {
+    const std::size_t rows = record_count(inputs, options.decimal_comma ? ';' : ',');
+    if (rows != 1) return bad_option("--plot draws exactly one input row, the input has " + std::to_string(rows));
+    options.plot = &plot;
+  }
 
   std::ios::sync_with_stdio(false);
   bool rejected = false;
-  const auto run = [&](std::istream& in, const std::string& name) {
-    const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    rejected |= !quorvel::batch::process(data, name, options, std::cout, std::cerr);
-  };
-  if (files.empty()) {
-    run(std::cin, "<stdin>");
-  } else {
-    for (const std::string& file : files) {
-      std::ifstream in(file, std::ios::binary);
-      if (!in) {
-        std::cerr << "quorvel-batch: cannot read " << file << "\n";
-        return 2;
-      }
-      run(in, file);
+  for (std::size_t i = 0; i < inputs.size(); ++i)
+    rejected |= !quorvel::batch::process(inputs[i], names[i], options, std::cout, std::cerr);
+  std::cout.flush();
+  if (!plot.empty()) {
+    std::ofstream svg(plot_file, std::ios::binary);
+    svg << plot.svg(options.target, options.decimal_comma ? "," : ".");
+    if (!svg.flush()) {
+      std::cerr << "quorvel-batch: cannot write " << plot_file << "\n";
+      return 2;
     }
   }
-  std::cout.flush();
   return rejected ? 1 : 0;
 }

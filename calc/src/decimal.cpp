@@ -1,6 +1,8 @@
 #include "quorvel/decimal.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -14,7 +16,72 @@ bool is_digit(char ch) {
   return ch >= '0' && ch <= '9';
 }
 
+// The place of the leading digit plus one: 1 for 1 to 9, 0 for 0.1 to 0.9.
+std::int64_t magnitude(const Decimal& d) {
+  return static_cast<std::int64_t>(d.digits.size()) + d.exponent;
+}
+
+int compare_magnitude(const Decimal& a, const Decimal& b) {
+  if (a.digits.empty() || b.digits.empty()) return a.digits.empty() ? (b.digits.empty() ? 0 : -1) : 1;
+  if (magnitude(a) != magnitude(b)) return magnitude(a) < magnitude(b) ? -1 : 1;
+  // Same leading place: without trailing zeros, a prefix is the smaller.
+  const int c = a.digits.compare(b.digits);
+  return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
+// The digits of d written down to the place 10^exponent (exponent <= d.exponent).
+std::string digits_down_to(const Decimal& d, std::int64_t exponent) {
+  return d.digits + std::string(static_cast<std::size_t>(d.exponent - exponent), '0');
+}
+
+// Drops leading and trailing zeros, moving the exponent.
+Decimal normalized(bool negative, std::string digits, std::int64_t exponent) {
+  const std::size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return {};
+  const std::size_t last = digits.find_last_not_of('0');
+  exponent += static_cast<std::int64_t>(digits.size() - 1 - last);
+  return {negative, digits.substr(first, last - first + 1), exponent};
+}
+
 }  // namespace
+
+Decimal negated(Decimal d) {
+  d.negative = !d.negative && !d.digits.empty();
+  return d;
+}
+
+int compare(const Decimal& a, const Decimal& b) {
+  const bool a_negative = a.negative && !a.digits.empty();
+  const bool b_negative = b.negative && !b.digits.empty();
+  if (a_negative != b_negative) return a_negative ? -1 : 1;
+  const int c = compare_magnitude(a, b);
+  return a_negative ? -c : c;
+}
+
+Decimal add(const Decimal& a, const Decimal& b) {
+  if (a.digits.empty()) return normalized(b.negative, b.digits, b.exponent);
+  if (b.digits.empty()) return normalized(a.negative, a.digits, a.exponent);
+  // Column arithmetic on both written down to the lower exponent, the
+  // larger magnitude first, so that a difference never goes below zero.
+  const bool swap = compare_magnitude(a, b) < 0;
+  const Decimal& big = swap ? b : a;
+  const Decimal& small = swap ? a : b;
+  const std::int64_t low = std::min(a.exponent, b.exponent);
+  std::string x = digits_down_to(big, low);
+  const std::string y = digits_down_to(small, low);
+  const bool subtract = big.negative != small.negative;
+  x.insert(0, 1, '0');  // room for a carry
+  int carry = 0;
+  for (std::size_t i = 0; i < x.size(); ++i) {
+    const std::size_t at = x.size() - 1 - i;
+    int column = (x[at] - '0') + carry;
+    if (i < y.size()) column += subtract ? -(y[y.size() - 1 - i] - '0') : y[y.size() - 1 - i] - '0';
+    carry = column < 0 ? -1 : column / 10;
+    x[at] = static_cast<char>('0' + (column + 10) % 10);
+    if (i >= y.size() && carry == 0) break;
+  }
+  return normalized(big.negative, std::move(x), low);
+}
 
 std::optional<Decimal> parse_decimal(std::string_view text, std::string_view decimal_point) {
   while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);

@@ -27,4 +27,12 @@ std::optional<Decimal> parse_decimal(std::string_view text, std::string_view dec
 // number, a zero before the separator below one, never "-0".
 std::string plain_text(const Decimal& d, std::string_view decimal_point);
 
+// Exact arithmetic for stepping through decimal values (FROM + k·STEP). The
+// sum holds every place of both operands, so its length grows with the
+// distance between their exponents: keep that distance reasonable.
+Decimal add(const Decimal& a, const Decimal& b);
+Decimal negated(Decimal d);
+// Below zero, zero or above zero as a < b, a == b, a > b; -0 equals 0.
+int compare(const Decimal& a, const Decimal& b);
+
 }  // namespace quorvel

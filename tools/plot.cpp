@@ -1,0 +1,219 @@
+#include "plot.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+#include "quorvel/display.h"
+
+namespace quorvel::batch {
+namespace {
+
+// Geometry of the picture, in pixels.
+constexpr double kWidth = 880, kHeight = 520;
+constexpr double kLeft = 80, kRight = 700, kTop = 70, kBottom = 450;  // the plot area
+constexpr const char* kColours[] = {"#1f77b4", "#ff7f0e", "#2ca02c", "#9467bd", "#8c564b", "#e377c2", "#17becf"};
+constexpr const char* kTargetColour = "#d62728";
+
+std::string escaped(std::string_view text) {
+  std::string out;
+  for (char ch : text) {
+    switch (ch) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += ch;
+    }
+  }
+  return out;
+}
+
+// A cell of the input row as it may appear in XML: printable ASCII only
+// (the row may hold any bytes), shortened when long.
+std::string shown_cell(std::string_view cell) {
+  constexpr std::size_t kLongest = 24;
+  std::string shown;
+  for (char ch : cell.substr(0, kLongest)) shown += ch >= 0x20 && ch < 0x7f ? ch : '?';
+  if (cell.size() > kLongest) shown += "...";
+  return escaped(shown);
+}
+
+std::string number(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", v);
+  return text;
+}
+
+double to_double(std::string text, std::string_view decimal_point) {
+  if (const auto at = text.find(decimal_point); at != std::string::npos) text.replace(at, decimal_point.size(), ".");
+  return std::strtod(text.c_str(), nullptr);
+}
+
+// Round tick values 1, 2 or 5 times a power of ten apart, about five of them.
+struct Ticks {
+  double step = 1;
+  std::vector<double> values;
+};
+
+Ticks ticks(double lo, double hi) {
+  Ticks t;
+  const double raw = (hi - lo) / 5;
+  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  for (double m : {1.0, 2.0, 5.0, 10.0}) {
+    t.step = m * power;
+    if (t.step >= raw) break;
+  }
+  for (double v = std::ceil(lo / t.step) * t.step; v <= hi + t.step * 1e-9; v += t.step)
+    t.values.push_back(std::abs(v) < t.step * 1e-9 ? 0 : v);
+  return t;
+}
+
+std::string tick_text(double v, double step, std::string_view decimal_point) {
+  char text[64];
+  if (std::abs(v) >= 1e7 || (v != 0 && std::abs(v) < 1e-4))
+    std::snprintf(text, sizeof text, "%.6g", v);
+  else
+    std::snprintf(text, sizeof text, "%.*f", std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9))), v);
+  std::string s = text;
+  if (const auto at = s.find('.'); at != std::string::npos) s.replace(at, 1, decimal_point);
+  return escaped(s);
+}
+
+// The lowest and highest finite value, widened when they coincide.
+std::pair<double, double> range(double lo, double hi) {
+  if (!(lo < hi)) {
+    const double pad = lo == 0 ? 1 : std::abs(lo) / 2;
+    return {lo - pad, hi + pad};
+  }
+  return {lo, hi};
+}
+
+}  // namespace
+
+void Plot::start(const Panel& panel, std::span<const std::string> inputs, std::size_t field) {
+  panel_ = &panel;
+  field_ = field;
+  row_.clear();
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    if (i == field) continue;
+    const InputField& f = panel.inputs[i];
+    row_ +=
+        (row_.empty() ? "" : ", ") + std::string(f.symbol) + " = " + shown_cell(inputs[i]) + " " + std::string(f.unit);
+  }
+  ratios_.clear();
+  for (std::size_t i = 0; i < panel.results.size(); ++i)
+    if (panel.results[i].display == Display::ratio) ratios_.push_back(i);
+  x_.clear();
+  y_.assign(ratios_.size(), {});
+}
+
+void Plot::add(const Decimal& value, const std::vector<std::string>& results, bool failed,
+               std::string_view decimal_point) {
+  x_.push_back(to_double(plain_text(value, "."), "."));
+  for (std::size_t r = 0; r < ratios_.size(); ++r) {
+    const std::size_t at = ratios_[r];
+    std::optional<double> y;
+    if (!failed && at < results.size() && !results[at].empty()) y = to_double(results[at], decimal_point);
+    if (y && !std::isfinite(*y)) y.reset();
+    y_[r].push_back(y);
+  }
+}
+
+std::string Plot::svg(const Decimal& target, std::string_view decimal_point) const {
+  const InputField& field = panel_->inputs[field_];
+  const double target_y = to_double(plain_text(target, "."), ".");
+
+  double x_lo = std::numeric_limits<double>::infinity(), x_hi = -x_lo, y_hi = target_y;
+  for (double x : x_) {
+    if (!std::isfinite(x)) continue;
+    x_lo = std::min(x_lo, x);
+    x_hi = std::max(x_hi, x);
+  }
+  if (!(x_lo <= x_hi)) x_lo = x_hi = 0;
+  for (const auto& series : y_)
+    for (const auto& y : series)
+      if (y) y_hi = std::max(y_hi, *y);
+  std::tie(x_lo, x_hi) = range(x_lo, x_hi);
+  double y_lo = 0;
+  y_hi = y_hi > 0 ? y_hi * 1.1 : 1;
+  std::tie(y_lo, y_hi) = range(y_lo, y_hi);
+  const auto px = [&](double x) { return kLeft + (x - x_lo) / (x_hi - x_lo) * (kRight - kLeft); };
+  const auto py = [&](double y) { return kBottom - (y - y_lo) / (y_hi - y_lo) * (kBottom - kTop); };
+
+  const std::string title = std::string(panel_->name) + ": stress ratios against " + std::string(field.symbol);
+  std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  s += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + number(kWidth) + "\" height=\"" +
+       number(kHeight) + "\" viewBox=\"0 0 " + number(kWidth) + " " + number(kHeight) +
+       "\" font-family=\"DejaVu Sans, Arial, sans-serif\" font-size=\"13\">\n";
+  s += "<title>" + escaped(title) + "</title>\n";
+  s += "<rect x=\"0\" y=\"0\" width=\"" + number(kWidth) + "\" height=\"" + number(kHeight) + "\" fill=\"white\"/>\n";
+  s += "<text x=\"" + number(kLeft) + "\" y=\"28\" font-size=\"17\" font-weight=\"bold\">" + escaped(title) +
+       "</text>\n";
+  s += "<text x=\"" + number(kLeft) + "\" y=\"50\" fill=\"#444444\">" + row_ + "</text>\n";
+
+  // Grid, tick labels and axis titles.
+  const Ticks xt = ticks(x_lo, x_hi), yt = ticks(y_lo, y_hi);
+  for (double x : xt.values) {
+    s += "<line x1=\"" + number(px(x)) + "\" y1=\"" + number(kTop) + "\" x2=\"" + number(px(x)) + "\" y2=\"" +
+         number(kBottom) + "\" stroke=\"#dddddd\"/>\n";
+    s += "<text x=\"" + number(px(x)) + "\" y=\"" + number(kBottom + 18) + "\" text-anchor=\"middle\">" +
+         tick_text(x, xt.step, decimal_point) + "</text>\n";
+  }
+  for (double y : yt.values) {
+    s += "<line x1=\"" + number(kLeft) + "\" y1=\"" + number(py(y)) + "\" x2=\"" + number(kRight) + "\" y2=\"" +
+         number(py(y)) + "\" stroke=\"#dddddd\"/>\n";
+    s += "<text x=\"" + number(kLeft - 8) + "\" y=\"" + number(py(y) + 4) + "\" text-anchor=\"end\">" +
+         tick_text(y, yt.step, decimal_point) + "</text>\n";
+  }
+  s += "<rect x=\"" + number(kLeft) + "\" y=\"" + number(kTop) + "\" width=\"" + number(kRight - kLeft) +
+       "\" height=\"" + number(kBottom - kTop) + "\" fill=\"none\" stroke=\"#333333\"/>\n";
+  s += "<text x=\"" + number((kLeft + kRight) / 2) + "\" y=\"" + number(kBottom + 42) + "\" text-anchor=\"middle\">" +
+       escaped(std::string(field.symbol) + " (" + std::string(field.unit) + ")") + "</text>\n";
+  const std::string y_title = "S/[S]: bending stress ÷ allowable stress [S] = " + std::to_string(allowable_stress_mpa) +
+                              " " + std::string(si_unit(Display::ratio));
+  s += "<text x=\"22\" y=\"" + number((kTop + kBottom) / 2) + "\" text-anchor=\"middle\" transform=\"rotate(-90 22 " +
+       number((kTop + kBottom) / 2) + ")\">" + escaped(y_title) + "</text>\n";
+
+  // The target, then one path per ratio; a failed value breaks the path.
+  const std::string target_text = plain_text(target, decimal_point);
+  s += "<line class=\"target\" x1=\"" + number(kLeft) + "\" y1=\"" + number(py(target_y)) + "\" x2=\"" +
+       number(kRight) + "\" y2=\"" + number(py(target_y)) + "\" stroke=\"" + kTargetColour +
+       "\" stroke-width=\"1.5\" stroke-dasharray=\"8 5\"/>\n";
+  for (std::size_t r = 0; r < ratios_.size(); ++r) {
+    const char* colour = kColours[r % std::size(kColours)];
+    std::string d;
+    bool drawing = false, alone = false;
+    for (std::size_t i = 0; i < x_.size(); ++i) {
+      const auto& y = y_[r][i];
+      if (!y || !std::isfinite(x_[i])) {
+        if (alone) d += " h0";  // a round cap shows a lone point
+        drawing = alone = false;
+        continue;
+      }
+      d += (d.empty() ? "" : " ") + std::string(drawing ? "L" : "M") + number(px(x_[i])) + " " + number(py(*y));
+      alone = !drawing;
+      drawing = true;
+    }
+    if (alone) d += " h0";
+    const std::string label = escaped(std::string(panel_->results[ratios_[r]].symbol));
+    s += "<path class=\"ratio\" d=\"" + (d.empty() ? std::string("M0 0") : d) + "\" fill=\"none\" stroke=\"" + colour +
+         "\" stroke-width=\"2\" stroke-linecap=\"round\" stroke-linejoin=\"round\"><title>" + label +
+         "</title></path>\n";
+    const double ly = kTop + 10 + 22 * static_cast<double>(r);
+    s += "<line x1=\"" + number(kRight + 16) + "\" y1=\"" + number(ly) + "\" x2=\"" + number(kRight + 46) + "\" y2=\"" +
+         number(ly) + "\" stroke=\"" + colour + "\" stroke-width=\"2\"/>\n";
+    s += "<text x=\"" + number(kRight + 54) + "\" y=\"" + number(ly + 4) + "\">" + label + "</text>\n";
+  }
+  const double ly = kTop + 10 + 22 * static_cast<double>(ratios_.size());
+  s += "<line x1=\"" + number(kRight + 16) + "\" y1=\"" + number(ly) + "\" x2=\"" + number(kRight + 46) + "\" y2=\"" +
+       number(ly) + "\" stroke=\"" + kTargetColour + "\" stroke-width=\"1.5\" stroke-dasharray=\"8 5\"/>\n";
+  s += "<text x=\"" + number(kRight + 54) + "\" y=\"" + number(ly + 4) + "\">target " + escaped(target_text) +
+       "</text>\n";
+  s += "</svg>\n";
+  return s;
+}
+
+}  // namespace quorvel::batch

@@ -1,0 +1,38 @@
+#pragma once
+
+// The chart of --plot: every stress ratio of one row's panel against the
+// swept field, as a plain SVG 1.1 document that browsers and office programs
+// open.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "quorvel/decimal.h"
+#include "quorvel/panels.h"
+
+namespace quorvel::batch {
+
+class Plot {
+ public:
+  // The row being swept: its panel, its input texts and the swept field.
+  void start(const Panel& panel, std::span<const std::string> inputs, std::size_t field);
+  // One value of the sweep and the result texts it gave (shorter or empty
+  // when the calculation failed).
+  void add(const Decimal& value, const std::vector<std::string>& results, bool failed, std::string_view decimal_point);
+  bool empty() const noexcept { return x_.empty(); }
+
+  std::string svg(const Decimal& target, std::string_view decimal_point) const;
+
+ private:
+  const Panel* panel_ = nullptr;
+  std::string row_;  // "T = 70, D = 377, …" without the swept field
+  std::size_t field_ = 0;
+  std::vector<std::size_t> ratios_;  // result indices of the ratios
+  std::vector<double> x_;
+  std::vector<std::vector<std::optional<double>>> y_;  // per ratio, per value; empty where it failed
+};
+
+}  // namespace quorvel::batch

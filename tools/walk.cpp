@@ -1,0 +1,120 @@
+#include "walk.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "quorvel/panels.h"
+
+namespace quorvel::batch {
+namespace {
+
+// The Greek symbols of the tables, spelled out for a command line.
+constexpr std::pair<std::string_view, std::string_view> kSpelled[] = {{"alpha", "α"}, {"beta", "β"}};
+
+std::string_view table_symbol(std::string_view typed) {
+  for (const auto& [spelled, symbol] : kSpelled)
+    if (typed == spelled) return symbol;
+  return typed;
+}
+
+// The first field of any panel with this symbol.
+const InputField* find_field(std::string_view symbol) {
+  for (const Panel* panel : panels())
+    if (const auto index = input_index(*panel, symbol)) return &panel->inputs[*index];
+  return nullptr;
+}
+
+std::vector<std::string_view> symbols() {
+  std::vector<std::string_view> all;
+  for (const Panel* panel : panels())
+    for (const InputField& field : panel->inputs)
+      if (std::find(all.begin(), all.end(), field.symbol) == all.end()) all.push_back(field.symbol);
+  return all;
+}
+
+Decimal decimal(std::string_view text) {
+  return *parse_decimal(text, ".");
+}
+
+// The places from the highest digit of any of the numbers down to the lowest.
+std::int64_t places(std::initializer_list<const Decimal*> numbers) {
+  std::int64_t high = 0, low = 0;
+  bool any = false;
+  for (const Decimal* d : numbers) {
+    if (d->digits.empty()) continue;
+    const std::int64_t top = d->exponent + static_cast<std::int64_t>(d->digits.size());
+    high = any ? std::max(high, top) : top;
+    low = any ? std::min(low, d->exponent) : d->exponent;
+    any = true;
+  }
+  return high - low;
+}
+
+}  // namespace
+
+std::string typed_symbol(std::string_view symbol) {
+  for (const auto& [spelled, table] : kSpelled)
+    if (symbol == table) return std::string(spelled);
+  return std::string(symbol);
+}
+
+std::string field_names() {
+  std::string names;
+  for (std::string_view symbol : symbols()) names += (names.empty() ? "" : ", ") + typed_symbol(symbol);
+  return names;
+}
+
+std::variant<Walk, std::string> parse_walk(std::string_view spec) {
+  const std::size_t equals = spec.find('=');
+  if (equals == std::string_view::npos) return "expected F=FROM:TO[:STEP], got '" + std::string(spec) + "'";
+  Walk walk;
+  const std::string_view typed = spec.substr(0, equals);
+  walk.symbol = table_symbol(typed);
+  const InputField* field = find_field(walk.symbol);
+  if (!field) return "unknown field '" + std::string(typed) + "' (one of " + field_names() + ")";
+
+  std::vector<std::string_view> parts;
+  for (std::string_view rest = spec.substr(equals + 1);;) {
+    const std::size_t colon = rest.find(':');
+    parts.push_back(rest.substr(0, colon));
+    if (colon == std::string_view::npos) break;
+    rest.remove_prefix(colon + 1);
+  }
+  if (parts.size() < 2 || parts.size() > 3) return "expected F=FROM:TO[:STEP], got '" + std::string(spec) + "'";
+  constexpr const char* kNames[] = {"FROM", "TO", "STEP"};
+  for (std::size_t i = 0; i < parts.size(); ++i)
+    if (!parse_decimal(parts[i], "."))
+      return std::string(kNames[i]) + " '" + std::string(parts[i]) + "' is not a number";
+  walk.from = decimal(parts[0]);
+  walk.to = decimal(parts[1]);
+  walk.step = decimal(parts.size() == 3 ? parts[2] : field->kind == FieldKind::whole_number ? "1" : "0.01");
+  if (compare(walk.step, Decimal{}) <= 0) return "STEP must be above 0";
+  if (places({&walk.from, &walk.to, &walk.step}) > kMostPlaces)
+    return "FROM, TO and STEP together span more than " + std::to_string(kMostPlaces) + " decimal places";
+
+  // More than kMostValues values exactly when |TO − FROM| ≥ STEP · kMostValues.
+  static_assert(kMostValues == 1'000'000);
+  Decimal distance = add(walk.to, negated(walk.from));
+  distance.negative = false;
+  Decimal most = walk.step;
+  most.exponent += 6;
+  if (compare(distance, most) >= 0)
+    return "more than " + std::to_string(kMostValues) + " values from FROM to TO in steps of STEP";
+  return walk;
+}
+
+WalkValues::WalkValues(const Walk& walk)
+    : next_(walk.from), to_(walk.to), step_(walk.step), up_(compare(walk.to, walk.from) >= 0) {
+  if (!up_) step_ = negated(step_);
+}
+
+std::optional<Decimal> WalkValues::next() {
+  const int side = compare(next_, to_);
+  if (up_ ? side > 0 : side < 0) return std::nullopt;
+  Decimal value = next_;
+  next_ = add(next_, step_);
+  return value;
+}
+
+}  // namespace quorvel::batch
