@@ -13,6 +13,7 @@
 #include <random>
 #include <streambuf>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include <unistd.h>
@@ -130,6 +131,23 @@ void batch(benchmark::State& state, bool failing) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * csv.size()));
 }
 
+// quorvel-batch --solve: one row walked through 10,000 values of L2 with a
+// target of 0 that no value reaches, so every value is calculated. The time
+// is per row (the budget is 50 ms); the counter gives values per second.
+void solve_walk(benchmark::State& state) {
+  constexpr int kValues = 10000;
+  quorvel::batch::Options options;
+  options.walk = std::get<quorvel::batch::Walk>(quorvel::batch::parse_walk("L2=0.01:100:0.01"));
+  options.target = {};
+  NullBuffer nothing;
+  std::ostream out(&nothing);
+  for (auto _ : state) {
+    const bool all_valid = quorvel::batch::process("bend,70,377,9,20,10,90\r\n", "walk", options, out, out);
+    benchmark::DoNotOptimize(all_valid);
+  }
+  state.counters["values"] = benchmark::Counter(kValues, benchmark::Counter::kIsIterationInvariantRate);
+}
+
 // Keeps the CPU time per iteration of every benchmark, the median of the
 // repetitions where there are several, to print the ratios at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -182,6 +200,7 @@ int main(int argc, char** argv) {
   }
   benchmark::RegisterBenchmark("batch/ordinary", batch, false)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("batch/failing", batch, true)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("batch/solve_10000_values", solve_walk)->Unit(benchmark::kMillisecond);
 
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -25,9 +25,13 @@ const InputField* find_field(std::string_view symbol) {
   return nullptr;
 }
 
+// Every panel's symbols, the panel with the most fields first to keep their order.
 std::vector<std::string_view> symbols() {
+  std::vector<const Panel*> by_size(panels().begin(), panels().end());
+  std::stable_sort(by_size.begin(), by_size.end(),
+                   [](const Panel* a, const Panel* b) { return a->inputs.size() > b->inputs.size(); });
   std::vector<std::string_view> all;
-  for (const Panel* panel : panels())
+  for (const Panel* panel : by_size)
     for (const InputField& field : panel->inputs)
       if (std::find(all.begin(), all.end(), field.symbol) == all.end()) all.push_back(field.symbol);
   return all;
@@ -67,7 +71,7 @@ std::string field_names() {
 
 std::variant<Walk, std::string> parse_walk(std::string_view spec) {
   const std::size_t equals = spec.find('=');
-  if (equals == std::string_view::npos) return "expected F=FROM:TO[:STEP], got '" + std::string(spec) + "'";
+  if (equals == std::string_view::npos) return "expected F=FROM:TO[:STEP]";
   Walk walk;
   const std::string_view typed = spec.substr(0, equals);
   walk.symbol = table_symbol(typed);
@@ -81,7 +85,7 @@ std::variant<Walk, std::string> parse_walk(std::string_view spec) {
     if (colon == std::string_view::npos) break;
     rest.remove_prefix(colon + 1);
   }
-  if (parts.size() < 2 || parts.size() > 3) return "expected F=FROM:TO[:STEP], got '" + std::string(spec) + "'";
+  if (parts.size() < 2 || parts.size() > 3) return "expected F=FROM:TO[:STEP]";
   constexpr const char* kNames[] = {"FROM", "TO", "STEP"};
   for (std::size_t i = 0; i < parts.size(); ++i)
     if (!parse_decimal(parts[i], "."))
@@ -99,8 +103,7 @@ std::variant<Walk, std::string> parse_walk(std::string_view spec) {
   distance.negative = false;
   Decimal most = walk.step;
   most.exponent += 6;
-  if (compare(distance, most) >= 0)
-    return "more than " + std::to_string(kMostValues) + " values from FROM to TO in steps of STEP";
+  if (compare(distance, most) >= 0) return "more than " + std::to_string(kMostValues) + " values in one walk";
   return walk;
 }
 
