@@ -5,7 +5,8 @@ Usage: check_batch.py --batch PATH_TO_quorvel-batch [--rows N] [--seed S]
 
 Runs generated rows through both, once with '.' decimals and ',' separators
 and once with ',' decimals and ';' separators, compares parsed cells row by
-row, then checks the handling of malformed rows on a small input.  Ends with
+row, then checks the handling of malformed rows on a small input, then the
+design answers (--solve, --sweep, --target, --si) on further generated rows.  Ends with
 the line `N passed, M failed`; a wrong exit status counts as a failed row.
 """
 import argparse
@@ -39,8 +40,8 @@ class Tally:
         self.shown += 1
 
 
-def run_batch(batch, data, comma):
-    cmd = [batch] + (['--decimal-comma'] if comma else [])
+def run_batch(batch, data, comma, args=()):
+    cmd = [batch] + (['--decimal-comma'] if comma else []) + list(args)
     with tempfile.TemporaryFile() as f:
         f.write(data.encode('utf-8'))
         f.seek(0)
@@ -51,10 +52,10 @@ def run_batch(batch, data, comma):
     return p.returncode, p.stdout, p.stderr
 
 
-def reference(data, sep):
+def reference(data, sep, opts=None):
     out, err = io.StringIO(), io.StringIO()
     w = csv.writer(out, delimiter=';' if sep == ',' else ',', lineterminator='\n')
-    good = quorvel_ref.run(io.StringIO(data, newline=''), 'input', sep, w, err)
+    good = quorvel_ref.run(io.StringIO(data, newline=''), 'input', sep, w, err, opts)
     return out.getvalue(), err.getvalue(), good
 
 
@@ -126,16 +127,56 @@ def check_bad_rows(tally, batch):
                        'line %d; got status %s, stderr: %r' % (line, show(row, '.'), line, rc, err[:500]))
 
 
+# Design answers on generated rows: (options, decimal comma).  Walks up and
+# down, default and given steps, several fields of one or two panels (rows of
+# the others are rejected), targets, --si, both decimal separators.
+WALKS = [
+    (['--solve', 'L2=0.5:40:0.5'], False),
+    (['--solve', 'T=400:-50:10', '--si'], False),
+    (['--solve', 'T=230:180'], True),
+    (['--solve', 't=1:20:0.5', '--target', '0.3'], True),
+    (['--solve', 'L1=0.05:0.5', '--si'], False),
+    (['--solve', 'L=70:20:0.5', '--target', '2'], False),
+    (['--solve', 'beta=150:30:6', '--target', '0.5', '--si'], True),
+    (['--sweep', 'alpha=60:120:7.5', '--si'], False),
+    (['--sweep', 'L3=0:30:2.5'], False),
+    (['--sweep', 'D=0:600:75', '--si'], True),
+]
+
+
+def check_walks(tally, batch, n, seed):
+    for k, (args, comma) in enumerate(WALKS):
+        sep = ',' if comma else '.'
+        label = ' '.join(args) + (' --decimal-comma' if comma else '')
+        opts = {'si': '--si' in args}
+        for name, value in zip(args, args[1:]):
+            if name in ('--solve', '--sweep', '--target'):
+                opts[name[2:]] = value
+        buf = io.StringIO(newline='')
+        w = csv.writer(buf, delimiter=';' if comma else ',', lineterminator='\n')
+        w.writerows(gen_rows.rows(n, seed + k, sep))
+        data = buf.getvalue()
+        want, _, good = reference(data, sep, opts)
+        rc, out, err = run_batch(batch, data, comma, args)
+        want_rows = parse(want, sep)
+        compare(tally, label, want_rows, want_rows, parse(out.decode('utf-8', 'replace'), sep), sep)
+        if rc != (0 if good else 1):
+            tally.fail('[%s] exit status %s, expected %d; stderr: %s'
+                       % (label, rc, 0 if good else 1, err.decode('utf-8', 'replace')[:300]), always=True)
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__)
     ap.add_argument('--batch', required=True)
     ap.add_argument('--rows', type=int, default=3000)
     ap.add_argument('--seed', type=int, default=20240611)
+    ap.add_argument('--walk-rows', type=int, default=120, help='rows per --solve/--sweep run')
     a = ap.parse_args()
     tally = Tally()
     check_rows(tally, a.batch, a.rows, a.seed, comma=False)
     check_rows(tally, a.batch, a.rows, a.seed + 1, comma=True)
     check_bad_rows(tally, a.batch)
+    check_walks(tally, a.batch, a.walk_rows, a.seed + 2)
     if tally.shown > SHOW:
         print('... %d more failures not shown' % (tally.shown - SHOW))
     print('%d passed, %d failed' % (tally.passed, tally.failed))

@@ -2,9 +2,11 @@
 """Independent reference for quorvel-batch: the three flexibility calculations
 (two-leg bend, Z-shaped offset, raised loop) in plain Python.
 
-Usage: quorvel_ref.py [--decimal-comma] [FILE...]   (stdin when no FILE)
+Usage: quorvel_ref.py [--decimal-comma] [--si] [--solve F=FROM:TO[:STEP] [--target R]
+                      | --sweep F=FROM:TO:STEP] [FILE...]   (stdin when no FILE)
 Reads batch rows `panel,text1,...,textN` and writes for each row its cells,
-the status and the result texts, as quorvel-batch must.
+the status and the result texts, as quorvel-batch must (option values are
+taken as valid; the bad-option checks are quorvel-batch's own).
 
 Every number is formed the way the program must form it: exact decimal
 reading, float32 rounding done with exact rationals (never via a double),
@@ -414,10 +416,105 @@ def compute(panel, texts, sep='.'):
     return status, out + [''] * (PANELS[panel][1] - len(out))
 
 
+# ---------------------------------------------------------------- design answers
+# --solve, --sweep and --si, from the rules as the issue states them: values
+# FROM + k*STEP taken as exact fractions, written as plain decimals.
+
+FIELDS = {'bend': ['T', 'D', 't', 'L1', 'L2', 'alpha'],
+          'offset': ['T', 'D', 't', 'L1', 'L2', 'L3', 'L', 'alpha'],
+          'loop': ['T', 'D', 't', 'L1', 'L2', 'L3', 'L4', 'L5', 'L', 'alpha', 'beta']}
+FIRST_RATIO = {'bend': 3, 'offset': 4, 'loop': 4}   # results before it are forces and moments
+
+
+def exact(text):
+    """An option number (decimal point) as a Fraction."""
+    neg, a = parse(text, '.')
+    return -a if neg else a
+
+
+def plain(x, sep):
+    """Plain decimal text of a Fraction whose denominator divides a power of ten."""
+    if x == 0:
+        return '0'
+    sign, x = ('-', -x) if x < 0 else ('', x)
+    places = 0
+    while (x * 10 ** places).denominator != 1:
+        places += 1
+    digits = str(int(x * 10 ** places)).rjust(places + 1, '0')
+    whole, frac = digits[:len(digits) - places], digits[len(digits) - places:]
+    return sign + whole + (sep + frac if frac else '')
+
+
+def walk_values(spec):
+    """'F=FROM:TO[:STEP]' -> (F, [Fraction, ...])."""
+    field, _, rng = spec.partition('=')
+    parts = rng.split(':')
+    lo, hi = exact(parts[0]), exact(parts[1])
+    step = exact(parts[2]) if len(parts) > 2 else Fraction(1 if field == 'T' else Fraction(1, 100))
+    n = int((abs(hi - lo) / step)) + 1      # floor, TO counted when on the grid
+    direction = 1 if hi >= lo else -1
+    return field, [lo + direction * k * step for k in range(n)]
+
+
+def si_cells(panel, res, sep):
+    out = []
+    for i, r in enumerate(res):
+        if r == '':
+            out.append('')
+            continue
+        neg, a = parse(r, sep)
+        a = -a if neg else a
+        out.append(plain(a * 80 if i >= FIRST_RATIO[panel] else a / 100, sep))
+    return out
+
+
+def solve_row(panel, texts, field, values, target, sep):
+    """(status, value text, results) as --solve answers a row."""
+    kinds, every_value_failed = set(), True
+    for v in values:
+        t = list(texts)
+        t[field] = plain(v, sep)
+        status, res = compute(panel, t, sep)
+        if status == OK:
+            every_value_failed = False
+            shown = [parse(r, sep)[1] for r in res[FIRST_RATIO[panel]:]]   # ratios are never negative
+            if all(x <= target for x in shown):
+                return OK, t[field], res
+        else:
+            kinds.add(status)
+    status = kinds.pop() if every_value_failed and len(kinds) == 1 else 'no solution'
+    return status, '', [''] * PANELS[panel][1]
+
+
+def answer_rows(panel, row, opts, sep):
+    """The output rows for one valid input row, or None when the panel has no
+    such field.  opts: dict with 'solve' or 'sweep' (a spec), 'target', 'si'."""
+    spec = opts.get('solve') or opts.get('sweep')
+    texts = row[1:]
+    if not spec:
+        status, res = compute(panel, texts, sep)
+        return [row + [status] + res + (si_cells(panel, res, sep) if opts.get('si') else [])]
+    name, values = walk_values(spec)
+    if name not in FIELDS[panel]:
+        return None
+    field = FIELDS[panel].index(name)
+    if opts.get('solve'):
+        status, value, res = solve_row(panel, texts, field, values, exact(opts.get('target', '1')), sep)
+        return [row + [status, value] + res + (si_cells(panel, res, sep) if opts.get('si') else [])]
+    out = []
+    for v in values:
+        t = list(texts)
+        t[field] = plain(v, sep)
+        status, res = compute(panel, t, sep)
+        out.append([panel] + t + [status] + res + (si_cells(panel, res, sep) if opts.get('si') else []))
+    return out
+
+
 # ---------------------------------------------------------------- batch driver
 
-def run(lines, name, sep, writer, err):
+def run(lines, name, sep, writer, err, opts=None):
     """Process one input; returns False when it had a bad row."""
+    opts = opts or {}
     good = True
     reader = csv.reader(lines, delimiter=';' if sep == ',' else ',')
     start = 1
@@ -429,24 +526,35 @@ def run(lines, name, sep, writer, err):
             print('%s:%d: %s' % (name, start, what), file=err)
             good = False
         else:
-            status, res = compute(row[0], row[1:], sep)
-            writer.writerow(row + [status] + res)
+            out = answer_rows(row[0], row, opts, sep)
+            if out is None:
+                print('%s:%d: no such field' % (name, start), file=err)
+                good = False
+            else:
+                writer.writerows(out)
         start = reader.line_num + 1
     return good
 
 
 def main(argv):
-    sep = '.'
-    args = [a for a in argv if a != '--decimal-comma']
-    if len(args) != len(argv):
-        sep = ','
+    opts, files, sep = {}, [], '.'
+    it = iter(argv)
+    for a in it:
+        if a == '--decimal-comma':
+            sep = ','
+        elif a == '--si':
+            opts['si'] = True
+        elif a in ('--solve', '--sweep', '--target'):
+            opts[a[2:]] = next(it)
+        else:
+            files.append(a)
     writer = csv.writer(sys.stdout, delimiter=';' if sep == ',' else ',', lineterminator='\r\n')
     good = True
-    if not args:
-        good = run(sys.stdin, '<stdin>', sep, writer, sys.stderr)
-    for path in args:
+    if not files:
+        good = run(sys.stdin, '<stdin>', sep, writer, sys.stderr, opts)
+    for path in files:
         with open(path, newline='', encoding='utf-8') as f:
-            good &= run(f, path, sep, writer, sys.stderr)
+            good &= run(f, path, sep, writer, sys.stderr, opts)
     return 0 if good else 1
 
 
