@@ -12,7 +12,6 @@
 #include "batch.h"
 #include "csv.h"
 #include "plot.h"
-#include "quorvel/decimal.h"
 
 namespace {
 
@@ -115,56 +114,17 @@ std::size_t record_count(const std::vector<std::string>& inputs, char separator)
 }  // namespace
 
 int main(int argc, char** argv) {
-  using quorvel::batch::WalkMode;
-  std::vector<std::string> files;
-  quorvel::batch::Options options;
-  std::string plot_file;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  for (const std::string& arg : args) {
     if (arg == "--help" || arg == "-h") {
       std::cout << kHelp;
       return 0;
     }
-    // Options with a value: "--solve SPEC" or "--solve=SPEC".
-    std::string value;
-    bool has_value = false;
-    for (const char* name : {"--solve", "--sweep", "--target", "--plot"}) {
-      if (arg == name) {
-        if (i + 1 == argc) return bad_option(arg + " needs a value");
-        value = argv[++i];
-        has_value = true;
-      } else if (arg.starts_with(std::string(name) + "=")) {
-        value = arg.substr(arg.find('=') + 1);
-        arg = name;
-        has_value = true;
-      }
-    }
-    if (arg == "--decimal-comma") {
-      options.decimal_comma = true;
-    } else if (arg == "--si") {
-      options.si = true;
-    } else if (has_value && (arg == "--solve" || arg == "--sweep")) {
-      if (options.walk) return bad_option("only one --solve or --sweep can be given");
-      auto walk = quorvel::batch::parse_walk(value);
-      if (const auto* why = std::get_if<std::string>(&walk)) return bad_option(arg + " " + value + ": " + *why);
-      options.walk = std::get<quorvel::batch::Walk>(std::move(walk));
-      options.mode = arg == "--solve" ? WalkMode::solve : WalkMode::sweep;
-    } else if (has_value && arg == "--target") {
-      const auto target = quorvel::parse_decimal(value, ".");
-      if (!target || quorvel::compare(*target, {}) < 0)
-        return bad_option("--target " + value + ": expected a number not below 0");
-      options.target = *target;
-    } else if (has_value && arg == "--plot") {
-      if (value.empty()) return bad_option("--plot needs a file name");
-      plot_file = value;
-    } else if (arg.starts_with("--")) {
-      return bad_option("unknown option " + arg);
-    } else {
-      files.push_back(arg);
-    }
   }
-  if (!plot_file.empty() && (!options.walk || options.mode != WalkMode::sweep))
-    return bad_option("--plot draws a --sweep: give --sweep F=FROM:TO:STEP too");
+  std::ios::sync_with_stdio(false);
+  auto parsed = quorvel::batch::parse_command_line(args);
+  if (const auto* why = std::get_if<std::string>(&parsed)) return bad_option(*why);
+  auto& [options, files, plot_file] = std::get<quorvel::batch::CommandLine>(parsed);
 
   // Every input is read before any row is processed, so that a missing file
   // or a plot of several rows stops the run before any output.
@@ -189,7 +149,6 @@ int main(int argc, char** argv) {
     options.plot = &plot;
   }
 
-  std::ios::sync_with_stdio(false);
   bool rejected = false;
   for (std::size_t i = 0; i < inputs.size(); ++i)
     rejected |= !quorvel::batch::process(inputs[i], names[i], options, std::cout, std::cerr);

@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -138,6 +139,149 @@ TEST(BatchProcess, EmptyInputIsNoError) {
     EXPECT_TRUE(run.all_valid);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "");
+  }
+}
+
+// Options as a command line gives them.
+quorvel::batch::Options options_of(std::vector<std::string> args) {
+  auto parsed = quorvel::batch::parse_command_line(args);
+  if (const auto* why = std::get_if<std::string>(&parsed)) ADD_FAILURE() << *why;
+  return std::get<quorvel::batch::CommandLine>(parsed).options;
+}
+
+Processed process(std::string_view data, const quorvel::batch::Options& options) {
+  std::ostringstream out, err;
+  const bool all_valid = quorvel::batch::process(data, "in.csv", options, out, err);
+  return {out.str(), err.str(), all_valid};
+}
+
+// Expected rows from the examples and the independent reference
+// (tests/reference/quorvel_ref.py); SI cells checked by hand: 2866.6 kgm is
+// 28.666 kN·m, 0.59 of [S] is 47.2 MPa.
+TEST(BatchProcess, AnswersDesignQuestions) {
+  const std::string bend = "bend,70,377,9,20,10,90\n";
+  struct Case {
+    const char* what;
+    std::vector<std::string> args;
+    std::string in;
+    std::string out;  // lines joined by '|'
+  };
+  for (const Case& c : std::vector<Case>{
+           {"shortest second leg",
+            {"--solve", "L2=0.5:40:0.5"},
+            bend,
+            "bend,70,377,9,20,10,90,ok,5.5,1400.4,1708.2,198.5,0.19,0.34,0.91"},
+           {"highest temperature, walking down",
+            {"--solve", "T=400:-50"},
+            bend,
+            "bend,70,377,9,20,10,90,ok,208,2866.6,1190.7,363.8,0.38,0.59,1"},
+           {"with SI cells",
+            {"--solve=T=400:-50", "--si"},
+            bend,
+            "bend,70,377,9,20,10,90,ok,208,2866.6,1190.7,363.8,0.38,0.59,1,28.666,11.907,3.638,30.4,47.2,80"},
+           {"no value passes",
+            {"--solve", "L2=0.5:40:0.5", "--target", "0.1"},
+            bend,
+            "bend,70,377,9,20,10,90,no solution,,,,,,,"},
+           {"a bad text in another field",
+            {"--solve", "L2=0.5:40:0.5", "--si"},
+            "bend,70,377,9,abc,10,90\n",
+            "bend,70,377,9,abc,10,90,type mismatch,,,,,,,,,,,,,"},
+           {"every value overflows", {"--solve", "T=40000:40100:50"}, bend, "bend,70,377,9,20,10,90,overflow,,,,,,,"},
+           // t = 0 overflows, t = 1 divides by zero: no common kind
+           {"failures of two kinds",
+            {"--solve", "t=0:1:1"},
+            "bend,70,377,9,1E-33,1E-33,90\n",
+            "bend,70,377,9,1E-33,1E-33,90,no solution,,,,,,,"},
+           {"a failed value does not end the walk",
+            {"--solve", "t=0:20:0.5"},
+            bend,
+            "bend,70,377,9,20,10,90,ok,0.5,54,22.4,6.8,0.12,0.19,0.32"},
+           {"decimal comma",
+            {"--decimal-comma", "--solve", "L2=0.5:40:0.25", "--si"},
+            "bend;70;377;9;20;10;90\n",
+            "bend;70;377;9;20;10;90;ok;5,25;1461,2;1930,1;208,2;0,2;0,36;0,99;14,612;19,301;2,082;16;28,8;79,2"},
+           {"loop, another field and target",
+            {"--solve", "L4=0:100:2.5", "--target", "0.5", "--si"},
+            "loop,200,377,9,20,10,15,10,20,50,90,90\n",
+            "loop,200,377,9,20,10,15,10,20,50,90,90,ok,12.5,-2035.4,-1459.3,-459,-31.3,0.27,0.19,0.43,0.49,0.28,0.2,"
+            "-20.354,-14.593,-4.59,-0.313,21.6,15.2,34.4,39.2,22.4,16"},
+           {"plain rows with SI cells",
+            {"--si"},
+            bend,
+            "bend,70,377,9,20,10,90,ok,907.7,377,115.2,0.12,0.19,0.32,9.077,3.77,1.152,9.6,15.2,25.6"},
+           {"sweep down through a failure",
+            {"--sweep", "t=1:-1:0.5"},
+            bend,
+            "bend,70,377,1,20,10,90,ok,107.5,44.7,13.6,0.12,0.19,0.32|"
+            "bend,70,377,0.5,20,10,90,ok,54,22.4,6.8,0.12,0.19,0.32|"
+            "bend,70,377,0,20,10,90,overflow,,,,,,|"
+            "bend,70,377,-0.5,20,10,90,ok,-54.4,-22.6,-6.9,0.12,0.19,0.32|"
+            "bend,70,377,-1,20,10,90,ok,-109.2,-45.4,-13.9,0.12,0.19,0.32"},
+           {"sweep with decimal comma and SI",
+            {"--decimal-comma", "--sweep", "L2=0.1:0.3:0.1", "--si"},
+            "bend;70;377;9;20;10;90\n",
+            "bend;70;377;9;20;0,1;90;ok;83372,6;170071682,6;12505,7;11,15;22,29;2251,48;833,726;1700716,826;125,057;"
+            "892;1783,2;180118,4|"
+            "bend;70;377;9;20;0,2;90;ok;41486,2;21568551;6222,5;5,55;11,09;565,63;414,862;215685,51;62,225;444;887,2;"
+            "45250,4|"
+            "bend;70;377;9;20;0,3;90;ok;27528,2;6481535,7;4128,6;3,68;7,36;252,61;275,282;64815,357;41,286;294,4;"
+            "588,8;20208,8"},
+           {"sweep of beta",
+            {"--sweep", "beta=90:70:10"},
+            "loop,70,377,9,20,10,15,10,20,50,90,90\n",
+            "loop,70,377,9,20,10,15,10,20,50,90,90,ok,-621.9,-621.9,-186.6,0,0.08,0.08,0.17,0.17,0.08,0.08|"
+            "loop,70,377,9,20,10,15,10,20,50,90,80,ok,-576.8,-676.9,-189.7,2.4,0.08,0.08,0.17,0.17,0.08,0.09|"
+            "loop,70,377,9,20,10,15,10,20,50,90,70,ok,-519.4,-766.4,-200.1,7.1,0.07,0.09,0.18,0.16,0.08,0.1"},
+       }) {
+    const Processed run = process(c.in, options_of(c.args));
+    std::string expected = c.out + "\r\n";
+    for (std::size_t at; (at = expected.find('|')) != std::string::npos;) expected.replace(at, 1, "\r\n");
+    EXPECT_EQ(run.out, expected) << c.what;
+    EXPECT_EQ(run.err, "") << c.what;
+    EXPECT_TRUE(run.all_valid) << c.what;
+  }
+}
+
+TEST(BatchProcess, RejectsARowWhosePanelHasNoSuchField) {
+  const Processed run =
+      process("offset,70,377,9,20,10,20,40,90\nbend,70,377,9,20,10,90\nloop,70,377,9,20,10,15,10,20,50,90,90\n",
+              options_of({"--solve", "L=40:45:1.25", "--target", "0.1"}));
+  EXPECT_FALSE(run.all_valid);
+  EXPECT_EQ(run.out,
+            "offset,70,377,9,20,10,20,40,90,no solution,,,,,,,,,\r\n"
+            "loop,70,377,9,20,10,15,10,20,50,90,90,no solution,,,,,,,,,,,\r\n");
+  EXPECT_EQ(run.err, "in.csv:2: bend has no field L\n");
+  EXPECT_EQ(process("offset,70,377,9,20,10,20,40,90\n", options_of({"--sweep", "beta=1:2"})).err,
+            "in.csv:1: offset has no field beta\n");
+}
+
+TEST(BatchProcess, RefusesBadOptionsWithOneLine) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* names;  // what the line must hold
+  };
+  for (const Case& c : std::vector<Case>{
+           {{"--solve", "X=1:2"}, "unknown field 'X'"},
+           {{"--sweep", "L2=a:2:1"}, "FROM 'a' is not a number"},
+           {{"--solve", "L2=1:b"}, "TO 'b' is not a number"},
+           {{"--solve", "L2=1:2:0"}, "STEP must be above 0"},
+           {{"--sweep", "L2=1:2:-1"}, "STEP must be above 0"},
+           {{"--solve", "T=0:1000000"}, "more than 1000000 values"},
+           {{"--solve"}, "--solve needs a value"},
+           {{"--solve", "L2=1:2", "--sweep", "L2=1:2"}, "only one --solve or --sweep"},
+           {{"--target", "x"}, "--target x"},
+           {{"--target", "-0.5"}, "--target -0.5"},
+           {{"--plot", "a.svg"}, "--plot draws a --sweep"},
+           {{"--plot", "a.svg", "--solve", "L2=1:2"}, "--plot draws a --sweep"},
+           {{"--sweep", "L2=1:2", "--plot="}, "--plot needs a file name"},
+           {{"--decimal-point"}, "unknown option --decimal-point"},
+       }) {
+    const auto parsed = quorvel::batch::parse_command_line(c.args);
+    ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << c.names;
+    const std::string& why = std::get<std::string>(parsed);
+    EXPECT_NE(why.find(c.names), std::string::npos) << why;
+    EXPECT_EQ(why.find('\n'), std::string::npos) << why;
   }
 }
 
