@@ -66,8 +66,13 @@ Ticks ticks(double lo, double hi) {
     t.step = m * power;
     if (t.step >= raw) break;
   }
-  for (double v = std::ceil(lo / t.step) * t.step; v <= hi + t.step * 1e-9; v += t.step)
+  // Counted, not summed: far from zero a step may be below the spacing of doubles.
+  const double first = std::ceil(lo / t.step) * t.step;
+  for (int k = 0; k < 12; ++k) {
+    const double v = first + k * t.step;
+    if (v > hi + t.step * 1e-9) break;
     t.values.push_back(std::abs(v) < t.step * 1e-9 ? 0 : v);
+  }
   return t;
 }
 
@@ -126,7 +131,8 @@ std::string Plot::svg(const Decimal& target, std::string_view decimal_point) con
   const InputField& field = panel_->inputs[field_];
   const double target_y = to_double(plain_text(target, "."), ".");
 
-  double x_lo = std::numeric_limits<double>::infinity(), x_hi = -x_lo, y_hi = target_y;
+  const bool show_target = std::isfinite(target_y);
+  double x_lo = std::numeric_limits<double>::infinity(), x_hi = -x_lo, y_hi = show_target ? target_y : 0;
   for (double x : x_) {
     if (!std::isfinite(x)) continue;
     x_lo = std::min(x_lo, x);
@@ -179,9 +185,10 @@ std::string Plot::svg(const Decimal& target, std::string_view decimal_point) con
 
   // The target, then one path per ratio; a failed value breaks the path.
   const std::string target_text = plain_text(target, decimal_point);
-  s += "<line class=\"target\" x1=\"" + number(kLeft) + "\" y1=\"" + number(py(target_y)) + "\" x2=\"" +
-       number(kRight) + "\" y2=\"" + number(py(target_y)) + "\" stroke=\"" + kTargetColour +
-       "\" stroke-width=\"1.5\" stroke-dasharray=\"8 5\"/>\n";
+  if (show_target)
+    s += "<line class=\"target\" x1=\"" + number(kLeft) + "\" y1=\"" + number(py(target_y)) + "\" x2=\"" +
+         number(kRight) + "\" y2=\"" + number(py(target_y)) + "\" stroke=\"" + kTargetColour +
+         "\" stroke-width=\"1.5\" stroke-dasharray=\"8 5\"/>\n";
   for (std::size_t r = 0; r < ratios_.size(); ++r) {
     const char* colour = kColours[r % std::size(kColours)];
     std::string d;
@@ -207,11 +214,13 @@ std::string Plot::svg(const Decimal& target, std::string_view decimal_point) con
          number(ly) + "\" stroke=\"" + colour + "\" stroke-width=\"2\"/>\n";
     s += "<text x=\"" + number(kRight + 54) + "\" y=\"" + number(ly + 4) + "\">" + label + "</text>\n";
   }
-  const double ly = kTop + 10 + 22 * static_cast<double>(ratios_.size());
-  s += "<line x1=\"" + number(kRight + 16) + "\" y1=\"" + number(ly) + "\" x2=\"" + number(kRight + 46) + "\" y2=\"" +
-       number(ly) + "\" stroke=\"" + kTargetColour + "\" stroke-width=\"1.5\" stroke-dasharray=\"8 5\"/>\n";
-  s += "<text x=\"" + number(kRight + 54) + "\" y=\"" + number(ly + 4) + "\">target " + escaped(target_text) +
-       "</text>\n";
+  if (show_target) {
+    const double ly = kTop + 10 + 22 * static_cast<double>(ratios_.size());
+    s += "<line x1=\"" + number(kRight + 16) + "\" y1=\"" + number(ly) + "\" x2=\"" + number(kRight + 46) + "\" y2=\"" +
+         number(ly) + "\" stroke=\"" + kTargetColour + "\" stroke-width=\"1.5\" stroke-dasharray=\"8 5\"/>\n";
+    s += "<text x=\"" + number(kRight + 54) + "\" y=\"" + number(ly + 4) + "\">target " + escaped(target_text) +
+         "</text>\n";
+  }
   s += "</svg>\n";
   return s;
 }

@@ -1,6 +1,7 @@
 #include "walk.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -41,16 +42,14 @@ Decimal decimal(std::string_view text) {
   return *parse_decimal(text, ".");
 }
 
-// The places from the highest digit of any of the numbers down to the lowest.
+// The digits of the longest plain text any value between the numbers can
+// have: from the highest digit (the units at least) down to the lowest.
 std::int64_t places(std::initializer_list<const Decimal*> numbers) {
-  std::int64_t high = 0, low = 0;
-  bool any = false;
+  std::int64_t high = 1, low = 0;
   for (const Decimal* d : numbers) {
     if (d->digits.empty()) continue;
-    const std::int64_t top = d->exponent + static_cast<std::int64_t>(d->digits.size());
-    high = any ? std::max(high, top) : top;
-    low = any ? std::min(low, d->exponent) : d->exponent;
-    any = true;
+    high = std::max(high, d->exponent + static_cast<std::int64_t>(d->digits.size()));
+    low = std::min(low, d->exponent);
   }
   return high - low;
 }
@@ -95,7 +94,7 @@ std::variant<Walk, std::string> parse_walk(std::string_view spec) {
   walk.step = decimal(parts.size() == 3 ? parts[2] : field->kind == FieldKind::whole_number ? "1" : "0.01");
   if (compare(walk.step, Decimal{}) <= 0) return "STEP must be above 0";
   if (places({&walk.from, &walk.to, &walk.step}) > kMostPlaces)
-    return "FROM, TO and STEP together span more than " + std::to_string(kMostPlaces) + " decimal places";
+    return "FROM, TO and STEP need more than " + std::to_string(kMostPlaces) + " digits written out";
 
   // More than kMostValues values exactly when |TO − FROM| ≥ STEP · kMostValues.
   static_assert(kMostValues == 1'000'000);

@@ -16,7 +16,7 @@
 namespace quorvel::batch {
 
 inline constexpr std::size_t kMostValues = 1'000'000;  // in one walk
-inline constexpr std::int64_t kMostPlaces = 1000;      // decimal places from FROM, TO and STEP together
+inline constexpr std::int64_t kMostPlaces = 1000;      // digits of a value written out
 
 struct Walk {
   std::string symbol;      // as the panel tables write it: "α", not "alpha"

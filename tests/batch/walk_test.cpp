@@ -132,7 +132,8 @@ TEST(Walk, RejectsWhatCannotBeWalked) {
            {"L2=1:2:-0", "STEP must be above 0"},
            {"L2=0:1E6:1", "1000000 values"},
            {"L2=0:1:1E-6", "1000000 values"},
-           {"L2=1E-2000:1", "decimal places"},
+           {"L2=1E-2000:1", "1000 digits"},
+           {"L2=1E999999999:1E999999999", "1000 digits"},
        }) {
     const auto walk = parse_walk(c.spec);
     ASSERT_TRUE(std::holds_alternative<std::string>(walk)) << c.spec;
