@@ -1,6 +1,7 @@
 #include "batch.h"
 
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "csv.h"
@@ -117,33 +118,30 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
     std::string arg = args[i];
     // Options with a value: "--solve SPEC" or "--solve=SPEC".
     std::string value;
-    bool has_value = false;
     for (const char* name : {"--solve", "--sweep", "--target", "--plot"}) {
       if (arg == name) {
         if (i + 1 == args.size()) return arg + " needs a value";
         value = args[++i];
-        has_value = true;
       } else if (arg.starts_with(std::string(name) + "=")) {
         value = arg.substr(arg.find('=') + 1);
         arg = name;
-        has_value = true;
       }
     }
     if (arg == "--decimal-comma") {
       options.decimal_comma = true;
     } else if (arg == "--si") {
       options.si = true;
-    } else if (has_value && (arg == "--solve" || arg == "--sweep")) {
+    } else if (arg == "--solve" || arg == "--sweep") {
       if (options.walk) return "only one --solve or --sweep can be given";
       auto walk = parse_walk(value);
       if (const auto* why = std::get_if<std::string>(&walk)) return arg + " " + value + ": " + *why;
       options.walk = std::get<Walk>(std::move(walk));
       options.mode = arg == "--solve" ? WalkMode::solve : WalkMode::sweep;
-    } else if (has_value && arg == "--target") {
+    } else if (arg == "--target") {
       const auto target = parse_decimal(value, ".");
       if (!target || compare(*target, {}) < 0) return "--target " + value + ": expected a number not below 0";
       options.target = *target;
-    } else if (has_value && arg == "--plot") {
+    } else if (arg == "--plot") {
       if (value.empty()) return "--plot needs a file name";
       command.plot_file = value;
     } else if (arg.starts_with("--")) {
