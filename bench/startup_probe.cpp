@@ -17,6 +17,7 @@
 
 #include "font_config.h"
 #include "main_window.h"
+#include "translation.h"
 
 namespace {
 
@@ -55,6 +56,7 @@ int main(int argc, char* argv[]) {
   std::optional<quorvel::ui::FontConfigPreload> font_config;  // as app/main.cpp does
   if (!empty) font_config.emplace();
   QApplication app(argc, argv);
+  std::unique_ptr<QTranslator> translation;
   std::unique_ptr<QWidget> window;
   if (empty) {
     window = std::make_unique<QWidget>();
@@ -62,6 +64,7 @@ int main(int argc, char* argv[]) {
     window->setWindowState(Qt::WindowMaximized);
   } else {
     font_config->wait();
+    translation = quorvel::ui::install_translation();
     window = std::make_unique<quorvel::ui::MainWindow>();
   }
   ReportFirstPaint probe(std::atoll(argv[argc - 1]));

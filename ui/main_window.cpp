@@ -11,7 +11,9 @@
 #include <stdexcept>
 
 #include "layout.h"
+#include "result_edit.h"
 #include "schematic.h"
+#include "translation.h"
 
 namespace quorvel::ui {
 namespace {
@@ -70,7 +72,8 @@ class MainWindow::LabelPlacer {
 };
 
 MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
-    : decimal_point_(locale.decimalPoint().toStdString()),
+    : locale_(locale),
+      decimal_point_(locale.decimalPoint().toStdString()),
       sink_(sink ? std::move(sink) : std::make_unique<MessageBoxSink>()),
       calculation_([](const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point,
                       const Deliver& deliver) { return calculate(panel, inputs, decimal_point, deliver); }) {
@@ -98,46 +101,54 @@ MainWindow::~MainWindow() = default;
 void MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelPlacer& labels) {
   if (layout.inputs.size() != panel.inputs.size() || layout.results.size() != panel.results.size())
     throw std::logic_error("a panel's layout places other fields than its table lists");
-  const QString title = text_of(panel.name);
+  const QString title = panel_name(panel);
   auto add_label = [this, &labels](std::string_view text, const LabelPlace& place) {
     auto* label = new QLabel(text_of(text), this);
     label->setObjectName(QString("Label2_%1").arg(next_label_++));
     labels.place(label, pixels(place.left, place.top, place.width, label_height));
   };
-  auto add_field = [&](std::string_view symbol, std::string_view unit, std::string_view text, const FieldPlace& place) {
-    // The symbol label comes first so that the field covers it where an
-    // "S2/[S]" reaches under the field's left edge.
-    add_label(symbol, place.symbol);
-    auto* edit = new QLineEdit(this);
+  // The symbol label comes first so that the field covers it where an
+  // "S2/[S]" reaches under the field's left edge.
+  auto add_field = [&](std::string_view symbol, std::string_view unit, QLineEdit* edit, const FieldPlace& place) {
     edit->setObjectName(text_of(place.name));
     edit->setGeometry(pixels(place.left, place.top, field_width, field_height));
     edit->setMaxLength(std::numeric_limits<int>::max());  // before the text, which is then laid out once
-    edit->setText(text_of(text));
     edit->setAccessibleName(unit.empty() ? text_of(symbol) : text_of(symbol) + ", " + text_of(unit));
-    edit->setAccessibleDescription(title);
     if (!unit.empty()) add_label(unit, place.unit);
     return edit;
   };
   PanelControls controls{&panel, {}, {}};
   for (std::size_t i = 0; i < panel.inputs.size(); ++i) {
     const InputField& field = panel.inputs[i];
-    controls.inputs.push_back(add_field(field.symbol, field.unit, field.default_text, layout.inputs[i]));
+    add_label(field.symbol, layout.inputs[i].symbol);
+    auto* edit = new QLineEdit(this);
+    edit->setAccessibleDescription(title);
+    controls.inputs.push_back(add_field(field.symbol, field.unit, edit, layout.inputs[i]));
+    edit->setText(text_of(field.default_text));
   }
   for (std::size_t i = 0; i < panel.results.size(); ++i) {
     const ResultField& field = panel.results[i];
-    controls.results.push_back(add_field(field.symbol, field.unit, "", layout.results[i]));
+    add_label(field.symbol, layout.results[i].symbol);
+    auto* edit = new ResultEdit(field.display, title, locale_, this);
+    controls.results.push_back(add_field(field.symbol, field.unit, edit, layout.results[i]));
   }
   panels_.push_back(std::move(controls));
 
-  auto add_button = [&](const ButtonPlace& place, const QString& caption) {
+  auto add_button = [&](const ButtonPlace& place, const QString& caption, const QString& name) {
     auto* button = new Button(caption, this);
     button->setObjectName(text_of(place.name));
     button->setGeometry(pixels(place.left, place.top, place.width, button_height));
-    button->setAccessibleDescription(title + " panel");
+    button->setAccessibleName(name);
+    button->setAccessibleDescription(tr("%1 panel").arg(title));
     return button;
   };
-  connect(add_button(layout.compute, QString("计算")), &QPushButton::clicked, this, [this, &panel] { compute(panel); });
-  connect(add_button(layout.exit, QString("退出")), &QPushButton::clicked, this, &QCoreApplication::quit);
+  auto* compute_button = add_button(layout.compute, QString("计算"), tr("Compute (%1)").arg(title));
+  compute_button->setToolTip(tr("%1: computes the results from the inputs.\n"
+                                "Space or Enter presses the button when it has the focus.")
+                                 .arg(title));
+  connect(compute_button, &QPushButton::clicked, this, [this, &panel] { compute(panel); });
+  connect(add_button(layout.exit, QString("退出"), tr("Exit (%1)").arg(title)), &QPushButton::clicked, this,
+          &QCoreApplication::quit);
 }
 
 void MainWindow::set_focus_order() {
@@ -174,10 +185,10 @@ void MainWindow::compute(const Panel& panel) {
   });
   if (!failure) return;
 
-  QString text = text_of(message(failure->kind));
+  QString text = error_text(failure->kind);
   QLineEdit* culprit = failure->field ? controls.inputs.at(*failure->field) : nullptr;
   if (culprit)
-    text += QString("\nField %1: %2").arg(text_of(panel.inputs[*failure->field].symbol), quoted(culprit->text()));
+    text += '\n' + tr("Field %1: %2").arg(text_of(panel.inputs[*failure->field].symbol), quoted(culprit->text()));
   sink_->show_error(this, windowTitle(), text);
   if (culprit) {
     culprit->setFocus();

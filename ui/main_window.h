@@ -23,6 +23,8 @@ struct PanelLayout;
 // schematic, a Compute and an Exit button. Every control stands at a fixed
 // place (layout.h); nothing is laid out at run time.
 class MainWindow final : public QWidget {
+  Q_OBJECT
+
  public:
   // The calculation behind the Compute buttons; quorvel::calculate unless a
   // test puts another in its place.
@@ -50,6 +52,7 @@ class MainWindow final : public QWidget {
   void set_focus_order();
   const PanelControls& controls_of(const Panel& panel) const;
 
+  QLocale locale_;
   std::string decimal_point_;
   std::unique_ptr<MessageSink> sink_;
   Calculation calculation_;

@@ -1,0 +1,132 @@
+#include "result_edit.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStyleOptionFrame>
+#include <cmath>
+
+namespace quorvel::ui {
+namespace {
+
+// QLineEdit keeps this much space between its contents rectangle and its
+// text on either side.
+constexpr int kLineEditMargin = 2;
+
+// Faces with narrow digits, the first one installed wins: Debian's
+// fonts-urw-base35 (installed with Ghostscript) and fonts-liberation have one.
+const QStringList& narrow_families() {
+  static const QStringList families = {"Nimbus Sans Narrow", "Liberation Sans Narrow", "Arial Narrow"};
+  return families;
+}
+
+}  // namespace
+
+ResultEdit::ResultEdit(Display display, const QString& description, const QLocale& locale, QWidget* parent)
+    : QLineEdit(parent), display_(display), description_(description), locale_(locale) {
+  locale_.setNumberOptions(QLocale::RejectGroupSeparator);
+  setAccessibleDescription(description_);
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    fit_text();
+    mark_ratio();
+  });
+}
+
+QColor ResultEdit::warning_colour(const QPalette& palette) {
+  return palette.color(QPalette::Base).lightness() < 128 ? QColor(255, 120, 110) : QColor(200, 0, 0);
+}
+
+QRect ResultEdit::text_rect() const {
+  QStyleOptionFrame option;
+  initStyleOption(&option);
+  const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+  return contents.marginsRemoved(textMargins()).adjusted(kLineEditMargin, 0, -kLineEditMargin, 0);
+}
+
+int ResultEdit::text_width() const {
+  return text_rect().width();
+}
+
+// Only a text that does not fit in the window's font changes the field's
+// font, so short results look as they always did.
+void ResultEdit::fit_text() {
+  const QString shown = text();
+  const int room = text_width();
+  // QLineEdit scrolls a text that takes more than its room less one pixel.
+  auto fits = [&](const QFont& font) {
+    return std::ceil(QFontMetricsF(font, this).horizontalAdvance(shown)) + 1 <= room;
+  };
+  const QFont base = parentWidget() ? parentWidget()->font() : font();
+  QFont chosen = base;
+  elided_ = false;
+  if (!fits(base)) {
+    QFont narrow = base;
+    narrow.setFamilies(narrow_families() + base.families() + QStringList(base.family()));
+    const qreal largest = base.pointSizeF() > 0 ? base.pointSizeF() : 9;
+    qreal size = largest;
+    // Quarter points down to the smallest legible size.
+    for (; size > smallest_point_size; size -= 0.25) {
+      narrow.setPointSizeF(size);
+      if (fits(narrow)) break;
+    }
+    if (size <= smallest_point_size) {
+      narrow.setPointSizeF(smallest_point_size);
+      elided_ = !fits(narrow);
+    }
+    chosen = narrow;
+  }
+  if (chosen == base)
+    setFont(QFont());  // back to the window's font
+  else if (chosen != font())
+    setFont(chosen);
+  setToolTip(elided_ ? shown : QString());
+  update();
+}
+
+void ResultEdit::mark_ratio() {
+  bool ok = false;
+  const double value = display_ == Display::ratio ? locale_.toDouble(text(), &ok) : 0;
+  const bool exceeds = ok && value > 1;
+  if (exceeds == exceeds_) return;
+  exceeds_ = exceeds;
+  setAccessibleDescription(exceeds ? tr("%1; the stress exceeds the allowable stress").arg(description_)
+                                   : description_);
+  if (exceeds) {
+    QPalette warning = palette();
+    warning.setColor(QPalette::Text, warning_colour(warning));
+    setPalette(warning);
+  } else {
+    setPalette(QPalette());  // back to the window's colours
+  }
+}
+
+void ResultEdit::changeEvent(QEvent* event) {
+  QLineEdit::changeEvent(event);
+  // A new theme may need a lighter or darker red; setting it causes one more
+  // change event, which then finds the colour right.
+  if (event->type() == QEvent::PaletteChange && exceeds_) {
+    const QColor wanted = warning_colour(palette());
+    if (palette().color(QPalette::Text) != wanted) {
+      QPalette warning = palette();
+      warning.setColor(QPalette::Text, wanted);
+      setPalette(warning);
+    }
+  }
+}
+
+// While the field has the focus it is edited as any text box; otherwise a
+// text that does not fit even at the smallest size is drawn cut short with an
+// ellipsis.
+void ResultEdit::paintEvent(QPaintEvent* event) {
+  if (!elided_ || hasFocus()) return QLineEdit::paintEvent(event);
+  QPainter painter(this);
+  QStyleOptionFrame option;
+  initStyleOption(&option);
+  style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+  const QRect rect = text_rect();
+  painter.setPen(palette().color(QPalette::Text));
+  painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter,
+                   fontMetrics().elidedText(text(), Qt::ElideRight, rect.width()));
+}
+
+}  // namespace quorvel::ui

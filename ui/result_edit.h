@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QLocale>
+
+#include "quorvel/panels.h"
+
+namespace quorvel::ui {
+
+// A result field: an ordinary editable text box of the fixed field size that
+// shows its whole text wherever it can. A text too wide for the window's font
+// is drawn in a narrow face, shrunk just as far as it needs, never below
+// smallest_point_size; a text wider still shows its start and an ellipsis,
+// with the whole text in the tooltip. The text itself (what selection,
+// copying and screen readers get) is never shortened.
+//
+// A ratio above 1, a stress above the allowable one, is drawn in a warning
+// colour and says so in its accessible description; both go with the text.
+class ResultEdit final : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  // `description` is the field's accessible description (its panel).
+  ResultEdit(Display display, const QString& description, const QLocale& locale, QWidget* parent);
+
+  static constexpr qreal smallest_point_size = 7;
+
+  bool exceeds_allowable() const { return exceeds_; }
+  bool elided() const { return elided_; }
+  // The width that a text may take in the field, in device-independent pixels.
+  int text_width() const;
+  // The warning colour for a field drawn on `palette`: red, light enough on a
+  // dark background.
+  static QColor warning_colour(const QPalette& palette);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  QRect text_rect() const;
+  void fit_text();
+  void mark_ratio();
+
+  Display display_;
+  QString description_;
+  QLocale locale_;
+  bool exceeds_ = false;
+  bool elided_ = false;
+};
+
+}  // namespace quorvel::ui

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QTranslator>
+#include <memory>
+
+#include "quorvel/panels.h"
+
+namespace quorvel::ui {
+
+// Installs the window's texts in the language of `locale` (Simplified
+// Chinese for a Chinese locale; English, the source language, otherwise) and
+// returns the translator, or null when English is wanted. The captions of the
+// window itself ("计算", "kgm", "S1/[S]") are never translated.
+std::unique_ptr<QTranslator> install_translation(const QLocale& locale = QLocale::system());
+
+// The calculation core's English texts in the user's language.
+QString panel_name(const Panel& panel);
+QString error_text(ErrorKind kind);
+
+}  // namespace quorvel::ui
