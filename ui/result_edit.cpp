@@ -33,7 +33,7 @@ ResultEdit::ResultEdit(Display display, const QString& description, const QLocal
 }
 
 QColor ResultEdit::warning_colour(const QPalette& palette) {
-  return palette.color(QPalette::Base).lightness() < 128 ? QColor(255, 120, 110) : QColor(200, 0, 0);
+  return palette.color(QPalette::Base).lightness() < 128 ? QColor(255, 115, 115) : QColor(200, 0, 0);
 }
 
 QRect ResultEdit::text_rect() const {
@@ -47,33 +47,33 @@ int ResultEdit::text_width() const {
   return text_rect().width();
 }
 
-// Only a text that does not fit in the window's font changes the field's
-// font, so short results look as they always did.
+// Only a text that does not fit in the window's font and margins changes
+// the field's font and margins, so short results look as they always did.
 void ResultEdit::fit_text() {
   const QString shown = text();
-  const int room = text_width();
+  const QFont base = parentWidget() ? parentWidget()->font() : font();
   // QLineEdit scrolls a text that takes more than its room less one pixel.
   auto fits = [&](const QFont& font) {
-    return std::ceil(QFontMetricsF(font, this).horizontalAdvance(shown)) + 1 <= room;
+    return std::ceil(QFontMetricsF(font, this).horizontalAdvance(shown)) + 1 <= text_width();
   };
-  const QFont base = parentWidget() ? parentWidget()->font() : font();
+  setTextMargins({});
   QFont chosen = base;
   elided_ = false;
   if (!fits(base)) {
-    QFont narrow = base;
-    narrow.setFamilies(narrow_families() + base.families() + QStringList(base.family()));
+    // A pixel more on each side: the text may reach the inner edge of the frame.
+    setTextMargins(-1, 0, -1, 0);
+    chosen.setFamilies(narrow_families() + base.families() + QStringList(base.family()));
     const qreal largest = base.pointSizeF() > 0 ? base.pointSizeF() : 9;
     qreal size = largest;
     // Quarter points down to the smallest legible size.
     for (; size > smallest_point_size; size -= 0.25) {
-      narrow.setPointSizeF(size);
-      if (fits(narrow)) break;
+      chosen.setPointSizeF(size);
+      if (fits(chosen)) break;
     }
     if (size <= smallest_point_size) {
-      narrow.setPointSizeF(smallest_point_size);
-      elided_ = !fits(narrow);
+      chosen.setPointSizeF(smallest_point_size);
+      elided_ = !fits(chosen);
     }
-    chosen = narrow;
   }
   if (chosen == base)
     setFont(QFont());  // back to the window's font

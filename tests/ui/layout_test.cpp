@@ -86,8 +86,18 @@ TEST_F(LayoutTest, Buttons) {
     EXPECT_EQ(b->text(), QString::fromUtf8(expected.caption)) << expected.name;
     EXPECT_FALSE(b->autoDefault()) << expected.name;
     EXPECT_FALSE(b->isDefault()) << expected.name;
-    const char* panels[] = {"Two-leg bend panel", "Z-shaped offset panel", "Raised loop panel"};
-    EXPECT_EQ(b->accessibleDescription(), panels[expected.panel]) << expected.name;
+    // Assistive technology tells the three 计算 and 退出 apart by their panel.
+    const QString panel = QStringList{"Two-leg bend", "Z-shaped offset", "Raised loop"}[expected.panel];
+    const bool compute = b->text() == "计算";
+    EXPECT_EQ(b->accessibleName(), (compute ? "Compute (" : "Exit (") + panel + ")") << expected.name;
+    EXPECT_EQ(b->accessibleDescription(), panel + " panel") << expected.name;
+    if (compute) {
+      EXPECT_EQ(b->toolTip(), panel +
+                                  ": computes the results from the inputs.\n"
+                                  "Space or Enter presses the button when it has the focus.");
+    } else {
+      EXPECT_EQ(b->toolTip(), "");
+    }
   }
 }
 

@@ -3,11 +3,16 @@
 // inputs, confirmed with the independent Python reference
 // (tests/reference/quorvel_ref.py).
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
 #include <array>
+#include <cmath>
 
 #include "expected_layout.h"
+#include "result_edit.h"
+#include "translation.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui::testing {
@@ -38,7 +43,38 @@ class Window : public WindowTest {
     for (const auto& names : kResultFields)
       for (const char* name : names) field(name)->setText(text);
   }
+  ResultEdit* result(const char* name) {
+    auto* edit = qobject_cast<ResultEdit*>(field(name));
+    EXPECT_NE(edit, nullptr) << name;
+    return edit;
+  }
 };
+
+// The field shows its whole text: in the field's font, the text is narrower
+// than the room QLineEdit gives it (two pixels inside the frame and the text
+// margins on each side, less a pixel it keeps for the cursor), at a size
+// still easy to read.
+void expect_shown_whole(const ResultEdit* edit) {
+  const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+  const QMargins margins = edit->textMargins();
+  const int room = edit->width() - 2 * frame - 2 * 2 - margins.left() - margins.right() - 1;
+  const qreal advance = QFontMetricsF(edit->font(), edit).horizontalAdvance(edit->text());
+  const std::string what = edit->objectName().toStdString() + " " + edit->text().toStdString();
+  EXPECT_LE(std::ceil(advance), room) << what;
+  EXPECT_GE(edit->font().pointSizeF(), 7) << what;
+  EXPECT_FALSE(edit->elided()) << what;
+  EXPECT_EQ(edit->toolTip(), "") << what;
+}
+
+// WCAG contrast ratio of two colours.
+double contrast(const QColor& a, const QColor& b) {
+  auto luminance = [](const QColor& c) {
+    auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
+  return std::max(la, lb) / std::min(la, lb);
+}
 
 TEST_F(Window, StartsMaximizedWithDefaultsAndFocusOnCompute) {
   EXPECT_EQ(window().objectName(), "Quorvel");
@@ -100,7 +136,7 @@ TEST_F(Window, EachComputeButtonWritesOnlyItsPanel) {
           other == panel ? texts(kDefaultResults[panel]) : std::vector<QString>(kResultFields[other].size(), "typed");
       EXPECT_EQ(results(other), expected) << "after " << kComputeButtons[panel];
     }
-    // "-1021.1" is wider than its field: the sign and leading digits show.
+    // Had a text ever been wider than its field, its sign and leading digits would show.
     for (const char* name : kResultFields[panel]) EXPECT_EQ(field(name)->cursorPosition(), 0) << name;
   }
   for (const ExpectedField& expected : kFields) {
@@ -109,6 +145,95 @@ TEST_F(Window, EachComputeButtonWritesOnlyItsPanel) {
     }
   }
   EXPECT_TRUE(messages().empty());
+}
+
+// A large pipe on short legs: results of eight and nine characters and
+// stresses above the allowable one (worked with quorvel_ref.py).
+TEST_F(Window, LargePipeShowsEveryDigitAndMarksTheRatiosAboveOne) {
+  const char* const inputs[][2] = {{"nTem", "-40"}, {"nL1", "5"},         {"nD", "1020"},
+                                   {"nL2", "4"},    {"nTubeThick", "20"}, {"nAlpha", "120"}};
+  for (const auto& [name, text] : inputs) field(name)->setText(text);
+  button("计算")->click();
+  EXPECT_EQ(results(0), texts({"-140212.9", "-132793.5", "-59779.1", "1.14", "1.29", "1.47"}));
+  for (const char* name : kResultFields[0]) {
+    expect_shown_whole(result(name));
+    EXPECT_EQ(result(name)->exceeds_allowable(), name[1] == 'S') << name;
+  }
+}
+
+// The longest results that occur, in every result field.
+TEST_F(Window, NineCharactersFitEveryResultField) {
+  for (const char* text : {"-140212.9", "-2184907", "14948713", "9786061.5", "-1021.1", "1021.1"}) {
+    fill_results(text);
+    for (const auto& names : kResultFields)
+      for (const char* name : names) expect_shown_whole(result(name));
+  }
+  // Texts that fit as they are keep the window's font and margins.
+  for (const char* text : {"907.7", "0.12", "366.6"}) {
+    fill_results(text);
+    for (const auto& names : kResultFields)
+      for (const char* name : names) {
+        EXPECT_EQ(result(name)->font(), window().font()) << name << " " << text;
+        EXPECT_EQ(result(name)->textMargins(), QMargins()) << name << " " << text;
+        expect_shown_whole(result(name));
+      }
+  }
+}
+
+TEST_F(Window, TooLongATextShowsItsStartAndAnEllipsis) {
+  ResultEdit* edit = result("nMz11");
+  const QString text = "-12345678901234.5";
+  edit->setText(text);
+  EXPECT_TRUE(edit->elided());
+  EXPECT_EQ(edit->toolTip(), text);
+  EXPECT_EQ(edit->text(), text);
+  EXPECT_EQ(edit->font().pointSizeF(), 7);
+  const QImage cut = edit->grab().toImage();
+  edit->setFocus();  // edited as any text box: the start of the text, no ellipsis
+  EXPECT_NE(edit->grab().toImage(), cut);
+  edit->setText("12");
+  EXPECT_FALSE(edit->elided());
+  EXPECT_EQ(edit->toolTip(), "");
+  EXPECT_EQ(edit->font(), window().font());
+}
+
+// A ratio above 1 is red, readable on the field's background, and says why;
+// the colour and the words go with the text that brought them.
+TEST_F(Window, RatiosAboveOneStandOut) {
+  const std::pair<const char*, bool> cases[] = {{"1.14", true},  {"1", false},   {"1.01", true}, {"0.99", false},
+                                                {"12.17", true}, {"abc", false}, {"", false},    {"1.00", false}};
+  ResultEdit* ratio = result("nS21");
+  ResultEdit* moment = result("nMz11");
+  const QColor normal = ratio->palette().color(QPalette::Text);
+  auto expect_marked = [&](bool exceeds, const char* text) {
+    const QColor colour = ratio->palette().color(QPalette::Text);
+    EXPECT_EQ(ratio->exceeds_allowable(), exceeds) << text;
+    if (exceeds) {
+      EXPECT_LE(std::min(colour.hue(), 360 - colour.hue()), 10) << text;  // red
+      EXPECT_GE(colour.saturation(), 128) << text;
+      EXPECT_GE(contrast(colour, ratio->palette().color(QPalette::Base)), 4.5) << text;
+      EXPECT_EQ(ratio->accessibleDescription(), "Z-shaped offset; the stress exceeds the allowable stress");
+    } else {
+      EXPECT_EQ(colour, normal) << text;
+      EXPECT_EQ(ratio->accessibleDescription(), "Z-shaped offset");
+    }
+  };
+  for (const auto& [text, exceeds] : cases) {
+    ratio->setText(text);
+    moment->setText(text);
+    expect_marked(exceeds, text);
+    EXPECT_FALSE(moment->exceeds_allowable()) << text;  // a moment is no ratio
+    EXPECT_EQ(moment->palette().color(QPalette::Text), normal) << text;
+  }
+  // On a dark theme the red turns lighter.
+  QPalette dark = window().palette();
+  dark.setColor(QPalette::Base, QColor(30, 30, 30));
+  dark.setColor(QPalette::Text, QColor(230, 230, 230));
+  window().setPalette(dark);
+  ratio->setText("2");
+  expect_marked(true, "2 on dark");
+  ratio->setText("0.5");
+  EXPECT_EQ(ratio->palette().color(QPalette::Text), QColor(230, 230, 230));
 }
 
 struct BadInput {
@@ -238,6 +363,58 @@ TEST_F(CommaLocale, ReadsAndWritesCommas) {
   button("计算")->click();
   EXPECT_EQ(results(0), texts({"4,3", "1,8", "0,5", "0,02", "0,03", "0,06"}));
   EXPECT_TRUE(messages().empty());
+  field("nS1")->setText("1,01");
+  EXPECT_TRUE(result("nS1")->exceeds_allowable());
+}
+
+// Installs the translation for a locale before the window is made, as the
+// program does.
+struct Translated {
+  explicit Translated(const QLocale& locale) : translation(install_translation(locale)) {}
+  std::unique_ptr<QTranslator> translation;
+};
+
+class ChineseWindow : protected Translated, public Window {
+ protected:
+  ChineseWindow() : Translated(QLocale(QLocale::Chinese, QLocale::China)) {}
+};
+
+// Every caption of the window: labels and buttons.
+std::vector<QString> captions(const QWidget& window) {
+  std::vector<QString> all;
+  for (const QLabel* label : window.findChildren<QLabel*>()) all.push_back(label->objectName() + label->text());
+  for (const QPushButton* b : window.findChildren<QPushButton*>()) all.push_back(b->objectName() + b->text());
+  std::sort(all.begin(), all.end());
+  return all;
+}
+
+TEST_F(ChineseWindow, SpeaksChineseWithTheSameCaptions) {
+  ASSERT_NE(translation, nullptr);
+  field("nL1")->setText("20m");
+  button("计算")->click();
+  ASSERT_EQ(messages().size(), 1u);
+  EXPECT_EQ(messages().back().title, "Quorvel");
+  EXPECT_EQ(messages().back().text, "类型不匹配\n输入框 L1：\"20m\"");
+  EXPECT_EQ(button("计算1")->accessibleName(), "计算（Z形弯管）");
+  // Every text the calculation core gives has its translation.
+  for (const Panel* panel : panels())
+    EXPECT_NE(panel_name(*panel), QString::fromUtf8(panel->name.data(), panel->name.size())) << panel->name;
+  for (ErrorKind kind : {ErrorKind::type_mismatch, ErrorKind::overflow, ErrorKind::division_by_zero})
+    EXPECT_NE(error_text(kind).toStdString(), message(kind)) << message(kind);
+
+  // Without the translation (an English locale has none) the same window in English.
+  const auto chinese_captions = captions(window());
+  translation.reset();
+  EXPECT_EQ(install_translation(QLocale(QLocale::English, QLocale::UnitedStates)), nullptr);
+  auto sink = std::make_unique<RecordingSink>();
+  RecordingSink& english_messages = *sink;
+  MainWindow english(QLocale::c(), std::move(sink));
+  english.findChild<QLineEdit*>("nL1")->setText("20m");
+  english.compute(*panels()[0]);
+  ASSERT_EQ(english_messages.messages.size(), 1u);
+  EXPECT_EQ(english_messages.messages.back().text, "Type mismatch\nField L1: \"20m\"");
+  EXPECT_EQ(english.findChild<QPushButton*>("计算1")->accessibleName(), "Compute (Z-shaped offset)");
+  EXPECT_EQ(captions(english), chinese_captions);
 }
 
 TEST(MessageBox, IsModalTitledQuorvelAndClosable) {
