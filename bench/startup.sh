@@ -6,7 +6,8 @@
 #
 #   bench/startup.sh [RUNS]      RUNS of each, alternating (default 21)
 #
-# Without a display it runs itself under Xvfb with a window manager.
+# Without a display it runs itself under Xvfb with a window manager, on a
+# screen of SCREEN pixels (default 1280x800; try 1920x1080 too).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build-release}  # a release build, as ./dev bench makes
@@ -23,7 +24,7 @@ else
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF >/dev/null
   cmake --build "$build" --target quorvel_startup_probe >/dev/null
   if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    exec xvfb-run -a -s '-screen 0 1280x800x24' "$0" --xvfb "$@"
+    exec xvfb-run -a -s "-screen 0 ${SCREEN:-1280x800}x24" "$0" --xvfb "$@"
   fi
 fi
 runs=${1:-21}
