@@ -14,6 +14,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "font_config.h"
 #include "main_window.h"
@@ -56,7 +57,7 @@ int main(int argc, char* argv[]) {
   std::optional<quorvel::ui::FontConfigPreload> font_config;  // as app/main.cpp does
   if (!empty) font_config.emplace();
   QApplication app(argc, argv);
-  std::unique_ptr<QTranslator> translation;
+  std::vector<std::unique_ptr<QTranslator>> translation;
   std::unique_ptr<QWidget> window;
   if (empty) {
     window = std::make_unique<QWidget>();

@@ -1,6 +1,7 @@
 #include "translation.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <string>
 
 namespace quorvel::ui {
@@ -22,12 +23,18 @@ QString translated(std::string_view english) {
 
 }  // namespace
 
-std::unique_ptr<QTranslator> install_translation(const QLocale& locale) {
-  auto translator = std::make_unique<QTranslator>();
-  // Looks for quorvel_zh_CN.qm, quorvel_zh.qm... among the embedded resources.
-  if (!translator->load(locale, "quorvel", "_", ":/i18n") || !QCoreApplication::installTranslator(translator.get()))
-    return nullptr;
-  return translator;
+std::vector<std::unique_ptr<QTranslator>> install_translation(const QLocale& locale) {
+  std::vector<std::unique_ptr<QTranslator>> installed;
+  auto install = [&](const QString& name, const QString& directory) {
+    auto translator = std::make_unique<QTranslator>();
+    // Looks for NAME_zh_CN.qm, NAME_zh.qm... in the directory.
+    if (!translator->load(locale, name, "_", directory) || !QCoreApplication::installTranslator(translator.get()))
+      return false;
+    installed.push_back(std::move(translator));
+    return true;
+  };
+  if (install("quorvel", ":/i18n")) install("qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  return installed;
 }
 
 QString panel_name(const Panel& panel) {

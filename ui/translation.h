@@ -4,16 +4,19 @@
 #include <QString>
 #include <QTranslator>
 #include <memory>
+#include <vector>
 
 #include "quorvel/panels.h"
 
 namespace quorvel::ui {
 
 // Installs the window's texts in the language of `locale` (Simplified
-// Chinese for a Chinese locale; English, the source language, otherwise) and
-// returns the translator, or null when English is wanted. The captions of the
-// window itself ("计算", "kgm", "S1/[S]") are never translated.
-std::unique_ptr<QTranslator> install_translation(const QLocale& locale = QLocale::system());
+// Chinese for a Chinese locale; English, the source language, otherwise), and
+// with them Qt's own texts ("OK" in the message box) where Debian's
+// qt6-translations-l10n has them. Returns the installed translators, none
+// when English is wanted; destroying them brings back the English texts. The
+// captions of the window itself ("计算", "kgm", "S1/[S]") are never translated.
+std::vector<std::unique_ptr<QTranslator>> install_translation(const QLocale& locale = QLocale::system());
 
 // The calculation core's English texts in the user's language.
 QString panel_name(const Panel& panel);
