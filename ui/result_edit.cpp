@@ -1,6 +1,7 @@
 #include "result_edit.h"
 
 #include <QEvent>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyleOptionFrame>
@@ -13,11 +14,16 @@ namespace {
 // text on either side.
 constexpr int kLineEditMargin = 2;
 
-// Faces with narrow digits, the first one installed wins: Debian's
-// fonts-urw-base35 (installed with Ghostscript) and fonts-liberation have one.
-const QStringList& narrow_families() {
-  static const QStringList families = {"Nimbus Sans Narrow", "Liberation Sans Narrow", "Arial Narrow"};
-  return families;
+// A face with narrow digits: the first of these that is installed (Debian's
+// fonts-urw-base35, which comes with Ghostscript, and fonts-liberation have
+// one), or none.
+const QString& narrow_family() {
+  static const QString family = [] {
+    for (const char* name : {"Nimbus Sans Narrow", "Liberation Sans Narrow", "Arial Narrow"})
+      if (QFontDatabase::hasFamily(name)) return QString(name);
+    return QString();
+  }();
+  return family;
 }
 
 }  // namespace
@@ -62,7 +68,12 @@ void ResultEdit::fit_text() {
   if (!fits(base)) {
     // A pixel more on each side: the text may reach the inner edge of the frame.
     setTextMargins(-1, 0, -1, 0);
-    chosen.setFamilies(narrow_families() + base.families() + QStringList(base.family()));
+    // Without a narrow face, the window's face condensed: Qt squeezes a face
+    // that has no condensed style.
+    if (narrow_family().isEmpty())
+      chosen.setStretch(QFont::Condensed);
+    else
+      chosen.setFamilies(QStringList(narrow_family()) + base.families() + QStringList(base.family()));
     const qreal largest = base.pointSizeF() > 0 ? base.pointSizeF() : 9;
     qreal size = largest;
     // Quarter points down to the smallest legible size.
