@@ -72,12 +72,6 @@ constexpr FieldPlace kLoopResults[] = {
     {"nS62", 10665, 6660, {10125, 6720, 585}, none},
 };
 
-constexpr PanelLayout kPanels[] = {
-    {kBendInputs, kBendResults, {"计算", 720, 6435, 1170}, {"退出", 2385, 6435, 1185}},
-    {kOffsetInputs, kOffsetResults, {"计算1", 4680, 6705, 1185}, {"退出1", 6300, 6705, 1185}},
-    {kLoopInputs, kLoopResults, {"计算2", 8640, 7695, 1185}, {"退出2", 10170, 7695, 1185}},
-};
-
 constexpr LinePlace kLines[] = {
     // Two-leg bend: legs L2 and L1, upright cross at the lower end, diagonal
     // cross at the right end.
@@ -120,13 +114,40 @@ constexpr LinePlace kLines[] = {
     {"Line26", -1, 7965, 2745, 7965, 8415},
 };
 
+// Grouped by panel: the symbols of a panel's drawing follow each other.
 constexpr SymbolPlace kSymbols[] = {
-    {0, "L1", 2610, 495, 225, 180},  {1, "L2", 945, 1050, 225, 225},   {2, "α", 1710, 810, 225, 225},
-    {3, "L1", 6660, 540, 225, 165},  {4, "L2", 5220, 1125, 225, 225},  {5, "α", 5760, 810, 225, 225},
-    {6, "L3", 4545, 1530, 225, 225}, {7, "L1", 11070, 1620, 225, 165}, {8, "L2", 10575, 1305, 225, 225},
-    {9, "L3", 9900, 720, 225, 225},  {10, "L4", 9090, 1260, 225, 225}, {11, "L5", 8415, 1530, 225, 225},
-    {12, "α", 9630, 1035, 180, 225}, {13, "β", 10215, 1035, 180, 225}, {14, "L", 5985, 1845, 165, 225},
+    {0, "L1", 2610, 495, 225, 180},   {1, "L2", 945, 1050, 225, 225},  {2, "α", 1710, 810, 225, 225},
+    {3, "L1", 6660, 540, 225, 165},   {4, "L2", 5220, 1125, 225, 225}, {5, "α", 5760, 810, 225, 225},
+    {6, "L3", 4545, 1530, 225, 225},  {14, "L", 5985, 1845, 165, 225}, {7, "L1", 11070, 1620, 225, 165},
+    {8, "L2", 10575, 1305, 225, 225}, {9, "L3", 9900, 720, 225, 225},  {10, "L4", 9090, 1260, 225, 225},
+    {11, "L5", 8415, 1530, 225, 225}, {12, "α", 9630, 1035, 180, 225}, {13, "β", 10215, 1035, 180, 225},
     {15, "L", 9945, 1890, 165, 180},
+};
+
+// Each panel's drawing: its lines and symbols, as runs of the tables above;
+// the last two lines are the separators.
+static_assert(std::size(kLines) == 34 && std::size(kSymbols) == 16);
+constexpr std::span<const LinePlace> kAllLines(kLines);
+constexpr std::span<const SymbolPlace> kAllSymbols(kSymbols);
+constexpr PanelLayout kPanels[] = {
+    {kBendInputs,
+     kBendResults,
+     {"计算", 720, 6435, 1170},
+     {"退出", 2385, 6435, 1185},
+     kAllLines.subspan(0, 6),
+     kAllSymbols.subspan(0, 3)},
+    {kOffsetInputs,
+     kOffsetResults,
+     {"计算1", 4680, 6705, 1185},
+     {"退出1", 6300, 6705, 1185},
+     kAllLines.subspan(6, 12),
+     kAllSymbols.subspan(3, 5)},
+    {kLoopInputs,
+     kLoopResults,
+     {"计算2", 8640, 7695, 1185},
+     {"退出2", 10170, 7695, 1185},
+     kAllLines.subspan(18, 14),
+     kAllSymbols.subspan(8, 8)},
 };
 
 // Keyboard focus order; it deliberately differs from the visual order.
@@ -146,6 +167,9 @@ std::span<const PanelLayout> panel_layouts() noexcept {
 }
 std::span<const LinePlace> line_places() noexcept {
   return kLines;
+}
+std::span<const LinePlace> separator_places() noexcept {
+  return kAllLines.subspan(32);
 }
 std::span<const SymbolPlace> symbol_places() noexcept {
   return kSymbols;

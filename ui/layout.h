@@ -43,14 +43,6 @@ struct ButtonPlace {
   int left, top, width;
 };
 
-// One panel's controls, joined to the panel's table by position: the n-th
-// input place is the n-th input field of the panel, and so on.
-struct PanelLayout {
-  std::span<const FieldPlace> inputs;   // in the panel's read order
-  std::span<const FieldPlace> results;  // in its write order
-  ButtonPlace compute, exit;
-};
-
 // A straight line; `member` is its index in a control array, -1 for a line
 // that stands alone.
 struct LinePlace {
@@ -66,9 +58,20 @@ struct SymbolPlace {
   int left, top, width, height;
 };
 
+// One panel's controls, joined to the panel's table by position: the n-th
+// input place is the n-th input field of the panel, and so on.
+struct PanelLayout {
+  std::span<const FieldPlace> inputs;   // in the panel's read order
+  std::span<const FieldPlace> results;  // in its write order
+  ButtonPlace compute, exit;
+  std::span<const LinePlace> lines;  // its drawing (schematic.h)
+  std::span<const SymbolPlace> symbols;
+};
+
 // One layout for each panel, in the order of quorvel::panels().
 std::span<const PanelLayout> panel_layouts() noexcept;
 std::span<const LinePlace> line_places() noexcept;  // drawings and panel separators
+std::span<const LinePlace> separator_places() noexcept;
 std::span<const SymbolPlace> symbol_places() noexcept;
 
 // Object names of the fields and buttons in keyboard focus order.
