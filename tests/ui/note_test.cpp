@@ -1,0 +1,156 @@
+// The calculation note of each panel's defaults, a failing input and a
+// decimal comma. The expected notes are worked by hand: the default results
+// are the panels' known results (the run over 1 from tests/reference/quorvel_ref.py), their SI values follow from 1 kg
+// = 10 N and [S] = 80 MPa, the expansion from each panel's law at 70 ℃, and the batch row from quorvel-batch's input
+// format. Each note's row is fed to the real quorvel-batch, which must give the same results.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QRegularExpression>
+
+#include "calculation_note.h"
+
+namespace quorvel::ui::testing {
+namespace {
+
+struct Row {
+  QStringList cells;  // a line of the plain text, split at its blanks
+  QString html;       // the same row of an HTML table
+};
+
+struct Case {
+  const char* what;
+  const char* key;
+  QLocale locale;
+  std::vector<std::string> inputs;
+  std::vector<Row> rows;       // inputs and results
+  std::vector<QString> lines;  // further whole lines of the plain text
+  QString batch_output;        // quorvel-batch's row for the note's row
+};
+
+Row input(const char* symbol, const char* text, const char* unit) {
+  return {{symbol, text, unit}, QString("<td>%1</td><td>%2</td><td>%3</td>").arg(symbol, text, unit)};
+}
+Row result(const char* symbol, const char* shown, const char* unit, const char* si, const char* si_unit) {
+  QStringList cells{symbol, shown};
+  if (*unit) cells << unit;
+  cells << si << si_unit;
+  return {cells,
+          QString("<td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>").arg(symbol, shown, unit, si, si_unit)};
+}
+
+const QLocale kC = QLocale::c();
+const QLocale kGerman(QLocale::German, QLocale::Germany);
+
+const Case kCases[] = {
+    {"bend defaults",
+     "bend",
+     kC,
+     {"70", "377", "9", "20", "10", "90"},
+     {input("T", "70", "℃"), input("D", "377", "mm"), input("α", "90", "°"),
+      result("Mz1", "907.7", "kgm", "9.077", "kN·m"), result("Fx", "377", "kg", "3.77", "kN"),
+      result("Fy", "115.2", "kg", "1.152", "kN"), result("S1/[S]", "0.12", "", "9.6", "MPa"),
+      result("S2/[S]", "0.19", "", "15.2", "MPa"), result("S3/[S]", "0.32", "", "25.6", "MPa")},
+     {"Configuration: Two-leg bend", "Governing ratio: S3/[S] = 0.32 at the far anchor",
+      "Verdict: within the allowable stress (25.6 MPa ≤ [S] = 80 MPa)",
+      "  Free expansion per metre of pipe, T in ℃: e = 0.005259·T²/10⁶ + 0.011182·T/1000.",
+      "  Free expansion at T = 70 ℃: 0.8085091 mm/m.", "Input row for quorvel-batch:", "bend,70,377,9,20,10,90"},
+     "bend,70,377,9,20,10,90,ok,907.7,377,115.2,0.12,0.19,0.32"},
+    {"offset defaults",
+     "offset",
+     kC,
+     {"70", "377", "9", "20", "10", "20", "40", "90"},
+     {input("L3", "20", "m"), input("L", "40", "m"), result("Mz1", "1021.1", "kgm", "10.211", "kN·m"),
+      result("Mz2", "-1021.1", "kgm", "-10.211", "kN·m"), result("Fx", "366.6", "kg", "3.666", "kN"),
+      result("Fy", "142.7", "kg", "1.427", "kN"), result("S1/[S]", "0.14", "", "11.2", "MPa"),
+      result("S2/[S]", "0.25", "", "20", "MPa"), result("S3/[S]", "0.25", "", "20", "MPa"),
+      result("S4/[S]", "0.14", "", "11.2", "MPa")},
+     {"Configuration: Z-shaped offset",
+      "Governing ratio: S2/[S] = 0.25 at the bend between L1 and L2; S3/[S] = 0.25 at the bend between L2 and L3",
+      "Verdict: within the allowable stress (20 MPa ≤ [S] = 80 MPa)", "offset,70,377,9,20,10,20,40,90"},
+     "offset,70,377,9,20,10,20,40,90,ok,1021.1,-1021.1,366.6,142.7,0.14,0.25,0.25,0.14"},
+    {"loop defaults",
+     "loop",
+     kC,
+     {"70", "377", "9", "20", "10", "15", "10", "20", "50", "90", "90"},
+     {input("L5", "20", "m"), input("β", "90", "°"), result("Mz1", "-621.9", "kgm", "-6.219", "kN·m"),
+      result("Mz2", "-621.9", "kgm", "-6.219", "kN·m"), result("Fx", "-186.6", "kg", "-1.866", "kN"),
+      result("Fy", "0", "kg", "0", "kN"), result("S1/[S]", "0.08", "", "6.4", "MPa"),
+      result("S3/[S]", "0.17", "", "13.6", "MPa"), result("S6/[S]", "0.08", "", "6.4", "MPa")},
+     {"Configuration: Raised loop",
+      "Governing ratio: S3/[S] = 0.17 at the bend between L2 and L3; S4/[S] = 0.17 at the bend between L3 and L4",
+      "Verdict: within the allowable stress (13.6 MPa ≤ [S] = 80 MPa)",
+      "  Free expansion per metre of pipe, T in ℃: e = 0.01315·|T − 20|/1000 + 0.011182·T/1000.",
+      "  Free expansion at T = 70 ℃: 1.44024 mm/m.", "loop,70,377,9,20,10,15,10,20,50,90,90"},
+     "loop,70,377,9,20,10,15,10,20,50,90,90,ok,-621.9,-621.9,-186.6,0,0.08,0.08,0.17,0.17,0.08,0.08"},
+    {"a ratio over 1",
+     "bend",
+     kC,
+     {"300", "377", "9", "20", "10", "90"},
+     {},
+     {"Governing ratio: S3/[S] = 1.5 at the far anchor",
+      "Verdict: exceeds the allowable stress (120 MPa > [S] = 80 MPa)",
+      "  Free expansion per metre of pipe, T in ℃: e = 0.005259·T²/10⁶ + 0.011182·T/1000.",
+      "  Free expansion at T = 300 ℃: 3.82791 mm/m."},
+     "bend,300,377,9,20,10,90,ok,4297.4,1785.1,545.4,0.57,0.88,1.5"},
+    {"a text that is no number",
+     "bend",
+     kC,
+     {"70", "1,5", "9", "20", "10", "90"},
+     {input("D", "1,5", "mm"), input("L1", "20", "m")},
+     {"Calculation failed: Type mismatch, field D: \"1,5\"", "bend,70,\"1,5\",9,20,10,90"},
+     "bend,70,\"1,5\",9,20,10,90,type mismatch,,,,,,"},
+    {"a decimal comma",
+     "offset",
+     kGerman,
+     {"70", "377", "9", "20", "10,0", "20", "40", "90"},
+     {input("L2", "10,0", "m"), result("Mz1", "1021,1", "kgm", "10,211", "kN·m"),
+      result("Fx", "366,6", "kg", "3,666", "kN"), result("S1/[S]", "0,14", "", "11,2", "MPa")},
+     {"Verdict: within the allowable stress (20 MPa ≤ [S] = 80 MPa)",
+      "  Free expansion per metre of pipe, T in ℃: e = 0.005259·T²/10⁶ + 0.011182·T/1000.",
+      "  Free expansion at T = 70 ℃: 0,8085091 mm/m.",
+      "Input row for quorvel-batch --decimal-comma:", "offset;70;377;9;20;10,0;20;40;90"},
+     "offset;70;377;9;20;10,0;20;40;90;ok;1021,1;-1021,1;366,6;142,7;0,14;0,25;0,25;0,14"},
+};
+
+// What quorvel-batch writes for one input row.
+QString run_batch(const QString& command, const QString& row) {
+  QProcess batch;
+  QStringList args = command.split(' ');
+  args.removeFirst();
+  batch.start(QUORVEL_BATCH_PROGRAM, args);
+  batch.write((row + '\n').toUtf8());
+  batch.closeWriteChannel();
+  EXPECT_TRUE(batch.waitForFinished(10000));
+  return QString::fromUtf8(batch.readAllStandardOutput()).trimmed();
+}
+
+TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
+  const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    const CalculationNote note = calculation_note(*panel_by_key(c.key), c.inputs, c.locale, when);
+    const QString text = note.plain_text();
+    const QStringList lines = text.split('\n');
+    EXPECT_TRUE(lines.contains("Date: 2026-12-07 16:40"));
+    EXPECT_TRUE(lines.contains("Program: " + program_name_and_version()));
+    EXPECT_TRUE(program_name_and_version().startsWith("Quorvel "));
+    for (const QString& line : c.lines)
+      EXPECT_TRUE(lines.contains(line)) << line.toStdString() << "\n" << text.toStdString();
+    std::vector<QStringList> split;
+    for (const QString& line : lines) split.push_back(line.split(' ', Qt::SkipEmptyParts));
+    const QString html = note.html();
+    for (const Row& row : c.rows) {
+      EXPECT_NE(std::find(split.begin(), split.end(), row.cells), split.end()) << row.cells.join(' ').toStdString();
+      EXPECT_TRUE(html.contains("<tr>" + row.html + "</tr>")) << row.html.toStdString();
+    }
+    // Every input is listed, also when the calculation failed.
+    EXPECT_EQ(note.inputs.size(), c.inputs.size());
+    EXPECT_EQ(html.count("<table"), 3 - (note.failure.isEmpty() ? 0 : 1));
+    EXPECT_EQ(text.contains("Results"), note.failure.isEmpty());
+    EXPECT_EQ(run_batch(note.batch_command, note.batch_row), c.batch_output);
+  }
+}
+
+}  // namespace
+}  // namespace quorvel::ui::testing

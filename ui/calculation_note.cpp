@@ -1,0 +1,225 @@
+#include "calculation_note.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <variant>
+
+#include "csv.h"
+#include "quorvel/decimal.h"
+#include "quorvel/display.h"
+
+namespace quorvel::ui {
+namespace {
+
+// The panel names, for the translator; the panel tables hold them in English.
+[[maybe_unused]] constexpr const char* kPanelNames[] = {
+    QT_TRANSLATE_NOOP("CalculationNote", "Two-leg bend"),
+    QT_TRANSLATE_NOOP("CalculationNote", "Z-shaped offset"),
+    QT_TRANSLATE_NOOP("CalculationNote", "Raised loop"),
+};
+
+QString text_of(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString kind_text(ErrorKind kind) {
+  switch (kind) {
+    case ErrorKind::type_mismatch: return CalculationNote::tr("Type mismatch");
+    case ErrorKind::overflow: return CalculationNote::tr("Overflow");
+    case ErrorKind::division_by_zero: return CalculationNote::tr("Division by zero");
+  }
+  return CalculationNote::tr("Error");
+}
+
+// A shown ratio as a number to compare. Shown texts are at most 15
+// significant digits, so distinct texts stay distinct doubles.
+double shown_value(const std::string& text, std::string_view decimal_point) {
+  return QString::fromStdString(text).replace(text_of(decimal_point), ".").toDouble();
+}
+
+// Where along the run a result is taken: leg Lk runs from point k to point k + 1.
+QString place_text(const Panel& panel, int point) {
+  if (point == 1) return CalculationNote::tr("the start anchor");
+  if (point == panel.points) return CalculationNote::tr("the far anchor");
+  return CalculationNote::tr("the bend between L%1 and L%2").arg(point - 1).arg(point);
+}
+
+// Metres per metre as millimetres per metre, to 12 significant digits and
+// shifted in decimal, so that no binary noise shows (0.8085091, not
+// 0.8085091000000001).
+QString millimetres_per_metre(double expansion, std::string_view decimal_point) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.11e", expansion);
+  std::optional<Decimal> d = parse_decimal(buf, ".");
+  if (!d) return {};
+  d->exponent += 3;
+  return QString::fromStdString(plain_text(*d, decimal_point));
+}
+
+// Rows as columns padded to their widest cell; `right` columns align right.
+QString columns(const std::vector<QStringList>& rows, std::span<const bool> right) {
+  std::vector<qsizetype> widths;
+  for (const QStringList& row : rows)
+    for (qsizetype i = 0; i < row.size(); ++i) {
+      if (widths.size() <= static_cast<std::size_t>(i)) widths.push_back(0);
+      widths[i] = std::max(widths[i], row[i].size());
+    }
+  QString text;
+  for (const QStringList& row : rows) {
+    QString line = "  ";
+    for (qsizetype i = 0; i < row.size(); ++i) {
+      const bool to_right = static_cast<std::size_t>(i) < right.size() && right[i];
+      line += (to_right ? row[i].rightJustified(widths[i]) : row[i].leftJustified(widths[i])) + "  ";
+    }
+    text += line.trimmed().prepend("  ") + '\n';
+  }
+  return text;
+}
+
+QString cells(const QStringList& texts, const char* tag) {
+  QString row = "<tr>";
+  for (const QString& t : texts) row += QString("<%1>%2</%1>").arg(tag, t.toHtmlEscaped());
+  return row + "</tr>\n";
+}
+
+constexpr const char* kTable = R"(<table border="1" cellspacing="0" cellpadding="3">)";
+
+}  // namespace
+
+QString program_name_and_version() {
+  return QStringLiteral("Quorvel " QUORVEL_VERSION);
+}
+
+CalculationNote calculation_note(const Panel& panel, std::span<const std::string> inputs, const QLocale& locale,
+                                 const QDateTime& when) {
+  using Note = CalculationNote;
+  const std::string decimal_point = locale.decimalPoint().toStdString();
+  Note note;
+  note.configuration = Note::tr(std::string(panel.name).c_str());
+  note.date = when.toString("yyyy-MM-dd HH:mm");
+  note.program = program_name_and_version();
+  for (std::size_t i = 0; i < panel.inputs.size(); ++i) {
+    const InputField& field = panel.inputs[i];
+    note.inputs.push_back({text_of(field.symbol), QString::fromStdString(inputs[i]), text_of(field.unit), {}, {}});
+  }
+
+  const Outcome outcome = calculate(panel, inputs, decimal_point);
+  if (const auto& failure = outcome.failure) {
+    note.failure = kind_text(failure->kind);
+    if (failure->field)
+      note.failure +=
+          Note::tr(", field %1: \"%2\"")
+              .arg(text_of(panel.inputs[*failure->field].symbol), QString::fromStdString(inputs[*failure->field]));
+  } else {
+    double highest = -1;
+    QStringList where;
+    std::string governing_text;
+    for (std::size_t i = 0; i < panel.results.size(); ++i) {
+      const ResultField& field = panel.results[i];
+      const std::string& shown = outcome.results[i];
+      note.results.push_back({text_of(field.symbol), QString::fromStdString(shown), text_of(field.unit),
+                              QString::fromStdString(si_text(shown, field.display, decimal_point)),
+                              text_of(si_unit(field.display))});
+      if (field.display != Display::ratio) continue;
+      const double value = shown_value(shown, decimal_point);
+      if (value > highest) {
+        where.clear();
+        highest = value;
+        governing_text = shown;
+      }
+      if (value == highest)
+        where += Note::tr("%1 = %2 at %3")
+                     .arg(text_of(field.symbol), QString::fromStdString(shown), place_text(panel, field.point));
+    }
+    note.exceeds = highest > 1;
+    note.governing = where.join("; ");
+    const QString stress = QString::fromStdString(si_text(governing_text, Display::ratio, decimal_point));
+    note.verdict = note.exceeds ? Note::tr("exceeds the allowable stress (%1 MPa > [S] = %2 MPa)")
+                                : Note::tr("within the allowable stress (%1 MPa ≤ [S] = %2 MPa)");
+    note.verdict = note.verdict.arg(stress).arg(allowable_stress_mpa);
+  }
+
+  note.assumptions << Note::tr("Plane frame, sharp bends, bending stress only, both ends clamped.")
+                   << Note::tr("E = %1 GPa, [S] = %2 MPa.").arg(elastic_modulus_gpa).arg(allowable_stress_mpa);
+  note.assumptions << Note::tr("Free expansion per metre of pipe, T in ℃: %1.").arg(text_of(panel.expansion_law));
+  const auto temperature = input_index(panel, "T");
+  const auto solution = solve(panel, inputs, decimal_point);
+  if (const Solution* s = std::get_if<Solution>(&solution); s && temperature)
+    note.assumptions << Note::tr("Free expansion at T = %1 ℃: %2 mm/m.")
+                            .arg(QString::fromStdString(inputs[*temperature]),
+                                 millimetres_per_metre(s->expansion, decimal_point));
+
+  // quorvel-batch reads a decimal comma with --decimal-comma, and then
+  // separates cells by ';'.
+  const bool comma = decimal_point == ",";
+  std::vector<std::string> row{std::string(panel.key)};
+  row.insert(row.end(), inputs.begin(), inputs.end());
+  std::string line = csv::write_record(row, comma ? ';' : ',');
+  line.resize(line.size() - 2);  // the record's CRLF
+  note.batch_row = QString::fromStdString(line);
+  note.batch_command = comma ? QStringLiteral("quorvel-batch --decimal-comma") : QStringLiteral("quorvel-batch");
+  return note;
+}
+
+QString CalculationNote::plain_text() const {
+  QString text = tr("Calculation note") + '\n';
+  text += tr("Configuration: %1").arg(configuration) + '\n';
+  text += tr("Date: %1").arg(date) + '\n';
+  text += tr("Program: %1").arg(program) + "\n\n";
+
+  text += tr("Inputs") + '\n';
+  std::vector<QStringList> rows;
+  for (const Row& r : inputs) rows.push_back({r.symbol, r.text, r.unit});
+  text += columns(rows, {}) + '\n';
+
+  if (!failure.isEmpty()) {
+    text += tr("Calculation failed: %1").arg(failure) + "\n\n";
+  } else {
+    text += tr("Results (as shown, and in SI units)") + '\n';
+    rows.clear();
+    for (const Row& r : results) rows.push_back({r.symbol, r.text, r.unit, r.si, r.si_unit});
+    constexpr bool kRight[] = {false, true, false, true, false};
+    text += columns(rows, kRight) + '\n';
+    text += tr("Governing ratio: %1").arg(governing) + '\n';
+    text += tr("Verdict: %1").arg(verdict) + "\n\n";
+  }
+
+  text += tr("Assumptions") + '\n';
+  for (const QString& a : assumptions) text += "  " + a + '\n';
+  text += '\n' + tr("Input row for %1:").arg(batch_command) + '\n' + batch_row + '\n';
+  return text;
+}
+
+QString CalculationNote::html(bool heading) const {
+  QString html;
+  if (heading) {
+    html += "<h3>" + tr("Calculation note").toHtmlEscaped() + "</h3>\n" + kTable + '\n';
+    html += cells({tr("Configuration"), configuration}, "td");
+    html += cells({tr("Date"), date}, "td");
+    html += cells({tr("Program"), program}, "td");
+    html += "</table>\n";
+  }
+  html += "<h4>" + tr("Inputs").toHtmlEscaped() + "</h4>\n" + kTable + '\n';
+  html += cells({tr("Symbol"), tr("Value"), tr("Unit")}, "th");
+  for (const Row& r : inputs) html += cells({r.symbol, r.text, r.unit}, "td");
+  html += "</table>\n";
+
+  if (!failure.isEmpty()) {
+    html += "<p><b>" + tr("Calculation failed: %1").arg(failure).toHtmlEscaped() + "</b></p>\n";
+  } else {
+    html += "<h4>" + tr("Results").toHtmlEscaped() + "</h4>\n" + kTable + '\n';
+    html += cells({tr("Symbol"), tr("As shown"), tr("Unit"), tr("SI"), tr("SI unit")}, "th");
+    for (const Row& r : results) html += cells({r.symbol, r.text, r.unit, r.si, r.si_unit}, "td");
+    html += "</table>\n";
+    html += "<p>" + tr("Governing ratio: %1").arg(governing).toHtmlEscaped() + "</p>\n";
+    html += "<p><b>" + tr("Verdict: %1").arg(verdict).toHtmlEscaped() + "</b></p>\n";
+  }
+
+  html += "<h4>" + tr("Assumptions").toHtmlEscaped() + "</h4>\n<ul>\n";
+  for (const QString& a : assumptions) html += "<li>" + a.toHtmlEscaped() + "</li>\n";
+  html += "</ul>\n<p>" + tr("Input row for %1:").arg(batch_command).toHtmlEscaped() + "</p>\n";
+  html += "<pre>" + batch_row.toHtmlEscaped() + "</pre>\n";
+  return "<html><head><meta charset=\"utf-8\"></head><body>\n" + html + "</body></html>\n";
+}
+
+}  // namespace quorvel::ui

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "quorvel/panels.h"
+
+namespace quorvel::ui {
+
+// The record of one run of a panel, as an engineer files it: what was
+// entered, what came out (also in SI units), whether it passes, on what
+// assumptions, and the row that runs it again with quorvel-batch.
+struct CalculationNote {
+  Q_DECLARE_TR_FUNCTIONS(CalculationNote)
+
+ public:
+  struct Row {
+    QString symbol, text, unit;  // as entered, or as shown
+    QString si, si_unit;         // results only: the shown value in kN, kN·m or MPa
+  };
+
+  QString configuration, date, program;  // program: name and version
+  std::vector<Row> inputs, results;      // no results when the calculation failed
+  QString failure;                       // how it failed, as the message box says; empty when it ran through
+  QString governing;                     // the highest stress ratio and where it occurs
+  QString verdict;
+  bool exceeds = false;  // a stress above the allowable stress
+  QStringList assumptions;
+  QString batch_command;  // "quorvel-batch", with --decimal-comma where the locale needs it
+  QString batch_row;      // the run as quorvel-batch's input row
+
+  QString plain_text() const;
+  // An HTML document whose tables paste as tables. Without the heading it
+  // starts at the tables, as the calculation sheet prints it below its own
+  // title block.
+  QString html(bool heading = true) const;
+};
+
+// The note of a panel's run with these input texts, computed afresh; numbers
+// are read and written with the locale's decimal separator.
+CalculationNote calculation_note(const Panel& panel, std::span<const std::string> inputs, const QLocale& locale,
+                                 const QDateTime& when);
+
+// "Quorvel 0.1.0"
+QString program_name_and_version();
+
+}  // namespace quorvel::ui
