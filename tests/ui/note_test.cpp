@@ -5,10 +5,14 @@
 // format. Each note's row is fed to the real quorvel-batch, which must give the same results.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <QTemporaryDir>
+
 #include "calculation_note.h"
+#include "calculation_sheet.h"
 
 namespace quorvel::ui::testing {
 namespace {
@@ -149,6 +153,40 @@ TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
     EXPECT_EQ(html.count("<table"), 3 - (note.failure.isEmpty() ? 0 : 1));
     EXPECT_EQ(text.contains("Results"), note.failure.isEmpty());
     EXPECT_EQ(run_batch(note.batch_command, note.batch_row), c.batch_output);
+  }
+}
+
+// Runs a poppler tool on a file and gives its output.
+QString poppler(const QString& tool, const QStringList& args) {
+  QProcess process;
+  process.start(tool, args);
+  EXPECT_TRUE(process.waitForFinished(20000)) << tool.toStdString();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
+  QTemporaryDir dir;
+  const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    const Panel& panel = *panel_by_key(c.key);
+    const CalculationSheet sheet(panel, calculation_note(panel, c.inputs, c.locale, when));
+    const QString pdf = dir.filePath(QString(c.key) + ".pdf");
+    ASSERT_EQ(sheet.print(nullptr, pdf), QString());
+    const QString info = poppler("pdfinfo", {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages: +1\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains("(A4)")) << info.toStdString();
+    // Compatibility forms on both sides undo the typeface's ligatures ("ﬁ").
+    const auto plain = [](const QString& s) { return s.normalized(QString::NormalizationForm_KC).simplified(); };
+    const QString text = plain(poppler("pdftotext", {"-layout", pdf, "-"}));
+    EXPECT_TRUE(text.contains(plain("Calculation sheet Date 2026-12-07 16:40 " + program_name_and_version())))
+        << text.toStdString();
+    for (const Row& row : c.rows)
+      EXPECT_TRUE(text.contains(plain(row.cells.join(' ')))) << row.cells.join(' ').toStdString();
+    for (const QString& line : c.lines)
+      if (!line.startsWith("Configuration:")) {
+        EXPECT_TRUE(text.contains(plain(line))) << line.toStdString();
+      }
   }
 }
 
