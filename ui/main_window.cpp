@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "layout.h"
+#include "note_actions.h"
 #include "result_edit.h"
 #include "schematic.h"
 #include "translation.h"
@@ -93,6 +94,10 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
   const auto layouts = panel_layouts();
   if (layouts.size() != panels().size()) throw std::logic_error("every panel needs a layout");
   for (std::size_t i = 0; i < layouts.size(); ++i) add_panel(*panels()[i], layouts[i], labels);
+  // Copying a calculation note and printing a calculation sheet.
+  auto* notes = new NoteActions(this, locale);
+  for (std::size_t i = 0; i < layouts.size(); ++i)
+    notes->add_panel(*panels_[i].panel, layouts[i], panels_[i].inputs, panels_[i].results);
   set_focus_order();
 }
 

@@ -5,7 +5,10 @@
 // format. Each note's row is fed to the real quorvel-batch, which must give the same results.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFile>
+#include <QMenu>
+#include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -13,6 +16,8 @@
 
 #include "calculation_note.h"
 #include "calculation_sheet.h"
+#include "note_actions.h"
+#include "window_fixture.h"
 
 namespace quorvel::ui::testing {
 namespace {
@@ -188,6 +193,97 @@ TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
         EXPECT_TRUE(text.contains(plain(line))) << line.toStdString();
       }
   }
+}
+
+// The keys and menus of the window.
+class NoteKeys : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    window().findChild<NoteActions*>()->set_printer(
+        [this](QWidget*, const CalculationSheet& sheet) { printed_.push_back(sheet.title()); });
+    QGuiApplication::clipboard()->clear();
+  }
+
+  static QString clipboard_text() { return QGuiApplication::clipboard()->text(); }
+
+  // The texts of the context menu that `target` opens at `pos`; the menu is
+  // closed, then its action `choose` triggered.
+  static QStringList menu(QWidget* target, QPoint pos, const QString& choose = {}) {
+    QStringList texts;
+    QTimer::singleShot(0, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      QAction* chosen = nullptr;
+      for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        texts << action->text();
+        if (action->text() == choose) chosen = action;
+      }
+      menu->close();
+      if (chosen) chosen->trigger();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
+    QApplication::sendEvent(target, &event);
+    QApplication::processEvents();
+    return texts;
+  }
+
+  std::vector<QString> printed_;
+};
+
+const QString kCopy = "Copy calculation note";
+const QString kPrint = "Print calculation sheet…";
+
+TEST_F(NoteKeys, CtrlShiftCCopiesTheNoteOfTheFocusedPanelFromItsInputs) {
+  field("nMz11")->setText("999");  // a stale result is never read
+  const std::pair<const char*, const char*> cases[] = {
+      {"nL21", "Z-shaped offset"}, {"nS3", "Two-leg bend"}, {"计算2", "Raised loop"}, {"退出1", "Z-shaped offset"}};
+  for (const auto& [name, configuration] : cases) {
+    QGuiApplication::clipboard()->clear();
+    auto* widget = window().findChild<QWidget*>(name);
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(clipboard_text().contains(QString("Configuration: ") + configuration)) << name;
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->html().contains("<table")) << name;
+  }
+  EXPECT_TRUE(clipboard_text().contains(QRegularExpression("\\n *Mz1 +1021.1 +kgm +10.211 +kN·m\\n")));
+  EXPECT_EQ(field("nMz11")->text(), "999");
+  EXPECT_EQ(field("nMz21")->text(), "");
+}
+
+TEST_F(NoteKeys, CtrlCInAFieldStillCopiesItsSelection) {
+  field("nL21")->setFocus();
+  field("nL21")->selectAll();
+  QTest::keyClick(field("nL21"), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(clipboard_text(), "10");
+}
+
+TEST_F(NoteKeys, CtrlPPrintsTheSheetOfTheFocusedPanel) {
+  for (const char* name : {"nAlpha2", "计算", "nS41"}) {
+    auto* widget = window().findChild<QWidget*>(name);
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_P, Qt::ControlModifier);
+  }
+  EXPECT_EQ(printed_, (std::vector<QString>{"Calculation sheet: Raised loop", "Calculation sheet: Two-leg bend",
+                                            "Calculation sheet: Z-shaped offset"}));
+}
+
+TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
+  // A result field: the standard menu, then both actions.
+  QStringList texts = menu(field("nS21"), {5, 5}, kCopy);
+  ASSERT_GT(texts.size(), 2);
+  EXPECT_EQ(texts.mid(texts.size() - 2), (QStringList{kCopy, kPrint}));
+  EXPECT_TRUE(clipboard_text().contains("Configuration: Z-shaped offset"));
+  // An input field keeps its own menu.
+  texts = menu(field("nL21"), {5, 5});
+  EXPECT_FALSE(texts.isEmpty());
+  EXPECT_FALSE(texts.contains(kCopy));
+  // The drawings, on a symbol and between the lines.
+  EXPECT_EQ(menu(window().findChild<QWidget*>("Label1_12"), {3, 3}, kPrint), (QStringList{kCopy, kPrint}));
+  EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint), (QStringList{kCopy, kPrint}));
+  EXPECT_EQ(printed_, (std::vector<QString>{"Calculation sheet: Raised loop", "Calculation sheet: Z-shaped offset"}));
+  EXPECT_TRUE(menu(&window(), {5000 / 15, 7000 / 15}).isEmpty());  // below the drawings
 }
 
 }  // namespace

@@ -1,0 +1,106 @@
+#include "note_actions.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <memory>
+
+#include "calculation_sheet.h"
+#include "layout.h"
+#include "schematic.h"
+
+namespace quorvel::ui {
+
+NoteActions::NoteActions(QWidget* window, const QLocale& locale) : QObject(window), window_(window), locale_(locale) {
+  setObjectName("NoteActions");
+  window->installEventFilter(this);
+}
+
+void NoteActions::add_panel(const Panel& panel, const PanelLayout& layout, std::span<QLineEdit* const> inputs,
+                            std::span<QLineEdit* const> results) {
+  const QRect extent = schematic_extent(layout);
+  auto* copy = new QAction(tr("Copy calculation note"), this);
+  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  auto* print = new QAction(tr("Print calculation sheet…"), this);
+  print->setShortcut(QKeySequence::Print);
+  panels_.push_back(
+      {&panel,
+       {inputs.begin(), inputs.end()},
+       QRect(to_pixels(extent.x()), to_pixels(extent.y()), to_pixels(extent.width()), to_pixels(extent.height())),
+       copy,
+       print});
+  const std::size_t index = panels_.size() - 1;
+  connect(copy, &QAction::triggered, this, [this, index] { copy_note(panels_[index]); });
+  connect(print, &QAction::triggered, this, [this, index] { print_sheet(panels_[index]); });
+
+  // The keys work while the focus is in one of the panel's fields or buttons.
+  std::vector<QWidget*> widgets(inputs.begin(), inputs.end());
+  widgets.insert(widgets.end(), results.begin(), results.end());
+  for (std::string_view name : {layout.compute.name, layout.exit.name})
+    widgets.push_back(window_->findChild<QWidget*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+                                                   Qt::FindDirectChildrenOnly));
+  for (QAction* action : {copy, print}) {
+    action->setShortcutContext(Qt::WidgetShortcut);
+    for (QWidget* widget : widgets) widget->addAction(action);
+  }
+
+  // A result field's menu is the standard one with both actions added.
+  for (QLineEdit* field : results) {
+    field->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(field, &QWidget::customContextMenuRequested, this, [field, copy, print](const QPoint& pos) {
+      const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+      menu->addSeparator();
+      menu->addActions({copy, print});
+      menu->exec(field->mapToGlobal(pos));
+    });
+  }
+}
+
+void NoteActions::set_printer(Printer printer) {
+  printer_ = std::move(printer);
+}
+
+bool NoteActions::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != window_ || event->type() != QEvent::ContextMenu) return false;
+  const auto* request = static_cast<QContextMenuEvent*>(event);
+  for (const PanelActions& panel : panels_) {
+    if (!panel.drawing.contains(request->pos())) continue;
+    QMenu menu;
+    menu.addActions({panel.copy, panel.print});
+    menu.exec(request->globalPos());
+    return true;
+  }
+  return false;
+}
+
+namespace {
+
+CalculationNote note_of(const Panel& panel, std::span<QLineEdit* const> inputs, const QLocale& locale) {
+  std::vector<std::string> texts;
+  for (const QLineEdit* field : inputs) texts.push_back(field->text().toStdString());
+  return calculation_note(panel, texts, locale, QDateTime::currentDateTime());
+}
+
+}  // namespace
+
+void NoteActions::copy_note(const PanelActions& panel) const {
+  const CalculationNote note = note_of(*panel.panel, panel.inputs, locale_);
+  auto* data = new QMimeData;
+  data->setText(note.plain_text());
+  data->setHtml(note.html());
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void NoteActions::print_sheet(const PanelActions& panel) const {
+  const CalculationSheet sheet(*panel.panel, note_of(*panel.panel, panel.inputs, locale_));
+  if (printer_) return printer_(window_, sheet);
+  if (const QString error = sheet.print(window_); !error.isEmpty())
+    QMessageBox::warning(window_, window_->windowTitle(), error);
+}
+
+}  // namespace quorvel::ui

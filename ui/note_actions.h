@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QLocale>
+#include <QObject>
+#include <QRect>
+#include <functional>
+#include <span>
+#include <vector>
+
+#include "quorvel/panels.h"
+
+class QAction;
+class QLineEdit;
+
+namespace quorvel::ui {
+
+class CalculationSheet;
+struct PanelLayout;
+
+// Takes a calculation away from the window: Ctrl+Shift+C copies a panel's
+// calculation note (plain text and HTML), Ctrl+P prints its calculation
+// sheet, both while the focus is in one of the panel's fields or buttons, and
+// both are in the context menus of the panel's drawing and result fields.
+// Input fields keep their own menus, and Ctrl+C in any field still copies
+// its selection.
+class NoteActions final : public QObject {
+  Q_OBJECT
+
+ public:
+  // Prints a sheet: the platform's print dialog, unless a test puts another
+  // in its place.
+  using Printer = std::function<void(QWidget* window, const CalculationSheet& sheet)>;
+
+  NoteActions(QWidget* window, const QLocale& locale);
+
+  void add_panel(const Panel& panel, const PanelLayout& layout, std::span<QLineEdit* const> inputs,
+                 std::span<QLineEdit* const> results);
+  void set_printer(Printer printer);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;  // the drawings' context menu
+
+ private:
+  struct PanelActions {
+    const Panel* panel;
+    std::vector<QLineEdit*> inputs;
+    QRect drawing;  // in the window, in pixels
+    QAction* copy;
+    QAction* print;
+  };
+  void copy_note(const PanelActions& panel) const;
+  void print_sheet(const PanelActions& panel) const;
+
+  QWidget* window_;
+  QLocale locale_;
+  Printer printer_;
+  std::vector<PanelActions> panels_;
+};
+
+}  // namespace quorvel::ui
