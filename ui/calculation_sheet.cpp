@@ -64,7 +64,7 @@ PrintSheet print_module(QString& error) {
 CalculationSheet::CalculationSheet(const Panel& panel, CalculationNote note) : panel_(panel), note_(std::move(note)) {}
 
 QString CalculationSheet::title() const {
-  return tr("Calculation sheet: %1").arg(note_.configuration);
+  return tr("Calculation sheet – %1").arg(note_.configuration);
 }
 
 void CalculationSheet::paint(QPainter& painter, const QRectF& page) const {

@@ -265,8 +265,8 @@ TEST_F(NoteKeys, CtrlPPrintsTheSheetOfTheFocusedPanel) {
     widget->setFocus();
     QTest::keyClick(widget, Qt::Key_P, Qt::ControlModifier);
   }
-  EXPECT_EQ(printed_, (std::vector<QString>{"Calculation sheet: Raised loop", "Calculation sheet: Two-leg bend",
-                                            "Calculation sheet: Z-shaped offset"}));
+  EXPECT_EQ(printed_, (std::vector<QString>{"Calculation sheet – Raised loop", "Calculation sheet – Two-leg bend",
+                                            "Calculation sheet – Z-shaped offset"}));
 }
 
 TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
@@ -282,7 +282,7 @@ TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
   // The drawings, on a symbol and between the lines.
   EXPECT_EQ(menu(window().findChild<QWidget*>("Label1_12"), {3, 3}, kPrint), (QStringList{kCopy, kPrint}));
   EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint), (QStringList{kCopy, kPrint}));
-  EXPECT_EQ(printed_, (std::vector<QString>{"Calculation sheet: Raised loop", "Calculation sheet: Z-shaped offset"}));
+  EXPECT_EQ(printed_, (std::vector<QString>{"Calculation sheet – Raised loop", "Calculation sheet – Z-shaped offset"}));
   EXPECT_TRUE(menu(&window(), {5000 / 15, 7000 / 15}).isEmpty());  // below the drawings
 }
 
