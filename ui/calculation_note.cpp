@@ -76,11 +76,18 @@ QString columns(const std::vector<QStringList>& rows, std::span<const bool> righ
   return text;
 }
 
-QString cells(const QStringList& texts, const char* tag) {
+// A table row; numbers align right in the `right` columns.
+QString cells(const QStringList& texts, const char* tag, std::span<const bool> right = {}) {
   QString row = "<tr>";
-  for (const QString& t : texts) row += QString("<%1>%2</%1>").arg(tag, t.toHtmlEscaped());
+  for (qsizetype i = 0; i < texts.size(); ++i) {
+    const bool to_right = static_cast<std::size_t>(i) < right.size() && right[i];
+    row += QString("<%1%2>%3</%1>").arg(tag, to_right ? " align=\"right\"" : "", texts[i].toHtmlEscaped());
+  }
   return row + "</tr>\n";
 }
+
+// Columns of the results: symbol, as shown, unit, SI, SI unit.
+constexpr bool kNumbers[] = {false, true, false, true, false};
 
 constexpr const char* kTable = R"(<table border="1" cellspacing="0" cellpadding="3">)";
 
@@ -178,8 +185,7 @@ QString CalculationNote::plain_text() const {
     text += tr("Results (as shown, and in SI units)") + '\n';
     rows.clear();
     for (const Row& r : results) rows.push_back({r.symbol, r.text, r.unit, r.si, r.si_unit});
-    constexpr bool kRight[] = {false, true, false, true, false};
-    text += columns(rows, kRight) + '\n';
+    text += columns(rows, kNumbers) + '\n';
     text += tr("Governing ratio: %1").arg(governing) + '\n';
     text += tr("Verdict: %1").arg(verdict) + "\n\n";
   }
@@ -190,36 +196,42 @@ QString CalculationNote::plain_text() const {
   return text;
 }
 
-QString CalculationNote::html(bool heading) const {
-  QString html;
-  if (heading) {
-    html += "<h3>" + tr("Calculation note").toHtmlEscaped() + "</h3>\n" + kTable + '\n';
-    html += cells({tr("Configuration"), configuration}, "td");
-    html += cells({tr("Date"), date}, "td");
-    html += cells({tr("Program"), program}, "td");
-    html += "</table>\n";
-  }
-  html += "<h4>" + tr("Inputs").toHtmlEscaped() + "</h4>\n" + kTable + '\n';
-  html += cells({tr("Symbol"), tr("Value"), tr("Unit")}, "th");
-  for (const Row& r : inputs) html += cells({r.symbol, r.text, r.unit}, "td");
-  html += "</table>\n";
+QString CalculationNote::html(HtmlFor use) const {
+  QString heading, in, out, closing;
+  heading += "<h3>" + tr("Calculation note").toHtmlEscaped() + "</h3>\n" + kTable + '\n';
+  heading += cells({tr("Configuration"), configuration}, "td");
+  heading += cells({tr("Date"), date}, "td");
+  heading += cells({tr("Program"), program}, "td");
+  heading += "</table>\n";
+
+  in += "<h4>" + tr("Inputs").toHtmlEscaped() + "</h4>\n" + kTable + '\n';
+  in += cells({tr("Symbol"), tr("Value"), tr("Unit")}, "th");
+  for (const Row& r : inputs) in += cells({r.symbol, r.text, r.unit}, "td");
+  in += "</table>\n";
 
   if (!failure.isEmpty()) {
-    html += "<p><b>" + tr("Calculation failed: %1").arg(failure).toHtmlEscaped() + "</b></p>\n";
+    out += "<p><b>" + tr("Calculation failed: %1").arg(failure).toHtmlEscaped() + "</b></p>\n";
   } else {
-    html += "<h4>" + tr("Results").toHtmlEscaped() + "</h4>\n" + kTable + '\n';
-    html += cells({tr("Symbol"), tr("As shown"), tr("Unit"), tr("SI"), tr("SI unit")}, "th");
-    for (const Row& r : results) html += cells({r.symbol, r.text, r.unit, r.si, r.si_unit}, "td");
-    html += "</table>\n";
-    html += "<p>" + tr("Governing ratio: %1").arg(governing).toHtmlEscaped() + "</p>\n";
-    html += "<p><b>" + tr("Verdict: %1").arg(verdict).toHtmlEscaped() + "</b></p>\n";
+    out += "<h4>" + tr("Results").toHtmlEscaped() + "</h4>\n" + kTable + '\n';
+    out += cells({tr("Symbol"), tr("As shown"), tr("Unit"), tr("SI"), tr("SI unit")}, "th");
+    for (const Row& r : results) out += cells({r.symbol, r.text, r.unit, r.si, r.si_unit}, "td", kNumbers);
+    out += "</table>\n";
+    closing += "<p>" + tr("Governing ratio: %1").arg(governing).toHtmlEscaped() + "</p>\n";
+    closing += "<p><b>" + tr("Verdict: %1").arg(verdict).toHtmlEscaped() + "</b></p>\n";
   }
 
-  html += "<h4>" + tr("Assumptions").toHtmlEscaped() + "</h4>\n<ul>\n";
-  for (const QString& a : assumptions) html += "<li>" + a.toHtmlEscaped() + "</li>\n";
-  html += "</ul>\n<p>" + tr("Input row for %1:").arg(batch_command).toHtmlEscaped() + "</p>\n";
-  html += "<pre>" + batch_row.toHtmlEscaped() + "</pre>\n";
-  return "<html><head><meta charset=\"utf-8\"></head><body>\n" + html + "</body></html>\n";
+  closing += "<h4>" + tr("Assumptions").toHtmlEscaped() + "</h4>\n<ul>\n";
+  for (const QString& a : assumptions) closing += "<li>" + a.toHtmlEscaped() + "</li>\n";
+  closing += "</ul>\n<p>" + tr("Input row for %1:").arg(batch_command).toHtmlEscaped() + "</p>\n";
+  closing += "<pre>" + batch_row.toHtmlEscaped() + "</pre>\n";
+
+  // The sheet sets the inputs beside the results, the clipboard one below the
+  // other, where a spreadsheet takes each table as it is.
+  const QString body = use == HtmlFor::clipboard ? heading + in + out + closing
+                                                 : R"(<table width="100%"><tr><td valign="top">)" + in +
+                                                       R"(</td><td width="5%"></td><td valign="top" width="60%">)" +
+                                                       out + "</td></tr></table>\n" + closing;
+  return "<html><head><meta charset=\"utf-8\"></head><body>\n" + body + "</body></html>\n";
 }
 
 }  // namespace quorvel::ui

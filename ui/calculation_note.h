@@ -36,10 +36,10 @@ struct CalculationNote {
   QString batch_row;      // the run as quorvel-batch's input row
 
   QString plain_text() const;
-  // An HTML document whose tables paste as tables. Without the heading it
-  // starts at the tables, as the calculation sheet prints it below its own
-  // title block.
-  QString html(bool heading = true) const;
+  // An HTML document whose tables paste as tables. For the calculation
+  // sheet it leaves out the heading, which the sheet's title block gives.
+  enum class HtmlFor { clipboard, sheet };
+  QString html(HtmlFor use = HtmlFor::clipboard) const;
 };
 
 // The note of a panel's run with these input texts, computed afresh; numbers

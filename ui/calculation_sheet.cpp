@@ -21,11 +21,11 @@ const PanelLayout& layout_of(const Panel& panel) {
   return panel_layouts()[static_cast<std::size_t>(at - all.begin())];
 }
 
-// A document laid out for the painter's device, `width` wide, in 9 pt type.
+// A document laid out for the painter's device, `width` wide, in 10 pt type.
 void set_up(QTextDocument& document, const QString& html, QPainter& painter, double width) {
   document.documentLayout()->setPaintDevice(painter.device());
   QFont font = painter.font();
-  font.setPointSizeF(9);
+  font.setPointSizeF(10);
   document.setDefaultFont(font);
   document.setDocumentMargin(0);
   document.setDefaultStyleSheet("th { text-align: left; } h4 { margin-top: 8px; margin-bottom: 3px; }");
@@ -71,25 +71,30 @@ void CalculationSheet::paint(QPainter& painter, const QRectF& page) const {
   const double per_mm = painter.device()->logicalDpiY() / 25.4;
   painter.save();
 
-  QTextDocument block;
-  const QString label = R"(<span style="font-size: 7pt; color: #555555">%1</span><br>)";
+  // The title block: a small caption over each entry; the blank entries are
+  // two lines high, for writing in.
+  const auto entry = [](const QString& caption, const QString& value, const QString& attributes = {}) {
+    return "<td " + attributes + R"(><span style="font-size: 7pt; color: #555555">)" + caption.toHtmlEscaped() +
+           "</span><br>" + value + "</td>";
+  };
+  const QString blank = "&nbsp;<br>&nbsp;";
   const QString title_block =
-      R"(<table width="100%" border="1" cellspacing="0" cellpadding="5" style="border-collapse: collapse">)"
-      "<tr><td colspan=\"2\"><span style=\"font-size: 14pt\"><b>" +
-      tr("Calculation sheet").toHtmlEscaped() + "</b></span><br>" + note_.program.toHtmlEscaped() + "</td><td>" +
-      label.arg(tr("Date").toHtmlEscaped()) + note_.date.toHtmlEscaped() + "</td></tr><tr><td colspan=\"3\">" +
-      label.arg(tr("Configuration").toHtmlEscaped()) + "<b>" + note_.configuration.toHtmlEscaped() +
-      "</b></td></tr><tr><td colspan=\"3\">" + label.arg(tr("Project").toHtmlEscaped()) +
-      "&nbsp;</td></tr><tr><td width=\"40%\">" + label.arg(tr("Calculated by").toHtmlEscaped()) +
-      "&nbsp;</td><td width=\"40%\">" + label.arg(tr("Checked by").toHtmlEscaped()) + "&nbsp;</td><td>" +
-      label.arg(tr("Sheet").toHtmlEscaped()) + "1 / 1</td></tr></table>";
+      R"(<table width="100%" border="1" cellspacing="0" cellpadding="5" style="border-collapse: collapse"><tr>)"
+      R"(<td colspan="2"><span style="font-size: 14pt"><b>)" +
+      tr("Calculation sheet").toHtmlEscaped() + "</b></span><br>" + note_.program.toHtmlEscaped() + "</td>" +
+      entry(tr("Date"), note_.date.toHtmlEscaped()) + "</tr><tr>" +
+      entry(tr("Configuration"), "<b>" + note_.configuration.toHtmlEscaped() + "</b>", R"(colspan="3")") + "</tr><tr>" +
+      entry(tr("Project"), blank, R"(colspan="3")") + "</tr><tr>" +
+      entry(tr("Calculated by"), blank, R"(width="40%")") + entry(tr("Checked by"), blank, R"(width="40%")") +
+      entry(tr("Sheet"), "1 / 1") + "</tr></table>";
+  QTextDocument block;
   set_up(block, title_block, painter, page.width());
   painter.translate(page.topLeft());
   block.drawContents(&painter);
   double top = block.size().height() + 4 * per_mm;
 
   // The schematic, as large as its box allows, its symbols in proportion.
-  const QRectF box(0, top, page.width(), 60 * per_mm);
+  const QRectF box(0, top, page.width(), 55 * per_mm);
   QFont font = painter.font();
   font.setPointSizeF(7);
   painter.setFont(font);
@@ -111,7 +116,7 @@ void CalculationSheet::paint(QPainter& painter, const QRectF& page) const {
 
   // The note's tables, verdict and assumptions, shrunk to the page if need be.
   QTextDocument body;
-  set_up(body, note_.html(false), painter, page.width());
+  set_up(body, note_.html(CalculationNote::HtmlFor::sheet), painter, page.width());
   const double scale = std::min(1.0, (page.height() - top) / body.size().height());
   painter.translate(0, top);
   painter.scale(scale, scale);
