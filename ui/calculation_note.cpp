@@ -99,10 +99,9 @@ QString program_name_and_version() {
 
 CalculationNote calculation_note(const Panel& panel, std::span<const std::string> inputs, const QLocale& locale,
                                  const QDateTime& when) {
-  using Note = CalculationNote;
   const std::string decimal_point = locale.decimalPoint().toStdString();
-  Note note;
-  note.configuration = Note::tr(std::string(panel.name).c_str());
+  CalculationNote note;
+  note.configuration = CalculationNote::tr(std::string(panel.name).c_str());
   note.date = when.toString("yyyy-MM-dd HH:mm");
   note.program = program_name_and_version();
   for (std::size_t i = 0; i < panel.inputs.size(); ++i) {
@@ -115,7 +114,7 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
     note.failure = kind_text(failure->kind);
     if (failure->field)
       note.failure +=
-          Note::tr(", field %1: \"%2\"")
+          CalculationNote::tr(", field %1: \"%2\"")
               .arg(text_of(panel.inputs[*failure->field].symbol), QString::fromStdString(inputs[*failure->field]));
   } else {
     double highest = -1;
@@ -135,24 +134,26 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
         governing_text = shown;
       }
       if (value == highest)
-        where += Note::tr("%1 = %2 at %3")
+        where += CalculationNote::tr("%1 = %2 at %3")
                      .arg(text_of(field.symbol), QString::fromStdString(shown), place_text(panel, field.point));
     }
     note.exceeds = highest > 1;
     note.governing = where.join("; ");
     const QString stress = QString::fromStdString(si_text(governing_text, Display::ratio, decimal_point));
-    note.verdict = note.exceeds ? Note::tr("exceeds the allowable stress (%1 MPa > [S] = %2 MPa)")
-                                : Note::tr("within the allowable stress (%1 MPa ≤ [S] = %2 MPa)");
+    note.verdict = note.exceeds ? CalculationNote::tr("exceeds the allowable stress (%1 MPa > [S] = %2 MPa)")
+                                : CalculationNote::tr("within the allowable stress (%1 MPa ≤ [S] = %2 MPa)");
     note.verdict = note.verdict.arg(stress).arg(allowable_stress_mpa);
   }
 
-  note.assumptions << Note::tr("Plane frame, sharp bends, bending stress only, both ends clamped.")
-                   << Note::tr("E = %1 GPa, [S] = %2 MPa.").arg(elastic_modulus_gpa).arg(allowable_stress_mpa);
-  note.assumptions << Note::tr("Free expansion per metre of pipe, T in ℃: %1.").arg(text_of(panel.expansion_law));
+  note.assumptions
+      << CalculationNote::tr("Plane frame, sharp bends, bending stress only, both ends clamped.")
+      << CalculationNote::tr("E = %1 GPa, [S] = %2 MPa.").arg(elastic_modulus_gpa).arg(allowable_stress_mpa);
+  note.assumptions
+      << CalculationNote::tr("Free expansion per metre of pipe, T in ℃: %1.").arg(text_of(panel.expansion_law));
   const auto temperature = input_index(panel, "T");
   const auto solution = solve(panel, inputs, decimal_point);
   if (const Solution* s = std::get_if<Solution>(&solution); s && temperature)
-    note.assumptions << Note::tr("Free expansion at T = %1 ℃: %2 mm/m.")
+    note.assumptions << CalculationNote::tr("Free expansion at T = %1 ℃: %2 mm/m.")
                             .arg(QString::fromStdString(inputs[*temperature]),
                                  millimetres_per_metre(s->expansion, decimal_point));
 
