@@ -7,28 +7,13 @@
 #include "csv.h"
 #include "quorvel/decimal.h"
 #include "quorvel/display.h"
+#include "translation.h"
 
 namespace quorvel::ui {
 namespace {
 
-// The panel names, for the translator; the panel tables hold them in English.
-[[maybe_unused]] constexpr const char* kPanelNames[] = {
-    QT_TRANSLATE_NOOP("CalculationNote", "Two-leg bend"),
-    QT_TRANSLATE_NOOP("CalculationNote", "Z-shaped offset"),
-    QT_TRANSLATE_NOOP("CalculationNote", "Raised loop"),
-};
-
 QString text_of(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QString kind_text(ErrorKind kind) {
-  switch (kind) {
-    case ErrorKind::type_mismatch: return CalculationNote::tr("Type mismatch");
-    case ErrorKind::overflow: return CalculationNote::tr("Overflow");
-    case ErrorKind::division_by_zero: return CalculationNote::tr("Division by zero");
-  }
-  return CalculationNote::tr("Error");
 }
 
 // A shown ratio as a number to compare. Shown texts are at most 15
@@ -101,7 +86,7 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
                                  const QDateTime& when) {
   const std::string decimal_point = locale.decimalPoint().toStdString();
   CalculationNote note;
-  note.configuration = CalculationNote::tr(std::string(panel.name).c_str());
+  note.configuration = panel_name(panel);
   note.date = when.toString("yyyy-MM-dd HH:mm");
   note.program = program_name_and_version();
   for (std::size_t i = 0; i < panel.inputs.size(); ++i) {
@@ -111,7 +96,7 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
 
   const Outcome outcome = calculate(panel, inputs, decimal_point);
   if (const auto& failure = outcome.failure) {
-    note.failure = kind_text(failure->kind);
+    note.failure = error_text(failure->kind);
     if (failure->field)
       note.failure +=
           CalculationNote::tr(", field %1: \"%2\"")

@@ -17,6 +17,7 @@
 #include "calculation_note.h"
 #include "calculation_sheet.h"
 #include "note_actions.h"
+#include "translation.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui::testing {
@@ -159,6 +160,22 @@ TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
     EXPECT_EQ(text.contains("Results"), note.failure.isEmpty());
     EXPECT_EQ(run_batch(note.batch_command, note.batch_row), c.batch_output);
   }
+}
+
+TEST(CalculationNote, InChineseWithAChineseLocale) {
+  const auto translation = install_translation(QLocale(QLocale::Chinese, QLocale::China));
+  ASSERT_FALSE(translation.empty());
+  const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
+  const Panel& bend = *panel_by_key("bend");
+  QStringList lines = calculation_note(bend, default_inputs(bend), QLocale::c(), when).plain_text().split('\n');
+  for (const char* line :
+       {"管系形式：两臂弯管", "控制应力比：终点固定支座处 S3/[S] = 0.32",
+        "结论：在许用应力以内（25.6 MPa ≤ [S] = 80 MPa）", "  T = 70 ℃ 时的自由膨胀量：0.8085091 mm/m。",
+        "quorvel-batch 的输入行：", "bend,70,377,9,20,10,90"})
+    EXPECT_TRUE(lines.contains(line)) << line;
+  const std::vector<std::string> bad = {"70", "377", "9", "abc", "10", "90"};
+  lines = calculation_note(bend, bad, QLocale::c(), when).plain_text().split('\n');
+  EXPECT_TRUE(lines.contains("计算失败：类型不匹配，字段 L1：“abc”"));
 }
 
 // Runs a poppler tool on a file and gives its output.

@@ -2,6 +2,184 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CalculationNote</name>
+    <message>
+        <source>the start anchor</source>
+        <translation>起点固定支座</translation>
+    </message>
+    <message>
+        <source>the far anchor</source>
+        <translation>终点固定支座</translation>
+    </message>
+    <message>
+        <source>the bend between L%1 and L%2</source>
+        <translation>L%1 与 L%2 之间的弯头</translation>
+    </message>
+    <message>
+        <source>, field %1: &quot;%2&quot;</source>
+        <translation>，字段 %1：“%2”</translation>
+    </message>
+    <message>
+        <source>%1 = %2 at %3</source>
+        <translation>%3处 %1 = %2</translation>
+    </message>
+    <message>
+        <source>exceeds the allowable stress (%1 MPa &gt; [S] = %2 MPa)</source>
+        <translation>超过许用应力（%1 MPa &gt; [S] = %2 MPa）</translation>
+    </message>
+    <message>
+        <source>within the allowable stress (%1 MPa ≤ [S] = %2 MPa)</source>
+        <translation>在许用应力以内（%1 MPa ≤ [S] = %2 MPa）</translation>
+    </message>
+    <message>
+        <source>Plane frame, sharp bends, bending stress only, both ends clamped.</source>
+        <translation>平面刚架，弯头按折角计，只计弯曲应力，两端固定。</translation>
+    </message>
+    <message>
+        <source>E = %1 GPa, [S] = %2 MPa.</source>
+        <translation>E = %1 GPa，[S] = %2 MPa。</translation>
+    </message>
+    <message>
+        <source>Free expansion per metre of pipe, T in ℃: %1.</source>
+        <translation>每米管道的自由膨胀量（T 以 ℃ 计）：%1。</translation>
+    </message>
+    <message>
+        <source>Free expansion at T = %1 ℃: %2 mm/m.</source>
+        <translation>T = %1 ℃ 时的自由膨胀量：%2 mm/m。</translation>
+    </message>
+    <message>
+        <source>Calculation note</source>
+        <translation>计算书</translation>
+    </message>
+    <message>
+        <source>Configuration: %1</source>
+        <translation>管系形式：%1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>Program: %1</source>
+        <translation>程序：%1</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>Calculation failed: %1</source>
+        <translation>计算失败：%1</translation>
+    </message>
+    <message>
+        <source>Results (as shown, and in SI units)</source>
+        <translation>结果（显示值及国际单位制值）</translation>
+    </message>
+    <message>
+        <source>Governing ratio: %1</source>
+        <translation>控制应力比：%1</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <translation>结论：%1</translation>
+    </message>
+    <message>
+        <source>Assumptions</source>
+        <translation>假定</translation>
+    </message>
+    <message>
+        <source>Input row for %1:</source>
+        <translation>%1 的输入行：</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>管系形式</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>程序</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>符号</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>As shown</source>
+        <translation>显示值</translation>
+    </message>
+    <message>
+        <source>SI</source>
+        <translation>国际单位制值</translation>
+    </message>
+    <message>
+        <source>SI unit</source>
+        <translation>国际单位</translation>
+    </message>
+</context>
+<context>
+    <name>CalculationSheet</name>
+    <message>
+        <source>Calculation sheet – %1</source>
+        <translation>计算单 – %1</translation>
+    </message>
+    <message>
+        <source>Calculation sheet</source>
+        <translation>计算单</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>管系形式</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Calculated by</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>Checked by</source>
+        <translation>校核</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>页</translation>
+    </message>
+    <message>
+        <source>Schematic, not to scale</source>
+        <translation>示意图，不按比例</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>无法打印：%1</translation>
+    </message>
+    <message>
+        <source>The sheet could not be printed.</source>
+        <translation>计算单未能打印。</translation>
+    </message>
+</context>
+<context>
     <name>quorvel</name>
     <message>
         <source>Two-leg bend</source>
@@ -51,6 +229,17 @@ Space or Enter presses the button when it has the focus.</source>
     <message>
         <source>Field %1: %2</source>
         <translation>输入框 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ui::NoteActions</name>
+    <message>
+        <source>Copy calculation note</source>
+        <translation>复制计算书</translation>
+    </message>
+    <message>
+        <source>Print calculation sheet…</source>
+        <translation>打印计算单…</translation>
     </message>
 </context>
 <context>
