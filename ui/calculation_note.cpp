@@ -209,7 +209,7 @@ QString CalculationNote::html(HtmlFor use) const {
   closing += "<h4>" + tr("Assumptions").toHtmlEscaped() + "</h4>\n<ul>\n";
   for (const QString& a : assumptions) closing += "<li>" + a.toHtmlEscaped() + "</li>\n";
   closing += "</ul>\n<p>" + tr("Input row for %1:").arg(batch_command).toHtmlEscaped() + "</p>\n";
-  closing += "<pre>" + batch_row.toHtmlEscaped() + "</pre>\n";
+  closing += R"(<pre style="white-space: pre-wrap">)" + batch_row.toHtmlEscaped() + "</pre>\n";
 
   // The sheet sets the inputs beside the results, the clipboard one below the
   // other, where a spreadsheet takes each table as it is.

@@ -114,10 +114,12 @@ void CalculationSheet::paint(QPainter& painter, const QRectF& page) const {
   painter.restore();
   top = box.bottom() + 2 * per_mm;
 
-  // The note's tables, verdict and assumptions, shrunk to the page if need be.
+  // The note's tables, verdict and assumptions, shrunk to the page if need be
+  // (very long input texts).
   QTextDocument body;
   set_up(body, note_.html(CalculationNote::HtmlFor::sheet), painter, page.width());
-  const double scale = std::min(1.0, (page.height() - top) / body.size().height());
+  const QSizeF size = body.size();
+  const double scale = std::min({1.0, (page.height() - top) / size.height(), page.width() / size.width()});
   painter.translate(0, top);
   painter.scale(scale, scale);
   body.drawContents(&painter);

@@ -211,6 +211,14 @@ TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
         EXPECT_TRUE(text.contains(plain(line))) << line.toStdString();
       }
   }
+  // Very long texts shrink the note, never add a page.
+  const Panel& bend = *panel_by_key("bend");
+  const std::vector<std::string> long_texts(bend.inputs.size(), std::string(3000, '9'));
+  const QString pdf = dir.filePath("long.pdf");
+  ASSERT_EQ(CalculationSheet(bend, calculation_note(bend, long_texts, kC, when)).print(nullptr, pdf), QString());
+  EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
+  const QString on_page = poppler("pdftotext", {"-x", "0", "-y", "0", "-W", "595", "-H", "842", pdf, "-"});
+  EXPECT_TRUE(on_page.contains("Plane frame") && on_page.contains("Calculation failed")) << on_page.toStdString();
 }
 
 // The keys and menus of the window.
