@@ -1,17 +1,18 @@
-// The calculation note of each panel's defaults, a failing input and a
-// decimal comma. The expected notes are worked by hand: the default results
-// are the panels' known results (the run over 1 from tests/reference/quorvel_ref.py), their SI values follow from 1 kg
-// = 10 N and [S] = 80 MPa, the expansion from each panel's law at 70 ℃, and the batch row from quorvel-batch's input
-// format. Each note's row is fed to the real quorvel-batch, which must give the same results.
+// The calculation note and sheet of each panel's defaults, a ratio over 1, a
+// failing input, a decimal comma and Chinese, then the window's keys and
+// menus. The expectations are worked by hand: the default results are the
+// panels' known results (the run over 1 from tests/reference/quorvel_ref.py),
+// their SI values follow from 1 kg = 10 N and [S] = 80 MPa, the expansion
+// from each panel's law, and the batch row from quorvel-batch's input format.
+// Each note's row is fed to the real quorvel-batch, which must give the same
+// results.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
-#include <QFile>
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
-
 #include <QTemporaryDir>
 
 #include "calculation_note.h"
