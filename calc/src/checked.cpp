@@ -1,5 +1,7 @@
 #include "quorvel/checked.h"
 
+#include "number.h"
+
 namespace quorvel {
 
 // Out of line, with pow no compiler builtin (see calc/CMakeLists.txt): a
@@ -7,7 +9,11 @@ namespace quorvel {
 // library's pow gives, and results must not depend on the optimisation level.
 Real pow(Real x, int n) noexcept {
   if (!x.ok()) return x;
-  return Real::formed(std::pow(x.value(), static_cast<double>(n)));
+  return Real::formed(detail::pow(x.value(), n));
+}
+
+double detail::pow(double x, int n) noexcept {
+  return std::pow(x, static_cast<double>(n));
 }
 
 }  // namespace quorvel

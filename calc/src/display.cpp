@@ -3,16 +3,17 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "number.h"
 #include "quorvel/decimal.h"
 
 namespace quorvel {
 
 Real tenths(Real v) noexcept {
-  return floor(v + 0.5) / 10;
+  return detail::tenths_display(v);
 }
 
 Real ratio(Real r) noexcept {
-  return abs(floor(100 * r + 0.5) / 100);
+  return detail::ratio_display(r);
 }
 
 std::string number_text(double shown, std::string_view decimal_point) {

@@ -33,44 +33,43 @@ constexpr ResultField kResults[] = {
     {"S6/[S]", "", Display::ratio, 6},
 };
 
-constexpr double kPi = 3.1415926;
-constexpr double kPiSection = 3.14159;  // second moment of area and points 1 to 3
-
+template <class N>
 struct Loop {
-  Quantity M1, Fx, Fy;
-  Quantity m2, m3, m4, m5, m6;
-  Quantity sigma1, sigma2, sigma3, sigma4, sigma5, sigma6, allowable, e;
+  Frame<N, 6> frame;
   // for Mz2, which is formed while the results are written
-  Quantity L1, L2, s, c, sphi, cphi;
-  Real L3, L4, L5;
+  typename N::Quantity L1, L2, s, c, sphi, cphi;
+  typename N::Real L3, L4, L5;
 };
 
-Loop compute(FieldReader& in) {
-  const Quantity T = in.next();
-  const Quantity D_mm = in.next();
-  const Quantity t_mm = in.next();
-  const Quantity L1 = in.next();
-  const Quantity L2 = in.next();
-  const Real L3 = in.next();  // double fields: failures
-  const Real L4 = in.next();  // surface at first use
-  const Real L5 = in.next();
-  const Real L = in.next();
-  const Quantity alpha = in.next();
-  const Real beta = in.next();
+template <class N>
+Loop<N> compute(FieldReader<N>& in) {
+  using Q = typename N::Quantity;
+  using R = typename N::Real;
+  const Q T = in.next();
+  const Q D_mm = in.next();
+  const Q t_mm = in.next();
+  const Q L1 = in.next();
+  const Q L2 = in.next();
+  const R L3 = in.next();  // double fields: failures
+  const R L4 = in.next();  // surface at first use
+  const R L5 = in.next();
+  const R L = in.next();
+  const Q alpha = in.next();
+  const R beta = in.next();
 
-  const Quantity theta = (alpha - 90) * kPi / 180;
-  const Quantity phi = (beta - 90) * kPi / 180;
-  const Quantity s = sin(theta);
-  const Quantity c = cos(theta);
-  const Quantity sphi = sin(phi);
-  const Quantity cphi = cos(phi);
-  const Quantity D = single(D_mm / 1000);
-  const Quantity t = single(t_mm / 1000);
+  const Q theta = turned(alpha);
+  const Q phi = turned(beta);
+  const Q s = sin(theta);
+  const Q c = cos(theta);
+  const Q sphi = sin(phi);
+  const Q cphi = cos(phi);
+  const Q D = single(D_mm / 1000);
+  const Q t = single(t_mm / 1000);
 
-  const Quantity A11 = pow(s, 2) * pow(L2, 3) / 3 + (pow(L2, 2) * L1 * s + (pow(L1, 3) / 3 + pow(L1, 2) * L2)) +
-                       pow(L1 + L3 + L2 * s + L4 * sphi / 2, 2) * L4 + pow(L4, 3) * pow(sphi, 2) / 12 +
-                       pow(L1 + L3 + L2 * s + L4 * sphi + L5 / 2, 2) * L5 + pow(L5, 3) / 12 +
-                       pow(L2 * s + L1 + L3 / 2, 2) * L3 + pow(L3, 3) / 12;
+  const Q A11 = pow(s, 2) * pow(L2, 3) / 3 + (pow(L2, 2) * L1 * s + (pow(L1, 3) / 3 + pow(L1, 2) * L2)) +
+                pow(L1 + L3 + L2 * s + L4 * sphi / 2, 2) * L4 + pow(L4, 3) * pow(sphi, 2) / 12 +
+                pow(L1 + L3 + L2 * s + L4 * sphi + L5 / 2, 2) * L5 + pow(L5, 3) / 12 +
+                pow(L2 * s + L1 + L3 / 2, 2) * L3 + pow(L3, 3) / 12;
   // ∫xy leg by leg: L2, L3, L4 (from point 4 at x4 = L1 + L3 + L2·s, y = L2·cos θ), L5.
   const auto xy_integral = [&] {
     return pow(L2, 3) * s * c / 3 + pow(L2, 2) * L1 * c / 2 + single(L2 * L1) * L3 * c + pow(L2, 2) * L3 * c * s +
@@ -78,83 +77,82 @@ Loop compute(FieldReader& in) {
            L2 * c * sphi * pow(L4, 2) / 2 - pow(L4, 3) * sphi * cphi / 3 +
            (L2 * c - L4 * cphi) * ((L1 + L3 + L2 * s + L4 * sphi) * L5 + pow(L5, 2) / 2);
   };
-  const Quantity A12 = xy_integral();
-  const Quantity A13 =
+  const Q A12 = xy_integral();
+  const Q A13 =
       -((pow(L1, 2) + pow(L2, 2) * s) / 2 + L2 * L1 + L1 * L3 + L2 * L3 * s + pow(L3, 2) / 2 + L1 * L4 + L3 * L4 +
         L2 * L4 * s + pow(L4, 2) * sphi / 2 + L1 * L5 + L3 * L5 + L2 * L5 * s + L4 * L5 * sphi + pow(L5, 2) / 2);
-  const Quantity A21 = xy_integral();
-  const Quantity A22 = pow(c, 2) * pow(L2, 3) / 3 + pow(L2, 2) * L3 * pow(c, 2) + pow(L4, 3) * pow(cphi, 2) / 3 +
-                       pow(L2, 2) * L4 * pow(c, 2) - L2 * pow(L4, 2) * c * cphi + pow(L2 * c - L4 * cphi, 2) * L5;
+  const Q A21 = xy_integral();
+  const Q A22 = pow(c, 2) * pow(L2, 3) / 3 + pow(L2, 2) * L3 * pow(c, 2) + pow(L4, 3) * pow(cphi, 2) / 3 +
+                pow(L2, 2) * L4 * pow(c, 2) - L2 * pow(L4, 2) * c * cphi + pow(L2 * c - L4 * cphi, 2) * L5;
   const auto y_integral = [&] {
     return pow(L2, 2) * c / 2 + L2 * L3 * c + L2 * L4 * c - pow(L4, 2) * cphi / 2 + (L2 * c - L4 * cphi) * L5;
   };
-  const Quantity A23 = -y_integral();
-  const Quantity A31 =
+  const Q A23 = -y_integral();
+  const Q A31 =
       -(pow(L2, 2) * s / 2 + (pow(L1, 2) / 2 + L2 * L1) + L1 * L3 + L2 * L3 * s + pow(L3, 2) / 2 + L1 * L4 + L3 * L4 +
         L2 * L4 * s + pow(L4, 2) * sphi / 2 + L1 * L5 + L3 * L5 + L2 * L5 * s + L4 * L5 * sphi + pow(L5, 2) / 2);
-  const Quantity A32 = -y_integral();
-  const Quantity A33 = single(L2 + L1) + L3 + L4 + L5;
+  const Q A32 = -y_integral();
+  const Q A33 = single(L2 + L1) + L3 + L4 + L5;
 
-  const Quantity E = elastic_modulus();
-  const Quantity I = (pow(D, 4) - pow(D - (t + t), 4)) * kPiSection / 64;
-  const Quantity EI = E * I;
-  const Quantity dT = int16_minus(T, 20);
-  const Quantity abs_dT = int16_abs(dT);
-  const Quantity e = abs_dT * 0.01315 / 1000 + T * 0.011182 / 1000;
-  const Quantity B1 = (-e) * EI * (L2 * c - L4 * cphi);
-  const Quantity B2 = e * EI * L;
+  const Q E = elastic_modulus<N>();
+  const Q I = section(D, t) * kPiShort / 64;
+  const Q EI = E * I;
+  const Q dT = int16_minus(T, 20);
+  const Q abs_dT = int16_abs(dT);
+  const Q e = abs_dT * 0.01315 / 1000 + T * 0.011182 / 1000;
+  const Q B1 = (-e) * EI * (L2 * c - L4 * cphi);
+  const Q B2 = e * EI * L;
 
-  const auto [M1, Fx, Fy] = solve({A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2});
+  const auto [M1, Fx, Fy] = solve<N>({A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2});
 
-  const Quantity W64a = (pow(D, 4) - pow(D - (t + t), 4)) * kPiSection;
-  const Quantity W64b = (pow(D, 4) - pow(D - (t + t), 4)) * kPi;
-  const Quantity sigma1 = M1 * 32 * D / W64a;
-  const Quantity m2 = M1 - Fy * L1;
-  const Quantity sigma2 = single(32 * D) * m2 / W64a;
-  const Quantity m3 = M1 - Fy * (L2 * s + L1) - Fx * L2 * c;
-  const Quantity sigma3 = m3 * 32 * D / W64a;
-  const Quantity m4 = M1 - Fx * L2 * c - Fy * ((L2 * s + L1) + L3);
-  const Quantity sigma4 = m4 * 32 * D / W64b;
-  const Quantity m5 = M1 - Fy * (L1 + L3 + L2 * s + L4 * sphi) - Fx * (L2 * c - L4 * cphi);
-  const Quantity sigma5 = m5 * 32 * D / W64b;
-  const Quantity m6 = M1 - Fy * (L2 * s + L1 + L3 + L4 * sphi + L5) - Fx * (L2 * c - L4 * cphi);
-  const Quantity sigma6 = m6 * 32 * D / W64b;
-  const Quantity allowable = pow(10, 6) * 80;
-  return {M1,     Fx,        Fy, m2, m3, m4, m5, m6,   sigma1, sigma2, sigma3, sigma4, sigma5,
-          sigma6, allowable, e,  L1, L2, s,  c,  sphi, cphi,   L3,     L4,     L5};
+  const Q W64a = section(D, t) * kPiShort;
+  const Q W64b = section(D, t) * kPi;
+  const Q sigma1 = M1 * 32 * D / W64a;
+  const Q m2 = M1 - Fy * L1;
+  const Q sigma2 = single(32 * D) * m2 / W64a;
+  const Q m3 = M1 - Fy * (L2 * s + L1) - Fx * L2 * c;
+  const Q sigma3 = m3 * 32 * D / W64a;
+  const Q m4 = M1 - Fx * L2 * c - Fy * ((L2 * s + L1) + L3);
+  const Q sigma4 = m4 * 32 * D / W64b;
+  const Q m5 = M1 - Fy * (L1 + L3 + L2 * s + L4 * sphi) - Fx * (L2 * c - L4 * cphi);
+  const Q sigma5 = m5 * 32 * D / W64b;
+  const Q m6 = M1 - Fy * (L2 * s + L1 + L3 + L4 * sphi + L5) - Fx * (L2 * c - L4 * cphi);
+  const Q sigma6 = m6 * 32 * D / W64b;
+  const Q allowable = pow(R(10), 6) * 80;
+  return {{M1, Fx, Fy, {M1, m2, m3, m4, m5, m6}, {sigma1, sigma2, sigma3, sigma4, sigma5, sigma6}, allowable, e},
+          L1,
+          L2,
+          s,
+          c,
+          sphi,
+          cphi,
+          L3,
+          L4,
+          L5};
 }
 
-Solution solve(FieldReader& in) {
-  const Loop o = compute(in);
-  return {o.M1.value(),
-          o.Fx.value(),
-          o.Fy.value(),
-          {o.M1.value(), o.m2.value(), o.m3.value(), o.m4.value(), o.m5.value(), o.m6.value()},
-          {o.sigma1.value(), o.sigma2.value(), o.sigma3.value(), o.sigma4.value(), o.sigma5.value(), o.sigma6.value()},
-          o.allowable.value(),
-          o.e.value()};
+Solution solve(FieldReader<Checked>& in) {
+  return solution(compute(in).frame);
 }
 
-void write(FieldReader& in, ResultWriter& out) {
-  const Loop o = compute(in);
-  out.tenths(o.M1);
+template <class N>
+void write(FieldReader<N>& in, ResultWriter<N>& out) {
+  const Loop<N> o = compute(in);
+  const Frame<N, 6>& f = o.frame;
+  out.tenths(f.M1);
   // The moment at point 6 once more, its arm summed in this order.
-  const Quantity Mz2 =
-      o.M1 - o.Fy * (o.L1 + o.L3 + o.L2 * o.s + o.L4 * o.sphi + o.L5) - o.Fx * (o.L2 * o.c - o.L4 * o.cphi);
+  const typename N::Quantity Mz2 =
+      f.M1 - f.Fy * (o.L1 + o.L3 + o.L2 * o.s + o.L4 * o.sphi + o.L5) - f.Fx * (o.L2 * o.c - o.L4 * o.cphi);
   out.tenths(Mz2);
-  out.tenths(o.Fx);
-  out.tenths(o.Fy);
-  out.ratio(o.sigma1, o.allowable);
-  out.ratio(o.sigma2, o.allowable);
-  out.ratio(o.sigma3, o.allowable);
-  out.ratio(o.sigma4, o.allowable);
-  out.ratio(o.sigma5, o.allowable);
-  out.ratio(o.sigma6, o.allowable);
+  out.tenths(f.Fx);
+  out.tenths(f.Fy);
+  out.ratios(f);
 }
 
 }  // namespace
 
-extern const Panel loop{"loop", "Raised loop", "e = 0.01315·|T − 20|/1000 + 0.011182·T/1000", 6, kInputs, kResults,
-                        write,  solve};
+extern const Panel loop{
+    "loop", "Raised loop",   "e = 0.01315·|T − 20|/1000 + 0.011182·T/1000", 6, kInputs, kResults, write<Checked>,
+    solve,  write<Unchecked>};
 
 }  // namespace quorvel::detail

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "quorvel/unchecked.h"
 #include "reader.h"
 #include "writer.h"
 
@@ -54,8 +55,8 @@ std::optional<std::size_t> input_index(const Panel& panel, std::string_view symb
 std::optional<Failure> calculate(const Panel& panel, std::span<const std::string> inputs,
                                  std::string_view decimal_point, const Deliver& deliver) {
   check_count(panel, inputs);
-  detail::FieldReader in(panel.inputs, inputs, decimal_point);
-  detail::ResultWriter out(panel.results, decimal_point, deliver);
+  detail::FieldReader<detail::Checked> in(panel.inputs, inputs, decimal_point);
+  detail::ResultWriter<detail::Checked> out(panel.results, decimal_point, deliver);
   try {
     panel.write(in, out);
   } catch (const StepError& e) {
@@ -74,12 +75,23 @@ Outcome calculate(const Panel& panel, std::span<const std::string> inputs, std::
 std::variant<Solution, Failure> solve(const Panel& panel, std::span<const std::string> inputs,
                                       std::string_view decimal_point) {
   check_count(panel, inputs);
-  detail::FieldReader in(panel.inputs, inputs, decimal_point);
+  detail::FieldReader<detail::Checked> in(panel.inputs, inputs, decimal_point);
   try {
     return panel.solve(in);
   } catch (const StepError& e) {
     return Failure{e.kind(), e.field(), 0};
   }
+}
+
+std::vector<std::string> detail::calculate_unchecked(const Panel& panel, std::span<const std::string> inputs,
+                                                     std::string_view decimal_point) {
+  check_count(panel, inputs);
+  std::vector<std::string> results;
+  const Deliver deliver = [&](std::size_t, const std::string& text) { results.push_back(text); };
+  FieldReader<Unchecked> in(panel.inputs, inputs, decimal_point);
+  ResultWriter<Unchecked> out(panel.results, decimal_point, deliver);
+  panel.write_unchecked(in, out);
+  return results;
 }
 
 }  // namespace quorvel

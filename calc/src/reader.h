@@ -9,12 +9,13 @@
 #include <string>
 #include <string_view>
 
-#include "quorvel/checked.h"
+#include "number.h"
 #include "quorvel/fields.h"
 #include "quorvel/panels.h"
 
 namespace quorvel::detail {
 
+template <class N>
 class FieldReader {
  public:
   FieldReader(std::span<const InputField> fields, std::span<const std::string> texts, std::string_view decimal_point)
@@ -23,14 +24,14 @@ class FieldReader {
   // The next field's value. A whole-number or real field that fails ends the
   // calculation where it is named (a Quantity); a double field's failure is
   // carried along and surfaces at its first arithmetic use.
-  Real next() {
+  typename N::Real next() {
     if (next_ == fields_.size()) throw std::logic_error("a calculation read more fields than its panel has");
     const std::size_t index = next_++;
     const std::string_view text = texts_[index];
     switch (fields_[index].kind) {
-      case FieldKind::whole_number: return read_whole(text, decimal_point_).of_field(index);
-      case FieldKind::real: return read_real(text, decimal_point_).of_field(index);
-      case FieldKind::double_text: return read_double(text, decimal_point_).of_field(index);
+      case FieldKind::whole_number: return N::field(read_whole(text, decimal_point_), index);
+      case FieldKind::real: return N::field(read_real(text, decimal_point_), index);
+      case FieldKind::double_text: return N::field(read_double(text, decimal_point_), index);
     }
     throw std::logic_error("unknown field kind");
   }

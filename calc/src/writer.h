@@ -8,27 +8,37 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "quorvel/checked.h"
+#include "equations.h"
+#include "number.h"
 #include "quorvel/display.h"
 #include "quorvel/panels.h"
 
 namespace quorvel::detail {
 
+template <class N>
 class ResultWriter {
+  using R = typename N::Real;
+
  public:
   ResultWriter(std::span<const ResultField> fields, std::string_view decimal_point, const Deliver& deliver)
       : fields_(fields), decimal_point_(decimal_point), deliver_(deliver) {}
 
   // A force or moment in the tenths display.
-  void tenths(Real v) {
+  void tenths(R v) {
     expect(false);
-    put(quorvel::tenths(v));
+    put(tenths_display(v));
   }
 
   // A stress as a ratio to the allowable stress; the quotient comes first.
-  void ratio(Real stress, Real allowable) {
+  void ratio(R stress, R allowable) {
     expect(true);
-    put(quorvel::ratio(stress / allowable));
+    put(ratio_display(stress / allowable));
+  }
+
+  // The stresses at every point of the run, point 1 first.
+  template <std::size_t P>
+  void ratios(const Frame<N, P>& f) {
+    for (const auto& stress : f.stresses) ratio(stress, f.allowable);
   }
 
   std::size_t delivered() const noexcept { return delivered_; }
@@ -40,8 +50,8 @@ class ResultWriter {
       throw std::logic_error("a calculation wrote other results than its panel's table lists");
   }
 
-  void put(Real shown) {
-    const std::string text = number_text(shown.get(), decimal_point_);
+  void put(R shown) {
+    const std::string text = number_text(N::get(shown), decimal_point_);
     if (deliver_) deliver_(delivered_, text);
     ++delivered_;
   }

@@ -60,8 +60,14 @@ struct Solution {
 };
 
 namespace detail {
+struct Checked;
+struct Unchecked;
+template <class Number>
 class FieldReader;
+template <class Number>
 class ResultWriter;
+template <class Number>
+using Write = void (*)(FieldReader<Number>& in, ResultWriter<Number>& out);
 }  // namespace detail
 
 struct Panel {
@@ -75,8 +81,11 @@ struct Panel {
   // The calculation. Both read every input through the reader; `write` hands
   // each result to the writer the moment it is formed. Failures are thrown
   // as StepError.
-  void (*write)(detail::FieldReader& in, detail::ResultWriter& out);
-  Solution (*solve)(detail::FieldReader& in);
+  detail::Write<detail::Checked> write;
+  Solution (*solve)(detail::FieldReader<detail::Checked>& in);
+  // The same formula text in plain doubles, no step check: the benchmark's
+  // baseline (unchecked.h).
+  detail::Write<detail::Unchecked> write_unchecked;
 };
 
 // Every panel, in the order the window shows them.
