@@ -4,7 +4,6 @@
 // broken and aborts, which libFuzzer reports as a finding and saves the input.
 
 #include <cstddef>
-#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,25 +15,22 @@ namespace quorvel::fuzz {
 
 [[noreturn]] void violation(std::string_view rule, std::string_view detail);
 
-// The input as C++ would write it, with control and non-ASCII bytes escaped.
-std::string escaped(std::string_view text);
-
 // Fuzz data as text lines: the first line picks the decimal separator ("," or
 // the Arabic "٫"; anything else means "."), every further line is one text.
 struct Lines {
   std::string decimal_point;
   std::vector<std::string> texts;
 };
-Lines split_lines(const std::uint8_t* data, std::size_t size);
+Lines split_lines(std::string_view data);
 
 // How a shown number was formed: by the tenths or the ratio display, or any
 // double at all.
-enum class Display { tenths, ratio, plain };
+enum class Shown { tenths, ratio, plain };
 
 // Checks a result text against the number it shows: its form, at most 15
 // significant digits, the same digits as the number rounded to 15, and that
 // the double reader gives back the number it denotes.
-void check_shown_text(std::string_view text, double shown, Display how, std::string_view decimal_point);
+void check_shown_text(std::string_view text, double shown, Shown how, std::string_view decimal_point);
 
 // Runs a panel calculation twice and checks the outcome: a complete result or
 // one failure of a known kind, the failing field consistent with the field

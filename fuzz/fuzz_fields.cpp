@@ -13,11 +13,12 @@
 #include "checks.h"
 #include "quorvel/display.h"
 #include "quorvel/fields.h"
+#include "quorvel/text.h"
 
 namespace {
 
 using namespace quorvel;
-using fuzz::Display;
+using fuzz::Shown;
 
 bool is_blank(char ch) {
   return ch == ' ' || ch == '\t';
@@ -82,20 +83,20 @@ bool same(Real a, Real b) {
          std::bit_cast<std::uint64_t>(a.value()) == std::bit_cast<std::uint64_t>(b.value());
 }
 
-void show(Real shown, Display how, std::string_view dp) {
+void show(Real shown, Shown how, std::string_view dp) {
   fuzz::check_shown_text(number_text(shown.value(), dp), shown.value(), how, dp);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string all(reinterpret_cast<const char*>(data), size);
+  const std::string_view all(reinterpret_cast<const char*>(data), size);
   const std::size_t newline = all.find('\n');
-  const fuzz::Lines lines = fuzz::split_lines(data, size);
+  const fuzz::Lines lines = fuzz::split_lines(all);
   const std::string_view dp = lines.decimal_point;
-  const std::string text = newline == std::string::npos ? std::string() : all.substr(newline + 1);
+  const std::string text(newline == std::string_view::npos ? std::string_view() : all.substr(newline + 1));
   const auto broken = [&](std::string_view rule, const std::string& what) {
-    fuzz::violation(rule, what + "; decimal point \"" + fuzz::escaped(dp) + "\", text \"" + fuzz::escaped(text) + "\"");
+    fuzz::violation(rule, what + "; decimal point \"" + one_line(dp) + "\", text \"" + one_line(text) + "\"");
   };
 
   const Real whole = read_whole(text, dp);
@@ -135,16 +136,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (dbl.ok()) {
     const Real t = tenths(dbl);
     if (!t.ok()) broken("the tenths display of a finite number succeeds", *c);
-    show(t, Display::tenths, dp);
+    show(t, Shown::tenths, dp);
     const Real r = ratio(dbl);
     if (r.ok()) {
-      show(r, Display::ratio, dp);
+      show(r, Shown::ratio, dp);
     } else if (r.error() != ErrorKind::overflow || std::fabs(dbl.value()) < 1e306) {
       broken("the ratio display fails only when 100 r overflows", *c);
     }
-    show(dbl, Display::plain, dp);
+    show(dbl, Shown::plain, dp);
   }
-  if (real.ok()) show(real, Display::plain, dp);
-  if (whole.ok()) show(whole, Display::plain, dp);
+  if (real.ok()) show(real, Shown::plain, dp);
+  if (whole.ok()) show(whole, Shown::plain, dp);
   return 0;
 }

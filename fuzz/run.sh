@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-targets=(fuzz_fields fuzz_bend fuzz_offset fuzz_loop fuzz_batch)
+targets=(fuzz_fields fuzz_panel fuzz_batch)
 
 packages=(clang-14 libclang-rt-14-dev cmake ninja-build)
 missing=()
