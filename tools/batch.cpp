@@ -8,6 +8,7 @@
 #include "plot.h"
 #include "quorvel/display.h"
 #include "quorvel/panels.h"
+#include "quorvel/text.h"
 
 namespace quorvel::batch {
 namespace {
@@ -91,15 +92,6 @@ void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, std::
   }
 }
 
-// A cell as it can be shown on one line of an error message.
-std::string shown_cell(std::string_view cell) {
-  constexpr std::size_t kLongest = 40;
-  std::string shown;
-  for (char ch : cell.substr(0, kLongest)) shown.push_back(static_cast<unsigned char>(ch) < 0x20 ? '?' : ch);
-  if (cell.size() > kLongest) shown += "...";
-  return shown;
-}
-
 // "bend, offset or loop"
 std::string panel_keys() {
   std::string keys;
@@ -173,7 +165,7 @@ bool process(std::string_view data, const std::string& source, const Options& op
     }
     const Panel* panel = panel_by_key(cells.front());
     if (!panel) {
-      reject("unknown panel '" + shown_cell(cells.front()) + "' (expected " + panel_keys() + ")");
+      reject("unknown panel '" + one_line(cells.front(), 40) + "' (expected " + panel_keys() + ")");
       continue;
     }
     if (cells.size() != panel->inputs.size() + 1) {

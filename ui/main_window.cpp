@@ -12,6 +12,7 @@
 
 #include "layout.h"
 #include "note_actions.h"
+#include "quorvel/text.h"
 #include "result_edit.h"
 #include "schematic.h"
 #include "translation.h"
@@ -43,15 +44,9 @@ class Button final : public QPushButton {
   }
 };
 
-// A field text as the error message quotes it, on one line: long texts are
-// cut short, and control characters (a pasted line break, say) show as the
-// replacement character.
+// A field text as the error message quotes it, on one line.
 QString quoted(const QString& text) {
-  constexpr qsizetype longest = 40;
-  QString shown = text.size() > longest ? text.left(longest) + QChar(0x2026) : text;
-  for (QChar& ch : shown)
-    if (ch.category() == QChar::Other_Control) ch = QChar::ReplacementCharacter;
-  return '"' + shown + '"';
+  return '"' + QString::fromStdString(quorvel::one_line(text.toStdString(), 40)) + '"';
 }
 
 }  // namespace

@@ -24,12 +24,8 @@ constexpr ResultField kResults[] = {
 template <class N>
 Frame<N, 3> compute(FieldReader<N>& in) {
   using Q = typename N::Quantity;
-  const Q T = in.next();
-  const Q D = in.next();
-  const Q t = in.next();
-  const Q L1 = in.next();
-  const Q L2 = in.next();
-  const Q alpha = in.next();
+  // The fields in read order.
+  const Q T = in.next(), D = in.next(), t = in.next(), L1 = in.next(), L2 = in.next(), alpha = in.next();
 
   const Q theta = single(turned(alpha));
   const Q Dm = single(D / 1000);
@@ -76,15 +72,12 @@ template <class N>
 void write(FieldReader<N>& in, ResultWriter<N>& out) {
   const Frame<N, 3> b = compute(in);
   out.tenths(b.M1);
-  out.tenths(b.Fx);
-  out.tenths(b.Fy);
-  out.ratios(b);
+  out.forces_and_stresses(b);
 }
 
 }  // namespace
 
-extern const Panel bend{
-    "bend", "Two-leg bend",  "e = 0.005259·T²/10⁶ + 0.011182·T/1000", 3, kInputs, kResults, write<Checked>,
-    solve,  write<Unchecked>};
+extern const Panel bend{"bend",         "Two-leg bend", kExpansionLaw,   3, kInputs, kResults,
+                        write<Checked>, solve,          write<Unchecked>};
 
 }  // namespace quorvel::detail

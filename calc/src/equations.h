@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 #include "number.h"
 #include "quorvel/panels.h"
@@ -65,7 +66,9 @@ auto section(const R& D, const R& t) {
   return pow(D, 4) - pow(D - (t + t), 4);
 }
 
-// The free expansion per metre of the bend and the offset.
+// The free expansion per metre of the bend and the offset, and as the
+// calculation notes write it.
+inline constexpr std::string_view kExpansionLaw = "e = 0.005259·T²/10⁶ + 0.011182·T/1000";
 template <class N>
 typename N::Real expansion(const typename N::Real& T) {
   return pow(T, 2) * 0.005259 / pow(typename N::Real(10), 6) + T * 0.011182 / 1000;

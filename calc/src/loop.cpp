@@ -26,6 +26,7 @@ constexpr InputField kInputs[] = {
     {"L", "m", FieldKind::double_text, "50"},  {"α", "°", FieldKind::real, "90"},
     {"β", "°", FieldKind::double_text, "90"},
 };
+constexpr std::string_view kLoopExpansionLaw = "e = 0.01315·|T − 20|/1000 + 0.011182·T/1000";
 constexpr ResultField kResults[] = {
     {"Mz1", "kgm", Display::moment, 1}, {"Mz2", "kgm", Display::moment, 6}, {"Fx", "kg", Display::force, 1},
     {"Fy", "kg", Display::force, 1},    {"S1/[S]", "", Display::ratio, 1},  {"S2/[S]", "", Display::ratio, 2},
@@ -45,15 +46,9 @@ template <class N>
 Loop<N> compute(FieldReader<N>& in) {
   using Q = typename N::Quantity;
   using R = typename N::Real;
-  const Q T = in.next();
-  const Q D_mm = in.next();
-  const Q t_mm = in.next();
-  const Q L1 = in.next();
-  const Q L2 = in.next();
-  const R L3 = in.next();  // double fields: failures
-  const R L4 = in.next();  // surface at first use
-  const R L5 = in.next();
-  const R L = in.next();
+  // The fields in read order; a double field's failure surfaces at its first use.
+  const Q T = in.next(), D_mm = in.next(), t_mm = in.next(), L1 = in.next(), L2 = in.next();
+  const R L3 = in.next(), L4 = in.next(), L5 = in.next(), L = in.next();
   const Q alpha = in.next();
   const R beta = in.next();
 
@@ -144,15 +139,12 @@ void write(FieldReader<N>& in, ResultWriter<N>& out) {
   const typename N::Quantity Mz2 =
       f.M1 - f.Fy * (o.L1 + o.L3 + o.L2 * o.s + o.L4 * o.sphi + o.L5) - f.Fx * (o.L2 * o.c - o.L4 * o.cphi);
   out.tenths(Mz2);
-  out.tenths(f.Fx);
-  out.tenths(f.Fy);
-  out.ratios(f);
+  out.forces_and_stresses(f);
 }
 
 }  // namespace
 
-extern const Panel loop{
-    "loop", "Raised loop",   "e = 0.01315·|T − 20|/1000 + 0.011182·T/1000", 6, kInputs, kResults, write<Checked>,
-    solve,  write<Unchecked>};
+extern const Panel loop{"loop",         "Raised loop", kLoopExpansionLaw, 6, kInputs, kResults,
+                        write<Checked>, solve,         write<Unchecked>};
 
 }  // namespace quorvel::detail

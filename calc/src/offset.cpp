@@ -32,13 +32,9 @@ template <class N>
 Frame<N, 4> compute(FieldReader<N>& in) {
   using Q = typename N::Quantity;
   using R = typename N::Real;
-  const Q T = in.next();
-  const Q D_mm = in.next();
-  const Q t_mm = in.next();
-  const Q L1 = in.next();
-  const Q L2 = in.next();
-  const R L3 = in.next();  // double fields: failures
-  const R L = in.next();   // surface at first use
+  // The fields in read order; a double field's failure surfaces at its first use.
+  const Q T = in.next(), D_mm = in.next(), t_mm = in.next(), L1 = in.next(), L2 = in.next();
+  const R L3 = in.next(), L = in.next();
   const Q alpha = in.next();
 
   const Q theta = single(turned(alpha));
@@ -91,15 +87,12 @@ void write(FieldReader<N>& in, ResultWriter<N>& out) {
   const Frame<N, 4> o = compute(in);
   out.tenths(o.M1);
   out.tenths(o.moments[3]);  // Mz2, at the far anchor
-  out.tenths(o.Fx);
-  out.tenths(o.Fy);
-  out.ratios(o);
+  out.forces_and_stresses(o);
 }
 
 }  // namespace
 
-extern const Panel offset{
-    "offset", "Z-shaped offset", "e = 0.005259·T²/10⁶ + 0.011182·T/1000", 4, kInputs, kResults, write<Checked>,
-    solve,    write<Unchecked>};
+extern const Panel offset{"offset", "Z-shaped offset", kExpansionLaw, 4, kInputs, kResults, write<Checked>,
+                          solve,    write<Unchecked>};
 
 }  // namespace quorvel::detail

@@ -22,12 +22,9 @@ void check_count(const Panel& panel, std::span<const std::string> inputs) {
 }  // namespace
 
 std::string_view message(ErrorKind kind) noexcept {
-  switch (kind) {
-    case ErrorKind::type_mismatch: return "Type mismatch";
-    case ErrorKind::overflow: return "Overflow";
-    case ErrorKind::division_by_zero: return "Division by zero";
-  }
-  return "Error";
+  constexpr std::string_view kMessages[] = {"Error", "Type mismatch", "Overflow", "Division by zero"};
+  const auto index = static_cast<std::size_t>(kind);  // ErrorKind counts from 1
+  return index < std::size(kMessages) ? kMessages[index] : kMessages[0];
 }
 
 std::span<const Panel* const> panels() noexcept {

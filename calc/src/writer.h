@@ -35,9 +35,12 @@ class ResultWriter {
     put(ratio_display(stress / allowable));
   }
 
-  // The stresses at every point of the run, point 1 first.
+  // What every panel writes after its moments: Fx and Fy, then the stress at
+  // every point of the run as a ratio, point 1 first.
   template <std::size_t P>
-  void ratios(const Frame<N, P>& f) {
+  void forces_and_stresses(const Frame<N, P>& f) {
+    tenths(f.Fx);
+    tenths(f.Fy);
     for (const auto& stress : f.stresses) ratio(stress, f.allowable);
   }
 

@@ -1,4 +1,5 @@
-// The tenths and ratio displays and the text of a shown number. Expected
+// The tenths and ratio displays, the text of a shown number and of a text
+// quoted in a message. Expected
 // texts are worked by hand from floor(v + 0.5) / 10, |floor(100 r + 0.5) / 100|
 // and the 15-significant-digit rule.
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "quorvel/display.h"
+#include "quorvel/text.h"
 
 namespace {
 
@@ -141,6 +143,24 @@ TEST(SiText, ShiftsAndMultipliesTheShownDigits) {
       {"abc", Display::force, ".", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(quorvel::si_text(c.shown, c.display, c.decimal_point), c.si) << c.shown;
+}
+
+TEST(OneLine, ReplacesControlCharactersAndBrokenUtf8AndCutsLongTexts) {
+  struct Case {
+    std::string_view text;
+    std::size_t longest;
+    std::string_view shown;
+  };
+  const Case cases[] = {
+      {"1\n2\t3\r", 10, "1\uFFFD2\uFFFD3\uFFFD"},
+      {"\x7f\u0085", 10, "\uFFFD\uFFFD"},                                // DEL and a C1 control character
+      {"\xff\xc3(\xed\xa0\x80", 10, "\uFFFD\uFFFD(\uFFFD\uFFFD\uFFFD"},  // not UTF-8: byte by byte
+      {"L = 2٫5 ㎜", 10, "L = 2٫5 ㎜"},                                  // other characters stay
+      {"abcdef", 6, "abcdef"},
+      {"abcdefg", 6, "abcdef…"},
+      {"αβγδ", 2, "αβ…"},  // characters, not bytes
+  };
+  for (const Case& c : cases) EXPECT_EQ(quorvel::one_line(c.text, c.longest), c.shown) << c.text;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "quorvel/fields.h"
+#include "quorvel/text.h"
 
 namespace {
 
@@ -32,24 +33,9 @@ struct Case {
   Expected expected;
 };
 
-// Control characters and non-ASCII bytes as escapes, so a failing case names its text.
-std::string shown(std::string_view text) {
-  std::string out = "\"";
-  for (unsigned char ch : text) {
-    if (ch >= 0x20 && ch < 0x7f) {
-      out += static_cast<char>(ch);
-    } else {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\x%02x", ch);
-      out += buf;
-    }
-  }
-  if (out.size() > 60) out = out.substr(0, 40) + "...(" + std::to_string(text.size()) + " chars)";
-  return out + "\"";
-}
-
 void check(Real (*read)(std::string_view, std::string_view), const Case& c) {
-  SCOPED_TRACE("text " + shown(c.text) + " with decimal separator '" + std::string(c.decimal_point) + "'");
+  SCOPED_TRACE("text \"" + quorvel::one_line(c.text, 40) + "\" with decimal separator '" +
+               std::string(c.decimal_point) + "'");
   const Real got = read(c.text, c.decimal_point);
   if (const auto* kind = std::get_if<ErrorKind>(&c.expected)) {
     ASSERT_FALSE(got.ok()) << "read as " << got.value();

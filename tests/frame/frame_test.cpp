@@ -281,7 +281,7 @@ TEST(NoHeating, GivesNoLoad) {
   for (const Panel* p : {&bend_panel, &offset_panel}) {
     const Panel& panel = *p;
     auto inputs = quorvel::default_inputs(panel);
-    inputs[0] = "0";
+    inputs[*quorvel::input_index(panel, "T")] = "0";
     SCOPED_TRACE(joined(inputs));
     const quorvel::Solution s = solved(panel, inputs);
     EXPECT_EQ(s.M1, 0.0);
@@ -299,8 +299,9 @@ TEST(NoHeating, GivesNoLoad) {
 // reactions scale by 0.263/0.71028.
 TEST(NoHeating, StillLoadsTheLoop) {
   auto cold = quorvel::default_inputs(loop_panel), warm = cold;
-  cold[0] = "0";
-  warm[0] = "40";
+  const std::size_t T = *quorvel::input_index(loop_panel, "T");
+  cold[T] = "0";
+  warm[T] = "40";
   const quorvel::Solution c = solved(loop_panel, cold), w = solved(loop_panel, warm);
   const double ratio = 0.263 / 0.71028;
   EXPECT_NE(c.M1, 0.0);
@@ -317,7 +318,7 @@ TEST(StressRatios, DoNotDependOnTheWall) {
     std::vector<double> first;
     for (const char* wall : {"9", "2", "4.5", "16.1", "40", "150"}) {
       auto inputs = quorvel::default_inputs(panel);
-      inputs[2] = wall;
+      inputs[*quorvel::input_index(panel, "t")] = wall;
       SCOPED_TRACE(joined(inputs));
       const quorvel::Solution s = solved(panel, inputs);
       std::vector<double> ratios;
