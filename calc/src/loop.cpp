@@ -35,8 +35,7 @@ constexpr ResultField kResults[] = {
 };
 
 template <class N>
-struct Loop {
-  Frame<N, 6> frame;
+struct Loop : Frame<N, 6> {
   // for Mz2, which is formed while the results are written
   typename N::Quantity L1, L2, s, c, sphi, cphi;
   typename N::Real L3, L4, L5;
@@ -127,19 +126,18 @@ Loop<N> compute(FieldReader<N>& in) {
 }
 
 Solution solve(FieldReader<Checked>& in) {
-  return solution(compute(in).frame);
+  return solution(compute(in));
 }
 
 template <class N>
 void write(FieldReader<N>& in, ResultWriter<N>& out) {
   const Loop<N> o = compute(in);
-  const Frame<N, 6>& f = o.frame;
-  out.tenths(f.M1);
+  out.tenths(o.M1);
   // The moment at point 6 once more, its arm summed in this order.
   const typename N::Quantity Mz2 =
-      f.M1 - f.Fy * (o.L1 + o.L3 + o.L2 * o.s + o.L4 * o.sphi + o.L5) - f.Fx * (o.L2 * o.c - o.L4 * o.cphi);
+      o.M1 - o.Fy * (o.L1 + o.L3 + o.L2 * o.s + o.L4 * o.sphi + o.L5) - o.Fx * (o.L2 * o.c - o.L4 * o.cphi);
   out.tenths(Mz2);
-  out.forces_and_stresses(f);
+  out.forces_and_stresses(o);
 }
 
 }  // namespace
