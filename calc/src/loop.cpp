@@ -99,8 +99,8 @@ Loop<N> compute(FieldReader<N>& in) {
 
   const auto [M1, Fx, Fy] = solve<N>({A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2});
 
-  const Q W64a = section(D, t) * kPiShort;
-  const Q W64b = section(D, t) * kPi;
+  const Q W64a = section(D, t) * kPiShort;  // 64·I at points 1 to 3, as I itself
+  const Q W64b = section(D, t) * kPi;       // and at points 4 to 6
   const Q sigma1 = M1 * 32 * D / W64a;
   const Q m2 = M1 - Fy * L1;
   const Q sigma2 = single(32 * D) * m2 / W64a;
