@@ -51,7 +51,7 @@ Frame<N, 3> compute(FieldReader<N>& in) {
   const Q B1 = (-e) * EI * L2 * c;
   const Q B2 = (-e) * EI * (L2 * s + L1);
 
-  const auto [M1, Fx, Fy] = solve<N>({A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2});
+  const auto [M1, Fx, Fy] = eliminate<N>({A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2});
 
   const Q sigma1 = M1 * 32 * Dm / (H * kPi);
   const Q sigma2 = single(Dm * 32) * (M1 - Fy * L1) / (H * kPi);
@@ -64,9 +64,7 @@ Frame<N, 3> compute(FieldReader<N>& in) {
   return {M1, Fx, Fy, {M1, m2, m3}, {sigma1, sigma2, sigma3}, allowable, e};
 }
 
-Solution solve(FieldReader<Checked>& in) {
-  return solution(compute(in));
-}
+constexpr auto solve = [](FieldReader<Checked>& in) { return solution(compute(in)); };
 
 template <class N>
 void write(FieldReader<N>& in, ResultWriter<N>& out) {
@@ -77,7 +75,7 @@ void write(FieldReader<N>& in, ResultWriter<N>& out) {
 
 }  // namespace
 
-extern const Panel bend{"bend",         "Two-leg bend", kExpansionLaw,   3, kInputs, kResults,
-                        write<Checked>, solve,          write<Unchecked>};
+extern constinit const Panel bend{"bend",         "Two-leg bend", kExpansionLaw,   3, kInputs, kResults,
+                                  write<Checked>, solve,          write<Unchecked>};
 
 }  // namespace quorvel::detail

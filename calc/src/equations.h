@@ -34,7 +34,7 @@ struct Reactions {
 };
 
 template <class N>
-Reactions<N> solve(const Equations<N>& q) {
+Reactions<N> eliminate(const Equations<N>& q) {
   using Q = typename N::Quantity;
   const Q P1 = q.A12 * q.A21 - q.A11 * q.A22;
   const Q P2 = q.A13 * q.A21 - q.A11 * q.A23;

@@ -97,7 +97,7 @@ Loop<N> compute(FieldReader<N>& in) {
   const Q B1 = (-e) * EI * (L2 * c - L4 * cphi);
   const Q B2 = e * EI * L;
 
-  const auto [M1, Fx, Fy] = solve<N>({A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2});
+  const auto [M1, Fx, Fy] = eliminate<N>({A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2});
 
   const Q W64a = section(D, t) * kPiShort;  // 64·I at points 1 to 3, as I itself
   const Q W64b = section(D, t) * kPi;       // and at points 4 to 6
@@ -125,9 +125,7 @@ Loop<N> compute(FieldReader<N>& in) {
           L5};
 }
 
-Solution solve(FieldReader<Checked>& in) {
-  return solution(compute(in));
-}
+constexpr auto solve = [](FieldReader<Checked>& in) { return solution(compute(in)); };
 
 template <class N>
 void write(FieldReader<N>& in, ResultWriter<N>& out) {
@@ -142,7 +140,7 @@ void write(FieldReader<N>& in, ResultWriter<N>& out) {
 
 }  // namespace
 
-extern const Panel loop{"loop",         "Raised loop", kLoopExpansionLaw, 6, kInputs, kResults,
-                        write<Checked>, solve,         write<Unchecked>};
+extern constinit const Panel loop{"loop",         "Raised loop", kLoopExpansionLaw, 6, kInputs, kResults,
+                                  write<Checked>, solve,         write<Unchecked>};
 
 }  // namespace quorvel::detail

@@ -63,7 +63,7 @@ Frame<N, 4> compute(FieldReader<N>& in) {
   const Q B1 = (-e) * EI * L2 * c;
   const Q B2 = (-e) * EI * L;
 
-  const auto [M1, Fx, Fy] = solve<N>({A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2});
+  const auto [M1, Fx, Fy] = eliminate<N>({A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2});
 
   const Q m2 = M1 - Fy * L1;
   const Q m3 = M1 - Fy * (L2 * s + L1) + Fx * L2 * c;
@@ -78,9 +78,7 @@ Frame<N, 4> compute(FieldReader<N>& in) {
   return {M1, Fx, Fy, {M1, m2, m3, m4}, {sigma1, sigma2, sigma3, sigma4}, allowable, e};
 }
 
-Solution solve(FieldReader<Checked>& in) {
-  return solution(compute(in));
-}
+constexpr auto solve = [](FieldReader<Checked>& in) { return solution(compute(in)); };
 
 template <class N>
 void write(FieldReader<N>& in, ResultWriter<N>& out) {
@@ -92,7 +90,7 @@ void write(FieldReader<N>& in, ResultWriter<N>& out) {
 
 }  // namespace
 
-extern const Panel offset{"offset", "Z-shaped offset", kExpansionLaw, 4, kInputs, kResults, write<Checked>,
-                          solve,    write<Unchecked>};
+extern constinit const Panel offset{"offset", "Z-shaped offset", kExpansionLaw, 4, kInputs, kResults, write<Checked>,
+                                    solve,    write<Unchecked>};
 
 }  // namespace quorvel::detail
