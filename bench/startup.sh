@@ -28,7 +28,7 @@ else
   fi
 fi
 runs=${1:-21}
-probe=$build/app/quorvel_startup_probe
+probe=$build/bench/quorvel_startup_probe
 
 # Microseconds from the command's start until its window has been painted.
 shown_after() { "$probe" "$@" "$(date +%s%N)"; }

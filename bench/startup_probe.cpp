@@ -18,6 +18,7 @@
 
 #include "font_config.h"
 #include "main_window.h"
+#include "start.h"
 #include "translation.h"
 
 namespace {
@@ -64,6 +65,7 @@ int main(int argc, char* argv[]) {
     window->resize(312, 213);
     window->setWindowState(Qt::WindowMaximized);
   } else {
+    quorvel::app::identify(app);
     font_config->wait();
     translation = quorvel::ui::install_translation();
     window = std::make_unique<quorvel::ui::MainWindow>();

@@ -12,6 +12,7 @@
 #include "batch.h"
 #include "csv.h"
 #include "plot.h"
+#include "quorvel/version.h"
 
 namespace {
 
@@ -72,6 +73,7 @@ Options:
                    worked in decimal from the shown text (907.7 gives 9.077,
                    0.12 gives 9.6); combines with --solve and --sweep
   --help           this text
+  --version        the version
 
 Option values are always written with a decimal point. FROM, TO and STEP
 must be numbers, STEP above 0, and one walk may hold at most 1,000,000
@@ -118,6 +120,10 @@ int main(int argc, char** argv) {
   for (const std::string& arg : args) {
     if (arg == "--help" || arg == "-h") {
       std::cout << kHelp;
+      return 0;
+    }
+    if (arg == "--version") {
+      std::cout << "quorvel-batch " << quorvel::kVersion << "\n";
       return 0;
     }
   }
