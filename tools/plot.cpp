@@ -48,7 +48,7 @@ std::string number(double v) {
 }
 
 double to_double(std::string text, std::string_view decimal_point) {
-  if (const auto at = text.find(decimal_point); at != std::string::npos) text.replace(at, decimal_point.size(), ".");
+  if (const auto at = text.find(decimal_point); at != std::string::npos) text.replace(at, decimal_point.size(), 1, '.');
   return std::strtod(text.c_str(), nullptr);
 }
 
@@ -200,7 +200,9 @@ std::string Plot::svg(const Decimal& target, std::string_view decimal_point) con
         drawing = alone = false;
         continue;
       }
-      d += (d.empty() ? "" : " ") + std::string(drawing ? "L" : "M") + number(px(x_[i])) + " " + number(py(*y));
+      if (!d.empty()) d += ' ';
+      d += drawing ? 'L' : 'M';
+      d += number(px(x_[i])) + ' ' + number(py(*y));
       alone = !drawing;
       drawing = true;
     }
