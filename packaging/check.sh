@@ -29,7 +29,8 @@ dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort >
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 step desktop-file-validate
-[ -z "$(desktop-file-validate "$root/usr/share/applications/$id.desktop" 2>&1 | tee /dev/stderr)" ]
+remarks=$(desktop-file-validate "$root/usr/share/applications/$id.desktop" 2>&1) || true
+[ -z "$remarks" ] || { echo "$remarks"; exit 1; }
 step appstreamcli validate, validate-tree
 appstreamcli validate --pedantic --strict --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
 appstreamcli validate-tree --pedantic --strict --no-net "$root"
