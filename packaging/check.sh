@@ -16,10 +16,11 @@ step() { echo "-- $*"; }
 step lintian
 lintian --fail-on error,warning "$deb"
 
-step "the files: the programs, the desktop files, the manual pages and the documentation, nothing else"
+step "the files: the programs and their print module, the desktop files, the manual pages and the documentation, nothing else"
 dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort >"$work/files"
 {
   printf '%s\n' usr/bin/quorvel usr/bin/quorvel-batch "usr/share/applications/$id.desktop" \
+    "usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/quorvel/libquorvel_print.so" \
     "usr/share/metainfo/$id.metainfo.xml" "usr/share/icons/hicolor/scalable/apps/$id.svg" \
     usr/share/man/man1/quorvel.1.gz usr/share/man/man1/quorvel-batch.1.gz usr/share/doc/quorvel/copyright \
     usr/share/doc/quorvel/changelog.gz usr/share/doc/quorvel/examples/sample.csv

@@ -22,7 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # the libraries, found by dpkg-shlibdeps
 # The window's fonts (Chinese captions; α β ° ℃) and the theme its icon lives in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei, fonts-dejavu-core, hicolor-icon-theme")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Wayland without XWayland; a face with narrow digits for long results; Qt's
+# own texts (the message box's OK) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-urw-base35, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)  # control files 0644, scripts 0755
 include(CPack)
