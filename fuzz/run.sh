@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang into build-fuzz/ and runs each for a
-# bounded time on a copy of its seed corpus (fuzz/corpus/TARGET, left as it
-# is). Prints the executions of each target; fails on any finding, whose
+# Builds the libFuzzer targets (preset fuzz: clang, into build-fuzz/) and runs
+# each for a bounded time on a copy of its seed corpus (fuzz/corpus/TARGET, left
+# as it is). Prints the executions of each target; fails on any finding, whose
 # input is kept in build-fuzz/findings/TARGET/.
 #
 #   fuzz/run.sh [SECONDS]   seconds per target, 60 by default
@@ -23,9 +23,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DQUORVEL_FUZZ=ON \
-  -DQUORVEL_GUI=OFF -DQUORVEL_TESTS=OFF -DQUORVEL_BENCH=OFF >/dev/null
-cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]}"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --parallel "$(nproc)"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
