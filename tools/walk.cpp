@@ -26,18 +26,6 @@ const InputField* find_field(std::string_view symbol) {
   return nullptr;
 }
 
-// Every panel's symbols, the panel with the most fields first to keep their order.
-std::vector<std::string_view> symbols() {
-  std::vector<const Panel*> by_size(panels().begin(), panels().end());
-  std::stable_sort(by_size.begin(), by_size.end(),
-                   [](const Panel* a, const Panel* b) { return a->inputs.size() > b->inputs.size(); });
-  std::vector<std::string_view> all;
-  for (const Panel* panel : by_size)
-    for (const InputField& field : panel->inputs)
-      if (std::find(all.begin(), all.end(), field.symbol) == all.end()) all.push_back(field.symbol);
-  return all;
-}
-
 Decimal decimal(std::string_view text) {
   return *parse_decimal(text, ".");
 }
@@ -56,6 +44,18 @@ std::int64_t places(std::initializer_list<const Decimal*> numbers) {
 
 }  // namespace
 
+std::vector<std::string_view> field_symbols() {
+  // The panel with the most fields first, to keep their order.
+  std::vector<const Panel*> by_size(panels().begin(), panels().end());
+  std::stable_sort(by_size.begin(), by_size.end(),
+                   [](const Panel* a, const Panel* b) { return a->inputs.size() > b->inputs.size(); });
+  std::vector<std::string_view> all;
+  for (const Panel* panel : by_size)
+    for (const InputField& field : panel->inputs)
+      if (std::find(all.begin(), all.end(), field.symbol) == all.end()) all.push_back(field.symbol);
+  return all;
+}
+
 std::string typed_symbol(std::string_view symbol) {
   for (const auto& [spelled, table] : kSpelled)
     if (symbol == table) return std::string(spelled);
@@ -64,7 +64,7 @@ std::string typed_symbol(std::string_view symbol) {
 
 std::string field_names() {
   std::string names;
-  for (std::string_view symbol : symbols()) names += (names.empty() ? "" : ", ") + typed_symbol(symbol);
+  for (std::string_view symbol : field_symbols()) names += (names.empty() ? "" : ", ") + typed_symbol(symbol);
   return names;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "quorvel/decimal.h"
 
@@ -23,8 +24,10 @@ struct Walk {
   Decimal from, to, step;  // step above zero
 };
 
-// The symbols the panels' input fields go by, with "alpha" and "beta" for
-// "α" and "β": "T, D, t, L1, …".
+// The symbols the panels' input fields go by, each once: "T", "D", "t", "L1", ….
+std::vector<std::string_view> field_symbols();
+// The same as a user types them, with "alpha" and "beta" for "α" and "β":
+// "T, D, t, L1, …".
 std::string field_names();
 
 // Reads "F=FROM:TO[:STEP]" (numbers with a decimal point). Without STEP, a
