@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "quorvel/display.h"
+#include "quorvel/text.h"
 
 namespace quorvel::batch {
 namespace {
@@ -17,28 +18,34 @@ constexpr double kLeft = 80, kRight = 700, kTop = 70, kBottom = 450;  // the plo
 constexpr const char* kColours[] = {"#1f77b4", "#ff7f0e", "#2ca02c", "#9467bd", "#8c564b", "#e377c2", "#17becf"};
 constexpr const char* kTargetColour = "#d62728";
 
+// A text as XML character data or attribute value. The text is one_line's,
+// UTF-8 without control characters, so the markup characters and the two
+// noncharacters XML forbids, U+FFFE and U+FFFF, are all that is left to
+// replace.
 std::string escaped(std::string_view text) {
   std::string out;
-  for (char ch : text) {
-    switch (ch) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::string_view rest = text.substr(i);
+    if (rest.starts_with("\xEF\xBF\xBE") || rest.starts_with("\xEF\xBF\xBF")) {
+      out += "\uFFFD";
+      i += 2;
+      continue;
+    }
+    switch (text[i]) {
       case '&': out += "&amp;"; break;
       case '<': out += "&lt;"; break;
       case '>': out += "&gt;"; break;
       case '"': out += "&quot;"; break;
-      default: out += ch;
+      default: out += text[i];
     }
   }
   return out;
 }
 
-// A cell of the input row as it may appear in XML: printable ASCII only
-// (the row may hold any bytes), shortened when long.
+// A cell of the input row as the chart shows it: any bytes on one line,
+// shortened when long.
 std::string shown_cell(std::string_view cell) {
-  constexpr std::size_t kLongest = 24;
-  std::string shown;
-  for (char ch : cell.substr(0, kLongest)) shown += ch >= 0x20 && ch < 0x7f ? ch : '?';
-  if (cell.size() > kLongest) shown += "...";
-  return escaped(shown);
+  return escaped(one_line(cell, 24));
 }
 
 std::string number(double v) {

@@ -2,7 +2,8 @@
 """quorvel-batch --sweep --plot end to end: the SVG is well-formed XML with
 one line per ratio of the panel, the window's labels in the legend, the
 target line and axis titles with units; a failed value is a gap; and --plot
-refuses more than one row before any output.
+refuses more than one row before any output. The row's other cells show on
+one line, whatever bytes they hold.
 
 Usage: check_plot.py --batch PATH_TO_quorvel-batch
 """
@@ -50,6 +51,7 @@ def plot(batch, tmp, args, row, ratios, x_title, subpaths):
     check(any('80 MPa' in t for t in texts), '%s: the ratio axis names no unit' % what)
     check(len([e for e in root.iter(SVG + 'line') if e.get('class') == 'target']) == 1,
           '%s: no target line' % what)
+    return texts
 
 
 def main():
@@ -64,6 +66,13 @@ def main():
         plot(batch, tmp, ['--sweep', 't=-2:2:0.5'], 'bend,70,377,9,20,10,90', bend, 't (mm)', 2)
         plot(batch, tmp, ['--sweep', 'beta=60:120:2', '--decimal-comma'],
              'loop;70;377;9;20;10;15;10;20;50;90;90', loop, 'β (°)', 1)
+        # Markup, a control character and U+FFFF, which XML forbids, in a cell
+        # past 24 characters: escaped, each of the last two shown as U+FFFD,
+        # and cut with an ellipsis. Every value fails on that cell.
+        texts = plot(batch, tmp, ['--sweep', 'L2=1:2'], 'bend,70,377,9,20,10,"9<&"">\x01\uffff' + 'x' * 30 + '"',
+                     bend, 'L2 (m)', 1) or []
+        alpha = 'α = 9<&">\ufffd\ufffd' + 'x' * 17 + '… °'
+        check(any(alpha in t for t in texts), 'hostile cell: no text %r among %s' % (alpha, texts))
 
         svg = os.path.join(tmp, 'two.svg')
         p = run(batch, ['--sweep', 'L2=1:2', '--plot', svg], 'bend,70,377,9,20,10,90\n' * 2)
