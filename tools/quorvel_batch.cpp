@@ -104,6 +104,7 @@ std::string tagged(std::string tag, std::size_t indent, std::string_view text) {
   return out;
 }
 
+// name(item) of every item, with `separator` between them.
 template <class Range, class Name>
 std::string joined(const Range& items, std::string_view separator, Name name) {
   std::string out;
