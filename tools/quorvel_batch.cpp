@@ -95,7 +95,8 @@ std::string tagged(std::string tag, std::size_t indent, std::string_view text) {
     const std::size_t end = std::min(text.find_first_of(" \n", at), text.size());
     const std::string_view word = text.substr(at, end - at);
     if (!empty && columns(line) + 1 + columns(word) > kWidth) flush();
-    line += (empty ? "" : " ") + std::string(word);
+    if (!empty) line += ' ';
+    line += word;
     empty = false;
     if (end < text.size() && text[end] == '\n') flush();
     at = end + 1;
@@ -108,7 +109,10 @@ std::string tagged(std::string tag, std::size_t indent, std::string_view text) {
 template <class Range, class Name>
 std::string joined(const Range& items, std::string_view separator, Name name) {
   std::string out;
-  for (const auto& item : items) out += (out.empty() ? "" : std::string(separator)) + std::string(name(item));
+  for (const auto& item : items) {
+    if (!out.empty()) out += separator;
+    out += name(item);
+  }
   return out;
 }
 
