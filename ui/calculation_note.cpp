@@ -7,6 +7,7 @@
 #include "csv.h"
 #include "quorvel/decimal.h"
 #include "quorvel/display.h"
+#include "quorvel/version.h"
 #include "translation.h"
 
 namespace quorvel::ui {
@@ -79,7 +80,7 @@ constexpr const char* kTable = R"(<table border="1" cellspacing="0" cellpadding=
 }  // namespace
 
 QString program_name_and_version() {
-  return QStringLiteral("Quorvel " QUORVEL_VERSION);
+  return QStringLiteral("Quorvel ") + QString::fromUtf8(kVersion);
 }
 
 CalculationNote calculation_note(const Panel& panel, std::span<const std::string> inputs, const QLocale& locale,
