@@ -143,8 +143,11 @@ void MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelP
     return button;
   };
   auto* compute_button = add_button(layout.compute, QString("计算"), tr("Compute (%1)").arg(title));
+  // The keys of the button and, anywhere in the panel, of NoteActions.
   compute_button->setToolTip(tr("%1: computes the results from the inputs.\n"
-                                "Space or Enter presses the button when it has the focus.")
+                                "Space or Enter: compute\n"
+                                "Ctrl+Shift+C: copy the calculation note\n"
+                                "Ctrl+P: print the calculation sheet")
                                  .arg(title));
   connect(compute_button, &QPushButton::clicked, this, [this, &panel] { compute(panel); });
   connect(add_button(layout.exit, QString("退出"), tr("Exit (%1)").arg(title)), &QPushButton::clicked, this,

@@ -94,7 +94,9 @@ TEST_F(LayoutTest, Buttons) {
     if (compute) {
       EXPECT_EQ(b->toolTip(), panel +
                                   ": computes the results from the inputs.\n"
-                                  "Space or Enter presses the button when it has the focus.");
+                                  "Space or Enter: compute\n"
+                                  "Ctrl+Shift+C: copy the calculation note\n"
+                                  "Ctrl+P: print the calculation sheet");
     } else {
       EXPECT_EQ(b->toolTip(), "");
     }

@@ -217,18 +217,22 @@
         <translation>计算（%1）</translation>
     </message>
     <message>
-        <source>%1: computes the results from the inputs.
-Space or Enter presses the button when it has the focus.</source>
-        <translation>%1：由输入值计算结果。
-按钮有焦点时，按空格键或回车键即按下按钮。</translation>
-    </message>
-    <message>
         <source>Exit (%1)</source>
         <translation>退出（%1）</translation>
     </message>
     <message>
         <source>Field %1: %2</source>
         <translation>输入框 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1: computes the results from the inputs.
+Space or Enter: compute
+Ctrl+Shift+C: copy the calculation note
+Ctrl+P: print the calculation sheet</source>
+        <translation>%1：由输入值计算结果。
+空格键或回车键：计算
+Ctrl+Shift+C：复制计算书
+Ctrl+P：打印计算单</translation>
     </message>
 </context>
 <context>
