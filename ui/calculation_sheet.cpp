@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "font_config.h"
 #include "layout.h"
 #include "schematic.h"
 #include "sheet_printer.h"
@@ -70,6 +71,10 @@ QString CalculationSheet::title() const {
 void CalculationSheet::paint(QPainter& painter, const QRectF& page) const {
   const double per_mm = painter.device()->logicalDpiY() / 25.4;
   painter.save();
+  QStringList texts = note_.plain_text().split('\n');
+  for (const SymbolPlace& symbol : layout_of(panel_).symbols)
+    texts += QString::fromUtf8(symbol.text.data(), static_cast<qsizetype>(symbol.text.size()));
+  painter.setFont(font_drawing(painter.font(), texts));
 
   // The title block: a small caption over each entry; the blank entries are
   // two lines high, for writing in.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QStringList>
 #include <thread>
 
 namespace quorvel::ui {
@@ -21,5 +23,11 @@ class FontConfigPreload {
  private:
   std::thread thread_;
 };
+
+// `font`, or where it leaves one of `texts`' characters blank, `font` with a
+// face that draws them placed before or after its own. Some faces claim a
+// glyph they draw empty (WenQuanYi Micro Hei, the default face of a Chinese
+// locale, has a blank ℃), so Qt would never fall back for it.
+QFont font_drawing(const QFont& font, const QStringList& texts);
 
 }  // namespace quorvel::ui

@@ -10,6 +10,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "font_config.h"
 #include "layout.h"
 #include "note_actions.h"
 #include "quorvel/text.h"
@@ -44,6 +45,18 @@ class Button final : public QPushButton {
   }
 };
 
+// Every text of the window's labels and buttons.
+QStringList drawn_texts() {
+  QStringList texts{QString("计算"), QString("退出")};
+  for (const SymbolPlace& place : symbol_places()) texts += text_of(place.text);
+  for (const Panel* panel : panels()) {
+    for (const InputField& field : panel->inputs) texts << text_of(field.symbol) << text_of(field.unit);
+    for (const ResultField& field : panel->results) texts << text_of(field.symbol) << text_of(field.unit);
+  }
+  texts.removeDuplicates();
+  return texts;
+}
+
 // A field text as the error message quotes it, on one line.
 QString quoted(const QString& text) {
   return '"' + QString::fromStdString(quorvel::one_line(text.toStdString(), 40)) + '"';
@@ -77,6 +90,8 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
   setWindowTitle("Quorvel");
   resize(to_pixels(client_width), to_pixels(client_height));
   setWindowState(Qt::WindowMaximized);
+  // Before the children are made, which take the window's font.
+  if (const QFont drawing = font_drawing(font(), drawn_texts()); drawing != font()) setFont(drawing);
 
   // Children stack in the order they are made: the drawing lies lowest.
   new Schematic(this);

@@ -2,11 +2,14 @@
 // and exit. Expected result texts are the worked results of the default
 // inputs, confirmed with the independent Python reference
 // (tests/reference/quorvel_ref.py).
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainterPath>
 #include <QScreen>
 #include <QStyle>
+#include <QTextLayout>
 #include <array>
 #include <cmath>
 
@@ -415,6 +418,32 @@ TEST_F(ChineseWindow, SpeaksChineseWithTheSameCaptions) {
   EXPECT_EQ(english_messages.messages.back().text, "Type mismatch\nField L1: \"20m\"");
   EXPECT_EQ(english.findChild<QPushButton*>("计算1")->accessibleName(), "Compute (Z-shaped offset)");
   EXPECT_EQ(captions(english), chinese_captions);
+}
+
+// Every caption has an outline for each of its characters in the font it is
+// drawn with, whatever the default face: WenQuanYi Micro Hei, the default of
+// a Chinese locale, claims a ℃ that it draws blank.
+TEST(WindowFonts, EveryCaptionIsDrawnInEveryDefaultFace) {
+  const QFont original = QApplication::font();
+  for (const char* family : {"", "WenQuanYi Micro Hei", "DejaVu Sans"}) {
+    if (*family) QApplication::setFont(QFont(family));
+    const MainWindow window(QLocale::c(), std::make_unique<RecordingSink>());
+    QApplication::setFont(original);
+    std::vector<const QWidget*> captions;
+    for (const QLabel* label : window.findChildren<QLabel*>()) captions.push_back(label);
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) captions.push_back(button);
+    for (const QWidget* caption : captions) {
+      const QString text = caption->property("text").toString().remove(' ');
+      QTextLayout layout(text, caption->font());
+      layout.beginLayout();
+      layout.createLine();
+      layout.endLayout();
+      for (const QGlyphRun& run : layout.glyphRuns())
+        for (quint32 glyph : run.glyphIndexes())
+          EXPECT_FALSE(glyph == 0 || run.rawFont().pathForGlyph(glyph).isEmpty())
+              << family << ": " << text.toStdString() << " in " << run.rawFont().familyName().toStdString();
+    }
+  }
 }
 
 TEST(MessageBox, IsModalTitledQuorvelAndClosable) {
