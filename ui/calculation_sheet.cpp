@@ -9,6 +9,7 @@
 
 #include "font_config.h"
 #include "layout.h"
+#include "quorvel/display.h"
 #include "schematic.h"
 #include "sheet_printer.h"
 
@@ -20,6 +21,21 @@ const PanelLayout& layout_of(const Panel& panel) {
   const auto at = std::find(all.begin(), all.end(), &panel);
   if (at == all.end()) throw std::invalid_argument("no such panel");
   return panel_layouts()[static_cast<std::size_t>(at - all.begin())];
+}
+
+QString text_of(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The symbols and units the sheet shows, which its font must draw; the
+// entered texts are the user's.
+QStringList symbol_texts(const Panel& panel) {
+  QStringList texts;
+  for (const InputField& field : panel.inputs) texts << text_of(field.symbol) << text_of(field.unit);
+  for (const ResultField& field : panel.results)
+    texts << text_of(field.symbol) << text_of(field.unit) << text_of(si_unit(field.display));
+  for (const SymbolPlace& symbol : layout_of(panel).symbols) texts << text_of(symbol.text);
+  return texts;
 }
 
 // A document laid out for the painter's device, `width` wide, in 10 pt type.
@@ -71,10 +87,7 @@ QString CalculationSheet::title() const {
 void CalculationSheet::paint(QPainter& painter, const QRectF& page) const {
   const double per_mm = painter.device()->logicalDpiY() / 25.4;
   painter.save();
-  QStringList texts = note_.plain_text().split('\n');
-  for (const SymbolPlace& symbol : layout_of(panel_).symbols)
-    texts += QString::fromUtf8(symbol.text.data(), static_cast<qsizetype>(symbol.text.size()));
-  painter.setFont(font_drawing(painter.font(), texts));
+  painter.setFont(font_drawing(painter.font(), symbol_texts(panel_)));
 
   // The title block: a small caption over each entry; the blank entries are
   // two lines high, for writing in.
