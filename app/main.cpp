@@ -14,10 +14,11 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "quorvel: unknown argument %s (see --help)\n", argv[1]);
     return 2;
   }
-  quorvel::app::identify(app);
+  quorvel::app::identify();
   const auto translation = quorvel::ui::install_translation();  // Chinese texts for a Chinese locale
   font_config.wait();
   quorvel::ui::MainWindow window;  // opens maximized
+  quorvel::app::give_icon_once_painted(window);
   window.show();
   return app.exec();
 }

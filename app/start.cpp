@@ -1,7 +1,10 @@
 #include "start.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
+#include <QTimer>
+#include <QWidget>
 #include <cstdio>
 #include <cstring>
 
@@ -44,13 +47,33 @@ std::optional<int> answer_options(int argc, char* argv[]) {
   return std::nullopt;
 }
 
-void identify(QApplication& app) {
+void identify() {
   QApplication::setApplicationName("quorvel");  // WM_CLASS, as StartupWMClass says
   QApplication::setApplicationVersion(kVersion);
   QApplication::setDesktopFileName(QUORVEL_APP_ID);
-  QIcon resource;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) resource.addFile(QString(":/icons/%1.png").arg(size));
-  app.setWindowIcon(QIcon::fromTheme(QUORVEL_APP_ID, resource));
+}
+
+// Finding and decoding the icon's sizes for the window manager takes about as
+// long as building the whole window, so it waits until the window is painted.
+void give_icon_once_painted(QWidget& window) {
+  class IconAfterPaint final : public QObject {
+   public:
+    using QObject::QObject;
+
+   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Paint) {
+        QTimer::singleShot(0, qApp, [] {
+          QIcon resource;
+          for (int size : {16, 24, 32, 48, 64, 128, 256}) resource.addFile(QString(":/icons/%1.png").arg(size));
+          QApplication::setWindowIcon(QIcon::fromTheme(QUORVEL_APP_ID, resource));
+        });
+        deleteLater();
+      }
+      return QObject::eventFilter(watched, event);
+    }
+  };
+  window.installEventFilter(new IconAfterPaint(&window));
 }
 
 }  // namespace quorvel::app

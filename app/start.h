@@ -2,7 +2,7 @@
 
 #include <optional>
 
-class QApplication;
+class QWidget;
 
 namespace quorvel::app {
 
@@ -10,9 +10,12 @@ namespace quorvel::app {
 // status, or gives nothing when the window is to start.
 std::optional<int> answer_options(int argc, char* argv[]);
 
-// Gives the program its name (the window's WM_CLASS), version, desktop file
-// id (Wayland's app id) and icon: the desktop's icon theme's, else the copy
-// in the program's resources.
-void identify(QApplication& app);
+// Gives the program its name (the window's WM_CLASS), version and desktop
+// file id (Wayland's app id).
+void identify();
+
+// Gives the program its icon, the desktop's icon theme's, else the copy in
+// the program's resources, right after `window` is first painted.
+void give_icon_once_painted(QWidget& window);
 
 }  // namespace quorvel::app

@@ -65,10 +65,11 @@ int main(int argc, char* argv[]) {
     window->resize(312, 213);
     window->setWindowState(Qt::WindowMaximized);
   } else {
-    quorvel::app::identify(app);
+    quorvel::app::identify();
     font_config->wait();
     translation = quorvel::ui::install_translation();
     window = std::make_unique<quorvel::ui::MainWindow>();
+    quorvel::app::give_icon_once_painted(*window);
   }
   ReportFirstPaint probe(std::atoll(argv[argc - 1]));
   window->installEventFilter(&probe);
