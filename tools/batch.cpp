@@ -108,7 +108,7 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
   Options& options = command.options;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string arg = args[i];
-    // Options with a value: "--solve SPEC" or "--solve=SPEC".
+    // Options with a value: "--solve WALK" or "--solve=WALK".
     std::string value;
     for (const char* name : {"--solve", "--sweep", "--target", "--plot"}) {
       if (arg == name) {

@@ -68,17 +68,17 @@ std::string field_names() {
   return names;
 }
 
-std::variant<Walk, std::string> parse_walk(std::string_view spec) {
-  const std::size_t equals = spec.find('=');
+std::variant<Walk, std::string> parse_walk(std::string_view walk_option) {
+  const std::size_t equals = walk_option.find('=');
   if (equals == std::string_view::npos) return "expected F=FROM:TO[:STEP]";
   Walk walk;
-  const std::string_view typed = spec.substr(0, equals);
+  const std::string_view typed = walk_option.substr(0, equals);
   walk.symbol = table_symbol(typed);
   const InputField* field = find_field(walk.symbol);
   if (!field) return "unknown field '" + std::string(typed) + "' (one of " + field_names() + ")";
 
   std::vector<std::string_view> parts;
-  for (std::string_view rest = spec.substr(equals + 1);;) {
+  for (std::string_view rest = walk_option.substr(equals + 1);;) {
     const std::size_t colon = rest.find(':');
     parts.push_back(rest.substr(0, colon));
     if (colon == std::string_view::npos) break;

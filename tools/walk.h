@@ -34,7 +34,7 @@ std::string field_names();
 // whole-number field steps by 1 and every other field by 0.01. Gives the
 // reason when the walk cannot be used: an unknown field, a text that is no
 // number, a STEP not above zero, too many values or places.
-std::variant<Walk, std::string> parse_walk(std::string_view spec);
+std::variant<Walk, std::string> parse_walk(std::string_view walk_option);
 
 // The symbol as a user types it: "alpha" for "α".
 std::string typed_symbol(std::string_view symbol);

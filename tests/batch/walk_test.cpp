@@ -63,8 +63,8 @@ TEST(DecimalArithmetic, AddsAndComparesExactly) {
   EXPECT_EQ(quorvel::compare(decimal("-0"), decimal("0")), 0);
 }
 
-std::vector<std::string> values(const char* spec) {
-  const auto walk = parse_walk(spec);
+std::vector<std::string> values(const char* walk_option) {
+  const auto walk = parse_walk(walk_option);
   if (const auto* why = std::get_if<std::string>(&walk)) return {"error: " + *why};
   std::vector<std::string> texts;
   WalkValues all(std::get<Walk>(walk));
@@ -74,7 +74,7 @@ std::vector<std::string> values(const char* spec) {
 
 TEST(Walk, StepsFromFromTowardsToInDecimal) {
   struct Case {
-    const char* spec;
+    const char* walk_option;
     std::vector<std::string> values;
   };
   for (const Case& c : std::vector<Case>{
@@ -93,7 +93,7 @@ TEST(Walk, StepsFromFromTowardsToInDecimal) {
            {"L1=-1:-3:1", {"-1", "-2", "-3"}},
            {"L5=99.5:101:0.75", {"99.5", "100.25", "101"}},
        }) {
-    EXPECT_EQ(values(c.spec), c.values) << c.spec;
+    EXPECT_EQ(values(c.walk_option), c.values) << c.walk_option;
   }
   const auto walk = std::get<Walk>(parse_walk("alpha=1:2"));
   EXPECT_EQ(walk.symbol, "α");
@@ -112,7 +112,7 @@ TEST(Walk, CountsUpToAMillionValues) {
 
 TEST(Walk, RejectsWhatCannotBeWalked) {
   struct Case {
-    const char* spec;
+    const char* walk_option;
     const char* names;  // a word the reason must hold
   };
   for (const Case& c : std::vector<Case>{
@@ -135,8 +135,8 @@ TEST(Walk, RejectsWhatCannotBeWalked) {
            {"L2=1E-2000:1", "1000 digits"},
            {"L2=1E999999999:1E999999999", "1000 digits"},
        }) {
-    const auto walk = parse_walk(c.spec);
-    ASSERT_TRUE(std::holds_alternative<std::string>(walk)) << c.spec;
+    const auto walk = parse_walk(c.walk_option);
+    ASSERT_TRUE(std::holds_alternative<std::string>(walk)) << c.walk_option;
     EXPECT_NE(std::get<std::string>(walk).find(c.names), std::string::npos) << std::get<std::string>(walk);
   }
   // The list of fields is the panels' own, Greek letters spelled out.

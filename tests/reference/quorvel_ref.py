@@ -445,9 +445,9 @@ def plain(x, sep):
     return sign + whole + (sep + frac if frac else '')
 
 
-def walk_values(spec):
+def walk_values(walk_option):
     """'F=FROM:TO[:STEP]' -> (F, [Fraction, ...])."""
-    field, _, rng = spec.partition('=')
+    field, _, rng = walk_option.partition('=')
     parts = rng.split(':')
     lo, hi = exact(parts[0]), exact(parts[1])
     step = exact(parts[2]) if len(parts) > 2 else Fraction(1 if field == 'T' else Fraction(1, 100))
@@ -488,13 +488,13 @@ def solve_row(panel, texts, field, values, target, sep):
 
 def answer_rows(panel, row, opts, sep):
     """The output rows for one valid input row, or None when the panel has no
-    such field.  opts: dict with 'solve' or 'sweep' (a spec), 'target', 'si'."""
-    spec = opts.get('solve') or opts.get('sweep')
+    such field.  opts: dict with 'solve' or 'sweep' (a walk option), 'target', 'si'."""
+    walk_option = opts.get('solve') or opts.get('sweep')
     texts = row[1:]
-    if not spec:
+    if not walk_option:
         status, res = compute(panel, texts, sep)
         return [row + [status] + res + (si_cells(panel, res, sep) if opts.get('si') else [])]
-    name, values = walk_values(spec)
+    name, values = walk_values(walk_option)
     if name not in FIELDS[panel]:
         return None
     field = FIELDS[panel].index(name)
