@@ -9,6 +9,7 @@
 #include "quorvel/display.h"
 #include "quorvel/panels.h"
 #include "quorvel/text.h"
+#include "quorvel/verdict.h"
 
 namespace quorvel::batch {
 namespace {
@@ -27,25 +28,20 @@ std::string status_text(const std::optional<Failure>& failure) {
 }
 
 // Appends the results, padded to the panel's count, and with --si the same
-// results in SI units.
-void append_results(std::vector<std::string>& cells, const Panel& panel, std::vector<std::string> results,
-                    const Options& options, std::string_view decimal_point) {
+// results in SI units from their unrounded values.
+void append_results(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome, const Options& options,
+                    std::string_view decimal_point) {
+  std::vector<std::string> results = outcome.results;
   results.resize(panel.results.size());
   cells.insert(cells.end(), results.begin(), results.end());
   if (!options.si) return;
   for (std::size_t i = 0; i < results.size(); ++i)
-    cells.push_back(si_text(results[i], panel.results[i].display, decimal_point));
+    cells.push_back(outcome.values ? si_text(panel, *outcome.values, i, decimal_point) : "");
 }
 
-// Every ratio delivered and at most the target.
-bool passes(const Panel& panel, const Outcome& outcome, const Decimal& target, std::string_view decimal_point) {
-  if (outcome.failure) return false;
-  for (std::size_t i = 0; i < panel.results.size(); ++i) {
-    if (panel.results[i].display != Display::ratio) continue;
-    const auto shown = parse_decimal(outcome.results[i], decimal_point);
-    if (!shown || compare(*shown, target) > 0) return false;
-  }
-  return true;
+// Every unrounded ratio at most the target.
+bool passes(const Outcome& outcome, double target) {
+  return !outcome.failure && outcome.values && !judge(*outcome.values, target).exceeds;
 }
 
 // --solve: the input cells, the status, the first value that passes and the
@@ -53,16 +49,17 @@ bool passes(const Panel& panel, const Outcome& outcome, const Decimal& target, s
 std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> cells, std::size_t field,
                                    const Options& options, std::string_view decimal_point) {
   std::vector<std::string> texts(cells.begin() + 1, cells.end());
+  const double target = quorvel::to_double(options.target);
   std::optional<ErrorKind> common;  // the kind every value so far failed with
   bool all_failed_alike = true;
   WalkValues values(*options.walk);
   while (const auto value = values.next()) {
     texts[field] = plain_text(*value, decimal_point);
     Outcome outcome = calculate(panel, texts, decimal_point);
-    if (passes(panel, outcome, options.target, decimal_point)) {
+    if (passes(outcome, target)) {
       cells.push_back("ok");
       cells.push_back(texts[field]);
-      append_results(cells, panel, std::move(outcome.results), options, decimal_point);
+      append_results(cells, panel, outcome, options, decimal_point);
       return cells;
     }
     if (!outcome.failure || (common && *common != outcome.failure->kind)) all_failed_alike = false;
@@ -70,7 +67,7 @@ std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> 
   }
   cells.push_back(all_failed_alike && common ? status_text(*common) : "no solution");
   cells.emplace_back();
-  append_results(cells, panel, {}, options, decimal_point);
+  append_results(cells, panel, Outcome{}, options, decimal_point);
   return cells;
 }
 
@@ -83,11 +80,11 @@ void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, std::
   while (const auto value = values.next()) {
     texts[field] = plain_text(*value, decimal_point);
     Outcome outcome = calculate(panel, texts, decimal_point);
-    if (options.plot) options.plot->add(*value, outcome.results, outcome.failure.has_value(), decimal_point);
+    if (options.plot) options.plot->add(*value, outcome);
     std::vector<std::string> row = cells;
     row[field + 1] = texts[field];
     row.push_back(status_text(outcome.failure));
-    append_results(row, panel, std::move(outcome.results), options, decimal_point);
+    append_results(row, panel, outcome, options, decimal_point);
     out << csv::write_record(row, separator);
   }
 }
@@ -176,7 +173,7 @@ bool process(std::string_view data, const std::string& source, const Options& op
     if (!options.walk) {
       Outcome outcome = calculate(*panel, std::span(cells).subspan(1), decimal_point);
       cells.push_back(status_text(outcome.failure));
-      append_results(cells, *panel, std::move(outcome.results), options, decimal_point);
+      append_results(cells, *panel, outcome, options, decimal_point);
       out << csv::write_record(cells, separator);
       continue;
     }

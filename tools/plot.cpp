@@ -54,11 +54,6 @@ std::string number(double v) {
   return text;
 }
 
-double to_double(std::string text, std::string_view decimal_point) {
-  if (const auto at = text.find(decimal_point); at != std::string::npos) text.replace(at, decimal_point.size(), 1, '.');
-  return std::strtod(text.c_str(), nullptr);
-}
-
 // Round tick values 1, 2 or 5 times a power of ten apart, about five of them.
 struct Ticks {
   double step = 1;
@@ -122,13 +117,13 @@ void Plot::start(const Panel& panel, std::span<const std::string> inputs, std::s
   y_.assign(ratios_.size(), {});
 }
 
-void Plot::add(const Decimal& value, const std::vector<std::string>& results, bool failed,
-               std::string_view decimal_point) {
-  x_.push_back(to_double(plain_text(value, "."), "."));
+void Plot::add(const Decimal& value, const Outcome& outcome) {
+  x_.push_back(to_double(value));
   for (std::size_t r = 0; r < ratios_.size(); ++r) {
     const std::size_t at = ratios_[r];
     std::optional<double> y;
-    if (!failed && at < results.size() && !results[at].empty()) y = to_double(results[at], decimal_point);
+    if (!outcome.failure && outcome.values && at < outcome.values->results.size())
+      y = std::fabs(outcome.values->results[at]);
     if (y && !std::isfinite(*y)) y.reset();
     y_[r].push_back(y);
   }
@@ -136,7 +131,7 @@ void Plot::add(const Decimal& value, const std::vector<std::string>& results, bo
 
 std::string Plot::svg(const Decimal& target, std::string_view decimal_point) const {
   const InputField& field = panel_->inputs[field_];
-  const double target_y = to_double(plain_text(target, "."), ".");
+  const double target_y = to_double(target);
 
   const bool show_target = std::isfinite(target_y);
   double x_lo = std::numeric_limits<double>::infinity(), x_hi = -x_lo, y_hi = show_target ? target_y : 0;

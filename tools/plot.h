@@ -19,9 +19,9 @@ class Plot {
  public:
   // The row being swept: its panel, its input texts and the swept field.
   void start(const Panel& panel, std::span<const std::string> inputs, std::size_t field);
-  // One value of the sweep and the result texts it gave (shorter or empty
-  // when the calculation failed).
-  void add(const Decimal& value, const std::vector<std::string>& results, bool failed, std::string_view decimal_point);
+  // One value of the sweep and the run it gave: its unrounded ratios, none
+  // where the calculation failed.
+  void add(const Decimal& value, const Outcome& outcome);
   bool empty() const noexcept { return x_.empty(); }
 
   std::string svg(const Decimal& target, std::string_view decimal_point) const;

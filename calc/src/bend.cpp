@@ -5,6 +5,7 @@
 // A23 = A32 = ∫y, A33 = ∫ds; the load is the free growth of the chord from
 // point 1 to point 3. Bending moment m = M1 − Fy·x + Fx·y.
 
+#include "calculation.h"
 #include "equations.h"
 #include "reader.h"
 #include "writer.h"
@@ -13,12 +14,17 @@ namespace quorvel::detail {
 namespace {
 
 constexpr InputField kInputs[] = {
-    {"T", "℃", FieldKind::whole_number, "70"}, {"D", "mm", FieldKind::real, "377"}, {"t", "mm", FieldKind::real, "9"},
-    {"L1", "m", FieldKind::real, "20"},        {"L2", "m", FieldKind::real, "10"},  {"α", "°", FieldKind::real, "90"},
+    {"T", "℃", FieldKind::whole_number, "70", "temperature"},
+    {"D", "mm", FieldKind::real, "377", "outer diameter of the pipe"},
+    {"t", "mm", FieldKind::real, "9", "wall thickness"},
+    {"L1", "m", FieldKind::real, "20", "leg from the start anchor to the bend"},
+    {"L2", "m", FieldKind::real, "10", "leg from the bend to the far anchor"},
+    {"α", "°", FieldKind::real, "90", "angle between L1 and L2 at the bend"},
 };
 constexpr ResultField kResults[] = {
-    {"Mz1", "kgm", Display::moment, 1}, {"Fx", "kg", Display::force, 1},   {"Fy", "kg", Display::force, 1},
-    {"S1/[S]", "", Display::ratio, 1},  {"S2/[S]", "", Display::ratio, 2}, {"S3/[S]", "", Display::ratio, 3},
+    {"Mz1", "kgm", Display::moment, 1, "bending moment"}, {"Fx", "kg", Display::force, 1, "force along L1"},
+    {"Fy", "kg", Display::force, 1, "force across L1"},   {"S1/[S]", "", Display::ratio, 1, "bending stress"},
+    {"S2/[S]", "", Display::ratio, 2, "bending stress"},  {"S3/[S]", "", Display::ratio, 3, "bending stress"},
 };
 
 template <class N>
@@ -57,25 +63,28 @@ Frame<N, 3> compute(FieldReader<N>& in) {
   const Q sigma2 = single(Dm * 32) * (M1 - Fy * L1) / (H * kPi);
   const Q sigma3 = (M1 - Fy * (L2 * s + L1) + Fx * L2 * c) * 32 * Dm / (H * kPi);
   const Q allowable = pow(typename N::Real(10), 7) * 8;
-  // The moments inside the stresses above, for solve(); forming them again
-  // cannot fail where the stresses did not.
+  // The moments inside the stresses above, for the run's values; forming
+  // them again cannot fail where the stresses did not.
   const Q m2 = M1 - Fy * L1;
   const Q m3 = M1 - Fy * (L2 * s + L1) + Fx * L2 * c;
-  return {M1, Fx, Fy, {M1, m2, m3}, {sigma1, sigma2, sigma3}, allowable, e};
+  const Point p3 = point<N>(L2 * s + L1, L2 * c);
+  return {M1,  Fx, Fy, {M1, m2, m3}, {sigma1, sigma2, sigma3},       allowable,
+          e,   Dm, tm, EI,           {Point{}, point<N>(L1, 0), p3}, p3.x,
+          p3.y};
 }
-
-constexpr auto solve = [](FieldReader<Checked>& in) { return solution(compute(in)); };
 
 template <class N>
 void write(FieldReader<N>& in, ResultWriter<N>& out) {
   const Frame<N, 3> b = compute(in);
+  out.formed([&] { return values_of(b); });
   out.tenths(b.M1);
   out.forces_and_stresses(b);
 }
 
+constexpr PanelCalculation kCalculation{write<Checked>, write<Unchecked>};
+
 }  // namespace
 
-extern constinit const Panel bend{"bend",         "Two-leg bend", kExpansionLaw,   3, kInputs, kResults,
-                                  write<Checked>, solve,          write<Unchecked>};
+extern constinit const Panel bend{"bend", "Two-leg bend", kExpansionLaw, 3, 1, kInputs, kResults, &kCalculation};
 
 }  // namespace quorvel::detail

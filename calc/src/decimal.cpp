@@ -83,6 +83,22 @@ Decimal add(const Decimal& a, const Decimal& b) {
   return normalized(big.negative, std::move(x), low);
 }
 
+Decimal rounded(const Decimal& d, std::int64_t exponent) {
+  if (d.digits.empty() || d.exponent >= exponent) return d;
+  const std::int64_t keep = static_cast<std::int64_t>(d.digits.size()) - (exponent - d.exponent);
+  if (keep < 0) return {};  // below a tenth of the place
+  const auto k = static_cast<std::size_t>(keep);
+  std::string kept = "0" + d.digits.substr(0, k);  // room for a carry
+  const char next = d.digits[k];
+  const bool more = k + 1 < d.digits.size();  // digits are trimmed: any is non-zero
+  if (next > '5' || (next == '5' && (more || (kept.back() - '0') % 2 == 1))) {
+    std::size_t at = kept.size();
+    while (kept[--at] == '9') kept[at] = '0';
+    ++kept[at];
+  }
+  return normalized(d.negative, std::move(kept), exponent);
+}
+
 std::optional<Decimal> parse_decimal(std::string_view text, std::string_view decimal_point) {
   while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);

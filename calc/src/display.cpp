@@ -1,5 +1,7 @@
 #include "quorvel/display.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -52,27 +54,32 @@ std::string number_text(double shown, std::string_view decimal_point) {
   return text;
 }
 
-std::string si_text(std::string_view shown, Display display, std::string_view decimal_point) {
-  std::optional<Decimal> d = parse_decimal(shown, decimal_point);
-  if (shown.empty() || !d) return "";
-  if (display != Display::ratio) {
-    d->exponent -= 2;
-  } else if (!d->digits.empty()) {
-    // The digits times the allowable stress in MPa, long multiplication.
-    std::string product;
-    int carry = 0;
-    for (std::size_t i = d->digits.size(); i-- > 0; carry /= 10) {
-      carry += (d->digits[i] - '0') * allowable_stress_mpa;
-      product.insert(product.begin(), static_cast<char>('0' + carry % 10));
-    }
-    for (; carry > 0; carry /= 10) product.insert(product.begin(), static_cast<char>('0' + carry % 10));
-    while (product.back() == '0') {
-      product.pop_back();
-      ++d->exponent;
-    }
-    d->digits = product;
+std::string fixed_text(double v, int shift, int places, std::string_view decimal_point) {
+  // Every double is a decimal of at most 767 significant digits: written
+  // with that many, it is exact.
+  char buf[800];
+  const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 770).ptr;
+  std::optional<Decimal> d = parse_decimal(std::string_view(buf, static_cast<std::size_t>(end - buf)), ".");
+  if (!d || !std::isfinite(v)) return "";
+  d->exponent += shift;
+  const Decimal r = rounded(*d, -places);
+  std::string text = plain_text(r, ".");
+  std::size_t point = text.find('.');
+  if (point == std::string::npos && places > 0) {
+    point = text.size();
+    text += '.';
   }
-  return plain_text(*d, decimal_point);
+  if (places > 0) text.append(static_cast<std::size_t>(places) - (text.size() - point - 1), '0');
+  if (point != std::string::npos) text.replace(point, 1, decimal_point);
+  return text;
+}
+
+std::string si_text(const Panel& panel, const Values& values, std::size_t index, std::string_view decimal_point) {
+  if (index >= values.results.size() || index >= panel.results.size()) return "";
+  const ResultField& field = panel.results[index];
+  if (field.display != Display::ratio) return fixed_text(values.results[index], -3, 3, decimal_point);
+  const auto at = static_cast<std::size_t>(field.point - 1);
+  return at < values.stresses.size() ? fixed_text(std::fabs(values.stresses[at]), -6, 2, decimal_point) : "";
 }
 
 std::string_view si_unit(Display display) noexcept {

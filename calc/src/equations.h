@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "number.h"
-#include "quorvel/panels.h"
+#include "quorvel/panel.h"
 
 namespace quorvel::detail {
 
@@ -75,20 +75,36 @@ typename N::Real expansion(const typename N::Real& T) {
 }
 
 // What a calculation ends with: the reactions at point 1, the bending moment
-// and stress at every point of its P points (point 1 first), [S] and e.
+// and stress at every point of its P points (point 1 first), [S] and e; and
+// the frame it solved: the section, EI, the run's points and the lengths
+// whose free growth the anchors hold back along x and y.
 template <class N, std::size_t P>
 struct Frame {
   typename N::Quantity M1, Fx, Fy;
   std::array<typename N::Quantity, P> moments, stresses;
   typename N::Quantity allowable, e;
+  typename N::Quantity D, t, EI;
+  std::array<Point, P> run;
+  double along, across;
 };
 
-template <std::size_t P>
-Solution solution(const Frame<Checked, P>& f) {
-  Solution s{f.M1.value(), f.Fx.value(), f.Fy.value(), {}, {}, f.allowable.value(), f.e.value()};
-  for (const Quantity& m : f.moments) s.moments.push_back(m.value());
-  for (const Quantity& sigma : f.stresses) s.stresses.push_back(sigma.value());
-  return s;
+// A point of the run from values already formed, in plain doubles: the
+// analyses beside the calculation never make it fail.
+template <class N>
+Point point(const typename N::Real& x, const typename N::Real& y) {
+  return {N::value(x), N::value(y)};
+}
+
+template <class N, std::size_t P>
+Values values_of(const Frame<N, P>& f) {
+  Values v{N::value(f.M1), N::value(f.Fx), N::value(f.Fy), {}, {}, N::value(f.allowable), N::value(f.e), {}, {},
+           N::value(f.D),  N::value(f.t),  N::value(f.EI), 0,  0};
+  for (const auto& m : f.moments) v.moments.push_back(N::value(m));
+  for (const auto& sigma : f.stresses) v.stresses.push_back(N::value(sigma));
+  v.run.assign(f.run.begin(), f.run.end());
+  v.growth_x = v.expansion * f.along;
+  v.growth_y = v.expansion * f.across;
+  return v;
 }
 
 }  // namespace quorvel::detail

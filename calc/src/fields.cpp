@@ -3,6 +3,7 @@
 #include "quorvel/decimal.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <system_error>
@@ -35,6 +36,12 @@ Real nearest(const Decimal& d) {
 }
 
 }  // namespace
+
+double to_double(const Decimal& d) {
+  const Real r = nearest<double>(d);
+  if (!r.ok()) return d.negative ? -HUGE_VAL : HUGE_VAL;
+  return r.value();
+}
 
 Real read_whole(std::string_view text, std::string_view decimal_point) {
   const auto d = parse_decimal(text, decimal_point);

@@ -11,6 +11,7 @@
 // and 6 carry the term in Fx. In this sign convention the free growth along
 // the level legs, that of the entered overall length L, enters B2 as +e·EI·L.
 
+#include "calculation.h"
 #include "equations.h"
 #include "reader.h"
 #include "writer.h"
@@ -19,19 +20,30 @@ namespace quorvel::detail {
 namespace {
 
 constexpr InputField kInputs[] = {
-    {"T", "℃", FieldKind::whole_number, "70"}, {"D", "mm", FieldKind::real, "377"},
-    {"t", "mm", FieldKind::real, "9"},         {"L1", "m", FieldKind::real, "20"},
-    {"L2", "m", FieldKind::real, "10"},        {"L3", "m", FieldKind::double_text, "15"},
-    {"L4", "m", FieldKind::double_text, "10"}, {"L5", "m", FieldKind::double_text, "20"},
-    {"L", "m", FieldKind::double_text, "50"},  {"α", "°", FieldKind::real, "90"},
-    {"β", "°", FieldKind::double_text, "90"},
+    {"T", "℃", FieldKind::whole_number, "70", "temperature"},
+    {"D", "mm", FieldKind::real, "377", "outer diameter of the pipe"},
+    {"t", "mm", FieldKind::real, "9", "wall thickness"},
+    {"L1", "m", FieldKind::real, "20", "level leg from the start anchor"},
+    {"L2", "m", FieldKind::real, "10", "inclined leg up to the top leg"},
+    {"L3", "m", FieldKind::double_text, "15", "level top leg"},
+    {"L4", "m", FieldKind::double_text, "10", "inclined leg down from the top leg"},
+    {"L5", "m", FieldKind::double_text, "20", "level leg to the far anchor"},
+    {"L", "m", FieldKind::double_text, "50", "overall length between the anchors, along the level legs"},
+    {"α", "°", FieldKind::real, "90", "angle between L2 and L3, inside the loop"},
+    {"β", "°", FieldKind::double_text, "90", "angle between L3 and L4, inside the loop"},
 };
 constexpr std::string_view kLoopExpansionLaw = "e = 0.01315·|T − 20|/1000 + 0.011182·T/1000";
 constexpr ResultField kResults[] = {
-    {"Mz1", "kgm", Display::moment, 1}, {"Mz2", "kgm", Display::moment, 6}, {"Fx", "kg", Display::force, 1},
-    {"Fy", "kg", Display::force, 1},    {"S1/[S]", "", Display::ratio, 1},  {"S2/[S]", "", Display::ratio, 2},
-    {"S3/[S]", "", Display::ratio, 3},  {"S4/[S]", "", Display::ratio, 4},  {"S5/[S]", "", Display::ratio, 5},
-    {"S6/[S]", "", Display::ratio, 6},
+    {"Mz1", "kgm", Display::moment, 1, "bending moment"},
+    {"Mz2", "kgm", Display::moment, 6, "bending moment"},
+    {"Fx", "kg", Display::force, 1, "force along the level legs"},
+    {"Fy", "kg", Display::force, 1, "force across the level legs"},
+    {"S1/[S]", "", Display::ratio, 1, "bending stress"},
+    {"S2/[S]", "", Display::ratio, 2, "bending stress"},
+    {"S3/[S]", "", Display::ratio, 3, "bending stress"},
+    {"S4/[S]", "", Display::ratio, 4, "bending stress"},
+    {"S5/[S]", "", Display::ratio, 5, "bending stress"},
+    {"S6/[S]", "", Display::ratio, 6, "bending stress"},
 };
 
 template <class N>
@@ -113,7 +125,23 @@ Loop<N> compute(FieldReader<N>& in) {
   const Q m6 = M1 - Fy * (L2 * s + L1 + L3 + L4 * sphi + L5) - Fx * (L2 * c - L4 * cphi);
   const Q sigma6 = m6 * 32 * D / W64b;
   const Q allowable = pow(R(10), 6) * 80;
-  return {{M1, Fx, Fy, {M1, m2, m3, m4, m5, m6}, {sigma1, sigma2, sigma3, sigma4, sigma5, sigma6}, allowable, e},
+  const Point p3 = point<N>(L2 * s + L1, L2 * c);
+  const Point p4{p3.x + N::value(L3), p3.y};
+  const Point p5{p4.x + N::value(L4 * sphi), p4.y - N::value(L4 * cphi)};
+  const Point p6{p5.x + N::value(L5), p5.y};
+  return {{M1,
+           Fx,
+           Fy,
+           {M1, m2, m3, m4, m5, m6},
+           {sigma1, sigma2, sigma3, sigma4, sigma5, sigma6},
+           allowable,
+           e,
+           D,
+           t,
+           EI,
+           {Point{}, point<N>(L1, 0), p3, p4, p5, p6},
+           N::value(L),
+           p6.y},
           L1,
           L2,
           s,
@@ -125,11 +153,10 @@ Loop<N> compute(FieldReader<N>& in) {
           L5};
 }
 
-constexpr auto solve = [](FieldReader<Checked>& in) { return solution(compute(in)); };
-
 template <class N>
 void write(FieldReader<N>& in, ResultWriter<N>& out) {
   const Loop<N> o = compute(in);
+  out.formed([&] { return values_of<N, 6>(o); });
   out.tenths(o.M1);
   // The moment at point 6 once more, its arm summed in this order.
   const typename N::Quantity Mz2 =
@@ -138,9 +165,10 @@ void write(FieldReader<N>& in, ResultWriter<N>& out) {
   out.forces_and_stresses(o);
 }
 
+constexpr PanelCalculation kCalculation{write<Checked>, write<Unchecked>};
+
 }  // namespace
 
-extern constinit const Panel loop{"loop",         "Raised loop", kLoopExpansionLaw, 6, kInputs, kResults,
-                                  write<Checked>, solve,         write<Unchecked>};
+extern constinit const Panel loop{"loop", "Raised loop", kLoopExpansionLaw, 6, -1, kInputs, kResults, &kCalculation};
 
 }  // namespace quorvel::detail

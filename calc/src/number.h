@@ -17,15 +17,19 @@ namespace quorvel::detail {
 struct Checked {
   using Real = quorvel::Real;          // a working value that carries the first failure
   using Quantity = quorvel::Quantity;  // a named one: forming it throws that failure
+  static constexpr bool checked = true;
   static Real field(Real read, std::size_t index) noexcept { return read.of_field(index); }
   static double get(Real shown) { return shown.get(); }
+  static double value(Real formed) noexcept { return formed.value(); }
 };
 
 struct Unchecked {
   using Real = double;
   using Quantity = double;
+  static constexpr bool checked = false;
   static double field(quorvel::Real read, std::size_t) noexcept { return read.value(); }
   static double get(double shown) noexcept { return shown; }
+  static double value(double formed) noexcept { return formed; }
 };
 
 // Out of line in a file built without the pow builtin, as quorvel::pow.

@@ -9,6 +9,7 @@
 // the leg's middle and ∫y² the whole L2²·L3·cos²θ. The load along the run is
 // the free growth of the entered overall length L.
 
+#include "calculation.h"
 #include "equations.h"
 #include "reader.h"
 #include "writer.h"
@@ -17,15 +18,20 @@ namespace quorvel::detail {
 namespace {
 
 constexpr InputField kInputs[] = {
-    {"T", "℃", FieldKind::whole_number, "70"}, {"D", "mm", FieldKind::real, "377"},
-    {"t", "mm", FieldKind::real, "9"},         {"L1", "m", FieldKind::real, "20"},
-    {"L2", "m", FieldKind::real, "10"},        {"L3", "m", FieldKind::double_text, "20"},
-    {"L", "m", FieldKind::double_text, "40"},  {"α", "°", FieldKind::real, "90"},
+    {"T", "℃", FieldKind::whole_number, "70", "temperature"},
+    {"D", "mm", FieldKind::real, "377", "outer diameter of the pipe"},
+    {"t", "mm", FieldKind::real, "9", "wall thickness"},
+    {"L1", "m", FieldKind::real, "20", "leg from the start anchor to the bend with L2"},
+    {"L2", "m", FieldKind::real, "10", "middle leg between the bends"},
+    {"L3", "m", FieldKind::double_text, "20", "leg from the bend with L2 to the far anchor"},
+    {"L", "m", FieldKind::double_text, "40", "overall length between the anchors, along L1 and L3"},
+    {"α", "°", FieldKind::real, "90", "angle between L1 and L2"},
 };
 constexpr ResultField kResults[] = {
-    {"Mz1", "kgm", Display::moment, 1}, {"Mz2", "kgm", Display::moment, 4}, {"Fx", "kg", Display::force, 1},
-    {"Fy", "kg", Display::force, 1},    {"S1/[S]", "", Display::ratio, 1},  {"S2/[S]", "", Display::ratio, 2},
-    {"S3/[S]", "", Display::ratio, 3},  {"S4/[S]", "", Display::ratio, 4},
+    {"Mz1", "kgm", Display::moment, 1, "bending moment"},     {"Mz2", "kgm", Display::moment, 4, "bending moment"},
+    {"Fx", "kg", Display::force, 1, "force along L1 and L3"}, {"Fy", "kg", Display::force, 1, "force across L1 and L3"},
+    {"S1/[S]", "", Display::ratio, 1, "bending stress"},      {"S2/[S]", "", Display::ratio, 2, "bending stress"},
+    {"S3/[S]", "", Display::ratio, 3, "bending stress"},      {"S4/[S]", "", Display::ratio, 4, "bending stress"},
 };
 
 template <class N>
@@ -75,22 +81,36 @@ Frame<N, 4> compute(FieldReader<N>& in) {
   const Q sigma3 = m3 * 32 * D / W64;
   const Q sigma4 = m4 * 32 * D / W64;
   const Q allowable = pow(R(10), 7) * 8;
-  return {M1, Fx, Fy, {M1, m2, m3, m4}, {sigma1, sigma2, sigma3, sigma4}, allowable, e};
+  const Point p3 = point<N>(L2 * s + L1, L2 * c);
+  const Point p4{p3.x + N::value(L3), p3.y};
+  return {M1,
+          Fx,
+          Fy,
+          {M1, m2, m3, m4},
+          {sigma1, sigma2, sigma3, sigma4},
+          allowable,
+          e,
+          D,
+          t,
+          EI,
+          {Point{}, point<N>(L1, 0), p3, p4},
+          N::value(L),
+          p3.y};
 }
-
-constexpr auto solve = [](FieldReader<Checked>& in) { return solution(compute(in)); };
 
 template <class N>
 void write(FieldReader<N>& in, ResultWriter<N>& out) {
   const Frame<N, 4> o = compute(in);
+  out.formed([&] { return values_of(o); });
   out.tenths(o.M1);
   out.tenths(o.moments[3]);  // Mz2, at the far anchor
   out.forces_and_stresses(o);
 }
 
+constexpr PanelCalculation kCalculation{write<Checked>, write<Unchecked>};
+
 }  // namespace
 
-extern constinit const Panel offset{"offset", "Z-shaped offset", kExpansionLaw, 4, kInputs, kResults, write<Checked>,
-                                    solve,    write<Unchecked>};
+extern constinit const Panel offset{"offset", "Z-shaped offset", kExpansionLaw, 4, 1, kInputs, kResults, &kCalculation};
 
 }  // namespace quorvel::detail

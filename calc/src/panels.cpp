@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "calculation.h"
 #include "quorvel/unchecked.h"
 #include "reader.h"
 #include "writer.h"
@@ -49,35 +50,23 @@ std::optional<std::size_t> input_index(const Panel& panel, std::string_view symb
   return std::nullopt;
 }
 
-std::optional<Failure> calculate(const Panel& panel, std::span<const std::string> inputs,
-                                 std::string_view decimal_point, const Deliver& deliver) {
+Outcome calculate(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point,
+                  const Deliver& deliver) {
   check_count(panel, inputs);
-  detail::FieldReader<detail::Checked> in(panel.inputs, inputs, decimal_point);
-  detail::ResultWriter<detail::Checked> out(panel.results, decimal_point, deliver);
-  try {
-    panel.write(in, out);
-  } catch (const StepError& e) {
-    return Failure{e.kind(), e.field(), out.delivered()};
-  }
-  return std::nullopt;
-}
-
-Outcome calculate(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point) {
   Outcome outcome;
-  outcome.failure = calculate(panel, inputs, decimal_point,
-                              [&](std::size_t, const std::string& text) { outcome.results.push_back(text); });
-  return outcome;
-}
-
-std::variant<Solution, Failure> solve(const Panel& panel, std::span<const std::string> inputs,
-                                      std::string_view decimal_point) {
-  check_count(panel, inputs);
+  const Deliver collect = [&](std::size_t index, const std::string& text) {
+    outcome.results.push_back(text);
+    if (deliver) deliver(index, text);
+  };
   detail::FieldReader<detail::Checked> in(panel.inputs, inputs, decimal_point);
+  detail::ResultWriter<detail::Checked> out(panel.results, decimal_point, collect);
   try {
-    return panel.solve(in);
+    panel.calculation->write(in, out);
   } catch (const StepError& e) {
-    return Failure{e.kind(), e.field(), 0};
+    outcome.failure = Failure{e.kind(), e.field(), out.delivered()};
   }
+  outcome.values = std::move(out.values());
+  return outcome;
 }
 
 std::vector<std::string> detail::calculate_unchecked(const Panel& panel, std::span<const std::string> inputs,
@@ -87,7 +76,7 @@ std::vector<std::string> detail::calculate_unchecked(const Panel& panel, std::sp
   const Deliver deliver = [&](std::size_t, const std::string& text) { results.push_back(text); };
   FieldReader<Unchecked> in(panel.inputs, inputs, decimal_point);
   ResultWriter<Unchecked> out(panel.results, decimal_point, deliver);
-  panel.write_unchecked(in, out);
+  panel.calculation->write_unchecked(in, out);
   return results;
 }
 

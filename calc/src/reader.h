@@ -11,7 +11,7 @@
 
 #include "number.h"
 #include "quorvel/fields.h"
-#include "quorvel/panels.h"
+#include "quorvel/panel.h"
 
 namespace quorvel::detail {
 

@@ -27,6 +27,12 @@ std::optional<Decimal> parse_decimal(std::string_view text, std::string_view dec
 // number, a zero before the separator below one, never "-0".
 std::string plain_text(const Decimal& d, std::string_view decimal_point);
 
+// The nearest double to d; infinite beyond the double range.
+double to_double(const Decimal& d);
+
+// d rounded to nearest at the place 10^exponent, ties to even.
+Decimal rounded(const Decimal& d, std::int64_t exponent);
+
 // Exact arithmetic for stepping through decimal values (FROM + k·STEP). The
 // sum holds every place of both operands, so its length grows with the
 // distance between their exponents: keep that distance reasonable.

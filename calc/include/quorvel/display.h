@@ -6,7 +6,9 @@
 #include <string_view>
 
 #include "quorvel/checked.h"
-#include "quorvel/panels.h"
+#include "quorvel/panel.h"
+
+#include <cstddef>
 
 namespace quorvel {
 
@@ -21,12 +23,15 @@ Real ratio(Real r) noexcept;
 // form 1.23456789012346E+15.
 std::string number_text(double shown, std::string_view decimal_point);
 
-// A shown result in SI units, worked in decimal on its text so that no binary
-// noise appears: a force or moment shown in tens of newtons (newton-metres)
-// times 0.01 is kN (kN·m), a ratio times the allowable stress is MPa
-// ("907.7" gives "9.077", "0.12" gives "9.6"). Plain text without trailing
-// zeros; empty for an empty or unreadable text.
-std::string si_text(std::string_view shown, Display display, std::string_view decimal_point);
+// v·10^shift rounded to nearest (ties to even) at `places` decimals, worked
+// exactly on the double's own decimal value, with `places` decimals written
+// out: fixed_text(3770.4, -3, 3, ".") is "3.770". Never "-0.000".
+std::string fixed_text(double v, int shift, int places, std::string_view decimal_point);
+
+// Result `index` of a run in SI units, from its unrounded value: a force in kN
+// and a moment in kN·m with three decimals, a stress in MPa as a magnitude
+// with two decimals. Empty for a result the run did not deliver.
+std::string si_text(const Panel& panel, const Values& values, std::size_t index, std::string_view decimal_point);
 std::string_view si_unit(Display display) noexcept;  // "kN", "kN·m", "MPa"
 
 }  // namespace quorvel

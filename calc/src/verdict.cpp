@@ -1,0 +1,29 @@
+#include "quorvel/verdict.h"
+
+#include <cmath>
+
+#include "quorvel/display.h"
+
+namespace quorvel {
+
+std::vector<double> ratios(const Values& values) {
+  std::vector<double> r;
+  for (double stress : values.stresses) r.push_back(std::fabs(stress / values.allowable));
+  return r;
+}
+
+Verdict judge(const Values& values, double target) {
+  Verdict v;
+  const std::vector<double> r = ratios(values);
+  for (double ratio : r) v.governing = std::fmax(v.governing, ratio);
+  for (std::size_t i = 0; i < r.size(); ++i)
+    if (r[i] >= v.governing * (1 - kSameRatio)) v.points.push_back(static_cast<int>(i) + 1);
+  v.exceeds = !(v.governing <= target);  // a NaN never passes
+  return v;
+}
+
+std::string ratio_text(double ratio, std::string_view decimal_point) {
+  return fixed_text(ratio, 0, 3, decimal_point);
+}
+
+}  // namespace quorvel
