@@ -28,7 +28,7 @@ Real read_as(FieldKind kind, std::string_view text, std::string_view dp) {
 // moment at the far anchor is formed again for its text (the loop sums its
 // arm in another order), so it may differ from the raw moment in the last
 // bits, or overflow where that did not: no raw value.
-std::optional<double> raw_result(const Panel& panel, std::size_t index, const Solution& s) {
+std::optional<double> raw_result(const Panel& panel, std::size_t index, const Values& s) {
   const ResultField& result = panel.results[index];
   const auto at = static_cast<std::size_t>(result.point - 1);
   switch (result.display) {
@@ -150,9 +150,9 @@ Outcome check_panel(const Panel& panel, std::span<const std::string> inputs, std
   // Twice, delivered text by text: the same inputs give the same texts.
   Outcome runs[2];
   for (Outcome& run : runs) {
-    run.failure = calculate(panel, inputs, dp, [&](std::size_t index, const std::string& text) {
-      if (index != run.results.size()) broken("results are delivered in write order", "index out of order");
-      run.results.push_back(text);
+    std::size_t next = 0;
+    run = calculate(panel, inputs, dp, [&](std::size_t index, const std::string&) {
+      if (index != next++) broken("results are delivered in write order", "index out of order");
     });
   }
   if (runs[0].results != runs[1].results || runs[0].failure != runs[1].failure)
@@ -207,37 +207,21 @@ Outcome check_panel(const Panel& panel, std::span<const std::string> inputs, std
     }
   }
 
-  // The texts against the raw values behind them.
-  const auto solved = solve(panel, inputs, dp);
-  if (const auto* failure = std::get_if<Failure>(&solved)) {
-    if (!outcome.failure || outcome.failure->delivered != 0 || outcome.failure->kind != failure->kind ||
-        outcome.failure->field != failure->field)
-      broken("a calculation fails where its raw values fail", kind_name(failure->kind));
+  // The texts against the values of the same run.
+  if (!outcome.values) {
+    if (!outcome.failure || outcome.failure->delivered != 0)
+      broken("a run has its values unless it failed before its first result", "no values");
     return outcome;
   }
-  const Solution& s = std::get<Solution>(solved);
-  const std::size_t formed = outcome.results.size() + (outcome.failure ? 1 : 0);
-  for (std::size_t i = 0; i < formed; ++i) {
+  const Values& v = *outcome.values;
+  if (v.results.size() != outcome.results.size())
+    broken("every delivered result has its value", std::to_string(v.results.size()));
+  for (std::size_t i = 0; i < outcome.results.size() && i < v.results.size(); ++i) {
     const Shown how = panel.results[i].display == Display::ratio ? Shown::ratio : Shown::tenths;
-    const std::optional<double> raw = raw_result(panel, i, s);
-    const bool delivered = i < outcome.results.size();
-    if (!raw) {
-      if (!delivered) {
-        if (outcome.failure->field || outcome.failure->kind == ErrorKind::type_mismatch)
-          broken("a failure while writing comes from a step, not a field", std::to_string(i));
-        continue;
-      }
-      const Real back = read_double(outcome.results[i], dp);
-      if (!back.ok()) broken("every result text parses back", "result " + std::to_string(i));
-      check_shown_text(outcome.results[i], back.value(), how, dp);
-      continue;
-    }
-    const Real shown = how == Shown::tenths ? tenths(Real(*raw)) : ratio(Real(*raw) / Real(s.allowable));
-    if (!delivered) {
-      if (shown.ok() || shown.error() != outcome.failure->kind || outcome.failure->field)
-        broken("a failure while writing is the failure of that result's display", std::to_string(i));
-      continue;
-    }
+    if (const std::optional<double> raw = raw_result(panel, i, v);
+        raw && (how == Shown::ratio ? *raw / v.allowable : *raw) != v.results[i])
+      broken("a result's value is the frame's value at its point", "result " + std::to_string(i));
+    const Real shown = how == Shown::tenths ? tenths(Real(v.results[i])) : ratio(Real(v.results[i]));
     if (!shown.ok()) broken("a result whose display fails is never delivered", std::to_string(i));
     if (outcome.results[i] != number_text(shown.value(), dp))
       broken("a result text is the text of its shown number",

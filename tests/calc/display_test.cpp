@@ -116,33 +116,31 @@ TEST(NumberText, UsesTheLocaleDecimalSeparator) {
 }
 
 // SI values worked by hand: tens of newtons × 0.01 = kN, ratio × 80 = MPa.
-TEST(SiText, ShiftsAndMultipliesTheShownDigits) {
-  using quorvel::Display;
+// SI values are the unrounded value rounded once, exactly: 0.125 and 0.375
+// are binary fractions, so they are true ties and go to the even digit;
+// 0.1 lies a little above one tenth.
+TEST(FixedText, RoundsTheExactValueToNearestOnce) {
   struct Case {
-    std::string_view shown;
-    Display display;
-    std::string_view decimal_point, si;
+    double value;
+    int shift, places;
+    std::string_view decimal_point, text;
   };
   const Case cases[] = {
-      {"907.7", Display::moment, ".", "9.077"},
-      {"1021.1", Display::moment, ".", "10.211"},
-      {"-1021.1", Display::moment, ".", "-10.211"},
-      {"366.6", Display::force, ".", "3.666"},
-      {"3", Display::force, ".", "0.03"},
-      {"1230", Display::force, ".", "12.3"},
-      {"0", Display::force, ".", "0"},
-      {"1.41479160790369E+17", Display::force, ".", "1414791607903690"},
-      {"0.12", Display::ratio, ".", "9.6"},
-      {"0.08", Display::ratio, ".", "6.4"},
-      {"1.5", Display::ratio, ".", "120"},
-      {"3295083.96", Display::ratio, ".", "263606716.8"},
-      {"0", Display::ratio, ".", "0"},
-      {"0,12", Display::ratio, ",", "9,6"},
-      {"-492,7", Display::moment, ",", "-4,927"},
-      {"", Display::ratio, ".", ""},
-      {"abc", Display::force, ".", ""},
+      {9077.4, -3, 3, ".", "9.077"},
+      {3770.4999, -3, 3, ".", "3.770"},
+      {-10211.0, -3, 3, ".", "-10.211"},
+      {0.125, 0, 2, ".", "0.12"},
+      {0.375, 0, 2, ".", "0.38"},
+      {2.5, 0, 0, ".", "2"},
+      {0.1, 0, 20, ".", "0.10000000000000000555"},
+      {-0.0004, 0, 3, ".", "0.000"},
+      {25390000.0, -6, 2, ",", "25,39"},
+      {999.9996, 0, 3, ".", "1000.000"},
+      {1e20, -3, 3, ".", "100000000000000000.000"},
+      {0, -6, 2, ".", "0.00"},
   };
-  for (const Case& c : cases) EXPECT_EQ(quorvel::si_text(c.shown, c.display, c.decimal_point), c.si) << c.shown;
+  for (const Case& c : cases)
+    EXPECT_EQ(quorvel::fixed_text(c.value, c.shift, c.places, c.decimal_point), c.text) << c.value;
 }
 
 TEST(OneLine, ReplacesControlCharactersAndBrokenUtf8AndCutsLongTexts) {

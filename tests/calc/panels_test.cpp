@@ -67,9 +67,9 @@ TEST(PanelDefaults, GiveTheResultsOfTheEngineeringNotes) {
     std::vector<std::size_t> order;
     Texts delivered;
     const auto failure = quorvel::calculate(panel, inputs, ".", [&](std::size_t index, const std::string& text) {
-      order.push_back(index);
-      delivered.push_back(text);
-    });
+                           order.push_back(index);
+                           delivered.push_back(text);
+                         }).failure;
     EXPECT_FALSE(failure);
     EXPECT_EQ(delivered, expected);
     for (std::size_t i = 0; i < order.size(); ++i) EXPECT_EQ(order[i], i);
@@ -269,9 +269,9 @@ TEST(PanelFailures, LoopMz2OverflowsAfterTheFirstResult) {
                   "135", "225"};
   Texts delivered;
   const auto failure = quorvel::calculate(loop, inputs, ".", [&](std::size_t index, const std::string& text) {
-    EXPECT_EQ(index, delivered.size());
-    delivered.push_back(text);
-  });
+                         EXPECT_EQ(index, delivered.size());
+                         delivered.push_back(text);
+                       }).failure;
   ASSERT_TRUE(failure);
   EXPECT_EQ(*failure, (Failure{kOverflow, std::nullopt, 1}));
   EXPECT_EQ(delivered, Texts{"3.64727015749025E+305"});
