@@ -27,16 +27,26 @@ std::string status_text(const std::optional<Failure>& failure) {
   return failure ? status_text(failure->kind) : "ok";
 }
 
-// Appends the results, padded to the panel's count, and with --si the same
-// results in SI units from their unrounded values.
+// Appends the results, padded to the panel's count; with --si the same
+// results in SI units from their unrounded values, with --verdict the
+// governing ratio and whether it passes (empty when the calculation failed).
 void append_results(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome, const Options& options,
                     std::string_view decimal_point) {
   std::vector<std::string> results = outcome.results;
   results.resize(panel.results.size());
   cells.insert(cells.end(), results.begin(), results.end());
-  if (!options.si) return;
-  for (std::size_t i = 0; i < results.size(); ++i)
-    cells.push_back(outcome.values ? si_text(panel, *outcome.values, i, decimal_point) : "");
+  if (options.si)
+    for (std::size_t i = 0; i < results.size(); ++i)
+      cells.push_back(outcome.values ? si_text(panel, *outcome.values, i, decimal_point) : "");
+  if (options.verdict) {
+    if (outcome.failure || !outcome.values) {
+      cells.insert(cells.end(), 2, "");
+    } else {
+      const Verdict verdict = judge(*outcome.values, to_double(options.target));
+      cells.push_back(ratio_text(verdict.governing, decimal_point));
+      cells.push_back(verdict.exceeds ? "exceeds" : "passes");
+    }
+  }
 }
 
 // Every unrounded ratio at most the target.
@@ -120,6 +130,8 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
       options.decimal_comma = true;
     } else if (arg == "--si") {
       options.si = true;
+    } else if (arg == "--verdict") {
+      options.verdict = true;
     } else if (arg == "--solve" || arg == "--sweep") {
       if (options.walk) return "only one --solve or --sweep can be given";
       auto walk = parse_walk(value);

@@ -63,7 +63,7 @@ Examples:
         the shortest second leg of the default bend that passes: 5.5 m
   echo bend,70,377,9,20,10,90 | quorvel-batch --solve T=400:-50
         the highest temperature the default bend takes, walking downwards
-        from 400 ℃: 208 ℃
+        from 400 ℃: 207 ℃
   echo bend,70,377,9,20,10,90 | quorvel-batch --sweep L2=1:20:0.5 --plot l2.svg
         the results for every second leg from 1 m to 20 m, and their chart
   quorvel-batch --decimal-comma --si runs.csv
@@ -158,9 +158,15 @@ std::string help() {
        "with --sweep and exactly one input row: draw every stress ratio against F as an SVG chart, one line per "
        "ratio, the target as a dashed line; failed values leave gaps"},
       {"--si",
-       "after the results, the same results in SI units in the same order: forces in kN and moments in kN·m (the "
-       "shown number × 0.01), stresses in MPa (the shown ratio × 80), worked in decimal from the shown text (907.7 "
-       "gives 9.077, 0.12 gives 9.6); combines with --solve and --sweep"},
+       "after the results, the same results in SI units in the same order, each rounded once from its unrounded "
+       "value: forces in kN and moments in kN·m with three decimals, stresses in MPa as magnitudes with two "
+       "decimals (the default bend gives 9.077, 3.770, 1.152, 9.71, 14.94, 25.39); combines with --solve and "
+       "--sweep"},
+      {"--verdict",
+       "two more cells after the results (after those of --si): the governing ratio, the largest unrounded "
+       "bending stress over the allowable stress anywhere along the run, with three decimals, and passes when it "
+       "is at most the target or exceeds when it is above; both empty when the calculation failed. --solve and "
+       "--plot judge by the same unrounded ratios"},
       {"--help", "this text"},
       {"--version", "the version"},
   };

@@ -6,7 +6,7 @@ Usage: check_batch.py --batch PATH_TO_quorvel-batch [--rows N] [--seed S]
 Runs generated rows through both, once with '.' decimals and ',' separators
 and once with ',' decimals and ';' separators, compares parsed cells row by
 row, then checks the handling of malformed rows on a small input, then the
-design answers (--solve, --sweep, --target, --si) on further generated rows.  Ends with
+design answers (--solve, --sweep, --target, --si, --verdict) on further generated rows.  Ends with
 the line `N passed, M failed`; a wrong exit status counts as a failed row.
 """
 import argparse
@@ -129,7 +129,7 @@ def check_bad_rows(tally, batch):
 
 # Design answers on generated rows: (options, decimal comma).  Walks up and
 # down, default and given steps, several fields of one or two panels (rows of
-# the others are rejected), targets, --si, both decimal separators.
+# the others are rejected), targets, --si, --verdict, both decimal separators.
 WALKS = [
     (['--solve', 'L2=0.5:40:0.5'], False),
     (['--solve', 'T=400:-50:10', '--si'], False),
@@ -141,6 +141,10 @@ WALKS = [
     (['--sweep', 'alpha=60:120:7.5', '--si'], False),
     (['--sweep', 'L3=0:30:2.5'], False),
     (['--sweep', 'D=0:600:75', '--si'], True),
+    (['--verdict'], False),
+    (['--si', '--verdict'], True),
+    (['--solve', 'L2=0.5:40:0.1', '--verdict', '--target', '0.7'], False),
+    (['--sweep', 'T=-50:400:25', '--si', '--verdict'], True),
 ]
 
 
@@ -148,7 +152,7 @@ def check_walks(tally, batch, n, seed):
     for k, (args, comma) in enumerate(WALKS):
         sep = ',' if comma else '.'
         label = ' '.join(args) + (' --decimal-comma' if comma else '')
-        opts = {'si': '--si' in args}
+        opts = {'si': '--si' in args, 'verdict': '--verdict' in args}
         for name, value in zip(args, args[1:]):
             if name in ('--solve', '--sweep', '--target'):
                 opts[name[2:]] = value

@@ -13,6 +13,7 @@ reading, float32 rounding done with exact rationals (never via a double),
 each arithmetic step checked the moment it is formed, left to right.
 """
 import csv
+import decimal
 import math
 import re
 import sys
@@ -227,8 +228,9 @@ def ratio(r, sep):
 
 
 # ---------------------------------------------------------------- the three calculations
-# Each is a generator: it yields the result texts one by one in write order,
-# so a failure while writing leaves the earlier texts delivered.
+# Each is a generator: it yields the results one by one in write order, a
+# force or moment as its value and a stress as (stress, [S]), so a failure
+# while writing leaves the earlier results delivered.
 
 def bend(tx, sep):
     T = read_whole(tx[0], sep)
@@ -259,11 +261,11 @@ def bend(tx, sep):
     s2 = sgl(Dm * 32) * (M1 - Fy * L1) / (H * 3.1415926)
     s3 = (M1 - Fy * (L2 * s + L1) + Fx * L2 * c) * 32 * Dm / (H * 3.1415926)
     S = V(10) ** 7 * 8
-    yield tenths(M1, sep)
-    yield tenths(Fx, sep)
-    yield tenths(Fy, sep)
+    yield M1
+    yield Fx
+    yield Fy
     for sg in (s1, s2, s3):
-        yield ratio(sg / S, sep)
+        yield sg, S
 
 
 def solve(A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2):
@@ -319,9 +321,9 @@ def offset(tx, sep):
     s4 = m4 * 32 * D / W64
     S = V(10) ** 7 * 8
     for v in (M1, m4, Fx, Fy):
-        yield tenths(v, sep)
+        yield v
     for sg in (s1, s2, s3, s4):
-        yield ratio(sg / S, sep)
+        yield sg, S
 
 
 def loop(tx, sep):
@@ -393,27 +395,40 @@ def loop(tx, sep):
     m6 = M1 - Fy * (L2 * s + L1 + L3() + L4() * sp + L5()) - Fx * (L2 * c - L4() * cp)
     s6 = m6 * 32 * D / W64b
     S = V(10) ** 6 * 80
-    yield tenths(M1, sep)
+    yield M1
     Mz2 = M1 - Fy * (L1 + L3() + L2 * s + L4() * sp + L5()) - Fx * (L2 * c - L4() * cp)
-    yield tenths(Mz2, sep)
-    yield tenths(Fx, sep)
-    yield tenths(Fy, sep)
+    yield Mz2
+    yield Fx
+    yield Fy
     for sg in (s1, s2, s3, s4, s5, s6):
-        yield ratio(sg / S, sep)
+        yield sg, S
 
 
 CALCS = {'bend': bend, 'offset': offset, 'loop': loop}
 
 
-def compute(panel, texts, sep='.'):
-    """(status, result texts) for one row; undelivered results are ''."""
-    out, status = [], OK
+def compute_values(panel, texts, sep='.'):
+    """(status, result texts, values): each delivered result's value before
+    its display, a force or moment as a float and a ratio as (r, stress)."""
+    out, values, status = [], [], OK
     try:
-        for r in CALCS[panel](texts, sep):
-            out.append(r)
+        for item in CALCS[panel](texts, sep):
+            if isinstance(item, tuple):
+                r = item[0] / item[1]
+                out.append(ratio(r, sep))
+                values.append((r.v, item[0].v))
+            else:
+                out.append(tenths(item, sep))
+                values.append(item.v)
     except Fail as f:
         status = f.kind
-    return status, out + [''] * (PANELS[panel][1] - len(out))
+    return status, out + [''] * (PANELS[panel][1] - len(out)), values
+
+
+def compute(panel, texts, sep='.'):
+    """(status, result texts) for one row; undelivered results are ''."""
+    status, out, _ = compute_values(panel, texts, sep)
+    return status, out
 
 
 # ---------------------------------------------------------------- design answers
@@ -423,7 +438,6 @@ def compute(panel, texts, sep='.'):
 FIELDS = {'bend': ['T', 'D', 't', 'L1', 'L2', 'alpha'],
           'offset': ['T', 'D', 't', 'L1', 'L2', 'L3', 'L', 'alpha'],
           'loop': ['T', 'D', 't', 'L1', 'L2', 'L3', 'L4', 'L5', 'L', 'alpha', 'beta']}
-FIRST_RATIO = {'bend': 3, 'offset': 4, 'loop': 4}   # results before it are forces and moments
 
 
 def exact(text):
@@ -456,16 +470,35 @@ def walk_values(walk_option):
     return field, [lo + direction * k * step for k in range(n)]
 
 
-def si_cells(panel, res, sep):
-    out = []
-    for i, r in enumerate(res):
-        if r == '':
-            out.append('')
-            continue
-        neg, a = parse(r, sep)
-        a = -a if neg else a
-        out.append(plain(a * 80 if i >= FIRST_RATIO[panel] else a / 100, sep))
-    return out
+def rounded_text(x, shift, places, sep):
+    """The exact value of x·10^shift rounded once to `places` decimals, ties to even."""
+    with decimal.localcontext() as ctx:
+        ctx.prec = 2000
+        q = decimal.Decimal(x).scaleb(shift).quantize(decimal.Decimal(1).scaleb(-places),
+                                                      rounding=decimal.ROUND_HALF_EVEN)
+    return format(abs(q) if q == 0 else q, 'f').replace('.', sep)
+
+
+def si_cells(panel, values, sep):
+    """kN and kN·m with three decimals, MPa as magnitudes with two."""
+    return [rounded_text(abs(v[1]), -6, 2, sep) if isinstance(v, tuple) else rounded_text(v, -3, 3, sep)
+            for v in values]
+
+
+def si_row(panel, values, sep):
+    return (si_cells(panel, values, sep) + [''] * PANELS[panel][1])[:PANELS[panel][1]]
+
+
+def governing(values):
+    return max(abs(v[0]) for v in values if isinstance(v, tuple))
+
+
+def verdict_cells(status, values, target, sep):
+    """The governing ratio with three decimals and passes or exceeds."""
+    if status != OK:
+        return ['', '']
+    g = governing(values)
+    return [rounded_text(g, 0, 3, sep), 'passes' if g <= target else 'exceeds']
 
 
 def solve_row(panel, texts, field, values, target, sep):
@@ -474,39 +507,55 @@ def solve_row(panel, texts, field, values, target, sep):
     for v in values:
         t = list(texts)
         t[field] = plain(v, sep)
-        status, res = compute(panel, t, sep)
+        status, res, values = compute_values(panel, t, sep)
         if status == OK:
             every_value_failed = False
-            shown = [parse(r, sep)[1] for r in res[FIRST_RATIO[panel]:]]   # ratios are never negative
-            if all(x <= target for x in shown):
-                return OK, t[field], res
+            if governing(values) <= target:
+                return OK, t[field], res, values
         else:
             kinds.add(status)
     status = kinds.pop() if every_value_failed and len(kinds) == 1 else 'no solution'
-    return status, '', [''] * PANELS[panel][1]
+    return status, '', [''] * PANELS[panel][1], []
+
+
+def target_of(opts):
+    """--target as quorvel-batch compares it: the nearest double."""
+    neg, a = parse(opts.get('target', '1'), '.')
+    return math.inf if a == 'huge' else to_double(a)
+
+
+def extra_cells(panel, status, values, opts, sep):
+    """The cells of --si and --verdict after the results."""
+    cells = []
+    if opts.get('si'):
+        cells += si_row(panel, values, sep)
+    if opts.get('verdict'):
+        cells += verdict_cells(status, values, target_of(opts), sep)
+    return cells
 
 
 def answer_rows(panel, row, opts, sep):
     """The output rows for one valid input row, or None when the panel has no
-    such field.  opts: dict with 'solve' or 'sweep' (a walk option), 'target', 'si'."""
+    such field.  opts: dict with 'solve' or 'sweep' (a walk option), 'target',
+    'si', 'verdict'."""
     walk_option = opts.get('solve') or opts.get('sweep')
     texts = row[1:]
     if not walk_option:
-        status, res = compute(panel, texts, sep)
-        return [row + [status] + res + (si_cells(panel, res, sep) if opts.get('si') else [])]
+        status, res, values = compute_values(panel, texts, sep)
+        return [row + [status] + res + extra_cells(panel, status, values, opts, sep)]
     name, values = walk_values(walk_option)
     if name not in FIELDS[panel]:
         return None
     field = FIELDS[panel].index(name)
     if opts.get('solve'):
-        status, value, res = solve_row(panel, texts, field, values, exact(opts.get('target', '1')), sep)
-        return [row + [status, value] + res + (si_cells(panel, res, sep) if opts.get('si') else [])]
+        status, value, res, vals = solve_row(panel, texts, field, values, target_of(opts), sep)
+        return [row + [status, value] + res + extra_cells(panel, status, vals, opts, sep)]
     out = []
     for v in values:
         t = list(texts)
         t[field] = plain(v, sep)
-        status, res = compute(panel, t, sep)
-        out.append([panel] + t + [status] + res + (si_cells(panel, res, sep) if opts.get('si') else []))
+        status, res, vals = compute_values(panel, t, sep)
+        out.append([panel] + t + [status] + res + extra_cells(panel, status, vals, opts, sep))
     return out
 
 
@@ -544,6 +593,8 @@ def main(argv):
             sep = ','
         elif a == '--si':
             opts['si'] = True
+        elif a == '--verdict':
+            opts['verdict'] = True
         elif a in ('--solve', '--sweep', '--target'):
             opts[a[2:]] = next(it)
         else:
