@@ -282,6 +282,65 @@ TEST_F(Window, JudgesByTheUnroundedRatioAndMarksStaleResults) {
   EXPECT_TRUE(s3->stale());
 }
 
+struct BadInput {
+  int panel;
+  const char* field;
+  const char* text;
+  const char* message;
+};
+
+TEST_F(Window, BadInputIsReportedAndLeavesTheResults) {
+  const BadInput cases[] = {
+      {0, "nL1", "20m", "Type mismatch\nField L1: \"20m\""},
+      {0, "nD", "1E39", "Overflow\nField D: \"1E39\""},
+      {0, "nTem", "", "Type mismatch\nField T: \"\""},
+      {0, "nL2", "1\x01\t2", "Type mismatch\nField L2: \"1\uFFFD\uFFFD2\""},  // control characters stay on one line
+      {1, "nTem1", "40000", "Overflow\nField T: \"40000\""},
+      {1, "nAlpha1", "abc", "Type mismatch\nField α: \"abc\""},
+      {2, "nL32", "abc", "Type mismatch\nField L3: \"abc\""},  // a double field fails at its first use
+      {2, "nTem2", "32767.5", "Overflow\nField T: \"32767.5\""},
+  };
+  for (const BadInput& c : cases) {
+    fill_results("before");
+    QLineEdit* bad = field(c.field);
+    const QString good = bad->text();
+    bad->setText(QString::fromUtf8(c.text));
+    button(kComputeButtons[c.panel])->setFocus();
+    QTest::keyClick(button(kComputeButtons[c.panel]), Qt::Key_Space);
+
+    ASSERT_EQ(messages().size(), 1u) << c.field;
+    EXPECT_EQ(messages().back().title, "Quorvel");
+    EXPECT_EQ(messages().back().text, QString::fromUtf8(c.message));
+    for (int panel = 0; panel < 3; ++panel)
+      EXPECT_EQ(results(panel), std::vector<QString>(kResultFields[panel].size(), "before")) << c.field;
+    EXPECT_EQ(QApplication::focusWidget(), bad) << c.field;
+    EXPECT_EQ(bad->selectedText(), bad->text()) << c.field;
+    EXPECT_EQ(bad->text(), QString::fromUtf8(c.text));
+    bad->setText(good);
+    messages().clear();
+  }
+}
+
+TEST_F(Window, FailedStepNamesNoField) {
+  struct Case {
+    const char* l1;
+    const char* l2;
+    const char* message;
+  };
+  // L1 = 1E-30 leaves a non-zero value over a zero one; zero legs leave 0/0.
+  for (const Case& c : {Case{"1E-30", "10", "Division by zero"}, Case{"0", "0", "Overflow"}}) {
+    const auto before = messages().size();
+    field("nL1")->setText(c.l1);
+    field("nL2")->setText(c.l2);
+    button("计算")->setFocus();
+    QTest::keyClick(button("计算"), Qt::Key_Return);
+    ASSERT_EQ(messages().size(), before + 1);
+    EXPECT_EQ(messages().back().text, c.message);
+    EXPECT_EQ(QApplication::focusWidget(), button("计算"));
+    EXPECT_EQ(results(0), std::vector<QString>(6));
+  }
+}
+
 TEST_F(Window, LongFieldTextIsCutShortInTheMessage) {
   field("nL2")->setText(QString(5000, 'x'));
   button("计算")->click();
