@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "csv.h"
 #include "plot.h"
+#include "quorvel/csv.h"
 #include "quorvel/display.h"
 #include "quorvel/panels.h"
 #include "quorvel/text.h"
@@ -76,7 +76,8 @@ std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> 
 
 // --sweep: one output row per value, the value in F's cell.
 void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, std::size_t field, const Options& options,
-                std::string_view decimal_point, char separator, std::ostream& out) {
+                csv::Dialect dialect, std::ostream& out) {
+  const std::string_view decimal_point = dialect.decimal_point;
   std::vector<std::string> texts(cells.begin() + 1, cells.end());
   if (options.plot) options.plot->start(panel, texts, field);
   WalkValues values(*options.walk);
@@ -88,7 +89,7 @@ void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, std::
     row[field + 1] = texts[field];
     row.push_back(status_text(outcome.failure));
     append_results(row, panel, std::move(outcome.results), options, decimal_point);
-    out << csv::write_record(row, separator);
+    out << csv::write_record(row, dialect);
   }
 }
 
@@ -149,10 +150,10 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
 
 bool process(std::string_view data, const std::string& source, const Options& options, std::ostream& out,
              std::ostream& err) {
-  const char separator = options.decimal_comma ? ';' : ',';
-  const std::string_view decimal_point = options.decimal_comma ? "," : ".";
+  const auto dialect = csv::Dialect::with_decimal_comma(options.decimal_comma);
+  const std::string_view decimal_point = dialect.decimal_point;
   bool all_valid = true;
-  csv::Reader reader(data, separator);
+  csv::Reader reader(data, dialect);
   while (auto record = reader.next()) {
     std::vector<std::string>& cells = record->cells;
     const auto reject = [&](const std::string& why) {
@@ -177,7 +178,7 @@ bool process(std::string_view data, const std::string& source, const Options& op
       Outcome outcome = calculate(*panel, std::span(cells).subspan(1), decimal_point);
       cells.push_back(status_text(outcome.failure));
       append_results(cells, *panel, std::move(outcome.results), options, decimal_point);
-      out << csv::write_record(cells, separator);
+      out << csv::write_record(cells, dialect);
       continue;
     }
     const auto field = input_index(*panel, options.walk->symbol);
@@ -186,9 +187,9 @@ bool process(std::string_view data, const std::string& source, const Options& op
       continue;
     }
     if (options.mode == WalkMode::solve)
-      out << csv::write_record(solve_row(*panel, std::move(cells), *field, options, decimal_point), separator);
+      out << csv::write_record(solve_row(*panel, std::move(cells), *field, options, decimal_point), dialect);
     else
-      sweep_rows(*panel, cells, *field, options, decimal_point, separator, out);
+      sweep_rows(*panel, cells, *field, options, dialect, out);
   }
   return all_valid;
 }

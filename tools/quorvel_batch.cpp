@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "batch.h"
-#include "csv.h"
 #include "plot.h"
+#include "quorvel/csv.h"
 #include "quorvel/panels.h"
 #include "quorvel/version.h"
 #include "walk.h"
@@ -175,10 +175,10 @@ int bad_option(const std::string& why) {
 }
 
 // Records in all inputs, blank lines not counted.
-std::size_t record_count(const std::vector<std::string>& inputs, char separator) {
+std::size_t record_count(const std::vector<std::string>& inputs, quorvel::csv::Dialect dialect) {
   std::size_t count = 0;
   for (const std::string& data : inputs)
-    for (quorvel::csv::Reader reader(data, separator); reader.next();) ++count;
+    for (quorvel::csv::Reader reader(data, dialect); reader.next();) ++count;
   return count;
 }
 
@@ -200,6 +200,7 @@ int main(int argc, char** argv) {
   auto parsed = quorvel::batch::parse_command_line(args);
   if (const auto* why = std::get_if<std::string>(&parsed)) return bad_option(*why);
   auto& [options, files, plot_file] = std::get<quorvel::batch::CommandLine>(parsed);
+  const auto dialect = quorvel::csv::Dialect::with_decimal_comma(options.decimal_comma);
 
   // Every input is read before any row is processed, so that a missing file
   // or a plot of several rows stops the run before any output.
@@ -219,7 +220,7 @@ int main(int argc, char** argv) {
   }
   quorvel::batch::Plot plot;
   if (!plot_file.empty()) {
-    const std::size_t rows = record_count(inputs, options.decimal_comma ? ';' : ',');
+    const std::size_t rows = record_count(inputs, dialect);
     if (rows != 1) return bad_option("--plot draws exactly one input row, the input has " + std::to_string(rows));
     options.plot = &plot;
   }
@@ -230,7 +231,7 @@ int main(int argc, char** argv) {
   std::cout.flush();
   if (!plot.empty()) {
     std::ofstream svg(plot_file, std::ios::binary);
-    svg << plot.svg(options.target, options.decimal_comma ? "," : ".");
+    svg << plot.svg(options.target, dialect.decimal_point);
     if (!svg.flush()) {
       std::cerr << "quorvel-batch: cannot write " << plot_file << "\n";
       return 2;
