@@ -104,50 +104,6 @@ std::string panel_keys() {
 
 }  // namespace
 
-std::variant<CommandLine, std::string> parse_command_line(std::span<const std::string> args) {
-  CommandLine command;
-  Options& options = command.options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string arg = args[i];
-    // Options with a value: "--solve WALK" or "--solve=WALK".
-    std::string value;
-    for (const char* name : {"--solve", "--sweep", "--target", "--plot"}) {
-      if (arg == name) {
-        if (i + 1 == args.size()) return arg + " needs a value";
-        value = args[++i];
-      } else if (arg.starts_with(std::string(name) + "=")) {
-        value = arg.substr(arg.find('=') + 1);
-        arg = name;
-      }
-    }
-    if (arg == "--decimal-comma") {
-      options.decimal_comma = true;
-    } else if (arg == "--si") {
-      options.si = true;
-    } else if (arg == "--solve" || arg == "--sweep") {
-      if (options.walk) return "only one --solve or --sweep can be given";
-      auto walk = parse_walk(value);
-      if (const auto* why = std::get_if<std::string>(&walk)) return arg + " " + value + ": " + *why;
-      options.walk = std::get<Walk>(std::move(walk));
-      options.mode = arg == "--solve" ? WalkMode::solve : WalkMode::sweep;
-    } else if (arg == "--target") {
-      const auto target = parse_decimal(value, ".");
-      if (!target || compare(*target, {}) < 0) return "--target " + value + ": expected a number not below 0";
-      options.target = *target;
-    } else if (arg == "--plot") {
-      if (value.empty()) return "--plot needs a file name";
-      command.plot_file = value;
-    } else if (arg.starts_with("--")) {
-      return "unknown option " + arg;
-    } else {
-      command.files.push_back(arg);
-    }
-  }
-  if (!command.plot_file.empty() && (!options.walk || options.mode != WalkMode::sweep))
-    return "--plot draws a --sweep: give --sweep F=FROM:TO:STEP too";
-  return command;
-}
-
 bool process(std::string_view data, const std::string& source, const Options& options, std::ostream& out,
              std::ostream& err) {
   const auto dialect = csv::Dialect::with_decimal_comma(options.decimal_comma);
