@@ -94,8 +94,8 @@ TEST_F(LayoutTest, Buttons) {
       EXPECT_EQ(b->toolTip(), panel +
                                   ": computes the results from the inputs.\n"
                                   "Space or Enter: compute\n"
-                                  "Ctrl+Shift+C: copy the calculation note\n"
-                                  "Ctrl+P: print the calculation sheet");
+                                  "Ctrl+Shift+C: Copy calculation note\n"
+                                  "Ctrl+P: Print calculation sheet");
     } else {
       EXPECT_EQ(b->toolTip(), "");
     }
