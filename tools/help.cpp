@@ -109,16 +109,15 @@ std::string joined(const Range& items, std::string_view separator, Name name) {
   return out;
 }
 
-// `text` with its first `{name}` replaced by `value`.
-std::string with(std::string text, std::string_view name, std::string_view value) {
-  const std::string placeholder = "{" + std::string(name) + "}";
+// `text` with its first `placeholder` replaced by `value`.
+std::string with(std::string text, std::string_view placeholder, std::string_view value) {
   return text.replace(text.find(placeholder), placeholder.size(), value);
 }
 
 // 1000000 as "1,000,000".
 std::string grouped(std::size_t n) {
   std::string digits = std::to_string(n);
-  for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+  for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, 1, ',');
   return digits;
 }
 
@@ -138,11 +137,14 @@ std::string help() {
                 std::string(panel->name) + ". Input row: " + row + " (" + std::to_string(panel->inputs.size()) +
                     " texts).\nResults: " + results + ".");
   }
-  s += with(kUnits, "[S]", std::to_string(allowable_stress_mpa));
-  for (const Option& option : options())
-    s += tagged("  " + std::string(option.name) + (option.value.empty() ? "" : " " + std::string(option.value)), 20,
-                option.help);
-  return s + with(kEnd, "most values", grouped(kMostValues));
+  s += with(kUnits, "{[S]}", std::to_string(allowable_stress_mpa));
+  for (const Option& option : options()) {
+    std::string tag = "  ";
+    tag += option.name;
+    if (!option.value.empty()) tag.append(" ").append(option.value);
+    s += tagged(std::move(tag), 20, option.help);
+  }
+  return s + with(kEnd, "{most values}", grouped(kMostValues));
 }
 
 }  // namespace quorvel::batch
