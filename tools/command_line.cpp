@@ -44,6 +44,16 @@ std::string take_walk(CommandLine& command, WalkMode mode, const std::string& na
   return {};
 }
 
+// The option that `arg` gives: "--opt", or "--opt=VALUE" for one with a value.
+const Option* named(std::string_view arg) {
+  for (const Option& option : options()) {
+    if (!option.apply || !arg.starts_with(option.name)) continue;
+    const std::string_view rest = arg.substr(option.name.size());
+    if (rest.empty() || (!option.value.empty() && rest.starts_with('='))) return &option;
+  }
+  return nullptr;
+}
+
 std::vector<Option> table() {
   const csv::Dialect comma = csv::Dialect::with_decimal_comma(true);
   const std::string mpa = std::to_string(allowable_stress_mpa);
@@ -113,30 +123,20 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
   CommandLine command;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const Option* option = nullptr;
-    std::string value;
-    for (const Option& o : options()) {
-      if (!o.apply) continue;
-      if (arg == o.name) {
-        if (!o.value.empty()) {
-          if (i + 1 == args.size()) return arg + " needs a value";
-          value = args[++i];
-        }
-      } else if (o.value.empty() || !arg.starts_with(std::string(o.name) + "=")) {
-        continue;
-      } else {
-        value = arg.substr(o.name.size() + 1);
-      }
-      option = &o;
-      break;
-    }
-    if (option) {
-      if (std::string why = option->apply(command, value); !why.empty()) return why;
-    } else if (arg.starts_with("--")) {
-      return "unknown option " + arg;
-    } else {
+    const Option* option = named(arg);
+    if (!option) {
+      if (arg.starts_with("--")) return "unknown option " + arg;
       command.files.push_back(arg);
+      continue;
     }
+    std::string value;
+    if (arg != option->name) {
+      value = arg.substr(option->name.size() + 1);
+    } else if (!option->value.empty()) {
+      if (i + 1 == args.size()) return arg + " needs a value";
+      value = args[++i];
+    }
+    if (std::string why = option->apply(command, value); !why.empty()) return why;
   }
   if (!command.plot_file.empty() && (!command.options.walk || command.options.mode != WalkMode::sweep))
     return "--plot draws a --sweep: give --sweep F=FROM:TO:STEP too";
