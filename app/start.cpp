@@ -67,7 +67,7 @@ void give_icon_once_painted(QWidget& window) {
       if (event->type() == QEvent::Paint) {
         QTimer::singleShot(0, qApp, [] {
           QIcon resource;
-          for (const QFileInfo& size : QDir(":/icons").entryInfoList()) resource.addFile(size.filePath());
+          for (const QFileInfo& png : QDir(":/icons").entryInfoList()) resource.addFile(png.filePath());
           QApplication::setWindowIcon(QIcon::fromTheme(QUORVEL_APP_ID, resource));
         });
         deleteLater();
