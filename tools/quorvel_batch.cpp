@@ -66,6 +66,11 @@ Examples:
         from 400 ℃: 207 ℃
   echo bend,70,377,9,20,10,90 | quorvel-batch --sweep L2=1:20:0.5 --plot l2.svg
         the results for every second leg from 1 m to 20 m, and their chart
+  echo offset,200,377,9,20,10,20,40,90 | quorvel-batch --elbows 1.5D
+        the default offset at 200 ℃ with long-radius elbows: after its results
+        (S2 shows 0.74) come k, i, Mz1, Mz2, Fx, Fy, S1 to S4 with elbows, the
+        governing ratio and the verdict: 10.98,3.18,1644.7,-1644.7,517.4,
+        211.6,0.22,1.06,1.06,0.22,1.060,exceeds
   quorvel-batch --decimal-comma --si runs.csv
         rows written with decimal commas, results also in kN, kN·m and MPa
 )";
@@ -167,6 +172,18 @@ std::string help() {
        "bending stress over the allowable stress anywhere along the run, with three decimals, and passes when it "
        "is at most the target or exceeds when it is above; both empty when the calculation failed. --solve and "
        "--plot judge by the same unrounded ratios"},
+      {"--elbows R",
+       "the same run with real elbows beside the sharp corners: every bend an arc of radius R tangent to both legs, "
+       "R one of 1D (short radius), 1.5D (long radius), 3D, 5D or a radius in metres such as 0.6m. Its bending "
+       "flexibility is k times that of straight pipe and its bending stress i times, with h = t·R/r², r = (D − t)/2, "
+       "k = 1.65/h and i = 0.9/h^(2/3), neither below 1 (ASME B31.3 Appendix D). More cells after the results "
+       "(after those of --si and --verdict): k and i with two decimals; the reactions with elbows in the order and "
+       "display of the panel's moment and force results; the ratio at every point in the order of its ratio "
+       "results, |M|/Z/[S] at an anchor and i·|M|max/Z/[S] at a bend, |M|max the largest moment anywhere on its "
+       "arc; the governing ratio with three decimals; passes or exceeds. All empty when the calculation failed; "
+       "when the elbows at the ends of a leg need more than its length, all empty but the last, which names the "
+       "leg: does not fit L2, or says not available for a run with its legs in line. --solve then walks on the "
+       "verdict with elbows"},
       {"--help", "this text"},
       {"--version", "the version"},
   };
