@@ -78,8 +78,7 @@ struct Centreline {
 Centreline centreline(const std::vector<Point>& p, double R) {
   Centreline out;
   const std::size_t n = p.size();
-  std::vector<double> cut(n, 0);        // the tangent length at each point
-  std::vector<Point> start(n), end(n);  // each leg's straight part, leg j from point j
+  std::vector<double> cut(n, 0);  // the tangent length at each point
   std::vector<Point> dir(n - 1);
   for (std::size_t j = 0; j + 1 < n; ++j) {
     const double l = std::hypot(p[j + 1].x - p[j].x, p[j + 1].y - p[j].y);
