@@ -1,5 +1,6 @@
 #include "batch.h"
 
+#include <cmath>
 #include <span>
 #include <utility>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "plot.h"
 #include "quorvel/csv.h"
 #include "quorvel/display.h"
+#include "quorvel/elbows.h"
 #include "quorvel/panels.h"
 #include "quorvel/text.h"
 #include "quorvel/verdict.h"
@@ -25,6 +27,35 @@ std::string status_text(ErrorKind kind) {
 
 std::string status_text(const std::optional<Failure>& failure) {
   return failure ? status_text(failure->kind) : "ok";
+}
+
+// --elbows: k and i, the panel's reactions and ratios with elbows, the
+// governing ratio and its verdict; all empty when the calculation failed,
+// all but the last when the elbows do not fit (the last names the leg) or
+// the run has no answer with elbows.
+void append_elbows(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome, const Options& options,
+                   std::string_view decimal_point) {
+  const std::size_t count = panel.results.size() + 4;
+  if (outcome.failure || !outcome.values) {
+    cells.resize(cells.size() + count);
+    return;
+  }
+  const Values& v = *outcome.values;
+  const ElbowRun run = with_elbows(panel, v, options.elbows->of(v.D), to_double(options.target));
+  if (run.status != ElbowStatus::solved) {
+    cells.resize(cells.size() + count - 1);
+    cells.push_back(run.status == ElbowStatus::does_not_fit ? "does not fit L" + std::to_string(run.leg)
+                                                            : "not available");
+    return;
+  }
+  cells.push_back(fixed_text(run.factors.k, 0, 2, decimal_point));
+  cells.push_back(fixed_text(run.factors.i, 0, 2, decimal_point));
+  for (bool ratios : {false, true})
+    for (std::size_t i = 0; i < panel.results.size(); ++i)
+      if ((panel.results[i].display == Display::ratio) == ratios)
+        cells.push_back(elbow_text(panel, run, i, decimal_point));
+  cells.push_back(ratio_text(run.verdict.governing, decimal_point));
+  cells.push_back(run.verdict.exceeds ? "exceeds" : "passes");
 }
 
 // Appends the results, padded to the panel's count; with --si the same
@@ -47,11 +78,16 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
       cells.push_back(verdict.exceeds ? "exceeds" : "passes");
     }
   }
+  if (options.elbows) append_elbows(cells, panel, outcome, options, decimal_point);
 }
 
-// Every unrounded ratio at most the target.
-bool passes(const Outcome& outcome, double target) {
-  return !outcome.failure && outcome.values && !judge(*outcome.values, target).exceeds;
+// Every unrounded ratio at most the target; with --elbows every ratio with
+// elbows.
+bool passes(const Panel& panel, const Outcome& outcome, const Options& options, double target) {
+  if (outcome.failure || !outcome.values) return false;
+  if (!options.elbows) return !judge(*outcome.values, target).exceeds;
+  const ElbowRun run = with_elbows(panel, *outcome.values, options.elbows->of(outcome.values->D), target);
+  return run.status == ElbowStatus::solved && !run.verdict.exceeds;
 }
 
 // --solve: the input cells, the status, the first value that passes and the
@@ -66,7 +102,7 @@ std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> 
   while (const auto value = values.next()) {
     texts[field] = plain_text(*value, decimal_point);
     Outcome outcome = calculate(panel, texts, decimal_point);
-    if (passes(outcome, target)) {
+    if (passes(panel, outcome, options, target)) {
       cells.push_back("ok");
       cells.push_back(texts[field]);
       append_results(cells, panel, outcome, options, decimal_point);
@@ -110,6 +146,15 @@ std::string panel_keys() {
 }
 
 }  // namespace
+
+std::optional<ElbowRadius> parse_elbow_radius(std::string_view text) {
+  for (const auto& [name, times] : {std::pair{"1D", 1.0}, {"1.5D", 1.5}, {"3D", 3.0}, {"5D", 5.0}})
+    if (text == name) return ElbowRadius{times, 0};
+  if (!text.ends_with('m')) return std::nullopt;
+  const auto metres = parse_decimal(text.substr(0, text.size() - 1), ".");
+  if (!metres || compare(*metres, {}) <= 0 || !std::isfinite(to_double(*metres))) return std::nullopt;
+  return ElbowRadius{0, to_double(*metres)};
+}
 
 bool process(std::string_view data, const std::string& source, const Options& options, std::ostream& out,
              std::ostream& err) {

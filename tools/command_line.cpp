@@ -117,6 +117,24 @@ std::vector<Option> table() {
          c.options.verdict = true;
          return std::string();
        }},
+      {"--elbows", "R",
+       "the same run with real elbows beside the sharp corners: every bend an arc of radius R tangent to both legs, "
+       "R one of 1D (short radius), 1.5D (long radius), 3D, 5D or a radius in metres such as 0.6m. Its bending "
+       "flexibility is k times that of straight pipe and its bending stress i times, with h = t·R/r², r = (D − t)/2, "
+       "k = 1.65/h and i = 0.9/h^(2/3), neither below 1 (ASME B31.3 Appendix D). More cells after the results "
+       "(after those of --si and --verdict): k and i with two decimals; the reactions with elbows in the order and "
+       "display of the panel's moment and force results; the ratio at every point in the order of its ratio "
+       "results, |M|/Z/[S] at an anchor and i·|M|max/Z/[S] at a bend, |M|max the largest moment anywhere on its "
+       "arc; the governing ratio with three decimals; passes or exceeds. All empty when the calculation failed; "
+       "when the elbows at the ends of a leg need more than its length, all empty but the last, which names the "
+       "leg: does not fit L2, or says not available for a run with its legs in line. --solve then walks on the "
+       "verdict with elbows",
+       [](CommandLine& c, const std::string& value) {
+         c.options.elbows = parse_elbow_radius(value);
+         if (!c.options.elbows)
+           return "--elbows " + value + ": expected 1D, 1.5D, 3D, 5D or a radius in metres such as 0.6m";
+         return std::string();
+       }},
       {"--help", "", "this text", nullptr},
       {"--version", "", "the version", nullptr},
   };

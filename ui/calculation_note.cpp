@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "elbow_view.h"
 #include "quorvel/csv.h"
 #include "quorvel/decimal.h"
 #include "quorvel/display.h"
@@ -75,7 +76,7 @@ QString program_name_and_version() {
 }
 
 CalculationNote calculation_note(const Panel& panel, std::span<const std::string> inputs, const QLocale& locale,
-                                 const QDateTime& when) {
+                                 const QDateTime& when, double elbows_times_D) {
   const std::string decimal_point = locale.decimalPoint().toStdString();
   CalculationNote note;
   note.configuration = panel_name(panel);
@@ -117,6 +118,8 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
     note.verdict = note.exceeds ? CalculationNote::tr("exceeds the allowable stress (%1 MPa > [S] = %2 MPa)")
                                 : CalculationNote::tr("within the allowable stress (%1 MPa ≤ [S] = %2 MPa)");
     note.verdict = note.verdict.arg(stress).arg(allowable_stress_mpa);
+    if (elbows_times_D > 0)
+      note.elbows = ElbowTexts::note_section(panel, values, elbows_times_D, decimal_point, note.exceeds);
   }
 
   note.assumptions
@@ -161,6 +164,12 @@ QString CalculationNote::plain_text() const {
     text += tr("Governing ratio: %1").arg(governing) + '\n';
     text += tr("Verdict: %1").arg(verdict) + "\n\n";
   }
+  if (elbows) {
+    text += elbows->title + '\n' + elbows->before.join('\n') + '\n';
+    rows.clear();
+    for (const Row& r : elbows->results) rows.push_back({r.symbol, r.text, r.unit});
+    text += columns(rows, kNumbers) + elbows->after.join('\n') + "\n\n";
+  }
 
   text += tr("Assumptions") + '\n';
   for (const QString& a : assumptions) text += "  " + a + '\n';
@@ -191,6 +200,14 @@ QString CalculationNote::html(HtmlFor use) const {
     out += "</table>\n";
     closing += "<p>" + tr("Governing ratio: %1").arg(governing).toHtmlEscaped() + "</p>\n";
     closing += "<p><b>" + tr("Verdict: %1").arg(verdict).toHtmlEscaped() + "</b></p>\n";
+  }
+  if (elbows) {
+    closing += "<h4>" + elbows->title.toHtmlEscaped() + "</h4>\n";
+    for (const QString& line : elbows->before) closing += "<p>" + line.toHtmlEscaped() + "</p>\n";
+    if (!elbows->results.empty()) closing += kTable + cells({tr("Symbol"), tr("With elbows"), tr("Unit")}, "th");
+    for (const Row& r : elbows->results) closing += cells({r.symbol, r.text, r.unit}, "td", kNumbers);
+    if (!elbows->results.empty()) closing += "</table>\n";
+    for (const QString& line : elbows->after) closing += "<p>" + line.toHtmlEscaped() + "</p>\n";
   }
 
   closing += "<h4>" + tr("Assumptions").toHtmlEscaped() + "</h4>\n<ul>\n";

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -35,6 +36,14 @@ struct CalculationNote {
   QStringList assumptions;
   QString batch_command;  // "quorvel-batch", with --decimal-comma where the locale needs it
   QString batch_row;      // the run as quorvel-batch's input row
+  // The same run with elbows beside the sharp corners (quorvel/elbows.h).
+  struct Elbows {
+    QString title;
+    QStringList before;        // the factors, or why there is no answer
+    std::vector<Row> results;  // as the panel's results, with elbows
+    QStringList after;         // governing ratio, verdict, and how it differs from the one above
+  };
+  std::optional<Elbows> elbows;
 
   QString plain_text() const;
   static QString stale_text();
@@ -45,9 +54,10 @@ struct CalculationNote {
 };
 
 // The note of a panel's run with these input texts, computed afresh; numbers
-// are read and written with the locale's decimal separator.
+// are read and written with the locale's decimal separator. With elbows of
+// R = elbows_times_D·D beside the sharp corners unless that is 0.
 CalculationNote calculation_note(const Panel& panel, std::span<const std::string> inputs, const QLocale& locale,
-                                 const QDateTime& when);
+                                 const QDateTime& when, double elbows_times_D = 0);
 
 // "Quorvel 0.1.0"
 QString program_name_and_version();

@@ -11,6 +11,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "elbow_view.h"
 #include "explanation.h"
 #include "font_config.h"
 #include "layout.h"
@@ -100,7 +101,8 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
       decimal_point_(locale.decimalPoint().toStdString()),
       sink_(sink ? std::move(sink) : std::make_unique<MessageBoxSink>()),
       calculation_([](const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point,
-                      const Deliver& deliver) { return calculate(panel, inputs, decimal_point, deliver); }) {
+                      const Deliver& deliver) { return calculate(panel, inputs, decimal_point, deliver); }),
+      elbows_(nullptr) {
   setObjectName("Quorvel");
   setWindowTitle("Quorvel");
   resize(to_pixels(client_width), to_pixels(client_height));
@@ -119,8 +121,11 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
   const auto layouts = panel_layouts();
   if (layouts.size() != panels().size()) throw std::logic_error("every panel needs a layout");
   for (std::size_t i = 0; i < layouts.size(); ++i) add_panel(*panels()[i], layouts[i], labels);
-  // Copying a calculation note and printing a calculation sheet.
-  auto* notes = new NoteActions(this, locale);
+  // The choice of elbows, after the drawing, the window's first child; then
+  // copying a calculation note and printing a calculation sheet.
+  elbows_ = new ElbowChoice(decimal_point_, this);
+  auto* notes = new NoteActions(this, locale, *elbows_);
+  connect(elbows_, &ElbowChoice::changed, this, &MainWindow::show_elbows);
   for (std::size_t i = 0; i < layouts.size(); ++i) {
     const PanelControls& controls = panels_[i];
     const QList<QAction*> actions = notes->add_panel(*controls.panel, layouts[i], controls.inputs, controls.results);
@@ -151,7 +156,7 @@ void MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelP
     if (!unit.empty()) add_label(unit, place.unit);
     return edit;
   };
-  PanelControls controls{&panel, {}, {}};
+  PanelControls controls{&panel, {}, {}, {}};
   for (std::size_t i = 0; i < panel.inputs.size(); ++i) {
     const InputField& field = panel.inputs[i];
     add_label(field.symbol, layout.inputs[i].symbol);
@@ -206,14 +211,29 @@ void MainWindow::set_calculation(Calculation calculation) {
   calculation_ = std::move(calculation);
 }
 
-const MainWindow::PanelControls& MainWindow::controls_of(const Panel& panel) const {
-  for (const PanelControls& controls : panels_)
+MainWindow::PanelControls& MainWindow::controls_of(const Panel& panel) {
+  for (PanelControls& controls : panels_)
     if (controls.panel == &panel) return controls;
   throw std::invalid_argument("the window has no such panel");
 }
 
-void MainWindow::compute(const Panel& panel) {
+void MainWindow::show_elbows(const Panel& panel) {
   const PanelControls& controls = controls_of(panel);
+  const double times_D = elbows_->times_D(panel);
+  if (!controls.values || times_D == 0) {
+    for (ResultEdit* result : controls.results) result->set_elbows({}, {});
+    return;
+  }
+  const ElbowRun run = with_elbows(panel, *controls.values, times_D * controls.values->D);
+  for (std::size_t i = 0; i < controls.results.size(); ++i) {
+    controls.results[i]->set_elbows(
+        ElbowTexts::tooltip(panel, run, i, times_D, decimal_point_),
+        ElbowTexts::exceeds_at_bend(panel, run, i) ? ElbowTexts::exceeds(times_D, decimal_point_) : QString());
+  }
+}
+
+void MainWindow::compute(const Panel& panel) {
+  PanelControls& controls = controls_of(panel);
   std::vector<std::string> texts;
   for (const QLineEdit* field : controls.inputs) texts.push_back(field->text().toStdString());
   const std::vector<ResultEdit*>& results = controls.results;
@@ -229,6 +249,8 @@ void MainWindow::compute(const Panel& panel) {
   }
   // A failed run leaves texts of an earlier one, or no complete set.
   for (ResultEdit* result : results) result->set_stale(outcome.failure.has_value() && !result->text().isEmpty());
+  controls.values = outcome.failure ? std::nullopt : outcome.values;
+  show_elbows(panel);
   if (!outcome.failure) return;
   const std::optional<Failure>& failure = outcome.failure;
 

@@ -12,13 +12,15 @@
 #include <memory>
 
 #include "calculation_sheet.h"
+#include "elbow_view.h"
 #include "layout.h"
 #include "result_edit.h"
 #include "schematic.h"
 
 namespace quorvel::ui {
 
-NoteActions::NoteActions(QWidget* window, const QLocale& locale) : QObject(window), window_(window), locale_(locale) {
+NoteActions::NoteActions(QWidget* window, const QLocale& locale, ElbowChoice& elbows)
+    : QObject(window), window_(window), locale_(locale), elbows_(elbows) {
   setObjectName("NoteActions");
   window->installEventFilter(this);
 }
@@ -55,10 +57,11 @@ QList<QAction*> NoteActions::add_panel(const Panel& panel, const PanelLayout& la
   // A result field's menu is the standard one with both actions added.
   for (ResultEdit* field : results) {
     field->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(field, &QWidget::customContextMenuRequested, this, [field, copy, print](const QPoint& pos) {
+    connect(field, &QWidget::customContextMenuRequested, this, [this, &panel, field, copy, print](const QPoint& pos) {
       const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
       menu->addSeparator();
       menu->addActions({copy, print});
+      elbows_.add_menu(*menu, panel);
       menu->exec(field->mapToGlobal(pos));
     });
   }
@@ -76,6 +79,7 @@ bool NoteActions::eventFilter(QObject* watched, QEvent* event) {
     if (!panel.drawing.contains(request->pos())) continue;
     QMenu menu;
     menu.addActions({panel.copy, panel.print});
+    elbows_.add_menu(menu, *panel.panel);
     menu.exec(request->globalPos());
     return true;
   }
@@ -85,7 +89,8 @@ bool NoteActions::eventFilter(QObject* watched, QEvent* event) {
 CalculationNote NoteActions::note_of(const PanelActions& panel) const {
   std::vector<std::string> texts;
   for (const QLineEdit* field : panel.inputs) texts.push_back(field->text().toStdString());
-  CalculationNote note = calculation_note(*panel.panel, texts, locale_, QDateTime::currentDateTime());
+  CalculationNote note =
+      calculation_note(*panel.panel, texts, locale_, QDateTime::currentDateTime(), elbows_.times_D(*panel.panel));
   note.stale = std::any_of(panel.results.begin(), panel.results.end(), [](const ResultEdit* r) { return r->stale(); });
   return note;
 }

@@ -17,13 +17,15 @@ class QLineEdit;
 namespace quorvel::ui {
 
 class CalculationSheet;
+class ElbowChoice;
 class ResultEdit;
 struct PanelLayout;
 
 // Takes a calculation away from the window: Ctrl+Shift+C copies a panel's
 // calculation note (plain text and HTML), Ctrl+P prints its calculation
 // sheet, both while the focus is in one of the panel's fields or buttons, and
-// both are in the context menus of the panel's drawing and result fields.
+// both are in the context menus of the panel's drawing and result fields,
+// with the panel's choice of elbows (elbow_view.h), which the note follows.
 // Input fields keep their own menus, and Ctrl+C in any field still copies
 // its selection.
 class NoteActions final : public QObject {
@@ -34,7 +36,7 @@ class NoteActions final : public QObject {
   // in its place.
   using Printer = std::function<void(QWidget* window, const CalculationSheet& sheet)>;
 
-  NoteActions(QWidget* window, const QLocale& locale);
+  NoteActions(QWidget* window, const QLocale& locale, ElbowChoice& elbows);
 
   // Gives the panel's actions, which own their keys.
   QList<QAction*> add_panel(const Panel& panel, const PanelLayout& layout, std::span<QLineEdit* const> inputs,
@@ -59,6 +61,7 @@ class NoteActions final : public QObject {
 
   QWidget* window_;
   QLocale locale_;
+  ElbowChoice& elbows_;
   Printer printer_;
   std::vector<PanelActions> panels_;
 };

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "command_line.h"
+#include "quorvel/elbows.h"
+#include "quorvel/panels.h"
 
 namespace {
 
@@ -255,6 +257,57 @@ TEST(BatchProcess, AnswersDesignQuestions) {
   }
 }
 
+// --elbows: the default offset at 200 ℃ with long-radius elbows (k = 10.98,
+// i = 3.18 worked by hand in tests/frame/elbows_test.cpp) takes 1.06 of [S]
+// at its bends while S2 shows 0.74; its other cells are the run with elbows
+// in the panel's order and displays.
+TEST(BatchProcess, ElbowsFollowTheVerdict) {
+  const quorvel::Panel& offset = *quorvel::panel_by_key("offset");
+  const std::vector<std::string> in = {"200", "377", "9", "20", "10", "20", "40", "90"};
+  const quorvel::Outcome o = quorvel::calculate(offset, in, ".");
+  const quorvel::ElbowRun run = quorvel::with_elbows(offset, *o.values, 1.5 * o.values->D);
+  std::string want = "offset,200,377,9,20,10,20,40,90,ok";
+  for (const std::string& r : o.results) want += "," + r;
+  want += ",0.742,passes,10.98,3.18";
+  for (std::size_t i = 0; i < offset.results.size(); ++i) want += "," + quorvel::elbow_text(offset, run, i, ".");
+  want += ",1.060,exceeds\r\n";
+  const Processed rows = process("offset,200,377,9,20,10,20,40,90\n", options_of({"--verdict", "--elbows", "1.5D"}));
+  EXPECT_EQ(rows.out, want);
+  EXPECT_NE(want.find(",0.74,0.74,0.41,0.742,passes,10.98,3.18,"), std::string::npos);
+  EXPECT_NE(want.find(",1.06,1.06,"), std::string::npos);
+
+  // 2·0.5655·tan 45° on a middle leg of 1.1 m; a type mismatch; no bend.
+  for (const auto& [row, cells] : std::vector<std::pair<std::string, std::string>>{
+           {"offset,200,377,9,20,1.1,20,40,90", std::string(11, ',') + "does not fit L2"},
+           {"bend,70,377,9,abc,10,90", std::string(10, ',')},
+           {"bend,70,377,9,20,10,180", std::string(9, ',') + "not available"}}) {
+    const std::string out = process(row + "\n", options_of({"--elbows", "1.5D"})).out;
+    EXPECT_TRUE(out.ends_with(cells + "\r\n")) << out;
+  }
+  // R = 0.6 m: h = 0.009·0.6/0.184² = 0.159 50, k = 10.345, i = 0.9/0.294 10 = 3.060.
+  EXPECT_NE(
+      process("offset,200,377,9,20,10,20,40,90\n", options_of({"--elbows", "0.6m"})).out.find(",0.41,10.34,3.06,"),
+      std::string::npos);
+}
+
+// --solve with --elbows walks on the verdict with elbows: the answer passes
+// with elbows, the value before it does not.
+TEST(BatchProcess, SolvesOnTheVerdictWithElbows) {
+  const quorvel::Panel& bend = *quorvel::panel_by_key("bend");
+  const std::string out =
+      process("bend,70,377,9,20,10,90\n", options_of({"--solve", "T=400:-10", "--elbows", "3D"})).out;
+  const std::string T = out.substr(std::string("bend,70,377,9,20,10,90,ok,").size(), 3);
+  const auto passes = [&](int t) {
+    const std::vector<std::string> in = {std::to_string(t), "377", "9", "20", "10", "90"};
+    const quorvel::Outcome o = quorvel::calculate(bend, in, ".");
+    return !quorvel::with_elbows(bend, *o.values, 3 * o.values->D).verdict.exceeds;
+  };
+  EXPECT_TRUE(passes(std::stoi(T))) << out;
+  EXPECT_FALSE(passes(std::stoi(T) + 1)) << out;
+  const std::string sharp = process("bend,70,377,9,20,10,90\n", options_of({"--solve", "T=400:-10"})).out;
+  EXPECT_FALSE(sharp.starts_with("bend,70,377,9,20,10,90,ok," + T + ",")) << sharp;
+}
+
 TEST(BatchProcess, RejectsARowWhosePanelHasNoSuchField) {
   const Processed run =
       process("offset,70,377,9,20,10,20,40,90\nbend,70,377,9,20,10,90\nloop,70,377,9,20,10,15,10,20,50,90,90\n",
@@ -288,6 +341,10 @@ TEST(BatchProcess, RefusesBadOptionsWithOneLine) {
            {{"--plot", "a.svg", "--solve", "L2=1:2"}, "--plot draws a --sweep"},
            {{"--sweep", "L2=1:2", "--plot="}, "--plot needs a file name"},
            {{"--decimal-point"}, "unknown option --decimal-point"},
+           {{"--elbows", "2D"}, "--elbows 2D: expected 1D, 1.5D, 3D, 5D or a radius in metres"},
+           {{"--elbows=0m"}, "--elbows 0m"},
+           {{"--elbows", "0.6"}, "--elbows 0.6"},
+           {{"--elbows"}, "--elbows needs a value"},
        }) {
     const auto parsed = quorvel::batch::parse_command_line(c.args);
     ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << c.names;

@@ -187,6 +187,40 @@ QString poppler(const QString& tool, const QStringList& args) {
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The default offset at 200 ℃ passes with sharp corners (S2 = 0.74) and
+// exceeds with long-radius elbows (k = 11.0, i = 3.18 worked by hand in
+// tests/frame/elbows_test.cpp; its bends about 1.06): the note says so in its
+// own section, and the sheet prints it on its one page.
+TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
+  const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
+  const Panel& offset = *panel_by_key("offset");
+  std::vector<std::string> inputs = default_inputs(offset);
+  inputs[0] = "200";
+  EXPECT_FALSE(calculation_note(offset, inputs, QLocale::c(), when).plain_text().contains("elbows"));
+  const CalculationNote note = calculation_note(offset, inputs, QLocale::c(), when, 1.5);
+  const QStringList lines = note.plain_text().split('\n');
+  for (const char* line :
+       {"With elbows of R = 1.5·D",
+        "Flexibility factor k = 11.0, stress intensification factor i = 3.18 (ASME B31.3 Appendix D).",
+        "The layout passes with sharp corners but exceeds the allowable stress with long-radius elbows."})
+    EXPECT_TRUE(lines.contains(line)) << line << "\n" << note.plain_text().toStdString();
+  EXPECT_TRUE(
+      std::any_of(lines.begin(), lines.end(), [](const QString& l) { return l.simplified() == "S2/[S] 1.06"; }));
+  EXPECT_EQ(note.html().count("<table"), 4);
+
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("elbows.pdf");
+  ASSERT_EQ(CalculationSheet(offset, note).print(nullptr, pdf), QString());
+  EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
+  EXPECT_TRUE(
+      poppler("pdftotext", {pdf, "-"}).simplified().contains("exceeds the allowable stress with long-radius elbows"));
+
+  inputs[4] = "1.1";  // L2: two tangents of 0.5655 m
+  EXPECT_TRUE(calculation_note(offset, inputs, QLocale::c(), when, 1.5)
+                  .plain_text()
+                  .contains("The elbows do not fit L2: their tangent lengths exceed the leg."));
+}
+
 TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
   QTemporaryDir dir;
   const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
@@ -261,6 +295,7 @@ class NoteKeys : public WindowTest {
 
 const QString kCopy = "Copy calculation note";
 const QString kPrint = "Print calculation sheet…";
+const QString kElbows = "Elbows";
 
 TEST_F(NoteKeys, CtrlShiftCCopiesTheNoteOfTheFocusedPanelFromItsInputs) {
   field("nMz11")->setText("999");  // a stale result is never read
@@ -310,18 +345,18 @@ TEST_F(NoteKeys, CtrlPPrintsTheSheetOfTheFocusedPanel) {
 }
 
 TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
-  // A result field: the standard menu, then both actions.
+  // A result field: the standard menu, then both actions and the elbows.
   QStringList texts = menu(field("nS21"), {5, 5}, kCopy);
-  ASSERT_GT(texts.size(), 2);
-  EXPECT_EQ(texts.mid(texts.size() - 2), (QStringList{kCopy, kPrint}));
+  ASSERT_GT(texts.size(), 3);
+  EXPECT_EQ(texts.mid(texts.size() - 3), (QStringList{kCopy, kPrint, kElbows}));
   EXPECT_TRUE(clipboard_text().contains("Configuration: Z-shaped offset"));
   // An input field keeps its own menu.
   texts = menu(field("nL21"), {5, 5});
   EXPECT_FALSE(texts.isEmpty());
   EXPECT_FALSE(texts.contains(kCopy));
   // The drawings, on a symbol and between the lines.
-  EXPECT_EQ(menu(window().findChild<QWidget*>("Label1_12"), {3, 3}, kPrint), (QStringList{kCopy, kPrint}));
-  EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint), (QStringList{kCopy, kPrint}));
+  EXPECT_EQ(menu(window().findChild<QWidget*>("Label1_12"), {3, 3}, kPrint), (QStringList{kCopy, kPrint, kElbows}));
+  EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint), (QStringList{kCopy, kPrint, kElbows}));
   EXPECT_EQ(printed_, (std::vector<QString>{"Calculation sheet – Raised loop", "Calculation sheet – Z-shaped offset"}));
   EXPECT_TRUE(menu(&window(), {5000 / 15, 7000 / 15}).isEmpty());  // below the drawings
 }

@@ -5,14 +5,17 @@
 #include <QGlyphRun>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainterPath>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QTextLayout>
 #include <array>
 #include <cmath>
 
+#include "elbow_view.h"
 #include "expected_layout.h"
 #include "result_edit.h"
 #include "translation.h"
@@ -256,8 +259,9 @@ TEST_F(Window, JudgesByTheUnroundedRatioAndMarksStaleResults) {
   ResultEdit* s3 = result("nS3");
   EXPECT_EQ(s3->text(), "1");
   EXPECT_TRUE(s3->exceeds_allowable());
-  EXPECT_EQ(s3->toolTip(), "S3/[S]: bending stress at the far anchor, 80.18 MPa = 1.002 [S]");
-  EXPECT_EQ(result("nFx")->toolTip(), "Fx: force along L1 at the start anchor, 10.202 kN");
+  // The first line; the run with elbows follows (ElbowsStandBesideTheShownResults).
+  EXPECT_EQ(s3->toolTip().section('\n', 0, 0), "S3/[S]: bending stress at the far anchor, 80.18 MPa = 1.002 [S]");
+  EXPECT_EQ(result("nFx")->toolTip().section('\n', 0, 0), "Fx: force along L1 at the start anchor, 10.202 kN");
   EXPECT_EQ(field("nL2")->toolTip(), "L2: leg from the bend to the far anchor, m");
   QTest::keyClick(field("nTem"), Qt::Key_Return);  // no button is pressed
   for (const char* name : kResultFields[0]) EXPECT_FALSE(result(name)->stale()) << name;
@@ -280,6 +284,72 @@ TEST_F(Window, JudgesByTheUnroundedRatioAndMarksStaleResults) {
   button("计算")->click();
   EXPECT_EQ(s3->text(), "1");
   EXPECT_TRUE(s3->stale());
+}
+
+// The default offset at 200 ℃ shows S2 = 0.74; with long-radius elbows its
+// bend takes about 1.06 of [S] (the run with elbows is checked in
+// tests/frame/elbows_test.cpp): S2 and S3 stand out in the second warning
+// colour and say why, the shown texts stay as they are, and the panel's
+// "Elbows" choice switches the comparison.
+TEST_F(Window, ElbowsStandBesideTheShownResults) {
+  field("nTem1")->setText("200");
+  button("计算1")->click();
+  const quorvel::Panel& offset = *quorvel::panel_by_key("offset");
+  std::vector<std::string> inputs = quorvel::default_inputs(offset);
+  inputs[0] = "200";
+  const quorvel::Outcome shown = quorvel::calculate(offset, inputs, ".");
+  for (std::size_t i = 0; i < shown.results.size(); ++i)
+    EXPECT_EQ(results(1)[i].toStdString(), shown.results[i]) << kResultFields[1][i];
+
+  ResultEdit* s2 = result("nS21");
+  EXPECT_EQ(s2->text(), "0.74");
+  EXPECT_FALSE(s2->exceeds_allowable());
+  EXPECT_TRUE(s2->exceeds_with_elbows());
+  EXPECT_TRUE(result("nS31")->exceeds_with_elbows());
+  EXPECT_FALSE(result("nS11")->exceeds_with_elbows());  // an anchor
+  const QColor amber = s2->palette().color(QPalette::Text);
+  EXPECT_EQ(amber, ResultEdit::elbow_warning_colour(s2->palette()));
+  EXPECT_NE(amber, ResultEdit::warning_colour(s2->palette()));
+  EXPECT_EQ(s2->accessibleDescription(),
+            "Z-shaped offset; the stress exceeds the allowable stress with long-radius elbows");
+  EXPECT_TRUE(s2->toolTip().contains("\nwith long-radius elbows: 1.06; k = 11.0, i = 3.18"))
+      << s2->toolTip().toStdString();
+  EXPECT_TRUE(QRegularExpression("\nwith long-radius elbows: -?\\d+(\\.\\d)? kgm$")
+                  .match(result("nMz11")->toolTip())
+                  .hasMatch());
+  // Both palettes: the amber differs from the red and from the text.
+  for (const QColor base : {QColor(Qt::white), QColor(30, 30, 30)}) {
+    QPalette palette;
+    palette.setColor(QPalette::Base, base);
+    EXPECT_NE(ResultEdit::elbow_warning_colour(palette), ResultEdit::warning_colour(palette));
+    EXPECT_GT(std::abs(ResultEdit::elbow_warning_colour(palette).lightness() - base.lightness()), 100);
+  }
+
+  auto& elbows = *window().findChild<ElbowChoice*>();
+  elbows.set_times_D(offset, 3);  // R = 3·D: 0.74 with elbows, within [S]
+  EXPECT_FALSE(s2->exceeds_with_elbows());
+  EXPECT_TRUE(s2->toolTip().contains("\nwith elbows of R = 3·D: 0.74; k = 5.49, i = 2.01"));
+  QMenu menu;  // the panel's "Elbows" submenu, as its context menus add it
+  elbows.add_menu(menu, offset);
+  ASSERT_EQ(menu.actions().size(), 1);
+  EXPECT_EQ(menu.actions()[0]->text(), "Elbows");
+  QStringList choices, checked;
+  for (QAction* a : menu.actions()[0]->menu()->actions()) {
+    choices << a->text();
+    if (a->isChecked()) checked << a->text();
+  }
+  EXPECT_EQ(choices, (QStringList{"Short radius, 1·D", "Long radius, 1.5·D", "3·D", "5·D", "Sharp corners only"}));
+  EXPECT_EQ(checked, QStringList{"3·D"});
+  menu.actions()[0]->menu()->actions().back()->trigger();
+  EXPECT_EQ(elbows.times_D(offset), 0);
+  EXPECT_FALSE(s2->toolTip().contains("elbows"));
+  elbows.set_times_D(offset, 1.5);
+  EXPECT_TRUE(s2->exceeds_with_elbows());
+  s2->setFocus();
+  QTest::keyClicks(s2, "9");  // typed text is no result
+  EXPECT_FALSE(s2->exceeds_with_elbows());
+  EXPECT_FALSE(s2->toolTip().contains("elbows"));
+  EXPECT_EQ(results(1)[0].toStdString(), shown.results[0]);
 }
 
 struct BadInput {
@@ -409,7 +479,12 @@ TEST_F(CommaLocale, ReadsAndWritesCommas) {
   button("计算")->click();
   EXPECT_EQ(results(0), texts({"4,3", "1,8", "0,5", "0,02", "0,03", "0,06"}));
   EXPECT_TRUE(messages().empty());
-  EXPECT_EQ(result("nS1")->toolTip(), "S1/[S]: bending stress at the start anchor, 1,82 MPa = 0,023 [S]");
+  const QStringList tip = result("nS1")->toolTip().split('\n');
+  ASSERT_EQ(tip.size(), 2);
+  EXPECT_EQ(tip[0], "S1/[S]: bending stress at the start anchor, 1,82 MPa = 0,023 [S]");
+  EXPECT_TRUE(
+      QRegularExpression("^with long-radius elbows: 0,\\d\\d; k = \\d+,\\d+, i = \\d,\\d\\d$").match(tip[1]).hasMatch())
+      << tip[1].toStdString();
 }
 
 // Installs the translation for a locale before the window is made, as the

@@ -123,6 +123,10 @@
         <source>The window shows results of other inputs: this note is computed from the inputs as they stand.</source>
         <translation>窗口中显示的是其他输入的结果：本计算书按当前输入计算。</translation>
     </message>
+    <message>
+        <source>With elbows</source>
+        <translation>带弯头</translation>
+    </message>
 </context>
 <context>
     <name>CalculationSheet</name>
@@ -169,6 +173,97 @@
     <message>
         <source>The sheet could not be printed.</source>
         <translation>计算单未能打印。</translation>
+    </message>
+</context>
+<context>
+    <name>ElbowTexts</name>
+    <message>
+        <source>Elbows</source>
+        <translation>弯头</translation>
+    </message>
+    <message>
+        <source>Sharp corners only</source>
+        <translation>仅按尖角</translation>
+    </message>
+    <message>
+        <source>Short radius, %1</source>
+        <translation>短半径，%1</translation>
+    </message>
+    <message>
+        <source>Long radius, %1</source>
+        <translation>长半径，%1</translation>
+    </message>
+    <message>
+        <source>short-radius elbows</source>
+        <translation>短半径弯头</translation>
+    </message>
+    <message>
+        <source>long-radius elbows</source>
+        <translation>长半径弯头</translation>
+    </message>
+    <message>
+        <source>elbows of R = %1</source>
+        <translation>R = %1 的弯头</translation>
+    </message>
+    <message>
+        <source>with %1: the elbows do not fit L%2</source>
+        <translation>采用%1：弯头在 L%2 上放不下</translation>
+    </message>
+    <message>
+        <source>with %1: no answer for this geometry</source>
+        <translation>采用%1：此几何形状无解</translation>
+    </message>
+    <message>
+        <source>with %1: %2 %3</source>
+        <translation>采用%1：%2 %3</translation>
+    </message>
+    <message>
+        <source>with %1: %2; k = %3, i = %4</source>
+        <translation>采用%1：%2；k = %3，i = %4</translation>
+    </message>
+    <message>
+        <source>the stress exceeds the allowable stress with %1</source>
+        <translation>采用%1时应力超过许用应力</translation>
+    </message>
+    <message>
+        <source>With elbows of R = %1</source>
+        <translation>弯头 R = %1 时</translation>
+    </message>
+    <message>
+        <source>The elbows do not fit L%1: their tangent lengths exceed the leg.</source>
+        <translation>弯头在 L%1 上放不下：其切线长度超过该管段。</translation>
+    </message>
+    <message>
+        <source>No answer with elbows for this geometry.</source>
+        <translation>此几何形状在带弯头时无解。</translation>
+    </message>
+    <message>
+        <source>Flexibility factor k = %1, stress intensification factor i = %2 (ASME B31.3 Appendix D).</source>
+        <translation>柔性系数 k = %1，应力增强系数 i = %2（ASME B31.3 附录 D）。</translation>
+    </message>
+    <message>
+        <source>%1 = %2 at %3</source>
+        <translation>%3处 %1 = %2</translation>
+    </message>
+    <message>
+        <source>Governing ratio: %1</source>
+        <translation>控制应力比：%1</translation>
+    </message>
+    <message>
+        <source>Verdict: exceeds the allowable stress (%1 MPa &gt; [S] = %2 MPa)</source>
+        <translation>结论：超过许用应力（%1 MPa &gt; [S] = %2 MPa）</translation>
+    </message>
+    <message>
+        <source>Verdict: within the allowable stress (%1 MPa ≤ [S] = %2 MPa)</source>
+        <translation>结论：在许用应力以内（%1 MPa ≤ [S] = %2 MPa）</translation>
+    </message>
+    <message>
+        <source>The layout passes with sharp corners but exceeds the allowable stress with %1.</source>
+        <translation>按尖角计算满足要求，但采用%1时超过许用应力。</translation>
+    </message>
+    <message>
+        <source>The layout exceeds the allowable stress with sharp corners but passes with %1.</source>
+        <translation>按尖角计算超过许用应力，但采用%1时满足要求。</translation>
     </message>
 </context>
 <context>
