@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <set>
 
 #include "calculation_note.h"
 #include "calculation_sheet.h"
@@ -154,6 +155,25 @@ TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
     for (const Row& row : c.rows) {
       EXPECT_NE(std::find(split.begin(), split.end(), row.cells), split.end()) << row.cells.join(' ').toStdString();
       EXPECT_TRUE(html.contains("<tr>" + row.html + "</tr>")) << row.html.toStdString();
+    }
+    // The columns line up: in every row of a table each text starts, and each
+    // number of the results ends, at the same place.
+    for (const QString heading : {"Inputs", "Results (as shown, and in SI units)"}) {
+      std::set<std::vector<qsizetype>> edges;
+      std::set<qsizetype> units;  // of the results that have one
+      for (qsizetype i = lines.indexOf(heading) + 1; i > 0 && !lines[i].isEmpty(); ++i) {
+        std::vector<qsizetype> s, e;
+        for (auto cells = QRegularExpression("\\S+").globalMatch(lines[i]); cells.hasNext();) {
+          const QRegularExpressionMatch cell = cells.next();
+          s.push_back(cell.capturedStart());
+          e.push_back(cell.capturedEnd());
+        }
+        const std::size_t n = s.size();
+        edges.insert(heading == "Inputs" ? s : std::vector{s[0], e[1], e[n - 2], s[n - 1]});
+        if (n == 5) units.insert(s[2]);
+      }
+      EXPECT_EQ(edges.size(), heading == "Inputs" || note.failure.isEmpty() ? 1u : 0u) << heading.toStdString();
+      EXPECT_LE(units.size(), 1u);
     }
     // Every input is listed, also when the calculation failed.
     EXPECT_EQ(note.inputs.size(), c.inputs.size());

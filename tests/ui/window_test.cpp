@@ -74,6 +74,25 @@ void expect_shown_whole(const ResultEdit* edit) {
   }
 }
 
+// The field as painted ends in an ellipsis: after the last column of the
+// text that inks more than the baseline's two rows (a digit) come three dots
+// on the baseline, and nothing else.
+void expect_painted_ellipsis(ResultEdit* edit) {
+  const QImage image = edit->grab().toImage();
+  const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) + 1;
+  std::vector<int> top(image.width(), image.height()), bottom(image.width(), -1);  // the ink of each column
+  for (int x = frame; x < image.width() - frame; ++x)
+    for (int y = frame; y < image.height() - frame; ++y)
+      if (qGray(image.pixel(x, y)) < 192) {
+        top[x] = std::min(top[x], y);
+        bottom[x] = y;
+      }
+  const int baseline = *std::max_element(bottom.begin(), bottom.end());
+  int x = image.width() - frame - 1, dots = 0;
+  for (; x >= 0 && top[x] >= baseline - 1; --x) dots += bottom[x] >= 0 && bottom[x + 1] < 0;
+  EXPECT_EQ(dots, 3) << edit->text().toStdString() << ", last column of a digit " << x;
+}
+
 // WCAG contrast ratio of two colours.
 double contrast(const QColor& a, const QColor& b) {
   auto luminance = [](const QColor& c) {
@@ -196,6 +215,7 @@ TEST_F(Window, TooLongATextShowsItsStartAndAnEllipsis) {
   EXPECT_EQ(edit->toolTip(), text);
   EXPECT_EQ(edit->text(), text);
   EXPECT_EQ(edit->font().pointSizeF(), 7);
+  expect_painted_ellipsis(edit);
   const QImage cut = edit->grab().toImage();
   edit->setFocus();  // edited as any text box: the start of the text, no ellipsis
   EXPECT_NE(edit->grab().toImage(), cut);
