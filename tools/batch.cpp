@@ -1,5 +1,6 @@
 #include "batch.h"
 
+#include <cmath>
 #include <span>
 #include <utility>
 #include <vector>
@@ -47,6 +48,7 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
       cells.push_back(verdict.exceeds ? "exceeds" : "passes");
     }
   }
+  append_checks(cells, panel, outcome, options.checks, to_double(options.target), decimal_point);
 }
 
 // Every unrounded ratio at most the target.
@@ -117,7 +119,7 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
     std::string arg = args[i];
     // Options with a value: "--solve WALK" or "--solve=WALK".
     std::string value;
-    for (const char* name : {"--solve", "--sweep", "--target", "--plot"}) {
+    for (const char* name : {"--solve", "--sweep", "--target", "--plot", "--installed"}) {
       if (arg == name) {
         if (i + 1 == args.size()) return arg + " needs a value";
         value = args[++i];
@@ -142,6 +144,14 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
       const auto target = parse_decimal(value, ".");
       if (!target || compare(*target, {}) < 0) return "--target " + value + ": expected a number not below 0";
       options.target = *target;
+    } else if (arg == "--installed") {
+      const auto T0 = parse_decimal(value, ".");
+      if (!T0 || !std::isfinite(to_double(*T0))) return "--installed " + value + ": expected a temperature in ℃";
+      options.checks.installed = to_double(*T0);
+    } else if (arg == "--movements") {
+      options.checks.movements = true;
+    } else if (arg == "--crosscheck") {
+      options.checks.crosscheck = true;
     } else if (arg == "--plot") {
       if (value.empty()) return "--plot needs a file name";
       command.plot_file = value;

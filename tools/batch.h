@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "checks.h"
 #include "quorvel/decimal.h"
 #include "walk.h"
 
@@ -28,6 +29,7 @@ struct Options {
   bool decimal_comma = false;  // ',' in numbers, ';' between cells
   bool si = false;             // the results again in kN, kN·m and MPa
   bool verdict = false;        // the governing ratio and passes or exceeds
+  Checks checks{};             // --installed, --movements, --crosscheck
   std::optional<Walk> walk{};
   WalkMode mode = WalkMode::solve;
   Decimal target{false, "1", 0};  // the highest ratio that passes

@@ -68,6 +68,10 @@ Examples:
         the results for every second leg from 1 m to 20 m, and their chart
   quorvel-batch --decimal-comma --si runs.csv
         rows written with decimal commas, results also in kN, kN·m and MPa
+  echo bend,70,377,9,20,10,90 | quorvel-batch --installed 20
+        the default bend anchored at 20 ℃: factor 0.721, governing ratio 0.229
+  echo offset,70,377,9,20,10,20,40,90 | quorvel-batch --movements --crosscheck
+        how far the offset's two bends move, and the hand methods beside it
 )";
 
 // `text` filled into lines of at most 79 columns, indented to `indent`,
@@ -167,6 +171,24 @@ std::string help() {
        "bending stress over the allowable stress anywhere along the run, with three decimals, and passes when it "
        "is at most the target or exceeds when it is above; both empty when the calculation failed. --solve and "
        "--plot judge by the same unrounded ratios"},
+      {"--installed T0",
+       "the run installed (anchored) at T0 ℃ instead of 0 ℃: every reaction and stress scales by (e(T) − e(T0)) / "
+       "e(T). Cells after those of --si, --verdict and --elbows: the factor with three decimals, the results times "
+       "the factor in the panel's displays, the governing ratio of the scaled stresses with three decimals and "
+       "passes or exceeds (against --target). Where e(T) = 0 the factor cell says \"not defined\" and the others "
+       "are empty. The default bend installed at 20 ℃ gives 0.721 and the governing ratio 0.229, passes"},
+      {"--movements",
+       "after those cells, dx and dy of each bend point in order (point 2 first), in mm with one decimal, in the "
+       "panel's axes: +x along the first leg away from the start anchor, +y across it as the run's points lie; the "
+       "free thermal growth plus the bending deflection of the sharp-corner frame with both anchors held. The "
+       "default bend's point 2 moves 16.2 mm along L1 and -8.1 mm across it"},
+      {"--crosscheck",
+       "after those cells, the hand methods beside the exact frame: the ASME B31.3 319.4.1 screen D·y/(L − U)² "
+       "(D in mm, y the resultant free growth between the anchors in mm, L the developed length and U the anchors' "
+       "distance in m) with one decimal, passes or fails against K1 = 208.3 (the code's own allowable stress "
+       "range), passes or fails against K1 = 208000·[S]/E = 84.9 (the panels' [S] = 80 MPa and E = 196 GPa), the "
+       "guided-cantilever governing ratio with three decimals, and the exact governing ratio over it with two "
+       "decimals. The default bend gives 116.8, passes, fails, 0.448, 0.71; \"not defined\" for a straight run"},
       {"--help", "this text"},
       {"--version", "the version"},
   };

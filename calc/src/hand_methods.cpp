@@ -31,7 +31,7 @@ std::optional<GuidedCantilever> guided_cantilever(const Values& run) {
     ayy += l3 * n.y * n.y;
   }
   const double det = axx * ayy - axy * axy;
-  if (!(std::fabs(det) > 1e-12 * std::pow(axx + ayy, 2))) return std::nullopt;  // every leg in one line
+  if (in_one_line(run) || !(det > 0)) return std::nullopt;
   const Point f{-(ayy * run.growth_x - axy * run.growth_y) / det, -(axx * run.growth_y - axy * run.growth_x) / det};
   GuidedCantilever g;
   for (std::size_t k = 0; k < legs; ++k) {
@@ -41,8 +41,8 @@ std::optional<GuidedCantilever> guided_cantilever(const Values& run) {
     g.stresses.push_back(s);
     g.governing = std::fmax(g.governing, s / run.allowable);
   }
-  if (!(g.governing > 0) || !std::isfinite(g.governing)) return std::nullopt;
-  g.exact_over_hand = judge(run).governing / g.governing;
+  if (!std::isfinite(g.governing)) return std::nullopt;
+  if (g.governing > 0) g.exact_over_hand = judge(run).governing / g.governing;
   return g;
 }
 
@@ -53,7 +53,7 @@ double panels_screen_limit(const Values& run) noexcept {
 std::optional<double> b31_screen(const Values& run) {
   const SectionData s = section_data(run);
   const double slack = s.developed - s.anchors;
-  if (!(slack > 1e-9 * s.developed)) return std::nullopt;  // straight, within the rounding of the points
+  if (in_one_line(run) || !(slack > 0)) return std::nullopt;
   const double y_mm = std::hypot(run.growth_x, run.growth_y) * 1000;
   const double screen = run.D * 1000 * y_mm / std::pow(slack, 2);
   if (!std::isfinite(screen)) return std::nullopt;

@@ -13,11 +13,13 @@
 
 #include <cmath>
 
+#include "quorvel/section.h"
+
 namespace quorvel {
 
 std::vector<Point> movements(const Values& run) {
   const std::size_t n = run.run.size();
-  if (n < 2 || run.moments.size() != n || !(run.EI != 0)) return {};
+  if (n < 2 || run.moments.size() != n || !(run.EI != 0) || in_one_line(run)) return {};
   const Point far = run.run.back();
   if (far.x == 0 && run.growth_x != 0) return {};
   const double strain_x = far.x == 0 ? run.expansion : run.growth_x / far.x;

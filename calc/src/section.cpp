@@ -18,4 +18,17 @@ SectionData section_data(const Values& run) noexcept {
   return s;
 }
 
+bool in_one_line(const Values& run) noexcept {
+  if (run.run.size() < 2) return true;
+  const Point a = run.run.front(), b = run.run.back();
+  const double chord = std::hypot(b.x - a.x, b.y - a.y);
+  double developed = 0, off = 0;  // the largest distance of a point from the chord
+  for (std::size_t k = 1; k < run.run.size(); ++k) {
+    const Point p = run.run[k];
+    developed += std::hypot(p.x - run.run[k - 1].x, p.y - run.run[k - 1].y);
+    if (chord > 0) off = std::fmax(off, std::fabs((p.x - a.x) * (b.y - a.y) - (p.y - a.y) * (b.x - a.x)) / chord);
+  }
+  return chord > 0 ? !(off > 1e-6 * developed) : !(developed > 0);
+}
+
 }  // namespace quorvel

@@ -19,6 +19,7 @@
 
 #include "quorvel/hand_methods.h"
 #include "quorvel/installation.h"
+#include "quorvel/movements.h"
 #include "quorvel/panels.h"
 #include "quorvel/section.h"
 
@@ -85,10 +86,11 @@ TEST(HandMethods, OfTheDefaultBend) {
   EXPECT_NEAR(hand->stresses[1], 35.845e6, 1e3);
   EXPECT_NEAR(std::fabs(hand->deflections[1]), 0.016170, 1e-6);
   EXPECT_NEAR(hand->governing, 0.44807, 1e-5);
-  EXPECT_NEAR(hand->exact_over_hand, 0.31738 / 0.44807, 1e-4);
+  EXPECT_NEAR(hand->exact_over_hand.value(), 0.31738 / 0.44807, 1e-4);
 }
 
-// A straight run has no slack for the screen and no leg across its growth.
+// A straight run has no slack for the screen, no leg across its growth and
+// no bend to move.
 TEST(HandMethods, AreNotDefinedForAStraightRun) {
   auto inputs = quorvel::default_inputs(bend);
   inputs[*quorvel::input_index(bend, "α")] = "180";
@@ -96,6 +98,7 @@ TEST(HandMethods, AreNotDefinedForAStraightRun) {
   ASSERT_TRUE(outcome.values);
   EXPECT_FALSE(quorvel::b31_screen(*outcome.values));
   EXPECT_FALSE(quorvel::guided_cantilever(*outcome.values));
+  EXPECT_TRUE(quorvel::movements(*outcome.values).empty());
 }
 
 }  // namespace

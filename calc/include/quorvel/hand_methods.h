@@ -14,14 +14,13 @@ namespace quorvel {
 // Every leg a cantilever guided at both ends, deflected across itself by its
 // share of the free growth: S = 3·E·D·Δ/L².
 struct GuidedCantilever {
-  std::vector<double> deflections;  // Δ of each leg, m, leg 1 first
-  std::vector<double> stresses;     // S of each leg, Pa
-  double governing = 0;             // the largest S / [S]
-  double exact_over_hand = 0;       // the exact governing ratio / governing
+  std::vector<double> deflections;        // Δ of each leg, m, leg 1 first
+  std::vector<double> stresses;           // S of each leg, Pa
+  double governing = 0;                   // the largest S / [S]
+  std::optional<double> exact_over_hand;  // the exact governing ratio / governing, where the method gives a stress
 };
 
-// Not defined where a growth is held back along a direction no leg crosses,
-// or where the method gives no stress at all.
+// Not defined for a run on one straight line.
 std::optional<GuidedCantilever> guided_cantilever(const Values& run);
 
 // The screen's two limits: K1 = 208.3 stands for the code's own allowable

@@ -18,6 +18,11 @@ struct SectionData {
 
 SectionData section_data(const Values& run) noexcept;
 
+// Every leg of the run on one straight line (within the rounding of its
+// points): nothing bends to take the growth, the frame's equations are
+// singular and its results mean nothing.
+bool in_one_line(const Values& run) noexcept;
+
 // Young's modulus of the panels, Pa.
 inline constexpr double kElasticModulus = elastic_modulus_gpa * 1e9;
 
