@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "checker_note.h"
+#include "quorvel/installation.h"
 #include "quorvel/panels.h"
+#include "quorvel/verdict.h"
 
 namespace quorvel::ui {
 
@@ -33,8 +36,10 @@ struct CalculationNote {
   bool exceeds = false;  // a stress above the allowable stress
   bool stale = false;    // the window shows results of other inputs
   QStringList assumptions;
-  QString batch_command;  // "quorvel-batch", with --decimal-comma where the locale needs it
-  QString batch_row;      // the run as quorvel-batch's input row
+  QString batch_command;   // "quorvel-batch", with --decimal-comma where the locale needs it
+  QString batch_row;       // the run as quorvel-batch's input row
+  CheckerSections checks;  // installation, movements, cross-check; empty when the calculation failed
+  TitleBlock title;        // as entered before printing; the note carries the filled entries
 
   QString plain_text() const;
   static QString stale_text();
@@ -44,10 +49,16 @@ struct CalculationNote {
   QString html(HtmlFor use = HtmlFor::clipboard) const;
 };
 
-// The note of a panel's run with these input texts, computed afresh; numbers
-// are read and written with the locale's decimal separator.
+// The note of a panel's run with these input texts, computed afresh, for a
+// pipe installed at `installed_at` ℃; numbers are read and written with the
+// locale's decimal separator.
 CalculationNote calculation_note(const Panel& panel, std::span<const std::string> inputs, const QLocale& locale,
-                                 const QDateTime& when);
+                                 const QDateTime& when, double installed_at = kInstalledAt);
+
+// "S3/[S] = 0.317 at the far anchor": the governing ratio where it occurs.
+QString governing_text(const Panel& panel, const Verdict& verdict, std::string_view decimal_point);
+// "within the allowable stress (25.39 MPa ≤ [S] = 80 MPa)"
+QString verdict_text(const Verdict& verdict, const Values& values, std::string_view decimal_point);
 
 // "Quorvel 0.1.0"
 QString program_name_and_version();
