@@ -59,12 +59,12 @@ Examples:
         from 400 ℃: 208 ℃
   echo bend,70,377,9,20,10,90 | quorvel-batch --sweep L2=1:20:0.5 --plot l2.svg
         the results for every second leg from 1 m to 20 m, and their chart
-  quorvel-batch --decimal-comma --si runs.csv
-        rows written with decimal commas, results also in kN, kN·m and MPa
   echo bend,70,377,9,20,10,90 | quorvel-batch --installed 20
         the default bend anchored at 20 ℃: factor 0.721, governing ratio 0.229
   echo offset,70,377,9,20,10,20,40,90 | quorvel-batch --movements --crosscheck
         how far the offset's two bends move, and the hand methods beside it
+  quorvel-batch --decimal-comma --si runs.csv
+        rows written with decimal commas, results also in kN, kN·m and MPa
 )";
 
 // `text` filled into lines of at most 79 columns, indented to `indent`,

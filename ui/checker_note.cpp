@@ -51,9 +51,13 @@ Section movements(const Values& run, std::string_view dp) {
   s.lines << CheckerSections::tr(
       "x along the first leg away from the start anchor, y across it as the drawing "
       "shows; free thermal growth plus bending of the sharp-corner frame.");
-  s.table.push_back({CheckerSections::tr("Point"), "dx", "dy"});
-  for (std::size_t k = 1; k + 1 < moved.size(); ++k)
-    s.table.push_back({QString::number(k + 1), fixed(moved[k].x, 3, 1, dp), fixed(moved[k].y, 3, 1, dp)});
+  // The points across, so that the table stays three rows high.
+  s.table = {{CheckerSections::tr("Point")}, {"dx"}, {"dy"}};
+  for (std::size_t k = 1; k + 1 < moved.size(); ++k) {
+    s.table[0] << QString::number(k + 1);
+    s.table[1] << fixed(moved[k].x, 3, 1, dp);
+    s.table[2] << fixed(moved[k].y, 3, 1, dp);
+  }
   return s;
 }
 
@@ -84,7 +88,8 @@ Section cross_check(const Values& run, std::string_view dp) {
   return s;
 }
 
-// Rows as columns padded to their widest cell, numbers to the right.
+// Rows as columns padded to their widest cell, the numbers after the first
+// column to the right.
 QString columns(const std::vector<QStringList>& rows) {
   std::vector<qsizetype> widths;
   for (const QStringList& row : rows)
@@ -95,7 +100,8 @@ QString columns(const std::vector<QStringList>& rows) {
   QString text;
   for (const QStringList& row : rows) {
     QString line;
-    for (qsizetype i = 0; i < row.size(); ++i) line += "  " + row[i].rightJustified(widths[i]);
+    for (qsizetype i = 0; i < row.size(); ++i)
+      line += "  " + (i == 0 ? row[i].leftJustified(widths[i]) : row[i].rightJustified(widths[i]));
     text += line + '\n';
   }
   return text;
@@ -152,7 +158,8 @@ QString CheckerSections::html() const {
     for (std::size_t r = 0; r < s.table.size(); ++r) {
       html += "<tr>";
       for (const QString& cell : s.table[r])
-        html += QString(r == 0 ? "<th>%1</th>" : R"(<td align="right">%1</td>)").arg(cell.toHtmlEscaped());
+        html += QString(r == 0 || &cell == &s.table[r].front() ? "<th>%1</th>" : R"(<td align="right">%1</td>)")
+                    .arg(cell.toHtmlEscaped());
       html += "</tr>\n";
     }
     html += "</table>\n";

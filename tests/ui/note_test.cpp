@@ -141,7 +141,8 @@ TEST(CalculationNote, HoldsTheChecksOfTheRun) {
        {QString("Installation (installed at 20 ℃)"),
         QString("  Factor (e(T) − e(T0)) / e(T) = (0.8085091 − 0.2257436) / 0.8085091 = 0.721, e in mm/m."),
         QString("  Governing ratio: S3/[S] = 0.229 at the far anchor"),
-        QString("  Verdict: within the allowable stress (18.30 MPa ≤ [S] = 80 MPa)"), QString("      2  16.2  -8.1"),
+        QString("  Verdict: within the allowable stress (18.30 MPa ≤ [S] = 80 MPa)"), QString("  Point     2"),
+        QString("  dx     16.2"), QString("  dy     -8.1"),
         QString("  Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio 0.448; exact ÷ hand = 0.71."),
         QString("  Section: I = 17624.04 cm⁴, Z = 934.96 cm³, EI = 34543.123 kN·m²."), QString("Project: North header"),
         QString("Checked by: L. Wang")})
