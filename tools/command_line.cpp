@@ -70,7 +70,7 @@ std::vector<Option> table() {
        }},
       {"--solve", "F=FROM:TO[:STEP]",
        "for each row, walk field F from FROM towards TO (upwards or downwards) in steps of STEP and answer the first "
-       "value at which every stress ratio is at most the target. F is one of " +
+       "value at which every unrounded stress ratio is at most the target. F is one of " +
            typed_fields() + "; STEP is " + default_steps() +
            " when left out. The values are FROM ± k·STEP worked in decimal and written plainly (0.3, never "
            "0.30000000000000004); each is calculated from the row's texts with F's text replaced by the value's. A "
@@ -101,11 +101,10 @@ std::vector<Option> table() {
          return std::string();
        }},
       {"--si", "",
-       "after the results, the same results in SI units in the same order: forces in kN and moments in kN·m (the "
-       "shown number × 0.01), stresses in MPa (the shown ratio × " +
-           mpa +
-           "), worked in decimal from the shown text (907.7 gives 9.077, 0.12 gives 9.6); combines with --solve and "
-           "--sweep",
+       "after the results, the same results in SI units in the same order, each rounded once from its unrounded "
+       "value: forces in kN and moments in kN·m with three decimals, stresses in MPa as magnitudes with two "
+       "decimals (the default bend gives 9.077, 3.770, 1.152, 9.71, 14.94, 25.39); combines with --solve and "
+       "--sweep",
        [](CommandLine& c, const std::string&) {
          c.options.si = true;
          return std::string();

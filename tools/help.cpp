@@ -56,7 +56,7 @@ Examples:
         the shortest second leg of the default bend that passes: 5.5 m
   echo bend,70,377,9,20,10,90 | quorvel-batch --solve T=400:-50
         the highest temperature the default bend takes, walking downwards
-        from 400 ℃: 208 ℃
+        from 400 ℃: 207 ℃
   echo bend,70,377,9,20,10,90 | quorvel-batch --sweep L2=1:20:0.5 --plot l2.svg
         the results for every second leg from 1 m to 20 m, and their chart
   echo bend,70,377,9,20,10,90 | quorvel-batch --installed 20
