@@ -79,6 +79,7 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
     }
   }
   if (options.elbows) append_elbows(cells, panel, outcome, options, decimal_point);
+  append_checks(cells, panel, outcome, options.checks, to_double(options.target), decimal_point);
 }
 
 // Every unrounded ratio at most the target; with --elbows every ratio with

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "checks.h"
 #include "quorvel/decimal.h"
 #include "walk.h"
 
@@ -33,6 +34,7 @@ struct Options {
   bool si = false;                      // the results again in kN, kN·m and MPa
   bool verdict = false;                 // the governing ratio and passes or exceeds
   std::optional<ElbowRadius> elbows{};  // the run with elbows beside it; --solve walks on its verdict
+  Checks checks{};                      // --installed, --movements, --crosscheck
   std::optional<Walk> walk{};
   WalkMode mode = WalkMode::solve;
   Decimal target{false, "1", 0};  // the highest ratio that passes

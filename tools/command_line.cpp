@@ -1,9 +1,12 @@
 #include "command_line.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "quorvel/csv.h"
+#include "quorvel/display.h"
+#include "quorvel/hand_methods.h"
 #include "quorvel/panels.h"
 #include "walk.h"
 
@@ -133,6 +136,42 @@ std::vector<Option> table() {
          c.options.elbows = parse_elbow_radius(value);
          if (!c.options.elbows)
            return "--elbows " + value + ": expected 1D, 1.5D, 3D, 5D or a radius in metres such as 0.6m";
+         return std::string();
+       }},
+      {"--installed", "T0",
+       "the run installed (anchored) at T0 ℃ instead of 0 ℃: every reaction and stress scales by (e(T) − e(T0)) / "
+       "e(T). Cells after those of --si, --verdict and --elbows: the factor with three decimals, the results times "
+       "the factor in the panel's displays, the governing ratio of the scaled stresses with three decimals and "
+       "passes or exceeds (against the target). Where e(T) = 0 the factor cell says \"not defined\" and the others "
+       "are empty. The default bend installed at 20 ℃ gives 0.721 and the governing ratio 0.229, passes",
+       [](CommandLine& c, const std::string& value) {
+         const auto T0 = parse_decimal(value, ".");
+         if (!T0 || !std::isfinite(to_double(*T0))) return "--installed " + value + ": expected a temperature in ℃";
+         c.options.checks.installed = to_double(*T0);
+         return std::string();
+       }},
+      {"--movements", "",
+       "after those cells, dx and dy of each bend point in order (point 2 first), in mm with one decimal, in the "
+       "panel's axes: +x along the first leg away from the start anchor, +y across it as the run's points lie; the "
+       "free thermal growth plus the bending deflection of the sharp-corner frame with both anchors held. The "
+       "default bend's point 2 moves 16.2 mm along L1 and -8.1 mm across it",
+       [](CommandLine& c, const std::string&) {
+         c.options.checks.movements = true;
+         return std::string();
+       }},
+      {"--crosscheck", "",
+       "after those cells, the hand methods beside the exact frame: the ASME B31.3 319.4.1 screen D·y/(L − U)² "
+       "(D in mm, y the resultant free growth between the anchors in mm, L the developed length and U the anchors' "
+       "distance in m) with one decimal, passes or fails against K1 = " +
+           fixed_text(kScreenK1, 0, 1, ".") +
+           " (the code's own allowable stress range), passes or fails against K1 = 208000·[S]/E = " +
+           fixed_text(208000.0 * allowable_stress_mpa / (elastic_modulus_gpa * 1000), 0, 1, ".") + " ([S] = " + mpa +
+           " MPa, E = " + std::to_string(elastic_modulus_gpa) +
+           " GPa), the guided-cantilever governing ratio with three decimals, and the exact governing ratio over "
+           "it with two decimals. The default bend gives 116.8, passes, fails, 0.448, 0.71; \"not defined\" for a "
+           "straight run",
+       [](CommandLine& c, const std::string&) {
+         c.options.checks.crosscheck = true;
          return std::string();
        }},
       {"--help", "", "this text", nullptr},

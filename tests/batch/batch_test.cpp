@@ -224,6 +224,25 @@ TEST(BatchProcess, AnswersDesignQuestions) {
             {"--verdict"},
             "bend,70,377,9,abc,10,90\n",
             "bend,70,377,9,abc,10,90,type mismatch,,,,,,,,"},
+           // Installed at 20 ℃: (e(70) − e(20))/e(70) = 0.721, 907.7 kgm × 0.72079 = 654.2, governing
+           // 0.31738 × 0.72079 = 0.229; the bend point moves e·20 = 16.2 mm along L1 and −e·10 = −8.1 mm;
+           // the screen 377·18.079/(30 − 22.361)² = 116.8; guided cantilever 0.448, 0.317/0.448 = 0.71.
+           {"the checks after the SI cells and the verdict",
+            {"--crosscheck", "--movements", "--installed", "20", "--si", "--verdict"},
+            bend,
+            "bend,70,377,9,20,10,90,ok,907.7,377,115.2,0.12,0.19,0.32,9.077,3.770,1.152,9.71,14.94,25.39,0.317,passes,"
+            "0.721,654.2,271.8,83,0.09,0.13,0.23,0.229,passes,16.2,-8.1,116.8,passes,fails,0.448,0.71"},
+           {"checks with a decimal comma",
+            {"--decimal-comma", "--installed=20", "--movements", "--crosscheck"},
+            "bend;70;377;9;20;10;90\n",
+            "bend;70;377;9;20;10;90;ok;907,7;377;115,2;0,12;0,19;0,32;0,721;654,2;271,8;83;0,09;0,13;0,23;0,229;passes;"
+            "16,2;-8,1;116,8;passes;fails;0,448;0,71"},
+           // At 0 ℃ there is no expansion to scale; a failed run has no checks.
+           {"no expansion, and a failed run",
+            {"--installed", "20", "--movements", "--crosscheck"},
+            "bend,0,377,9,20,10,90\nbend,70,377,9,abc,10,90\n",
+            "bend,0,377,9,20,10,90,ok,0,0,0,0,0,0,not defined,,,,,,,,,0.0,0.0,0.0,passes,passes,0.000,|"
+            "bend,70,377,9,abc,10,90,type mismatch,,,,,,,,,,,,,,,,,,,,,,"},
            {"sweep down through a failure",
             {"--sweep", "t=1:-1:0.5"},
             bend,
@@ -345,6 +364,8 @@ TEST(BatchProcess, RefusesBadOptionsWithOneLine) {
            {{"--elbows=0m"}, "--elbows 0m"},
            {{"--elbows", "0.6"}, "--elbows 0.6"},
            {{"--elbows"}, "--elbows needs a value"},
+           {{"--installed", "warm"}, "--installed warm"},
+           {{"--installed"}, "--installed needs a value"},
        }) {
     const auto parsed = quorvel::batch::parse_command_line(c.args);
     ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << c.names;

@@ -125,6 +125,45 @@ const Case kCases[] = {
      "offset;70;377;9;20;10,0;20;40;90;ok;1021,1;-1021,1;366,6;142,7;0,14;0,25;0,25;0,14"},
 };
 
+// The checker's sections, worked by hand (tests/calc/checks_test.cpp): the
+// default bend installed at 20 ℃ keeps 0.721 of its stresses, its bend point
+// moves e·L1 = 16.2 mm along L1 and −e·L2 = −8.1 mm, the screen is 116.8
+// and the guided cantilever 0.448; at its own temperature nothing is left; at
+// 0 ℃ there is no expansion to scale. The title block's filled entries only.
+TEST(CalculationNote, HoldsTheChecksOfTheRun) {
+  const Panel& bend = *panel_by_key("bend");
+  const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
+  CalculationNote note = calculation_note(bend, default_inputs(bend), kC, when);
+  note.title.project = "North header";
+  note.title.checked_by = "L. Wang";
+  const QString text = note.plain_text();
+  const QStringList lines = text.split('\n');
+  for (const QString& line :
+       {QString("Installation (installed at 20 ℃)"),
+        QString("  Factor (e(T) − e(T0)) / e(T) = (0.8085091 − 0.2257436) / 0.8085091 = 0.721, e in mm/m."),
+        QString("  Governing ratio: S3/[S] = 0.229 at the far anchor"),
+        QString("  Verdict: within the allowable stress (18.30 MPa ≤ [S] = 80 MPa)"), QString("  Point     2"),
+        QString("  dx     16.2"), QString("  dy     -8.1"),
+        QString("  Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio 0.448; exact ÷ hand = 0.71."),
+        QString("  Section: I = 17624.04 cm⁴, Z = 934.96 cm³, EI = 34543.123 kN·m²."), QString("Project: North header"),
+        QString("Checked by: L. Wang")})
+    EXPECT_TRUE(lines.contains(line)) << line.toStdString() << "\n" << text.toStdString();
+  EXPECT_TRUE(text.contains("screen D·y/(L − U)² = 116.8: passes K1 = 208.3")) << text.toStdString();
+  EXPECT_TRUE(text.contains("fails K1 = 208000·[S]/E = 84.9")) << text.toStdString();
+  EXPECT_FALSE(text.contains("Prepared by"));
+  EXPECT_TRUE(note.html().contains("<td>Project</td><td>North header</td>"));
+  EXPECT_TRUE(note.html().contains(R"(<td align="right">16.2</td>)"));
+
+  const auto installed_at = [&](double T0, const char* T = "70") {
+    auto inputs = default_inputs(bend);
+    inputs[0] = T;
+    return calculation_note(bend, inputs, kC, when, {.installed_at = T0}).plain_text();
+  };
+  EXPECT_TRUE(installed_at(70).contains("S3/[S] = 0.000 at the far anchor"));
+  EXPECT_TRUE(installed_at(-10.5).contains("Installation (installed at -10.5 ℃)"));
+  EXPECT_TRUE(installed_at(20, "0").contains("Not defined: there is no free expansion"));
+}
+
 // What quorvel-batch writes for one input row.
 QString run_batch(const QString& command, const QString& row) {
   QProcess batch;
@@ -177,7 +216,7 @@ TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
     }
     // Every input is listed, also when the calculation failed.
     EXPECT_EQ(note.inputs.size(), c.inputs.size());
-    EXPECT_EQ(html.count("<table"), 3 - (note.failure.isEmpty() ? 0 : 1));
+    EXPECT_EQ(html.count("<table"), note.failure.isEmpty() ? 4 : 2);  // with the movements' table
     EXPECT_EQ(text.contains("Results"), note.failure.isEmpty());
     EXPECT_EQ(run_batch(note.batch_command, note.batch_row), c.batch_output);
   }
@@ -216,8 +255,9 @@ TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
   const Panel& offset = *panel_by_key("offset");
   std::vector<std::string> inputs = default_inputs(offset);
   inputs[0] = "200";
-  EXPECT_FALSE(calculation_note(offset, inputs, QLocale::c(), when).plain_text().contains("elbows"));
-  const CalculationNote note = calculation_note(offset, inputs, QLocale::c(), when, 1.5);
+  const CalculationNote sharp = calculation_note(offset, inputs, QLocale::c(), when);
+  EXPECT_FALSE(sharp.plain_text().contains("elbows"));
+  const CalculationNote note = calculation_note(offset, inputs, QLocale::c(), when, {.elbows_times_D = 1.5});
   const QStringList lines = note.plain_text().split('\n');
   for (const char* line :
        {"With elbows of R = 1.5·D",
@@ -226,7 +266,7 @@ TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
     EXPECT_TRUE(lines.contains(line)) << line << "\n" << note.plain_text().toStdString();
   EXPECT_TRUE(
       std::any_of(lines.begin(), lines.end(), [](const QString& l) { return l.simplified() == "S2/[S] 1.06"; }));
-  EXPECT_EQ(note.html().count("<table"), 4);
+  EXPECT_EQ(note.html().count("<table"), sharp.html().count("<table") + 1);  // the results with elbows
 
   QTemporaryDir dir;
   const QString pdf = dir.filePath("elbows.pdf");
@@ -236,7 +276,7 @@ TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
       poppler("pdftotext", {pdf, "-"}).simplified().contains("exceeds the allowable stress with long-radius elbows"));
 
   inputs[4] = "1.1";  // L2: two tangents of 0.5655 m
-  EXPECT_TRUE(calculation_note(offset, inputs, QLocale::c(), when, 1.5)
+  EXPECT_TRUE(calculation_note(offset, inputs, QLocale::c(), when, {.elbows_times_D = 1.5})
                   .plain_text()
                   .contains("The elbows do not fit L2: their tangent lengths exceed the leg."));
 }
@@ -256,8 +296,9 @@ TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
     // Compatibility forms on both sides undo the typeface's ligatures ("ﬁ").
     const auto plain = [](const QString& s) { return s.normalized(QString::NormalizationForm_KC).simplified(); };
     const QString text = plain(poppler("pdftotext", {"-layout", pdf, "-"}));
-    for (const QString& title : {QString("Calculation sheet"), program_name_and_version(), QString("2026-12-07 16:40"),
-                                 QString("Project"), QString("Calculated by"), QString("Checked by")})
+    for (const QString& title :
+         {QString("Calculation sheet"), program_name_and_version(), QString("2026-12-07 16:40"), QString("Project"),
+          QString("Prepared by"), QString("Checked by"), QString("Approved by")})
       EXPECT_TRUE(text.contains(title)) << title.toStdString();
     for (const Row& row : c.rows)
       EXPECT_TRUE(text.contains(plain(row.cells.join(' ')))) << row.cells.join(' ').toStdString();
@@ -266,6 +307,18 @@ TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
         EXPECT_TRUE(text.contains(plain(line))) << line.toStdString();
       }
   }
+  // A filled title block, and the checker's sections on the sheet.
+  const Panel& offset = *panel_by_key("offset");
+  CalculationNote note = calculation_note(offset, default_inputs(offset), kC, when);
+  note.title = {"North header", "L-104", "C-2026-018", "B", "J. Li", "L. Wang", "M. Chen"};
+  const QString filled = dir.filePath("filled.pdf");
+  ASSERT_EQ(CalculationSheet(offset, note).print(nullptr, filled), QString());
+  const QString text = poppler("pdftotext", {"-layout", filled, "-"}).simplified();
+  for (const char* expected :
+       {"North header", "L-104", "C-2026-018", "J. Li", "L. Wang", "M. Chen", "Revision", "Line", "Calculation no.",
+        "Installation (installed at 20 ℃)", "Cross-check", "Section: I = 17624.04 cm", "Movements of the bend points"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+
   // Very long texts shrink the note, never add a page.
   const Panel& bend = *panel_by_key("bend");
   const std::vector<std::string> long_texts(bend.inputs.size(), std::string(3000, '9'));
@@ -281,8 +334,19 @@ class NoteKeys : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    window().findChild<NoteActions*>()->set_printer(
-        [this](QWidget*, const CalculationSheet& sheet) { printed_.push_back(sheet.title()); });
+    window().findChild<NoteActions*>()->set_printer([this](QWidget*, const CalculationSheet& sheet) {
+      printed_.push_back(sheet.title());
+      sheets_.push_back(sheet.note().title);
+    });
+    window().findChild<NoteActions*>()->set_askers(
+        [this](QWidget*, const QString& configuration, double current) {
+          asked_.push_back(configuration + " " + QString::number(current));
+          return installed_at_;
+        },
+        [this](QWidget*, const TitleBlock& last) {
+          prefilled_.push_back(last);
+          return title_;
+        });
     QGuiApplication::clipboard()->clear();
   }
 
@@ -311,11 +375,16 @@ class NoteKeys : public WindowTest {
   }
 
   std::vector<QString> printed_;
+  std::vector<TitleBlock> sheets_, prefilled_;  // the sheets' title blocks, and the forms' prefills
+  std::vector<QString> asked_;                  // "configuration current" of each question
+  std::optional<double> installed_at_ = 40;     // what the questions answer
+  std::optional<TitleBlock> title_ = TitleBlock{"P", "L-1", "", "A", "", "", ""};
 };
 
 const QString kCopy = "Copy calculation note";
 const QString kPrint = "Print calculation sheet…";
 const QString kElbows = "Elbows";
+const QString kInstalled = "Installed at…";
 
 TEST_F(NoteKeys, CtrlShiftCCopiesTheNoteOfTheFocusedPanelFromItsInputs) {
   field("nMz11")->setText("999");  // a stale result is never read
@@ -367,18 +436,55 @@ TEST_F(NoteKeys, CtrlPPrintsTheSheetOfTheFocusedPanel) {
 TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
   // A result field: the standard menu, then both actions and the elbows.
   QStringList texts = menu(field("nS21"), {5, 5}, kCopy);
-  ASSERT_GT(texts.size(), 3);
-  EXPECT_EQ(texts.mid(texts.size() - 3), (QStringList{kCopy, kPrint, kElbows}));
+  ASSERT_GT(texts.size(), 4);
+  EXPECT_EQ(texts.mid(texts.size() - 4), (QStringList{kCopy, kPrint, kInstalled, kElbows}));
   EXPECT_TRUE(clipboard_text().contains("Configuration: Z-shaped offset"));
   // An input field keeps its own menu.
   texts = menu(field("nL21"), {5, 5});
   EXPECT_FALSE(texts.isEmpty());
   EXPECT_FALSE(texts.contains(kCopy));
   // The drawings, on a symbol and between the lines.
-  EXPECT_EQ(menu(window().findChild<QWidget*>("Label1_12"), {3, 3}, kPrint), (QStringList{kCopy, kPrint, kElbows}));
-  EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint), (QStringList{kCopy, kPrint, kElbows}));
+  EXPECT_EQ(menu(window().findChild<QWidget*>("Label1_12"), {3, 3}, kPrint),
+            (QStringList{kCopy, kPrint, kInstalled, kElbows}));
+  EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint), (QStringList{kCopy, kPrint, kInstalled, kElbows}));
   EXPECT_EQ(printed_, (std::vector<QString>{"Calculation sheet – Raised loop", "Calculation sheet – Z-shaped offset"}));
   EXPECT_TRUE(menu(&window(), {5000 / 15, 7000 / 15}).isEmpty());  // below the drawings
+}
+
+// "Installed at…" sets the panel's installation temperature for its notes
+// until the program ends; a cancelled question keeps it.
+TEST_F(NoteKeys, InstalledAtSetsThePanelsTemperatureForItsNotes) {
+  const auto note_of = [&](const char* name) {
+    menu(field(name), {5, 5}, kCopy);
+    return clipboard_text();
+  };
+  EXPECT_TRUE(note_of("nS1").contains("Installation (installed at 20 ℃)"));
+  menu(field("nS1"), {5, 5}, kInstalled);
+  EXPECT_EQ(asked_, (std::vector<QString>{"Two-leg bend 20"}));
+  EXPECT_TRUE(note_of("nS1").contains("Installation (installed at 40 ℃)"));
+  EXPECT_TRUE(note_of("nS21").contains("Installation (installed at 20 ℃)"));  // the offset's own
+  installed_at_.reset();
+  menu(field("nS1"), {5, 5}, kInstalled);
+  EXPECT_EQ(asked_.back(), "Two-leg bend 40");
+  EXPECT_TRUE(note_of("nS1").contains("Installation (installed at 40 ℃)"));
+}
+
+// The title block is asked before printing, prefilled with what was entered
+// last; cancelled, nothing is printed.
+TEST_F(NoteKeys, PrintingAsksForTheTitleBlockFirst) {
+  field("nL1")->setFocus();
+  QTest::keyClick(field("nL1"), Qt::Key_P, Qt::ControlModifier);
+  title_->checked_by = "L. Wang";
+  QTest::keyClick(field("nL1"), Qt::Key_P, Qt::ControlModifier);
+  title_.reset();
+  QTest::keyClick(field("nL1"), Qt::Key_P, Qt::ControlModifier);
+  ASSERT_EQ(prefilled_.size(), 3u);
+  EXPECT_EQ(prefilled_[0].project, "");
+  EXPECT_EQ(prefilled_[1].project, "P");
+  EXPECT_EQ(prefilled_[2].checked_by, "L. Wang");
+  ASSERT_EQ(sheets_.size(), 2u);
+  EXPECT_EQ(sheets_[0].line, "L-1");
+  EXPECT_EQ(sheets_[1].checked_by, "L. Wang");
 }
 
 }  // namespace
