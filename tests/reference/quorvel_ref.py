@@ -190,12 +190,6 @@ def sin(x): return V(math.sin(x.v))
 def cos(x): return V(math.cos(x.v))
 
 
-def whole16(n):
-    if not -32768 <= n <= 32767:
-        raise Fail(OVERFLOW)
-    return n
-
-
 # ---------------------------------------------------------------- display
 
 def text_of(x, sep):
@@ -375,9 +369,7 @@ def loop(tx, sep):
     E = V(10) ** 11 * 1.96
     I = (D ** 4 - (D - (t + t)) ** 4) * 3.14159 / 64
     EI = E * I
-    dT = whole16(T - 20)                   # 16-bit whole-number steps
-    adT = whole16(-dT) if dT < 0 else dT
-    e = (V(adT) * 0.01315) / 1000 + (Tv * 0.011182) / 1000
+    e = (Tv ** 2 * 0.005259) / V(10) ** 6 + (Tv * 0.011182) / 1000   # as the bend and the offset
     B1 = (-e) * EI * (L2 * c - L4() * cp)
     B2 = e * EI * L()
     M1, Fx, Fy = solve(A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2)
