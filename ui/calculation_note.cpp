@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <variant>
 
 #include "csv.h"
 #include "quorvel/decimal.h"
 #include "quorvel/display.h"
+#include "quorvel/verdict.h"
 #include "quorvel/version.h"
 #include "translation.h"
 
@@ -15,19 +15,6 @@ namespace {
 
 QString text_of(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// A shown ratio as a number to compare. Shown texts are at most 15
-// significant digits, so distinct texts stay distinct doubles.
-double shown_value(const std::string& text, std::string_view decimal_point) {
-  return QString::fromStdString(text).replace(text_of(decimal_point), ".").toDouble();
-}
-
-// Where along the run a result is taken: leg Lk runs from point k to point k + 1.
-QString place_text(const Panel& panel, int point) {
-  if (point == 1) return CalculationNote::tr("the start anchor");
-  if (point == panel.points) return CalculationNote::tr("the far anchor");
-  return CalculationNote::tr("the bend between L%1 and L%2").arg(point - 1).arg(point);
 }
 
 // Metres per metre as millimetres per metre, to 12 significant digits and
@@ -79,6 +66,10 @@ constexpr const char* kTable = R"(<table border="1" cellspacing="0" cellpadding=
 
 }  // namespace
 
+QString CalculationNote::stale_text() {
+  return tr("The window shows results of other inputs: this note is computed from the inputs as they stand.");
+}
+
 QString program_name_and_version() {
   return QStringLiteral("Quorvel ") + QString::fromUtf8(kVersion);
 }
@@ -103,29 +94,26 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
           CalculationNote::tr(", field %1: \"%2\"")
               .arg(text_of(panel.inputs[*failure->field].symbol), QString::fromStdString(inputs[*failure->field]));
   } else {
-    double highest = -1;
-    QStringList where;
-    std::string governing_text;
+    const Values& values = *outcome.values;
     for (std::size_t i = 0; i < panel.results.size(); ++i) {
       const ResultField& field = panel.results[i];
-      const std::string& shown = outcome.results[i];
-      note.results.push_back({text_of(field.symbol), QString::fromStdString(shown), text_of(field.unit),
-                              QString::fromStdString(si_text(shown, field.display, decimal_point)),
+      note.results.push_back({text_of(field.symbol), QString::fromStdString(outcome.results[i]), text_of(field.unit),
+                              QString::fromStdString(si_text(panel, values, i, decimal_point)),
                               text_of(si_unit(field.display))});
-      if (field.display != Display::ratio) continue;
-      const double value = shown_value(shown, decimal_point);
-      if (value > highest) {
-        where.clear();
-        highest = value;
-        governing_text = shown;
-      }
-      if (value == highest)
-        where += CalculationNote::tr("%1 = %2 at %3")
-                     .arg(text_of(field.symbol), QString::fromStdString(shown), place_text(panel, field.point));
     }
-    note.exceeds = highest > 1;
+    // The verdict from the unrounded stresses, at the points of the ratio results.
+    const Verdict verdict = judge(values);
+    QStringList where;
+    for (int point : verdict.points)
+      for (const ResultField& field : panel.results)
+        if (field.display == Display::ratio && field.point == point)
+          where += CalculationNote::tr("%1 = %2 at %3")
+                       .arg(text_of(field.symbol), QString::fromStdString(ratio_text(verdict.governing, decimal_point)),
+                            place_name(panel, point));
+    note.exceeds = verdict.exceeds;
     note.governing = where.join("; ");
-    const QString stress = QString::fromStdString(si_text(governing_text, Display::ratio, decimal_point));
+    const QString stress =
+        QString::fromStdString(fixed_text(verdict.governing * values.allowable, -6, 2, decimal_point));
     note.verdict = note.exceeds ? CalculationNote::tr("exceeds the allowable stress (%1 MPa > [S] = %2 MPa)")
                                 : CalculationNote::tr("within the allowable stress (%1 MPa ≤ [S] = %2 MPa)");
     note.verdict = note.verdict.arg(stress).arg(allowable_stress_mpa);
@@ -136,12 +124,10 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
       << CalculationNote::tr("E = %1 GPa, [S] = %2 MPa.").arg(elastic_modulus_gpa).arg(allowable_stress_mpa);
   note.assumptions
       << CalculationNote::tr("Free expansion per metre of pipe, T in ℃: %1.").arg(text_of(panel.expansion_law));
-  const auto temperature = input_index(panel, "T");
-  const auto solution = solve(panel, inputs, decimal_point);
-  if (const Solution* s = std::get_if<Solution>(&solution); s && temperature)
+  if (const auto temperature = input_index(panel, "T"); outcome.values && temperature)
     note.assumptions << CalculationNote::tr("Free expansion at T = %1 ℃: %2 mm/m.")
                             .arg(QString::fromStdString(inputs[*temperature]),
-                                 millimetres_per_metre(s->expansion, decimal_point));
+                                 millimetres_per_metre(outcome.values->expansion, decimal_point));
 
   // quorvel-batch reads a decimal comma with --decimal-comma, and then
   // separates cells by ';'.
@@ -160,6 +146,7 @@ QString CalculationNote::plain_text() const {
   text += tr("Configuration: %1").arg(configuration) + '\n';
   text += tr("Date: %1").arg(date) + '\n';
   text += tr("Program: %1").arg(program) + "\n\n";
+  if (stale) text += stale_text() + "\n\n";
 
   text += tr("Inputs") + '\n';
   std::vector<QStringList> rows;
@@ -191,6 +178,7 @@ QString CalculationNote::html(HtmlFor use) const {
   heading += cells({tr("Program"), program}, "td");
   heading += "</table>\n";
 
+  if (stale) in += "<p><b>" + stale_text().toHtmlEscaped() + "</b></p>\n";
   in += "<h4>" + tr("Inputs").toHtmlEscaped() + "</h4>\n" + kTable + '\n';
   in += cells({tr("Symbol"), tr("Value"), tr("Unit")}, "th");
   for (const Row& r : inputs) in += cells({r.symbol, r.text, r.unit}, "td");

@@ -28,14 +28,16 @@ struct CalculationNote {
   QString configuration, date, program;  // program: name and version
   std::vector<Row> inputs, results;      // no results when the calculation failed
   QString failure;                       // how it failed, as the message box says; empty when it ran through
-  QString governing;                     // the highest stress ratio and where it occurs
+  QString governing;                     // the highest unrounded stress ratio and where it occurs
   QString verdict;
   bool exceeds = false;  // a stress above the allowable stress
+  bool stale = false;    // the window shows results of other inputs
   QStringList assumptions;
   QString batch_command;  // "quorvel-batch", with --decimal-comma where the locale needs it
   QString batch_row;      // the run as quorvel-batch's input row
 
   QString plain_text() const;
+  static QString stale_text();
   // An HTML document whose tables paste as tables. For the calculation
   // sheet it leaves out the heading, which the sheet's title block gives.
   enum class HtmlFor { clipboard, sheet };

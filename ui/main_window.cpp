@@ -10,6 +10,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "explanation.h"
 #include "font_config.h"
 #include "layout.h"
 #include "note_actions.h"
@@ -138,6 +139,7 @@ void MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelP
     add_label(field.symbol, layout.inputs[i].symbol);
     auto* edit = new QLineEdit(this);
     edit->setAccessibleDescription(title);
+    edit->setToolTip(Explanation::of_input(field));
     controls.inputs.push_back(add_field(field.symbol, field.unit, edit, layout.inputs[i]));
     edit->setText(text_of(field.default_text));
   }
@@ -145,8 +147,15 @@ void MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelP
     const ResultField& field = panel.results[i];
     add_label(field.symbol, layout.results[i].symbol);
     auto* edit = new ResultEdit(field.display, title, locale_, this);
-    controls.results.push_back(add_field(field.symbol, field.unit, edit, layout.results[i]));
+    add_field(field.symbol, field.unit, edit, layout.results[i]);
+    controls.results.push_back(edit);
   }
+  // Results written before an input changes no longer belong to the inputs.
+  for (QLineEdit* input : controls.inputs)
+    connect(input, &QLineEdit::textChanged, this, [results = controls.results] {
+      for (ResultEdit* result : results)
+        if (!result->text().isEmpty()) result->set_stale(true);
+    });
   panels_.push_back(std::move(controls));
 
   auto add_button = [&](const ButtonPlace& place, const QString& caption, const QString& name) {
@@ -195,13 +204,21 @@ void MainWindow::compute(const Panel& panel) {
   const PanelControls& controls = controls_of(panel);
   std::vector<std::string> texts;
   for (const QLineEdit* field : controls.inputs) texts.push_back(field->text().toStdString());
-  const std::vector<QLineEdit*>& results = controls.results;
-  const auto failure = calculation_(panel, texts, decimal_point_, [&](std::size_t i, const std::string& text) {
-    QLineEdit* field = results.at(i);
+  const std::vector<ResultEdit*>& results = controls.results;
+  const Outcome outcome = calculation_(panel, texts, decimal_point_, [&](std::size_t i, const std::string& text) {
+    ResultEdit* field = results.at(i);
     field->setText(QString::fromStdString(text));
     field->setCursorPosition(0);  // a number too long for the field shows its leading digits
   });
-  if (!failure) return;
+  const QString decimal_point = text_of(decimal_point_);
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    if (i >= outcome.results.size() || !outcome.values || i >= outcome.values->results.size()) continue;
+    results[i]->set_run(outcome.values->results[i], Explanation::of_result(panel, i, *outcome.values, decimal_point));
+  }
+  // A failed run leaves texts of an earlier one, or no complete set.
+  for (ResultEdit* result : results) result->set_stale(outcome.failure.has_value() && !result->text().isEmpty());
+  if (!outcome.failure) return;
+  const std::optional<Failure>& failure = outcome.failure;
 
   QString text = error_text(failure->kind);
   QLineEdit* culprit = failure->field ? controls.inputs.at(*failure->field) : nullptr;

@@ -16,6 +16,10 @@
 class QLineEdit;
 
 namespace quorvel::ui {
+class ResultEdit;
+}
+
+namespace quorvel::ui {
 
 struct PanelLayout;
 
@@ -28,8 +32,8 @@ class MainWindow final : public QWidget {
  public:
   // The calculation behind the Compute buttons; quorvel::calculate unless a
   // test puts another in its place.
-  using Calculation = std::function<std::optional<Failure>(const Panel&, std::span<const std::string>, std::string_view,
-                                                           const Deliver&)>;
+  using Calculation =
+      std::function<Outcome(const Panel&, std::span<const std::string>, std::string_view, const Deliver&)>;
 
   // `locale` gives the decimal separator for reading and writing numbers;
   // `sink` is told about failed calculations (a message box when null).
@@ -45,8 +49,8 @@ class MainWindow final : public QWidget {
   class LabelPlacer;
   struct PanelControls {
     const Panel* panel;
-    std::vector<QLineEdit*> inputs;   // in read order
-    std::vector<QLineEdit*> results;  // in write order
+    std::vector<QLineEdit*> inputs;    // in read order
+    std::vector<ResultEdit*> results;  // in write order
   };
   void add_panel(const Panel& panel, const PanelLayout& layout, LabelPlacer& labels);
   void set_focus_order();

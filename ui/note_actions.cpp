@@ -8,10 +8,12 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <algorithm>
 #include <memory>
 
 #include "calculation_sheet.h"
 #include "layout.h"
+#include "result_edit.h"
 #include "schematic.h"
 
 namespace quorvel::ui {
@@ -22,7 +24,7 @@ NoteActions::NoteActions(QWidget* window, const QLocale& locale) : QObject(windo
 }
 
 void NoteActions::add_panel(const Panel& panel, const PanelLayout& layout, std::span<QLineEdit* const> inputs,
-                            std::span<QLineEdit* const> results) {
+                            std::span<ResultEdit* const> results) {
   const QRect extent = schematic_extent(layout);
   auto* copy = new QAction(tr("Copy calculation note"), this);
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -31,6 +33,7 @@ void NoteActions::add_panel(const Panel& panel, const PanelLayout& layout, std::
   panels_.push_back(
       {&panel,
        {inputs.begin(), inputs.end()},
+       {results.begin(), results.end()},
        QRect(to_pixels(extent.x()), to_pixels(extent.y()), to_pixels(extent.width()), to_pixels(extent.height())),
        copy,
        print});
@@ -50,7 +53,7 @@ void NoteActions::add_panel(const Panel& panel, const PanelLayout& layout, std::
   }
 
   // A result field's menu is the standard one with both actions added.
-  for (QLineEdit* field : results) {
+  for (ResultEdit* field : results) {
     field->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(field, &QWidget::customContextMenuRequested, this, [field, copy, print](const QPoint& pos) {
       const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
@@ -78,18 +81,16 @@ bool NoteActions::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-namespace {
-
-CalculationNote note_of(const Panel& panel, std::span<QLineEdit* const> inputs, const QLocale& locale) {
+CalculationNote NoteActions::note_of(const PanelActions& panel) const {
   std::vector<std::string> texts;
-  for (const QLineEdit* field : inputs) texts.push_back(field->text().toStdString());
-  return calculation_note(panel, texts, locale, QDateTime::currentDateTime());
+  for (const QLineEdit* field : panel.inputs) texts.push_back(field->text().toStdString());
+  CalculationNote note = calculation_note(*panel.panel, texts, locale_, QDateTime::currentDateTime());
+  note.stale = std::any_of(panel.results.begin(), panel.results.end(), [](const ResultEdit* r) { return r->stale(); });
+  return note;
 }
 
-}  // namespace
-
 void NoteActions::copy_note(const PanelActions& panel) const {
-  const CalculationNote note = note_of(*panel.panel, panel.inputs, locale_);
+  const CalculationNote note = note_of(panel);
   auto* data = new QMimeData;
   data->setText(note.plain_text());
   data->setHtml(note.html());
@@ -97,7 +98,7 @@ void NoteActions::copy_note(const PanelActions& panel) const {
 }
 
 void NoteActions::print_sheet(const PanelActions& panel) const {
-  const CalculationSheet sheet(*panel.panel, note_of(*panel.panel, panel.inputs, locale_));
+  const CalculationSheet sheet(*panel.panel, note_of(panel));
   if (printer_) return printer_(window_, sheet);
   if (const QString error = sheet.print(window_); !error.isEmpty())
     QMessageBox::warning(window_, window_->windowTitle(), error);

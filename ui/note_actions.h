@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "calculation_note.h"
 #include "quorvel/panels.h"
 
 class QAction;
@@ -15,6 +16,7 @@ class QLineEdit;
 namespace quorvel::ui {
 
 class CalculationSheet;
+class ResultEdit;
 struct PanelLayout;
 
 // Takes a calculation away from the window: Ctrl+Shift+C copies a panel's
@@ -34,7 +36,7 @@ class NoteActions final : public QObject {
   NoteActions(QWidget* window, const QLocale& locale);
 
   void add_panel(const Panel& panel, const PanelLayout& layout, std::span<QLineEdit* const> inputs,
-                 std::span<QLineEdit* const> results);
+                 std::span<ResultEdit* const> results);
   void set_printer(Printer printer);
 
  protected:
@@ -44,10 +46,12 @@ class NoteActions final : public QObject {
   struct PanelActions {
     const Panel* panel;
     std::vector<QLineEdit*> inputs;
+    std::vector<ResultEdit*> results;
     QRect drawing;  // in the window, in pixels
     QAction* copy;
     QAction* print;
   };
+  CalculationNote note_of(const PanelActions& panel) const;
   void copy_note(const PanelActions& panel) const;
   void print_sheet(const PanelActions& panel) const;
 

@@ -32,10 +32,20 @@ ResultEdit::ResultEdit(Display display, const QString& description, const QLocal
     : QLineEdit(parent), display_(display), description_(description), locale_(locale) {
   locale_.setNumberOptions(QLocale::RejectGroupSeparator);
   setAccessibleDescription(description_);
-  connect(this, &QLineEdit::textChanged, this, [this] {
-    fit_text();
-    mark_ratio();
-  });
+  connect(this, &QLineEdit::textChanged, this, &ResultEdit::fit_text);
+  connect(this, &QLineEdit::textEdited, this, [this] { set_run(std::nullopt, {}); });
+}
+
+void ResultEdit::set_run(std::optional<double> ratio, const QString& explanation) {
+  exceeds_ = display_ == Display::ratio && ratio && !(std::fabs(*ratio) <= 1);
+  explanation_ = explanation;
+  update_look();
+}
+
+void ResultEdit::set_stale(bool stale) {
+  if (stale == stale_) return;
+  stale_ = stale;
+  update_look();
 }
 
 QColor ResultEdit::warning_colour(const QPalette& palette) {
@@ -90,37 +100,51 @@ void ResultEdit::fit_text() {
     setFont(QFont());  // back to the window's font
   else if (chosen != font())
     setFont(chosen);
-  setToolTip(elided_ ? shown : QString());
-  update();
+  update_look();
 }
 
-void ResultEdit::mark_ratio() {
-  bool ok = false;
-  const double value = display_ == Display::ratio ? locale_.toDouble(text(), &ok) : 0;
-  const bool exceeds = ok && value > 1;
-  if (exceeds == exceeds_) return;
-  exceeds_ = exceeds;
-  setAccessibleDescription(exceeds ? tr("%1; the stress exceeds the allowable stress").arg(description_)
-                                   : description_);
-  if (exceeds) {
-    QPalette warning = palette();
-    warning.setColor(QPalette::Text, warning_colour(warning));
-    setPalette(warning);
-  } else {
+// Greyed while stale, else red while the stress exceeds; the window's own
+// colour otherwise.
+std::optional<QColor> ResultEdit::text_colour(const QPalette& palette) const {
+  // The window's own greyed text: this field's palette may carry the red.
+  if (stale_) return (parentWidget() ? parentWidget()->palette() : palette).color(QPalette::Disabled, QPalette::Text);
+  if (exceeds_) return warning_colour(palette);
+  return std::nullopt;
+}
+
+void ResultEdit::update_look() {
+  QString description = description_;
+  if (exceeds_) description = tr("%1; the stress exceeds the allowable stress").arg(description);
+  const QString stale_note = tr("This result does not belong to the current inputs: press Compute.");
+  if (stale_) description += "; " + stale_note;
+  setAccessibleDescription(description);
+
+  QStringList tip;
+  if (elided_) tip << text();
+  if (stale_) tip << stale_note;
+  if (!explanation_.isEmpty()) tip << explanation_;
+  setToolTip(tip.join('\n'));
+
+  const std::optional<QColor> colour = text_colour(palette());
+  if (colour && palette().color(QPalette::Text) != *colour) {
+    QPalette marked = palette();
+    marked.setColor(QPalette::Text, *colour);
+    setPalette(marked);
+  } else if (!colour && testAttribute(Qt::WA_SetPalette)) {
     setPalette(QPalette());  // back to the window's colours
   }
 }
 
 void ResultEdit::changeEvent(QEvent* event) {
   QLineEdit::changeEvent(event);
-  // A new theme may need a lighter or darker red; setting it causes one more
-  // change event, which then finds the colour right.
-  if (event->type() == QEvent::PaletteChange && exceeds_) {
-    const QColor wanted = warning_colour(palette());
-    if (palette().color(QPalette::Text) != wanted) {
-      QPalette warning = palette();
-      warning.setColor(QPalette::Text, wanted);
-      setPalette(warning);
+  // A new theme may need a lighter or darker colour; setting it causes one
+  // more change event, which then finds the colour right.
+  if (event->type() == QEvent::PaletteChange) {
+    const std::optional<QColor> wanted = text_colour(palette());
+    if (wanted && palette().color(QPalette::Text) != *wanted) {
+      QPalette marked = palette();
+      marked.setColor(QPalette::Text, *wanted);
+      setPalette(marked);
     }
   }
 }

@@ -2,8 +2,9 @@
 
 #include <QLineEdit>
 #include <QLocale>
+#include <optional>
 
-#include "quorvel/panels.h"
+#include "quorvel/panel.h"
 
 namespace quorvel::ui {
 
@@ -14,8 +15,13 @@ namespace quorvel::ui {
 // with the whole text in the tooltip. The text itself (what selection,
 // copying and screen readers get) is never shortened.
 //
-// A ratio above 1, a stress above the allowable one, is drawn in a warning
-// colour and says so in its accessible description; both go with the text.
+// After a run the field knows the value behind its text: a ratio whose
+// unrounded value is above 1, a stress above the allowable one, is drawn in a
+// warning colour and says so in its accessible description, also where it
+// shows "1". Its tooltip explains the result. A result that no longer belongs
+// to the panel's inputs (an input changed, or the last run failed) is drawn
+// greyed and says so, until the next run. Text the user types into the field
+// is no result: it drops the colour and the explanation.
 class ResultEdit final : public QLineEdit {
   Q_OBJECT
 
@@ -25,7 +31,13 @@ class ResultEdit final : public QLineEdit {
 
   static constexpr qreal smallest_point_size = 7;
 
+  // What a run says of the text just written: for a ratio, its unrounded
+  // value; `explanation` becomes the tooltip.
+  void set_run(std::optional<double> ratio, const QString& explanation);
+  void set_stale(bool stale);
+
   bool exceeds_allowable() const { return exceeds_; }
+  bool stale() const { return stale_; }
   bool elided() const { return elided_; }
   // The width that a text may take in the field, in device-independent pixels.
   int text_width() const;
@@ -40,12 +52,15 @@ class ResultEdit final : public QLineEdit {
  private:
   QRect text_rect() const;
   void fit_text();
-  void mark_ratio();
+  void update_look();
+  std::optional<QColor> text_colour(const QPalette& palette) const;
 
   Display display_;
   QString description_;
   QLocale locale_;
+  QString explanation_;
   bool exceeds_ = false;
+  bool stale_ = false;
   bool elided_ = false;
 };
 

@@ -12,9 +12,39 @@ namespace {
 // of them has a translation, so a renamed text cannot slip through.
 constexpr char kContext[] = "quorvel";
 [[maybe_unused]] constexpr const char* kCoreTexts[] = {
-    QT_TRANSLATE_NOOP("quorvel", "Two-leg bend"), QT_TRANSLATE_NOOP("quorvel", "Z-shaped offset"),
-    QT_TRANSLATE_NOOP("quorvel", "Raised loop"),  QT_TRANSLATE_NOOP("quorvel", "Type mismatch"),
-    QT_TRANSLATE_NOOP("quorvel", "Overflow"),     QT_TRANSLATE_NOOP("quorvel", "Division by zero"),
+    QT_TRANSLATE_NOOP("quorvel", "Two-leg bend"),
+    QT_TRANSLATE_NOOP("quorvel", "Z-shaped offset"),
+    QT_TRANSLATE_NOOP("quorvel", "Raised loop"),
+    QT_TRANSLATE_NOOP("quorvel", "Type mismatch"),
+    QT_TRANSLATE_NOOP("quorvel", "Overflow"),
+    QT_TRANSLATE_NOOP("quorvel", "Division by zero"),
+    QT_TRANSLATE_NOOP("quorvel", "temperature"),
+    QT_TRANSLATE_NOOP("quorvel", "outer diameter of the pipe"),
+    QT_TRANSLATE_NOOP("quorvel", "wall thickness"),
+    QT_TRANSLATE_NOOP("quorvel", "leg from the start anchor to the bend"),
+    QT_TRANSLATE_NOOP("quorvel", "leg from the bend to the far anchor"),
+    QT_TRANSLATE_NOOP("quorvel", "angle between L1 and L2 at the bend"),
+    QT_TRANSLATE_NOOP("quorvel", "leg from the start anchor to the bend with L2"),
+    QT_TRANSLATE_NOOP("quorvel", "middle leg between the bends"),
+    QT_TRANSLATE_NOOP("quorvel", "leg from the bend with L2 to the far anchor"),
+    QT_TRANSLATE_NOOP("quorvel", "overall length between the anchors, along L1 and L3"),
+    QT_TRANSLATE_NOOP("quorvel", "angle between L1 and L2"),
+    QT_TRANSLATE_NOOP("quorvel", "level leg from the start anchor"),
+    QT_TRANSLATE_NOOP("quorvel", "inclined leg up to the top leg"),
+    QT_TRANSLATE_NOOP("quorvel", "level top leg"),
+    QT_TRANSLATE_NOOP("quorvel", "inclined leg down from the top leg"),
+    QT_TRANSLATE_NOOP("quorvel", "level leg to the far anchor"),
+    QT_TRANSLATE_NOOP("quorvel", "overall length between the anchors, along the level legs"),
+    QT_TRANSLATE_NOOP("quorvel", "angle between L2 and L3, inside the loop"),
+    QT_TRANSLATE_NOOP("quorvel", "angle between L3 and L4, inside the loop"),
+    QT_TRANSLATE_NOOP("quorvel", "bending moment"),
+    QT_TRANSLATE_NOOP("quorvel", "bending stress"),
+    QT_TRANSLATE_NOOP("quorvel", "force along L1"),
+    QT_TRANSLATE_NOOP("quorvel", "force across L1"),
+    QT_TRANSLATE_NOOP("quorvel", "force along L1 and L3"),
+    QT_TRANSLATE_NOOP("quorvel", "force across L1 and L3"),
+    QT_TRANSLATE_NOOP("quorvel", "force along the level legs"),
+    QT_TRANSLATE_NOOP("quorvel", "force across the level legs"),
 };
 
 QString translated(std::string_view english) {
@@ -43,6 +73,17 @@ QString panel_name(const Panel& panel) {
 
 QString error_text(ErrorKind kind) {
   return translated(message(kind));
+}
+
+QString quantity_text(std::string_view quantity) {
+  return translated(quantity);
+}
+
+// Leg Lk runs from point k to point k + 1.
+QString place_name(const Panel& panel, int point) {
+  if (point == 1) return QCoreApplication::translate("quorvel", "the start anchor");
+  if (point == panel.points) return QCoreApplication::translate("quorvel", "the far anchor");
+  return QCoreApplication::translate("quorvel", "the bend between L%1 and L%2").arg(point - 1).arg(point);
 }
 
 }  // namespace quorvel::ui

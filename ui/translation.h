@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTranslator>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "quorvel/panels.h"
@@ -21,5 +22,10 @@ std::vector<std::unique_ptr<QTranslator>> install_translation(const QLocale& loc
 // The calculation core's English texts in the user's language.
 QString panel_name(const Panel& panel);
 QString error_text(ErrorKind kind);
+QString quantity_text(std::string_view quantity);  // InputField::quantity, ResultField::quantity
+
+// Where along the run a point lies: "the start anchor", "the bend between L1
+// and L2", "the far anchor".
+QString place_name(const Panel& panel, int point);
 
 }  // namespace quorvel::ui

@@ -59,14 +59,14 @@ Frame<N, 3> compute(FieldReader<N>& in) {
 
   const auto [M1, Fx, Fy] = eliminate<N>({A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2});
 
+  // Each stress with the moment it takes, m = M1 − Fy·x + Fx·y, named where
+  // the stress first forms it.
   const Q sigma1 = M1 * 32 * Dm / (H * kPi);
-  const Q sigma2 = single(Dm * 32) * (M1 - Fy * L1) / (H * kPi);
-  const Q sigma3 = (M1 - Fy * (L2 * s + L1) + Fx * L2 * c) * 32 * Dm / (H * kPi);
-  const Q allowable = pow(typename N::Real(10), 7) * 8;
-  // The moments inside the stresses above, for the run's values; forming
-  // them again cannot fail where the stresses did not.
   const Q m2 = M1 - Fy * L1;
+  const Q sigma2 = single(Dm * 32) * m2 / (H * kPi);
   const Q m3 = M1 - Fy * (L2 * s + L1) + Fx * L2 * c;
+  const Q sigma3 = m3 * 32 * Dm / (H * kPi);
+  const Q allowable = pow(typename N::Real(10), 7) * 8;
   const Point p3 = point<N>(L2 * s + L1, L2 * c);
   return {M1,  Fx, Fy, {M1, m2, m3}, {sigma1, sigma2, sigma3},       allowable,
           e,   Dm, tm, EI,           {Point{}, point<N>(L1, 0), p3}, p3.x,

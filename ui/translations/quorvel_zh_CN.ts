@@ -4,18 +4,6 @@
 <context>
     <name>CalculationNote</name>
     <message>
-        <source>the start anchor</source>
-        <translation>起点固定支座</translation>
-    </message>
-    <message>
-        <source>the far anchor</source>
-        <translation>终点固定支座</translation>
-    </message>
-    <message>
-        <source>the bend between L%1 and L%2</source>
-        <translation>L%1 与 L%2 之间的弯头</translation>
-    </message>
-    <message>
         <source>, field %1: &quot;%2&quot;</source>
         <translation>，字段 %1：“%2”</translation>
     </message>
@@ -131,6 +119,10 @@
         <source>SI unit</source>
         <translation>国际单位</translation>
     </message>
+    <message>
+        <source>The window shows results of other inputs: this note is computed from the inputs as they stand.</source>
+        <translation>窗口中显示的是其他输入的结果：本计算书按当前输入计算。</translation>
+    </message>
 </context>
 <context>
     <name>CalculationSheet</name>
@@ -180,6 +172,21 @@
     </message>
 </context>
 <context>
+    <name>Explanation</name>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1：%2，%3</translation>
+    </message>
+    <message>
+        <source>%1 = %2 [S]</source>
+        <translation>%1 = %2 [S]</translation>
+    </message>
+    <message>
+        <source>%1: %2 at %3, %4</source>
+        <translation>%1：%3处的%2，%4</translation>
+    </message>
+</context>
+<context>
     <name>quorvel</name>
     <message>
         <source>Two-leg bend</source>
@@ -204,6 +211,126 @@
     <message>
         <source>Division by zero</source>
         <translation>除数为零</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>温度</translation>
+    </message>
+    <message>
+        <source>outer diameter of the pipe</source>
+        <translation>管子外径</translation>
+    </message>
+    <message>
+        <source>wall thickness</source>
+        <translation>壁厚</translation>
+    </message>
+    <message>
+        <source>leg from the start anchor to the bend</source>
+        <translation>起点固定支座至弯头的管段</translation>
+    </message>
+    <message>
+        <source>leg from the bend to the far anchor</source>
+        <translation>弯头至终点固定支座的管段</translation>
+    </message>
+    <message>
+        <source>angle between L1 and L2 at the bend</source>
+        <translation>弯头处 L1 与 L2 的夹角</translation>
+    </message>
+    <message>
+        <source>leg from the start anchor to the bend with L2</source>
+        <translation>起点固定支座至与 L2 相接弯头的管段</translation>
+    </message>
+    <message>
+        <source>middle leg between the bends</source>
+        <translation>两弯头之间的中间管段</translation>
+    </message>
+    <message>
+        <source>leg from the bend with L2 to the far anchor</source>
+        <translation>与 L2 相接弯头至终点固定支座的管段</translation>
+    </message>
+    <message>
+        <source>overall length between the anchors, along L1 and L3</source>
+        <translation>两固定支座之间沿 L1、L3 方向的总长</translation>
+    </message>
+    <message>
+        <source>angle between L1 and L2</source>
+        <translation>L1 与 L2 的夹角</translation>
+    </message>
+    <message>
+        <source>level leg from the start anchor</source>
+        <translation>起点固定支座处的水平管段</translation>
+    </message>
+    <message>
+        <source>inclined leg up to the top leg</source>
+        <translation>升至顶部管段的斜管段</translation>
+    </message>
+    <message>
+        <source>level top leg</source>
+        <translation>顶部水平管段</translation>
+    </message>
+    <message>
+        <source>inclined leg down from the top leg</source>
+        <translation>自顶部管段下降的斜管段</translation>
+    </message>
+    <message>
+        <source>level leg to the far anchor</source>
+        <translation>至终点固定支座的水平管段</translation>
+    </message>
+    <message>
+        <source>overall length between the anchors, along the level legs</source>
+        <translation>两固定支座之间沿水平管段方向的总长</translation>
+    </message>
+    <message>
+        <source>angle between L2 and L3, inside the loop</source>
+        <translation>补偿器内侧 L2 与 L3 的夹角</translation>
+    </message>
+    <message>
+        <source>angle between L3 and L4, inside the loop</source>
+        <translation>补偿器内侧 L3 与 L4 的夹角</translation>
+    </message>
+    <message>
+        <source>bending moment</source>
+        <translation>弯矩</translation>
+    </message>
+    <message>
+        <source>bending stress</source>
+        <translation>弯曲应力</translation>
+    </message>
+    <message>
+        <source>force along L1</source>
+        <translation>沿 L1 方向的力</translation>
+    </message>
+    <message>
+        <source>force across L1</source>
+        <translation>垂直于 L1 方向的力</translation>
+    </message>
+    <message>
+        <source>force along L1 and L3</source>
+        <translation>沿 L1、L3 方向的力</translation>
+    </message>
+    <message>
+        <source>force across L1 and L3</source>
+        <translation>垂直于 L1、L3 方向的力</translation>
+    </message>
+    <message>
+        <source>force along the level legs</source>
+        <translation>沿水平管段方向的力</translation>
+    </message>
+    <message>
+        <source>force across the level legs</source>
+        <translation>垂直于水平管段方向的力</translation>
+    </message>
+    <message>
+        <source>the start anchor</source>
+        <translation>起点固定支座</translation>
+    </message>
+    <message>
+        <source>the far anchor</source>
+        <translation>终点固定支座</translation>
+    </message>
+    <message>
+        <source>the bend between L%1 and L%2</source>
+        <translation>L%1 与 L%2 之间的弯头</translation>
     </message>
 </context>
 <context>
@@ -251,6 +378,10 @@ Ctrl+P：打印计算单</translation>
     <message>
         <source>%1; the stress exceeds the allowable stress</source>
         <translation>%1；应力超过许用应力</translation>
+    </message>
+    <message>
+        <source>This result does not belong to the current inputs: press Compute.</source>
+        <translation>此结果与当前输入不符：请按“计算”。</translation>
     </message>
 </context>
 </TS>
