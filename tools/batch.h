@@ -28,6 +28,7 @@ struct Options {
   bool decimal_comma = false;  // ',' in numbers, ';' between cells
   bool si = false;             // the results again in kN, kN·m and MPa
   bool verdict = false;        // the governing ratio and passes or exceeds
+  bool check = false;          // last, the checks of the inputs
   std::optional<Walk> walk{};
   WalkMode mode = WalkMode::solve;
   Decimal target{false, "1", 0};  // the highest ratio that passes

@@ -167,6 +167,11 @@ std::string help() {
        "bending stress over the allowable stress anywhere along the run, with three decimals, and passes when it "
        "is at most the target or exceeds when it is above; both empty when the calculation failed. --solve and "
        "--plot judge by the same unrounded ratios"},
+      {"--check",
+       "one last cell after all others: the checks of the row's inputs, each as SYMBOL: text, joined by \"; \", "
+       "empty when every input describes a pipe the calculation covers (D above 0, t above 0 and below D/2, no leg "
+       "below 0 and not every leg 0, angles strictly between 0 and 180 degrees, L above 0 and within 1 % of the "
+       "anchors' distance the legs give, T from -50 to 425 ℃). The calculation runs and is written as without it"},
       {"--help", "this text"},
       {"--version", "the version"},
   };

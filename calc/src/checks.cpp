@@ -28,7 +28,7 @@ constexpr std::string_view kThickWall = "a wall must be thinner than half the di
 constexpr std::string_view kNegativeLeg = "a leg cannot be shorter than 0";
 constexpr std::string_view kNoLegs = "every leg is 0 long, so there is no pipe run";
 constexpr std::string_view kInLine =
-    "an angle must lie strictly between 0° and 180°: at 0° and 180° the legs lie in line, which bending cannot carry";
+    "an angle must lie strictly between 0° and 180°; at 0° and 180° the legs lie in line, which bending cannot carry";
 constexpr std::string_view kNoLength = "the overall length must be above 0";
 constexpr std::string_view kOtherLength = "the legs put the anchors %1 apart; L sets the free expansion";
 constexpr std::string_view kReasons[] = {kCold,        kHot,    kNoDiameter, kNoWall,   kThickWall,

@@ -252,6 +252,61 @@ TEST(BatchProcess, AnswersDesignQuestions) {
   }
 }
 
+// --check adds the checks of the inputs as one last cell and changes nothing
+// before it: each row's other cells are those it gives without --check.
+TEST(BatchProcess, CheckNamesTheFieldsThatDescribeNoPipe) {
+  struct Case {
+    std::vector<std::string> args;  // besides --check
+    std::string in;
+    std::vector<std::string> cells;  // the last cell of each output row, as written
+  };
+  const std::string creeps =
+      ": above 425 ℃ carbon steel creeps, which the fixed E = 196 GPa and [S] = 80 MPa do not describe";
+  const std::string in_line =
+      "α: α = 180°: an angle must lie strictly between 0° and 180°; at 0° and 180° the legs lie in line, which bending "
+      "cannot carry";
+  for (const Case& c : std::vector<Case>{
+           {{},
+            "bend,70,323.9,200,12,6,90",
+            {"t: t = 200 mm: a wall must be thinner than half the diameter (161.95 mm)"}},
+           {{}, "bend,70,-323.9,8,12,6,90", {"D: D = -323.9 mm: the outer diameter must be above 0"}},
+           {{}, "bend,70,323.9,8,-12,6,90", {"L1: L1 = -12 m: a leg cannot be shorter than 0"}},
+           {{}, "bend,70,323.9,8,12,6,180", {'"' + in_line + '"'}},
+           {{}, "bend,500,323.9,8,12,6,90", {"\"T: T = 500 ℃" + creeps + '"'}},
+           {{},
+            "offset,70,377,9,20,10,20,10,90",
+            {"L: L = 10 m: the legs put the anchors 40 m apart; L sets the free expansion"}},
+           {{},
+            "loop,70,377,9,20,10,15,10,20,50,90,90",
+            {"L: L = 50 m: the legs put the anchors 55 m apart; L sets the free expansion"}},
+           {{}, "bend,70,377,9,20,10,90", {""}},
+           {{}, "offset,70,377,9,20,10,20,40,90", {""}},
+           {{},
+            "bend,500,-323.9,8,12,6,180",
+            {"\"T: T = 500 ℃" + creeps + "; D: D = -323.9 mm: the outer diameter must be above 0; " + in_line + '"'}},
+           {{}, "bend,70,377,9,abc,10,90", {""}},  // the status names the text that is no number
+           {{"--si", "--verdict"}, "bend,70,377,0,20,10,90", {"t: t = 0 mm: a wall must be thicker than 0"}},
+           {{"--decimal-comma"},
+            "bend;70;323,9;200;12;6;90",
+            {"t: t = 200 mm: a wall must be thinner than half the diameter (161,95 mm)"}},
+           // the inputs at the value found: L = 55 m passes and matches the legs
+           {{"--solve", "L=60:50:5", "--target", "0.105"}, "loop,70,377,9,20,10,15,10,20,50,90,90", {""}},
+           {{"--sweep", "T=420:430:10"}, "bend,70,377,9,20,10,90", {"", "\"T: T = 430 ℃" + creeps + '"'}},
+       }) {
+    std::vector<std::string> args = c.args;
+    const char separator = args == std::vector<std::string>{"--decimal-comma"} ? ';' : ',';
+    const std::vector<std::string> plain = lines(process(c.in + "\n", options_of(args)).out);
+    args.push_back("--check");
+    const Processed checked = process(c.in + "\n", options_of(args));
+    ASSERT_EQ(plain.size(), c.cells.size()) << c.in;
+    std::string expected;
+    for (std::size_t i = 0; i < plain.size(); ++i)
+      expected += plain[i].substr(0, plain[i].size() - 1) + separator + c.cells[i] + "\r\n";  // before its CR
+    EXPECT_EQ(checked.out, expected) << c.in;
+    EXPECT_EQ(checked.err, "") << c.in;
+  }
+}
+
 TEST(BatchProcess, RejectsARowWhosePanelHasNoSuchField) {
   const Processed run =
       process("offset,70,377,9,20,10,20,40,90\nbend,70,377,9,20,10,90\nloop,70,377,9,20,10,15,10,20,50,90,90\n",

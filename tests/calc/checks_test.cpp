@@ -35,7 +35,7 @@ constexpr char kCold[] =
     "below -50 ℃ carbon steel turns brittle, which the fixed E = 196 GPa and [S] = 80 MPa do not describe";
 constexpr char kHot[] = "above 425 ℃ carbon steel creeps, which the fixed E = 196 GPa and [S] = 80 MPa do not describe";
 constexpr char kInLine[] =
-    "an angle must lie strictly between 0° and 180°: at 0° and 180° the legs lie in line, which bending cannot carry";
+    "an angle must lie strictly between 0° and 180°; at 0° and 180° the legs lie in line, which bending cannot carry";
 
 std::string said(const char* entered, const char* reason) {
   return std::string(entered) + ": " + reason;
