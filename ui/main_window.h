@@ -22,6 +22,7 @@ class ResultEdit;
 namespace quorvel::ui {
 
 struct PanelLayout;
+class InputMarks;
 
 // The one window: three panels of fields side by side, each with its
 // schematic, a Compute and an Exit button. Every control stands at a fixed
@@ -51,6 +52,7 @@ class MainWindow final : public QWidget {
     const Panel* panel;
     std::vector<QLineEdit*> inputs;    // in read order
     std::vector<ResultEdit*> results;  // in write order
+    InputMarks* marks = nullptr;       // the checks of the inputs
   };
   void add_panel(const Panel& panel, const PanelLayout& layout, LabelPlacer& labels);
   void set_focus_order();
