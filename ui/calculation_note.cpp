@@ -119,6 +119,7 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
     note.verdict = note.verdict.arg(stress).arg(allowable_stress_mpa);
   }
 
+  for (const InputCheck& check : check_inputs(panel, inputs, decimal_point)) note.checks << check_text(check);
   note.assumptions
       << CalculationNote::tr("Plane frame, sharp bends, bending stress only, both ends clamped.")
       << CalculationNote::tr("E = %1 GPa, [S] = %2 MPa.").arg(elastic_modulus_gpa).arg(allowable_stress_mpa);
@@ -163,6 +164,7 @@ QString CalculationNote::plain_text() const {
     text += tr("Governing ratio: %1").arg(governing) + '\n';
     text += tr("Verdict: %1").arg(verdict) + "\n\n";
   }
+  if (!checks.isEmpty()) text += tr("Checks of the inputs") + "\n  " + checks.join("\n  ") + "\n\n";
 
   text += tr("Assumptions") + '\n';
   for (const QString& a : assumptions) text += "  " + a + '\n';
@@ -195,6 +197,11 @@ QString CalculationNote::html(HtmlFor use) const {
     closing += "<p><b>" + tr("Verdict: %1").arg(verdict).toHtmlEscaped() + "</b></p>\n";
   }
 
+  if (!checks.isEmpty()) {
+    closing += "<h4>" + tr("Checks of the inputs").toHtmlEscaped() + "</h4>\n<ul>\n";
+    for (const QString& c : checks) closing += "<li>" + c.toHtmlEscaped() + "</li>\n";
+    closing += "</ul>\n";
+  }
   closing += "<h4>" + tr("Assumptions").toHtmlEscaped() + "</h4>\n<ul>\n";
   for (const QString& a : assumptions) closing += "<li>" + a.toHtmlEscaped() + "</li>\n";
   closing += "</ul>\n<p>" + tr("Input row for %1:").arg(batch_command).toHtmlEscaped() + "</p>\n";

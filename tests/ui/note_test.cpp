@@ -92,7 +92,9 @@ const Case kCases[] = {
       "Governing ratio: S3/[S] = 0.093 at the bend between L2 and L3; S4/[S] = 0.093 at the bend between L3 and L4",
       "Verdict: within the allowable stress (7.47 MPa ≤ [S] = 80 MPa)",
       "  Free expansion per metre of pipe, T in ℃: e = 0.005259·T²/10⁶ + 0.011182·T/1000.",
-      "  Free expansion at T = 70 ℃: 0.8085091 mm/m.", "loop,70,377,9,20,10,15,10,20,50,90,90"},
+      "  Free expansion at T = 70 ℃: 0.8085091 mm/m.", "Checks of the inputs",
+      "  L = 50 m: the legs put the anchors 55 m apart; L sets the free expansion",
+      "loop,70,377,9,20,10,15,10,20,50,90,90"},
      "loop,70,377,9,20,10,15,10,20,50,90,90,ok,-349.1,-349.1,-104.7,0,0.05,0.05,0.09,0.09,0.05,0.05"},
     {"a ratio over 1",
      "bend",
@@ -159,6 +161,9 @@ TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
     EXPECT_EQ(note.inputs.size(), c.inputs.size());
     EXPECT_EQ(html.count("<table"), 3 - (note.failure.isEmpty() ? 0 : 1));
     EXPECT_EQ(text.contains("Results"), note.failure.isEmpty());
+    // The checks under their own heading, only where one fails.
+    EXPECT_EQ(text.contains("Checks of the inputs"), c.key == std::string_view("loop"));
+    for (const QString& check : note.checks) EXPECT_TRUE(html.contains("<li>" + check.toHtmlEscaped() + "</li>"));
     EXPECT_EQ(run_batch(note.batch_command, note.batch_row), c.batch_output);
   }
 }
