@@ -499,6 +499,11 @@ TEST_F(ChineseWindow, SpeaksChineseWithTheSameCaptions) {
     for (const InputField& f : panel->inputs) EXPECT_NE(quantity_text(f.quantity).toStdString(), f.quantity);
     for (const ResultField& f : panel->results) EXPECT_NE(quantity_text(f.quantity).toStdString(), f.quantity);
   }
+  for (std::string_view reason : check_reasons())
+    EXPECT_NE(QCoreApplication::translate("quorvel", std::string(reason).c_str()).toStdString(), reason);
+  const Panel& loop = *panels()[2];
+  EXPECT_EQ(check_text(check_inputs(loop, default_inputs(loop), ".").at(0)),
+            "L = 50 m：按各管段计算两固定支座相距 55 m；自由膨胀量按 L 计算");
 
   // Without the translation (an English locale has none) the same window in English.
   const auto chinese_captions = captions(window());
