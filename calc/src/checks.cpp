@@ -11,9 +11,10 @@
 namespace quorvel {
 namespace {
 
-// E = 196 GPa and [S] = 80 MPa are those of carbon steel pipe (ASME B31.3,
-// Table A-1): below about -50 ℃ it needs impact-tested grades, above about
-// 425 ℃ (800 °F) it creeps and graphitizes.
+// E = 196 GPa and [S] = 80 MPa are those of carbon steel pipe: below about
+// -50 ℃ every grade needs impact testing (ASME B31.3, Fig. 323.2.2A: -48 ℃),
+// above about 425 ℃ (800 °F) it creeps and graphitizes (B31.1, 124.2.A).
+// docs/engineering.md gives the sources.
 constexpr double kColdest = -50, kHottest = 425;
 // How far the entered overall length may stand from the anchors' distance.
 constexpr double kLengthTolerance = 0.01;
