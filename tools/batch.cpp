@@ -86,8 +86,8 @@ std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> 
     if (!outcome.failure || (common && *common != outcome.failure->kind)) all_failed_alike = false;
     if (outcome.failure) common = outcome.failure->kind;
   }
+  const std::vector<std::string> row(cells.begin() + 1, cells.end());  // the checks of the row as it came
   cells.push_back(all_failed_alike && common ? status_text(*common) : "no solution");
-  const std::vector<std::string> row(cells.begin() + 1, cells.end());
   cells.emplace_back();
   append_results(cells, panel, Outcome{}, options, decimal_point, row);
   return cells;

@@ -291,6 +291,10 @@ TEST(BatchProcess, CheckNamesTheFieldsThatDescribeNoPipe) {
             {"t: t = 200 mm: a wall must be thinner than half the diameter (161,95 mm)"}},
            // the inputs at the value found: L = 55 m passes and matches the legs
            {{"--solve", "L=60:50:5", "--target", "0.105"}, "loop,70,377,9,20,10,15,10,20,50,90,90", {""}},
+           // no value passes: the row's own inputs
+           {{"--solve", "L=60:50:5", "--target", "0.01"},
+            "loop,70,377,9,20,10,15,10,20,50,90,90",
+            {"L: L = 50 m: the legs put the anchors 55 m apart; L sets the free expansion"}},
            {{"--sweep", "T=420:430:10"}, "bend,70,377,9,20,10,90", {"", "\"T: T = 430 ℃" + creeps + '"'}},
        }) {
     std::vector<std::string> args = c.args;
