@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "plot.h"
+#include "quorvel/checks.h"
 #include "quorvel/csv.h"
 #include "quorvel/display.h"
 #include "quorvel/elbows.h"
@@ -58,11 +59,20 @@ void append_elbows(std::vector<std::string>& cells, const Panel& panel, const Ou
   cells.push_back(run.verdict.exceeds ? "exceeds" : "passes");
 }
 
+// --check: the checks of the inputs as "SYMBOL: text" joined by "; ".
+std::string checks_cell(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point) {
+  std::string cell;
+  for (const InputCheck& check : check_inputs(panel, inputs, decimal_point))
+    cell += (cell.empty() ? "" : "; ") + std::string(check.symbol) + ": " + check.text();
+  return cell;
+}
+
 // Appends the results, padded to the panel's count; with --si the same
 // results in SI units from their unrounded values, with --verdict the
-// governing ratio and whether it passes (empty when the calculation failed).
+// governing ratio and whether it passes (empty when the calculation failed),
+// with --check last the checks of the inputs the run took.
 void append_results(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome, const Options& options,
-                    std::string_view decimal_point) {
+                    std::string_view decimal_point, std::span<const std::string> inputs) {
   std::vector<std::string> results = outcome.results;
   results.resize(panel.results.size());
   cells.insert(cells.end(), results.begin(), results.end());
@@ -80,6 +90,7 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
   }
   if (options.elbows) append_elbows(cells, panel, outcome, options, decimal_point);
   append_checks(cells, panel, outcome, options.checks, to_double(options.target), decimal_point);
+  if (options.check) cells.push_back(checks_cell(panel, inputs, decimal_point));
 }
 
 // Every unrounded ratio at most the target; with --elbows every ratio with
@@ -106,15 +117,16 @@ std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> 
     if (passes(panel, outcome, options, target)) {
       cells.push_back("ok");
       cells.push_back(texts[field]);
-      append_results(cells, panel, outcome, options, decimal_point);
+      append_results(cells, panel, outcome, options, decimal_point, texts);
       return cells;
     }
     if (!outcome.failure || (common && *common != outcome.failure->kind)) all_failed_alike = false;
     if (outcome.failure) common = outcome.failure->kind;
   }
+  const std::vector<std::string> row(cells.begin() + 1, cells.end());  // the checks of the row as it came
   cells.push_back(all_failed_alike && common ? status_text(*common) : "no solution");
   cells.emplace_back();
-  append_results(cells, panel, Outcome{}, options, decimal_point);
+  append_results(cells, panel, Outcome{}, options, decimal_point, row);
   return cells;
 }
 
@@ -132,7 +144,7 @@ void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, std::
     std::vector<std::string> row = cells;
     row[field + 1] = texts[field];
     row.push_back(status_text(outcome.failure));
-    append_results(row, panel, outcome, options, decimal_point);
+    append_results(row, panel, outcome, options, decimal_point, texts);
     out << csv::write_record(row, dialect);
   }
 }
@@ -184,9 +196,10 @@ bool process(std::string_view data, const std::string& source, const Options& op
       continue;
     }
     if (!options.walk) {
-      Outcome outcome = calculate(*panel, std::span(cells).subspan(1), decimal_point);
+      const std::vector<std::string> texts(cells.begin() + 1, cells.end());
+      Outcome outcome = calculate(*panel, texts, decimal_point);
       cells.push_back(status_text(outcome.failure));
-      append_results(cells, *panel, outcome, options, decimal_point);
+      append_results(cells, *panel, outcome, options, decimal_point, texts);
       out << csv::write_record(cells, dialect);
       continue;
     }

@@ -35,6 +35,7 @@ struct Options {
   bool verdict = false;                 // the governing ratio and passes or exceeds
   std::optional<ElbowRadius> elbows{};  // the run with elbows beside it; --solve walks on its verdict
   Checks checks{};                      // --installed, --movements, --crosscheck
+  bool check = false;                   // last, the checks of the inputs
   std::optional<Walk> walk{};
   WalkMode mode = WalkMode::solve;
   Decimal target{false, "1", 0};  // the highest ratio that passes

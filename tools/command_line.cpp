@@ -174,6 +174,15 @@ std::vector<Option> table() {
          c.options.checks.crosscheck = true;
          return std::string();
        }},
+      {"--check", "",
+       "one last cell after all others: the checks of the row's inputs, each as SYMBOL: text, joined by \"; \", "
+       "empty when every input describes a pipe the calculation covers (D above 0, t above 0 and below D/2, no leg "
+       "below 0 and not every leg 0, angles strictly between 0 and 180 degrees, L above 0 and within 1 % of the "
+       "anchors' distance the legs give, T from -50 to 425 ℃). The calculation runs and is written as without it",
+       [](CommandLine& c, const std::string&) {
+         c.options.check = true;
+         return std::string();
+       }},
       {"--help", "", "this text", nullptr},
       {"--version", "", "the version", nullptr},
   };

@@ -131,6 +131,7 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
       note.elbows = ElbowTexts::note_section(panel, values, options.elbows_times_D, decimal_point, note.exceeds);
   }
 
+  for (const InputCheck& check : check_inputs(panel, inputs, decimal_point)) note.input_checks << check_text(check);
   note.assumptions
       << CalculationNote::tr("Plane frame, sharp bends, bending stress only, both ends clamped.")
       << CalculationNote::tr("E = %1 GPa, [S] = %2 MPa.").arg(elastic_modulus_gpa).arg(allowable_stress_mpa);
@@ -181,6 +182,7 @@ QString CalculationNote::plain_text() const {
     for (const Row& r : elbows->results) rows.push_back({r.symbol, r.text, r.unit});
     text += columns(rows, kNumbers) + elbows->after.join('\n') + "\n\n";
   }
+  if (!input_checks.isEmpty()) text += tr("Checks of the inputs") + "\n  " + input_checks.join("\n  ") + "\n\n";
 
   text += tr("Assumptions") + '\n';
   for (const QString& a : assumptions) text += "  " + a + '\n';
@@ -223,6 +225,11 @@ QString CalculationNote::html(HtmlFor use) const {
     for (const QString& line : elbows->after) closing += "<p>" + line.toHtmlEscaped() + "</p>\n";
   }
 
+  if (!input_checks.isEmpty()) {
+    closing += "<h4>" + tr("Checks of the inputs").toHtmlEscaped() + "</h4>\n<ul>\n";
+    for (const QString& c : input_checks) closing += "<li>" + c.toHtmlEscaped() + "</li>\n";
+    closing += "</ul>\n";
+  }
   closing += "<h4>" + tr("Assumptions").toHtmlEscaped() + "</h4>\n<ul>\n";
   for (const QString& a : assumptions) closing += "<li>" + a.toHtmlEscaped() + "</li>\n";
   closing += "</ul>\n<p>" + tr("Input row for %1:").arg(batch_command).toHtmlEscaped() + "</p>\n";

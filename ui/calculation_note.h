@@ -36,6 +36,7 @@ struct CalculationNote {
   QString verdict;
   bool exceeds = false;  // a stress above the allowable stress
   bool stale = false;    // the window shows results of other inputs
+  QStringList input_checks;  // the checks of the inputs that fail (quorvel/checks.h)
   QStringList assumptions;
   QString batch_command;  // "quorvel-batch", with --decimal-comma where the locale needs it
   QString batch_row;      // the run as quorvel-batch's input row

@@ -14,6 +14,7 @@
 #include "elbow_view.h"
 #include "explanation.h"
 #include "font_config.h"
+#include "input_marks.h"
 #include "layout.h"
 #include "note_actions.h"
 #include "quorvel/text.h"
@@ -173,6 +174,7 @@ void MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelP
     add_field(field.symbol, field.unit, edit, layout.results[i]);
     controls.results.push_back(edit);
   }
+  controls.marks = new InputMarks(panel, controls.inputs, this);
   // Results written before an input changes no longer belong to the inputs.
   for (QLineEdit* input : controls.inputs)
     connect(input, &QLineEdit::textChanged, this, [results = controls.results] {
@@ -237,6 +239,7 @@ void MainWindow::compute(const Panel& panel) {
   std::vector<std::string> texts;
   for (const QLineEdit* field : controls.inputs) texts.push_back(field->text().toStdString());
   const std::vector<ResultEdit*>& results = controls.results;
+  const std::vector<InputCheck> checks = controls.marks->show(texts, decimal_point_);
   const Outcome outcome = calculation_(panel, texts, decimal_point_, [&](std::size_t i, const std::string& text) {
     ResultEdit* field = results.at(i);
     field->setText(QString::fromStdString(text));
@@ -258,6 +261,12 @@ void MainWindow::compute(const Panel& panel) {
   QLineEdit* culprit = failure->field ? controls.inputs.at(*failure->field) : nullptr;
   if (culprit)
     text += '\n' + tr("Field %1: %2").arg(text_of(panel.inputs[*failure->field].symbol), quoted(culprit->text()));
+  // A failed step names no field; what the checks say may be why (t = 0: a
+  // zero section), and the focus goes to the first field they name.
+  if (!culprit && !checks.empty()) {
+    for (const InputCheck& check : checks) text += '\n' + check_text(check);
+    culprit = controls.inputs.at(checks.front().field);
+  }
   sink_->show_error(this, windowTitle(), text);
   if (culprit) {
     culprit->setFocus();

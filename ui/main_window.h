@@ -23,6 +23,7 @@ namespace quorvel::ui {
 
 class ElbowChoice;
 struct PanelLayout;
+class InputMarks;
 
 // The one window: three panels of fields side by side, each with its
 // schematic, a Compute and an Exit button. Every control stands at a fixed
@@ -53,6 +54,7 @@ class MainWindow final : public QWidget {
     std::vector<QLineEdit*> inputs;    // in read order
     std::vector<ResultEdit*> results;  // in write order
     std::optional<Values> values;      // of the last run that ran through
+    InputMarks* marks = nullptr;       // the checks of the inputs
   };
   void add_panel(const Panel& panel, const PanelLayout& layout, LabelPlacer& labels);
   void set_focus_order();

@@ -1,104 +1,123 @@
-// What a checker redoes by hand before signing, for the default runs,
-// against values worked by hand from the rules as written:
-//   e(70) = 70²·0.005259/10⁶ + 70·0.011182/1000 = 8.085091·10⁻⁴
-//   e(20) = 20²·0.005259/10⁶ + 20·0.011182/1000 = 2.257436·10⁻⁴
-//   installed at 20 ℃: (e(70) − e(20)) / e(70) = 0.72079; 0.31738 × 0.72079 = 0.22876
-//   377 × 9: I = π·(0.377⁴ − 0.359⁴)/64 = 1.76240·10⁻⁴ m⁴, Z = I/0.1885 = 9.3496·10⁻⁴ m³,
-//            EI = 1.96·10¹¹·I = 3.45431·10⁷ N·m²
-//   bend 20 m + 10 m at 90°: U = √(20² + 10²) = 22.3607 m, L = 30 m,
-//            y = e(70)·U = 18.0788 mm, D·y/(L − U)² = 377·18.0788/7.63932² = 116.789,
-//            208 000·80/196 000 = 84.898;
-//            guided cantilever: L2 takes e·20 = 16.170 mm, S = 3·E·D·Δ/L2² = 35.845 MPa,
-//            0.44807 of [S]; L1 takes e·10 over 20 m, 4.481 MPa.
+// The checks of the inputs: a row per rule and its edges, the defaults, and
+// texts that are no number. The expected texts are worked by hand from the
+// rules (anchors' distances from the legs and angles, half diameters).
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
-#include "quorvel/hand_methods.h"
-#include "quorvel/installation.h"
-#include "quorvel/movements.h"
+#include "quorvel/checks.h"
 #include "quorvel/panels.h"
-#include "quorvel/section.h"
 
 namespace {
 
-const quorvel::Panel& bend = *quorvel::panel_by_key("bend");
+using quorvel::Panel;
 
-quorvel::Values run_of(const quorvel::Panel& panel, const std::string& T = "70") {
-  auto inputs = quorvel::default_inputs(panel);
-  inputs[*quorvel::input_index(panel, "T")] = T;
-  return *quorvel::calculate(panel, inputs, ".").values;
+const Panel& bend = *quorvel::panel_by_key("bend");
+const Panel& offset = *quorvel::panel_by_key("offset");
+const Panel& loop = *quorvel::panel_by_key("loop");
+
+using Changes = std::vector<std::pair<std::string_view, std::string>>;  // {symbol, text}
+using Found = std::vector<std::pair<std::string, std::string>>;         // {symbol, text}
+
+struct Case {
+  std::string_view what;
+  const Panel* panel;
+  Changes changes;  // the rest keep their defaults
+  Found expected;
+  std::string_view decimal_point = ".";
+};
+
+constexpr char kCold[] =
+    "below -50 ℃ carbon steel turns brittle, which the fixed E = 196 GPa and [S] = 80 MPa do not describe";
+constexpr char kHot[] = "above 425 ℃ carbon steel creeps, which the fixed E = 196 GPa and [S] = 80 MPa do not describe";
+constexpr char kInLine[] =
+    "an angle must lie strictly between 0° and 180°; at 0° and 180° the legs lie in line, which bending cannot carry";
+
+std::string said(const char* entered, const char* reason) {
+  return std::string(entered) + ": " + reason;
 }
 
-TEST(Installation, ScalesTheRunByTheExpansionLeft) {
-  EXPECT_NEAR(quorvel::free_expansion(70), 8.085091e-4, 1e-15);
-  EXPECT_NEAR(quorvel::free_expansion(20), 2.257436e-4, 1e-15);
-  const quorvel::Values run = run_of(bend);
-  const auto at20 = quorvel::installed(run, 20);
-  ASSERT_TRUE(at20);
-  EXPECT_NEAR(at20->factor, 0.720790, 1e-6);
-  EXPECT_NEAR(at20->verdict.governing, 0.22876, 1e-5);
-  EXPECT_EQ(quorvel::ratio_text(at20->factor, "."), "0.721");
-  EXPECT_EQ(quorvel::ratio_text(at20->verdict.governing, "."), "0.229");
-  EXPECT_FALSE(at20->verdict.exceeds);
-  EXPECT_EQ(at20->verdict.points, std::vector<int>{3});
-  EXPECT_NEAR(at20->values.M1, run.M1 * 0.720790, 1e-6 * run.M1);
+TEST(InputChecks, NameEachFieldThatDescribesNoPipe) {
+  const std::string apart = "the legs put the anchors %s apart; L sets the free expansion";
+  const auto anchors = [&](const char* entered, const char* distance) {
+    std::string reason = apart;
+    reason.replace(reason.find("%s"), 2, distance);
+    return std::string(entered) + ": " + reason;
+  };
+  // clang-format off
+  const std::vector<Case> cases = {
+      {"bend defaults", &bend, {}, {}},
+      {"offset defaults: L1 + L3 = 40 = L", &offset, {}, {}},
+      {"loop defaults: 20 + 15 + 20 = 55", &loop, {}, {{"L", anchors("L = 50 m", "55 m")}}},
 
-  // Installed at 0 ℃ is the run as shown; installed at its own temperature, nothing is left.
-  const auto at0 = quorvel::installed(run, 0);
-  ASSERT_TRUE(at0);
-  EXPECT_EQ(at0->factor, 1);
-  EXPECT_EQ(quorvel::installed(run, 70)->verdict.governing, 0);
-  // At 0 ℃ there is no expansion to scale.
-  EXPECT_FALSE(quorvel::installed(run_of(bend, "0"), 20));
-}
+      {"T just below the range", &bend, {{"T", "-51"}}, {{"T", said("T = -51 ℃", kCold)}}},
+      {"T at its ends", &bend, {{"T", "-50"}}, {}},
+      {"T at its ends", &bend, {{"T", "425"}}, {}},
+      {"T just above the range", &offset, {{"T", "426"}}, {{"T", said("T = 426 ℃", kHot)}}},
+      {"T 500", &bend, {{"T", "500"}}, {{"T", said("T = 500 ℃", kHot)}}},
 
-// The scaled results come out in the same displays as the run's own texts.
-TEST(Installation, ShowsResultsAsThePanelDoes) {
-  for (const quorvel::Panel* panel : quorvel::panels()) {
-    const auto outcome = quorvel::calculate(*panel, quorvel::default_inputs(*panel), ",");
-    EXPECT_EQ(quorvel::result_texts(*panel, *outcome.values, ","), outcome.results) << panel->key;
+      {"D below 0", &bend, {{"D", "-323.9"}, {"t", "8"}}, {{"D", said("D = -323.9 mm", "the outer diameter must be above 0")}}},
+      {"D 0", &offset, {{"D", "0"}}, {{"D", said("D = 0 mm", "the outer diameter must be above 0")}}},
+
+      {"no wall", &bend, {{"t", "0"}}, {{"t", said("t = 0 mm", "a wall must be thicker than 0")}}},
+      {"a wall below 0", &loop, {{"t", "-9"}, {"L", "55"}}, {{"t", said("t = -9 mm", "a wall must be thicker than 0")}}},
+      {"a wall thicker than the radius", &bend, {{"D", "323.9"}, {"t", "200"}},
+       {{"t", said("t = 200 mm", "a wall must be thinner than half the diameter (161.95 mm)")}}},
+      {"a solid bar", &bend, {{"D", "20"}, {"t", "10"}},
+       {{"t", said("t = 10 mm", "a wall must be thinner than half the diameter (10 mm)")}}},
+      {"just thinner", &bend, {{"D", "20"}, {"t", "9.99"}}, {}},
+      {"decimal comma", &bend, {{"D", "323,9"}, {"t", "200"}},
+       {{"t", said("t = 200 mm", "a wall must be thinner than half the diameter (161,95 mm)")}}, ","},
+
+      {"a leg below 0", &bend, {{"L1", "-12"}}, {{"L1", said("L1 = -12 m", "a leg cannot be shorter than 0")}}},
+      {"a double-field leg below 0", &loop, {{"L4", "-10"}, {"L", "55"}},
+       {{"L4", said("L4 = -10 m", "a leg cannot be shorter than 0")}}},
+      {"one leg 0 is a leg", &bend, {{"L2", "0"}}, {}},
+      {"every leg 0", &bend, {{"L1", "0"}, {"L2", "-0"}},
+       {{"L1", said("L1 = 0 m", "every leg is 0 long, so there is no pipe run")}}},
+
+      {"alpha 180: in line", &bend, {{"α", "180"}}, {{"α", said("α = 180°", kInLine)}}},
+      {"alpha 0: folded back", &offset, {{"α", "0"}, {"L", "30"}}, {{"α", said("α = 0°", kInLine)}}},
+      {"alpha beyond 180", &bend, {{"α", "270"}}, {{"α", said("α = 270°", kInLine)}}},
+      {"alpha just inside", &bend, {{"α", "179.9"}}, {}},
+      {"beta 180: 20 + 15 + 10 + 20", &loop, {{"β", "180"}, {"L", "65"}}, {{"β", said("β = 180°", kInLine)}}},
+
+      {"L 0", &offset, {{"L", "0"}}, {{"L", said("L = 0 m", "the overall length must be above 0")}}},
+      {"L far from the legs", &offset, {{"L", "10"}}, {{"L", anchors("L = 10 m", "40 m")}}},
+      {"L within 1 %", &offset, {{"L", "40.4"}}, {}},
+      {"L just beyond 1 %", &offset, {{"L", "40.5"}}, {{"L", anchors("L = 40.5 m", "40 m")}}},
+      {"a slanting middle leg: 20 + 10 sin 30° + 20", &offset, {{"α", "120"}}, {{"L", anchors("L = 40 m", "45 m")}}},
+      {"a slanting middle leg, L to match", &offset, {{"α", "120"}, {"L", "45"}}, {}},
+      {"L2 turned by alpha, L4 by beta: 20 + 5 + 15 - 5 + 20", &loop, {{"α", "120"}, {"β", "60"}, {"L", "55"}}, {}},
+      {"L4 by beta alone: 20 + 15 + 5 + 20", &loop, {{"β", "120"}}, {{"L", anchors("L = 50 m", "60 m")}}},
+
+      {"a text that is no number gets no check", &bend, {{"t", "abc"}}, {}},
+      {"nor do the checks that need it", &bend, {{"D", "abc"}, {"t", "200"}}, {}},
+      {"a leg that is no number: no anchors' distance", &offset, {{"L3", "x"}, {"L", "10"}}, {}},
+      {"every rule at once, in read order", &bend,
+       {{"T", "500"}, {"D", "-323.9"}, {"t", "0"}, {"L1", "-12"}, {"α", "180"}},
+       {{"T", said("T = 500 ℃", kHot)},
+        {"D", said("D = -323.9 mm", "the outer diameter must be above 0")},
+        {"t", said("t = 0 mm", "a wall must be thicker than 0")},
+        {"L1", said("L1 = -12 m", "a leg cannot be shorter than 0")},
+        {"α", said("α = 180°", kInLine)}}},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.panel->key) + ": " + std::string(c.what));
+    std::vector<std::string> inputs = quorvel::default_inputs(*c.panel);
+    for (const auto& [symbol, text] : c.changes) inputs.at(*quorvel::input_index(*c.panel, symbol)) = text;
+    Found found;
+    for (const quorvel::InputCheck& check : quorvel::check_inputs(*c.panel, inputs, c.decimal_point)) {
+      EXPECT_EQ(check.field, quorvel::input_index(*c.panel, check.symbol));
+      found.emplace_back(check.symbol, check.text());
+    }
+    EXPECT_EQ(found, c.expected);
   }
-}
-
-TEST(SectionData, OfTheDefaultBend) {
-  const quorvel::SectionData s = quorvel::section_data(run_of(bend));
-  EXPECT_NEAR(s.I, 1.76240e-4, 1e-9);
-  EXPECT_NEAR(s.Z, 9.3496e-4, 1e-8);
-  EXPECT_NEAR(s.EI, 3.45431e7, 1e2);
-  EXPECT_NEAR(s.across, 10 * 8.085091e-4, 1e-12);
-  EXPECT_NEAR(s.along, 20 * 8.085091e-4, 1e-12);
-  EXPECT_NEAR(s.anchors, 22.36068, 1e-5);
-  EXPECT_NEAR(s.developed, 30, 1e-12);
-}
-
-TEST(HandMethods, OfTheDefaultBend) {
-  const quorvel::Values run = run_of(bend);
-  EXPECT_NEAR(*quorvel::b31_screen(run), 116.789, 1e-3);
-  EXPECT_NEAR(quorvel::panels_screen_limit(run), 84.898, 1e-3);
-  const auto hand = quorvel::guided_cantilever(run);
-  ASSERT_TRUE(hand);
-  ASSERT_EQ(hand->stresses.size(), 2u);
-  EXPECT_NEAR(hand->stresses[0], 4.481e6, 1e3);
-  EXPECT_NEAR(hand->stresses[1], 35.845e6, 1e3);
-  EXPECT_NEAR(std::fabs(hand->deflections[1]), 0.016170, 1e-6);
-  EXPECT_NEAR(hand->governing, 0.44807, 1e-5);
-  EXPECT_NEAR(hand->exact_over_hand.value(), 0.31738 / 0.44807, 1e-4);
-}
-
-// A straight run has no slack for the screen, no leg across its growth and
-// no bend to move.
-TEST(HandMethods, AreNotDefinedForAStraightRun) {
-  auto inputs = quorvel::default_inputs(bend);
-  inputs[*quorvel::input_index(bend, "α")] = "180";
-  const auto outcome = quorvel::calculate(bend, inputs, ".");
-  ASSERT_TRUE(outcome.values);
-  EXPECT_FALSE(quorvel::b31_screen(*outcome.values));
-  EXPECT_FALSE(quorvel::guided_cantilever(*outcome.values));
-  EXPECT_TRUE(quorvel::movements(*outcome.values).empty());
 }
 
 }  // namespace

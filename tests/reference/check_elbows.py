@@ -31,8 +31,7 @@ def f32(x):
 
 
 def expansion(panel, T):
-    if panel == 'loop':
-        return abs(T - 20) * 0.01315 / 1000 + T * 0.011182 / 1000
+    """The free expansion per metre, one law for every panel."""
     return T * T * 0.005259 / 1e6 + T * 0.011182 / 1000
 
 

@@ -120,6 +120,36 @@ TEST_F(LayoutTest, SchematicLabels) {
   EXPECT_EQ(window().findChild<QLabel*>("Label1_16"), nullptr);
 }
 
+// Nearest to each bend whose angle a field sets stands that angle's symbol,
+// in the window as drawn: in the loop α where L2 turns, β where L4 does.
+TEST_F(LayoutTest, AngleSymbolsStandAtTheirBends) {
+  struct Corner {
+    const char* where;
+    QPointF at;  // pixels, where two legs of the drawing meet
+    const char* symbol;
+  };
+  const Corner corners[] = {
+      {"bend: L2 and L1", {112, 49}, "α"},
+      {"offset: L2 and L1", {381, 51}, "α"},
+      {"loop: L3 and L2", {696, 66}, "α"},
+      {"loop: L4 and L3", {639, 66}, "β"},
+  };
+  for (const Corner& c : corners) {
+    const QLabel* nearest = nullptr;
+    double best = 1e9;
+    for (const QLabel* label : window().findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+      if (!label->objectName().startsWith("Label1_")) continue;
+      const QPointF d = QRectF(label->geometry()).center() - c.at;
+      if (const double r = std::hypot(d.x(), d.y()); r < best) {
+        best = r;
+        nearest = label;
+      }
+    }
+    ASSERT_NE(nearest, nullptr);
+    EXPECT_EQ(nearest->text(), QString::fromUtf8(c.symbol)) << c.where;
+  }
+}
+
 // Distance from pixel centre p to the segment a-b.
 double distance(QPointF p, QPointF a, QPointF b) {
   const QPointF d = b - a;

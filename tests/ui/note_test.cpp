@@ -85,16 +85,18 @@ const Case kCases[] = {
      "loop",
      kC,
      {"70", "377", "9", "20", "10", "15", "10", "20", "50", "90", "90"},
-     {input("L5", "20", "m"), input("β", "90", "°"), result("Mz1", "-621.9", "kgm", "-6.219", "kN·m"),
-      result("Mz2", "-621.9", "kgm", "-6.219", "kN·m"), result("Fx", "-186.6", "kg", "-1.866", "kN"),
-      result("Fy", "0", "kg", "0.000", "kN"), result("S1/[S]", "0.08", "", "6.65", "MPa"),
-      result("S3/[S]", "0.17", "", "13.30", "MPa"), result("S6/[S]", "0.08", "", "6.65", "MPa")},
+     {input("L5", "20", "m"), input("β", "90", "°"), result("Mz1", "-349.1", "kgm", "-3.491", "kN·m"),
+      result("Mz2", "-349.1", "kgm", "-3.491", "kN·m"), result("Fx", "-104.7", "kg", "-1.047", "kN"),
+      result("Fy", "0", "kg", "0.000", "kN"), result("S1/[S]", "0.05", "", "3.73", "MPa"),
+      result("S3/[S]", "0.09", "", "7.47", "MPa"), result("S6/[S]", "0.05", "", "3.73", "MPa")},
      {"Configuration: Raised loop",
-      "Governing ratio: S3/[S] = 0.166 at the bend between L2 and L3; S4/[S] = 0.166 at the bend between L3 and L4",
-      "Verdict: within the allowable stress (13.30 MPa ≤ [S] = 80 MPa)",
-      "  Free expansion per metre of pipe, T in ℃: e = 0.01315·|T − 20|/1000 + 0.011182·T/1000.",
-      "  Free expansion at T = 70 ℃: 1.44024 mm/m.", "loop,70,377,9,20,10,15,10,20,50,90,90"},
-     "loop,70,377,9,20,10,15,10,20,50,90,90,ok,-621.9,-621.9,-186.6,0,0.08,0.08,0.17,0.17,0.08,0.08"},
+      "Governing ratio: S3/[S] = 0.093 at the bend between L2 and L3; S4/[S] = 0.093 at the bend between L3 and L4",
+      "Verdict: within the allowable stress (7.47 MPa ≤ [S] = 80 MPa)",
+      "  Free expansion per metre of pipe, T in ℃: e = 0.005259·T²/10⁶ + 0.011182·T/1000.",
+      "  Free expansion at T = 70 ℃: 0.8085091 mm/m.", "Checks of the inputs",
+      "  L = 50 m: the legs put the anchors 55 m apart; L sets the free expansion",
+      "loop,70,377,9,20,10,15,10,20,50,90,90"},
+     "loop,70,377,9,20,10,15,10,20,50,90,90,ok,-349.1,-349.1,-104.7,0,0.05,0.05,0.09,0.09,0.05,0.05"},
     {"a ratio over 1",
      "bend",
      kC,
@@ -218,6 +220,9 @@ TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
     EXPECT_EQ(note.inputs.size(), c.inputs.size());
     EXPECT_EQ(html.count("<table"), note.failure.isEmpty() ? 4 : 2);  // with the movements' table
     EXPECT_EQ(text.contains("Results"), note.failure.isEmpty());
+    // The checks under their own heading, only where one fails.
+    EXPECT_EQ(text.contains("Checks of the inputs"), c.key == std::string_view("loop"));
+    for (const QString& check : note.input_checks) EXPECT_TRUE(html.contains("<li>" + check.toHtmlEscaped() + "</li>"));
     EXPECT_EQ(run_batch(note.batch_command, note.batch_row), c.batch_output);
   }
 }

@@ -17,6 +17,7 @@
 
 #include "elbow_view.h"
 #include "expected_layout.h"
+#include "input_marks.h"
 #include "result_edit.h"
 #include "translation.h"
 #include "window_fixture.h"
@@ -32,7 +33,7 @@ const std::array<std::vector<const char*>, 3> kResultFields = {{
 const std::array<std::vector<const char*>, 3> kDefaultResults = {{
     {"907.7", "377", "115.2", "0.12", "0.19", "0.32"},
     {"1021.1", "-1021.1", "366.6", "142.7", "0.14", "0.25", "0.25", "0.14"},
-    {"-621.9", "-621.9", "-186.6", "0", "0.08", "0.08", "0.17", "0.17", "0.08", "0.08"},
+    {"-349.1", "-349.1", "-104.7", "0", "0.05", "0.05", "0.09", "0.09", "0.05", "0.05"},
 }};
 const char* const kComputeButtons[] = {"计算", "计算1", "计算2"};
 
@@ -411,14 +412,17 @@ TEST_F(Window, BadInputIsReportedAndLeavesTheResults) {
   }
 }
 
-TEST_F(Window, FailedStepNamesNoField) {
+TEST_F(Window, FailedStepNamesNoFieldUnlessACheckDoes) {
   struct Case {
     const char* l1;
     const char* l2;
     const char* message;
+    const char* focus;
   };
-  // L1 = 1E-30 leaves a non-zero value over a zero one; zero legs leave 0/0.
-  for (const Case& c : {Case{"1E-30", "10", "Division by zero"}, Case{"0", "0", "Overflow"}}) {
+  // L1 = 1E-30 leaves a non-zero value over a zero one; zero legs leave 0/0,
+  // and a check names L1.
+  for (const Case& c : {Case{"1E-30", "10", "Division by zero", "计算"},
+                        Case{"0", "0", "Overflow\nL1 = 0 m: every leg is 0 long, so there is no pipe run", "nL1"}}) {
     const auto before = messages().size();
     field("nL1")->setText(c.l1);
     field("nL2")->setText(c.l2);
@@ -426,9 +430,53 @@ TEST_F(Window, FailedStepNamesNoField) {
     QTest::keyClick(button("计算"), Qt::Key_Return);
     ASSERT_EQ(messages().size(), before + 1);
     EXPECT_EQ(messages().back().text, c.message);
-    EXPECT_EQ(QApplication::focusWidget(), button("计算"));
+    EXPECT_EQ(QApplication::focusWidget(), window().findChild<QWidget*>(c.focus));
     EXPECT_EQ(results(0), std::vector<QString>(6));
   }
+}
+
+// t = 0 makes the section zero and the calculation fails on 0/0; the check
+// beside it names t, and the focus goes there. A field that fails a check is
+// framed in amber, apart from the red of a ratio over 1, with the check as
+// its tooltip and accessible description, until the next Compute.
+TEST_F(Window, ChecksMarkTheInputsThatDescribeNoPipe) {
+  QLineEdit* wall = field("nTubeThick");
+  const QString tooltip = wall->toolTip();
+  wall->setText("0");
+  button("计算")->click();
+  const QString said = "t = 0 mm: a wall must be thicker than 0";
+  ASSERT_EQ(messages().size(), 1u);
+  EXPECT_EQ(messages().back().text, "Overflow\n" + said);
+  EXPECT_EQ(QApplication::focusWidget(), wall);
+  EXPECT_EQ(wall->accessibleDescription(), said);
+  EXPECT_EQ(wall->toolTip(), said + '\n' + tooltip);
+  auto* frame = wall->findChild<QWidget*>("check_frame");
+  ASSERT_NE(frame, nullptr);
+  EXPECT_TRUE(frame->isVisible());
+  const QColor painted = wall->grab().toImage().pixelColor(1, wall->height() / 2);
+  EXPECT_EQ(painted, InputMarks::colour(wall->palette()));
+  EXPECT_NE(painted, ResultEdit::warning_colour(wall->palette()));
+  EXPECT_EQ(field("nD")->findChild<QWidget*>("check_frame"), nullptr);
+
+  wall->setText("9");  // still marked: the mark belongs to the last Compute
+  EXPECT_TRUE(frame->isVisible());
+  button("计算")->click();
+  EXPECT_FALSE(frame->isVisible());
+  EXPECT_EQ(wall->accessibleDescription(), "Two-leg bend");
+  EXPECT_EQ(wall->toolTip(), tooltip);
+
+  // A run that computes keeps its results and marks what the checks name: the
+  // default loop's L, the defaults of the bend and the offset nothing.
+  for (const char* compute : kComputeButtons) button(compute)->click();
+  EXPECT_EQ(messages().size(), 1u);
+  const Panel& loop = *panels()[2];
+  const auto checks = check_inputs(loop, default_inputs(loop), ".");
+  ASSERT_EQ(checks.size(), 1u);
+  EXPECT_EQ(field("nL02")->accessibleDescription(), check_text(checks.front()));
+  std::vector<QString> framed;
+  for (const QWidget* f : window().findChildren<QWidget*>("check_frame"))
+    if (f->isVisible()) framed.push_back(f->parentWidget()->objectName());
+  EXPECT_EQ(framed, std::vector<QString>{"nL02"});
 }
 
 TEST_F(Window, LongFieldTextIsCutShortInTheMessage) {
@@ -450,6 +498,7 @@ TEST_F(Window, FailureWhileWritingKeepsTheTextsAlreadyWritten) {
         return Outcome{{"1", "2"}, Failure{ErrorKind::overflow, std::nullopt, 2}, std::nullopt};
       });
   fill_results("before");
+  field("nL02")->setText("55");  // no check to report
   button("计算2")->click();
   std::vector<QString> expected(10, "before");
   expected[0] = "1";
@@ -547,6 +596,11 @@ TEST_F(ChineseWindow, SpeaksChineseWithTheSameCaptions) {
     for (const InputField& f : panel->inputs) EXPECT_NE(quantity_text(f.quantity).toStdString(), f.quantity);
     for (const ResultField& f : panel->results) EXPECT_NE(quantity_text(f.quantity).toStdString(), f.quantity);
   }
+  for (std::string_view reason : check_reasons())
+    EXPECT_NE(QCoreApplication::translate("quorvel", std::string(reason).c_str()).toStdString(), reason);
+  const Panel& loop = *panels()[2];
+  EXPECT_EQ(check_text(check_inputs(loop, default_inputs(loop), ".").at(0)),
+            "L = 50 m：按各管段计算两固定支座相距 55 m；自由膨胀量按 L 计算");
 
   // Without the translation (an English locale has none) the same window in English.
   const auto chinese_captions = captions(window());

@@ -127,6 +127,10 @@
         <source>With elbows</source>
         <translation>带弯头</translation>
     </message>
+    <message>
+        <source>Checks of the inputs</source>
+        <translation>输入检查</translation>
+    </message>
 </context>
 <context>
     <name>CalculationSheet</name>
@@ -536,6 +540,50 @@
     <message>
         <source>the bend between L%1 and L%2</source>
         <translation>L%1 与 L%2 之间的弯头</translation>
+    </message>
+    <message>
+        <source>below %1 carbon steel turns brittle, which the fixed E = %2 and [S] = %3 do not describe</source>
+        <translation>低于 %1 时碳钢变脆，固定的 E = %2 和 [S] = %3 不再适用</translation>
+    </message>
+    <message>
+        <source>above %1 carbon steel creeps, which the fixed E = %2 and [S] = %3 do not describe</source>
+        <translation>高于 %1 时碳钢发生蠕变，固定的 E = %2 和 [S] = %3 不再适用</translation>
+    </message>
+    <message>
+        <source>the outer diameter must be above 0</source>
+        <translation>外径必须大于 0</translation>
+    </message>
+    <message>
+        <source>a wall must be thicker than 0</source>
+        <translation>壁厚必须大于 0</translation>
+    </message>
+    <message>
+        <source>a wall must be thinner than half the diameter (%1)</source>
+        <translation>壁厚必须小于外径的一半（%1）</translation>
+    </message>
+    <message>
+        <source>a leg cannot be shorter than 0</source>
+        <translation>管段长度不能小于 0</translation>
+    </message>
+    <message>
+        <source>every leg is 0 long, so there is no pipe run</source>
+        <translation>所有管段长度均为 0，不构成管系</translation>
+    </message>
+    <message>
+        <source>an angle must lie strictly between 0° and 180°; at 0° and 180° the legs lie in line, which bending cannot carry</source>
+        <translation>角度必须严格介于 0° 与 180° 之间；0° 和 180° 时管段共线，无法靠弯曲吸收膨胀</translation>
+    </message>
+    <message>
+        <source>the overall length must be above 0</source>
+        <translation>总长必须大于 0</translation>
+    </message>
+    <message>
+        <source>the legs put the anchors %1 apart; L sets the free expansion</source>
+        <translation>按各管段计算两固定支座相距 %1；自由膨胀量按 L 计算</translation>
+    </message>
+    <message>
+        <source>%1 = %2: %3</source>
+        <translation>%1 = %2：%3</translation>
     </message>
 </context>
 <context>
