@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "checks.h"
+#include "checker_cells.h"
 #include "quorvel/decimal.h"
 #include "walk.h"
 
@@ -34,7 +34,7 @@ struct Options {
   bool si = false;                      // the results again in kN, kN·m and MPa
   bool verdict = false;                 // the governing ratio and passes or exceeds
   std::optional<ElbowRadius> elbows{};  // the run with elbows beside it; --solve walks on its verdict
-  Checks checks{};                      // --installed, --movements, --crosscheck
+  CheckerCells checker{};               // --installed, --movements, --crosscheck
   bool check = false;                   // last, the checks of the inputs
   std::optional<Walk> walk{};
   WalkMode mode = WalkMode::solve;

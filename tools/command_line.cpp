@@ -147,7 +147,7 @@ std::vector<Option> table() {
        [](CommandLine& c, const std::string& value) {
          const auto T0 = parse_decimal(value, ".");
          if (!T0 || !std::isfinite(to_double(*T0))) return "--installed " + value + ": expected a temperature in ℃";
-         c.options.checks.installed = to_double(*T0);
+         c.options.checker.installed = to_double(*T0);
          return std::string();
        }},
       {"--movements", "",
@@ -156,7 +156,7 @@ std::vector<Option> table() {
        "free thermal growth plus the bending deflection of the sharp-corner frame with both anchors held. The "
        "default bend's point 2 moves 16.2 mm along L1 and -8.1 mm across it",
        [](CommandLine& c, const std::string&) {
-         c.options.checks.movements = true;
+         c.options.checker.movements = true;
          return std::string();
        }},
       {"--crosscheck", "",
@@ -171,7 +171,7 @@ std::vector<Option> table() {
            "it with two decimals. The default bend gives 116.8, passes, fails, 0.448, 0.71; \"not defined\" for a "
            "straight run",
        [](CommandLine& c, const std::string&) {
-         c.options.checks.crosscheck = true;
+         c.options.checker.crosscheck = true;
          return std::string();
        }},
       {"--check", "",

@@ -1,7 +1,7 @@
 #include "calculation_note.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 
 #include "checker_note.h"
 #include "elbow_view.h"
@@ -21,11 +21,12 @@ QString text_of(std::string_view s) {
 
 // Metres per metre as millimetres per metre, to 12 significant digits and
 // shifted in decimal, so that no binary noise shows (0.8085091, not
-// 0.8085091000000001).
+// 0.8085091000000001). to_chars, not printf: the window runs in the user's C
+// locale, whose decimal separator may be a comma.
 QString millimetres_per_metre(double expansion, std::string_view decimal_point) {
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%.11e", expansion);
-  std::optional<Decimal> d = parse_decimal(buf, ".");
+  const auto end = std::to_chars(buf, buf + sizeof buf, expansion, std::chars_format::scientific, 11).ptr;
+  std::optional<Decimal> d = parse_decimal(std::string_view(buf, static_cast<std::size_t>(end - buf)), ".");
   if (!d) return {};
   d->exponent += 3;
   return QString::fromStdString(plain_text(*d, decimal_point));

@@ -12,14 +12,14 @@
 
 namespace quorvel::batch {
 
-struct Checks {
+struct CheckerCells {
   std::optional<double> installed;  // --installed T0, ℃
   bool movements = false;           // --movements
   bool crosscheck = false;          // --crosscheck
 };
 
 // Appends the cells the checks ask for; empty cells where the run failed.
-void append_checks(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome, const Checks& checks,
-                   double target, std::string_view decimal_point);
+void append_checker_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
+                          const CheckerCells& checks, double target, std::string_view decimal_point);
 
 }  // namespace quorvel::batch
