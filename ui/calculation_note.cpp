@@ -10,6 +10,7 @@
 #include "quorvel/display.h"
 #include "quorvel/verdict.h"
 #include "quorvel/version.h"
+#include "text_columns.h"
 #include "translation.h"
 
 namespace quorvel::ui {
@@ -30,26 +31,6 @@ QString millimetres_per_metre(double expansion, std::string_view decimal_point) 
   if (!d) return {};
   d->exponent += 3;
   return QString::fromStdString(plain_text(*d, decimal_point));
-}
-
-// Rows as columns padded to their widest cell; `right` columns align right.
-QString columns(const std::vector<QStringList>& rows, std::span<const bool> right) {
-  std::vector<qsizetype> widths;
-  for (const QStringList& row : rows)
-    for (qsizetype i = 0; i < row.size(); ++i) {
-      if (widths.size() <= static_cast<std::size_t>(i)) widths.push_back(0);
-      widths[i] = std::max(widths[i], row[i].size());
-    }
-  QString text;
-  for (const QStringList& row : rows) {
-    QString line = "  ";
-    for (qsizetype i = 0; i < row.size(); ++i) {
-      const bool to_right = static_cast<std::size_t>(i) < right.size() && right[i];
-      line += (to_right ? row[i].rightJustified(widths[i]) : row[i].leftJustified(widths[i])) + "  ";
-    }
-    text += line.trimmed().prepend("  ") + '\n';
-  }
-  return text;
 }
 
 // A table row; numbers align right in the `right` columns.
@@ -164,7 +145,7 @@ QString CalculationNote::plain_text() const {
   text += tr("Inputs") + '\n';
   std::vector<QStringList> rows;
   for (const Row& r : inputs) rows.push_back({r.symbol, r.text, r.unit});
-  text += columns(rows, {}) + '\n';
+  text += text_columns(rows, {}) + '\n';
 
   if (!failure.isEmpty()) {
     text += tr("Calculation failed: %1").arg(failure) + "\n\n";
@@ -172,7 +153,7 @@ QString CalculationNote::plain_text() const {
     text += tr("Results (as shown, and in SI units)") + '\n';
     rows.clear();
     for (const Row& r : results) rows.push_back({r.symbol, r.text, r.unit, r.si, r.si_unit});
-    text += columns(rows, kNumbers) + '\n';
+    text += text_columns(rows, kNumbers) + '\n';
     text += tr("Governing ratio: %1").arg(governing) + '\n';
     text += tr("Verdict: %1").arg(verdict) + "\n\n";
     text += checks.plain_text();
@@ -181,7 +162,7 @@ QString CalculationNote::plain_text() const {
     text += elbows->title + '\n' + elbows->before.join('\n') + '\n';
     rows.clear();
     for (const Row& r : elbows->results) rows.push_back({r.symbol, r.text, r.unit});
-    text += columns(rows, kNumbers) + elbows->after.join('\n') + "\n\n";
+    text += text_columns(rows, kNumbers) + elbows->after.join('\n') + "\n\n";
   }
   if (!input_checks.isEmpty()) text += tr("Checks of the inputs") + "\n  " + input_checks.join("\n  ") + "\n\n";
 

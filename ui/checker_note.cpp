@@ -1,5 +1,7 @@
 #include "checker_note.h"
 
+#include "text_columns.h"
+
 #include <algorithm>
 
 #include "calculation_note.h"
@@ -11,6 +13,9 @@
 
 namespace quorvel::ui {
 namespace {
+
+// Every column after the first holds numbers.
+constexpr bool kNumbersAfterTheFirst[] = {false, true, true, true, true, true, true, true};
 
 using Section = CheckerSections::Section;
 
@@ -88,25 +93,6 @@ Section cross_check(const Values& run, std::string_view dp) {
   return s;
 }
 
-// Rows as columns padded to their widest cell, the numbers after the first
-// column to the right.
-QString columns(const std::vector<QStringList>& rows) {
-  std::vector<qsizetype> widths;
-  for (const QStringList& row : rows)
-    for (qsizetype i = 0; i < row.size(); ++i) {
-      if (widths.size() <= static_cast<std::size_t>(i)) widths.push_back(0);
-      widths[i] = std::max(widths[i], row[i].size());
-    }
-  QString text;
-  for (const QStringList& row : rows) {
-    QString line;
-    for (qsizetype i = 0; i < row.size(); ++i)
-      line += "  " + (i == 0 ? row[i].leftJustified(widths[i]) : row[i].rightJustified(widths[i]));
-    text += line + '\n';
-  }
-  return text;
-}
-
 }  // namespace
 
 std::vector<std::pair<QString, QString*>> TitleBlock::entries() {
@@ -142,7 +128,7 @@ QString CheckerSections::plain_text() const {
   for (const Section& s : sections) {
     text += s.heading + '\n';
     for (const QString& line : s.lines) text += "  " + line + '\n';
-    text += columns(s.table) + '\n';
+    text += text_columns(s.table, kNumbersAfterTheFirst) + '\n';
   }
   return text;
 }
