@@ -49,54 +49,75 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
   }
 }
 
-// Every unrounded ratio at most the target.
-bool passes(const Outcome& outcome, double target) {
-  return !outcome.failure && outcome.values && !judge(*outcome.values, target).exceeds;
-}
+// What a walk of a row's field found: its passing stretches (only the first
+// unless all are wanted), the outcome at the first passing value, and the
+// status: ok, "no solution", or the kind of failure every value failed with.
+struct Found {
+  Stretches stretches;
+  Outcome first;
+  std::string status = "ok";
+};
 
-// --solve: the input cells, the status, the first value that passes and the
-// results there.
-std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> cells, std::size_t field,
-                                   const Options& options, std::string_view decimal_point) {
-  std::vector<std::string> texts(cells.begin() + 1, cells.end());
+Found walk_row(const Panel& panel, const std::vector<std::string>& cells, std::size_t field, const Options& options,
+               std::string_view decimal_point, bool every_stretch) {
+  Found found;
   const double target = quorvel::to_double(options.target);
   std::optional<ErrorKind> common;  // the kind every value so far failed with
   bool all_failed_alike = true;
-  WalkValues values(*options.walk);
-  while (const auto value = values.next()) {
-    texts[field] = plain_text(*value, decimal_point);
-    Outcome outcome = calculate(panel, texts, decimal_point);
-    if (passes(outcome, target)) {
-      cells.push_back("ok");
-      cells.push_back(texts[field]);
-      append_results(cells, panel, outcome, options, decimal_point);
-      return cells;
-    }
+  const std::vector<std::string> texts(cells.begin() + 1, cells.end());
+  walk_field(panel, texts, field, *options.walk, decimal_point, [&](const Decimal& value, const Outcome& outcome) {
+    const bool pass = passes(outcome, target);
+    if (pass && found.stretches.found().empty()) found.first = outcome;
+    found.stretches.add(value, pass);
     if (!outcome.failure || (common && *common != outcome.failure->kind)) all_failed_alike = false;
     if (outcome.failure) common = outcome.failure->kind;
+    return every_stretch || !found.stretches.closed();
+  });
+  if (found.stretches.found().empty()) found.status = all_failed_alike && common ? status_text(*common) : "no solution";
+  return found;
+}
+
+// --solve: the input cells, the status, the first value that passes, the
+// last one before the run stops passing again, and the results at the first.
+std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> cells, std::size_t field,
+                                   const Options& options, std::string_view decimal_point) {
+  const Found found = walk_row(panel, cells, field, options, decimal_point, false);
+  cells.push_back(found.status);
+  if (found.stretches.found().empty()) {
+    cells.insert(cells.end(), 2, "");
+  } else {
+    cells.push_back(plain_text(found.stretches.found().front().from, decimal_point));
+    cells.push_back(plain_text(found.stretches.found().front().to, decimal_point));
   }
-  cells.push_back(all_failed_alike && common ? status_text(*common) : "no solution");
-  cells.emplace_back();
-  append_results(cells, panel, Outcome{}, options, decimal_point);
+  append_results(cells, panel, found.first, options, decimal_point);
+  return cells;
+}
+
+// --ranges: the input cells, the status, then each passing stretch as
+// "FROM..TO".
+std::vector<std::string> ranges_row(const Panel& panel, std::vector<std::string> cells, std::size_t field,
+                                    const Options& options, std::string_view decimal_point) {
+  const Found found = walk_row(panel, cells, field, options, decimal_point, true);
+  cells.push_back(found.status);
+  for (const Stretch& s : found.stretches.found())
+    cells.push_back(plain_text(s.from, decimal_point) + ".." + plain_text(s.to, decimal_point));
   return cells;
 }
 
 // --sweep: one output row per value, the value in F's cell.
 void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, std::size_t field, const Options& options,
                 std::string_view decimal_point, char separator, std::ostream& out) {
-  std::vector<std::string> texts(cells.begin() + 1, cells.end());
+  const std::vector<std::string> texts(cells.begin() + 1, cells.end());
   if (options.plot) options.plot->start(panel, texts, field);
-  WalkValues values(*options.walk);
-  while (const auto value = values.next()) {
-    texts[field] = plain_text(*value, decimal_point);
-    Outcome outcome = calculate(panel, texts, decimal_point);
-    if (options.plot) options.plot->add(*value, outcome);
+  walk_field(panel, texts, field, *options.walk, decimal_point, [&](const Decimal& value, const Outcome& outcome) {
+    if (options.plot) options.plot->add(value, outcome);
     std::vector<std::string> row = cells;
-    row[field + 1] = texts[field];
+    row[field + 1] = plain_text(value, decimal_point);
     row.push_back(status_text(outcome.failure));
     append_results(row, panel, outcome, options, decimal_point);
     out << csv::write_record(row, separator);
-  }
+    return true;
+  });
 }
 
 // "bend, offset or loop"
@@ -117,7 +138,7 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
     std::string arg = args[i];
     // Options with a value: "--solve WALK" or "--solve=WALK".
     std::string value;
-    for (const char* name : {"--solve", "--sweep", "--target", "--plot"}) {
+    for (const char* name : {"--solve", "--sweep", "--ranges", "--target", "--plot"}) {
       if (arg == name) {
         if (i + 1 == args.size()) return arg + " needs a value";
         value = args[++i];
@@ -132,12 +153,12 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
       options.si = true;
     } else if (arg == "--verdict") {
       options.verdict = true;
-    } else if (arg == "--solve" || arg == "--sweep") {
-      if (options.walk) return "only one --solve or --sweep can be given";
+    } else if (arg == "--solve" || arg == "--sweep" || arg == "--ranges") {
+      if (options.walk) return "only one --solve, --sweep or --ranges can be given";
       auto walk = parse_walk(value);
       if (const auto* why = std::get_if<std::string>(&walk)) return arg + " " + value + ": " + *why;
       options.walk = std::get<Walk>(std::move(walk));
-      options.mode = arg == "--solve" ? WalkMode::solve : WalkMode::sweep;
+      options.mode = arg == "--solve" ? WalkMode::solve : arg == "--sweep" ? WalkMode::sweep : WalkMode::ranges;
     } else if (arg == "--target") {
       const auto target = parse_decimal(value, ".");
       if (!target || compare(*target, {}) < 0) return "--target " + value + ": expected a number not below 0";
@@ -151,6 +172,8 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
       command.files.push_back(arg);
     }
   }
+  if (options.walk && options.mode == WalkMode::ranges && (options.si || options.verdict))
+    return "--ranges writes stretches, not results: it takes no --si or --verdict";
   if (!command.plot_file.empty() && (!options.walk || options.mode != WalkMode::sweep))
     return "--plot draws a --sweep: give --sweep F=FROM:TO:STEP too";
   return command;
@@ -196,6 +219,8 @@ bool process(std::string_view data, const std::string& source, const Options& op
     }
     if (options.mode == WalkMode::solve)
       out << csv::write_record(solve_row(*panel, std::move(cells), *field, options, decimal_point), separator);
+    else if (options.mode == WalkMode::ranges)
+      out << csv::write_record(ranges_row(*panel, std::move(cells), *field, options, decimal_point), separator);
     else
       sweep_rows(*panel, cells, *field, options, decimal_point, separator, out);
   }

@@ -60,7 +60,11 @@ Examples:
   quorvel-batch runs.csv > results.csv
         calculate every row of runs.csv
   echo bend,70,377,9,20,10,90 | quorvel-batch --solve L2=0.5:40:0.5
-        the shortest second leg of the default bend that passes: 5.5 m
+        the shortest second leg of the default bend that passes: 5.5 m, and
+        the longest of the stretch it starts: 40 m
+  echo bend,250,323.9,8,12,10,90 | quorvel-batch --ranges L2=0.5:40:0.1
+        the second legs of a hot DN300 bend that pass: 8.6..28.7 (a longer
+        L2 overstresses the anchor at L1)
   echo bend,70,377,9,20,10,90 | quorvel-batch --solve T=400:-50
         the highest temperature the default bend takes, walking downwards
         from 400 ℃: 207 ℃
@@ -147,10 +151,18 @@ std::string help() {
            "; STEP is 1 for T and 0.01 for the others when left out. The values are FROM ± k·STEP worked in decimal "
            "and written plainly (0.3, never 0.30000000000000004); each is calculated from the row's texts with F's "
            "text replaced by the value's. A value whose calculation fails does not pass. The output row is the input "
-           "row, the status, the value, then the results at that value. The status is ok, or \"no solution\" when no "
-           "value passes, or the kind of failure when every value failed alike (a bad text in another field, say); "
-           "the value and results are then empty. A row whose panel has no field F is rejected."},
-      {"--target R", "the highest ratio that passes for --solve, and the level drawn by --plot (default 1)"},
+           "row, the status, the value, the last value of the walk before the run stops passing again (the end of "
+           "the stretch that the value starts), then the results at the value. The status is ok, or \"no "
+           "solution\" when no value passes, or the kind of failure when every value failed alike (a bad text in "
+           "another field, say); the values and results are then empty. A row whose panel has no field F is "
+           "rejected."},
+      {"--ranges F=FROM:TO[:STEP]",
+       "for each row, walk field F as --solve does, to the end, and give every stretch of consecutive values at "
+       "which the run passes: the input row, the status as for --solve, then one cell FROM..TO per stretch, its "
+       "first and last value in walk order (8.6..28.7). A short leg can overstress one anchor and a long one "
+       "another, so a run may pass on several stretches or on none. Takes no --si or --verdict"},
+      {"--target R",
+       "the highest ratio that passes for --solve and --ranges, and the level drawn by --plot (default 1)"},
       {"--sweep F=FROM:TO:STEP",
        "for each row, one output row per value of F from FROM to TO (TO included when it lies on the grid), with the "
        "value in F's cell, then the status and the results"},

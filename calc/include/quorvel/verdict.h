@@ -24,6 +24,10 @@ inline constexpr double kSameRatio = 1e-6;
 
 Verdict judge(const Values& values, double target = 1);
 
+// A run passes when its calculation did not fail and its governing ratio is
+// at most the target.
+bool passes(const Outcome& outcome, double target = 1);
+
 // |σ|/[S] at each point of the run, point 1 first.
 std::vector<double> ratios(const Values& values);
 
