@@ -1,7 +1,9 @@
 #include "start.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
 #include <QWidget>
@@ -65,7 +67,7 @@ void give_icon_once_painted(QWidget& window) {
       if (event->type() == QEvent::Paint) {
         QTimer::singleShot(0, qApp, [] {
           QIcon resource;
-          for (int size : {16, 24, 32, 48, 64, 128, 256}) resource.addFile(QString(":/icons/%1.png").arg(size));
+          for (const QFileInfo& png : QDir(":/icons").entryInfoList()) resource.addFile(png.filePath());
           QApplication::setWindowIcon(QIcon::fromTheme(QUORVEL_APP_ID, resource));
         });
         deleteLater();

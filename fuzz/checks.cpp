@@ -111,16 +111,10 @@ void check_shown_text(std::string_view text, double shown, Shown how, std::strin
               detail("malformed"));
   }
 
-  // The same digits as the number rounded to 15 significant digits by the C library.
   if (d->digits.size() > 15) violation("at most 15 significant digits", detail("too many digits"));
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.14e", std::fabs(shown));
-  std::string digits = std::string(1, buf[0]) + std::string(buf + 2, 14);
-  while (!digits.empty() && digits.back() == '0') digits.pop_back();
-  const int exponent = shown == 0 ? 0 : std::atoi(buf + 17);
-  if (d->negative != (shown < 0) || d->digits != digits || leading_exponent(*d) != exponent)
-    violation("the text shows the number rounded to 15 significant digits", detail("other digits"));
-  if (exponent_form != (exponent >= 15)) violation("the exponent form from 1E+15 up and only there", detail("form"));
+  if (d->negative != (shown < 0)) violation("the text has the number's sign", detail("sign"));
+  if (exponent_form != (leading_exponent(*d) >= 15))
+    violation("the exponent form from 1E+15 up and only there", detail("form"));
 
   // The text reads back, with the field reader, as a number that the
   // library writes as the same text: 15 digits survive the round trip. The

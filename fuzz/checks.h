@@ -28,8 +28,8 @@ Lines split_lines(std::string_view data);
 enum class Shown { tenths, ratio, plain };
 
 // Checks a result text against the number it shows: its form, at most 15
-// significant digits, the same digits as the number rounded to 15, and that
-// the double reader gives back the number it denotes.
+// significant digits, its sign, and that the double reader gives back the
+// number it denotes.
 void check_shown_text(std::string_view text, double shown, Shown how, std::string_view decimal_point);
 
 // Runs a panel calculation twice and checks the outcome: a complete result or

@@ -12,7 +12,7 @@
 
 #include "batch.h"
 #include "checks.h"
-#include "csv.h"
+#include "quorvel/csv.h"
 #include "quorvel/text.h"
 
 namespace {
@@ -33,8 +33,8 @@ void check(std::string_view data, bool decimal_comma) {
                     what + "; decimal comma " + (decimal_comma ? "on" : "off") + ", data \"" + one_line(data) + "\"");
   };
   const batch::Options options{decimal_comma};
-  const char separator = decimal_comma ? ';' : ',';
-  const std::string_view dp = decimal_comma ? "," : ".";
+  const auto dialect = csv::Dialect::with_decimal_comma(decimal_comma);
+  const std::string_view dp = dialect.decimal_point;
 
   std::ostringstream out, err, out2, err2;
   const bool all_valid = batch::process(data, "fuzz", options, out, err);
@@ -48,8 +48,8 @@ void check(std::string_view data, bool decimal_comma) {
 
   const auto line_breaks =
       static_cast<std::size_t>(std::count(data.begin(), data.end(), '\n') + std::count(data.begin(), data.end(), '\r'));
-  csv::Reader input(data, separator);
-  csv::Reader output(written, separator);
+  csv::Reader input(data, dialect);
+  csv::Reader output(written, dialect);
   std::size_t rejected = 0;
   std::size_t last_line = 0;
   std::size_t message_at = 0;

@@ -7,7 +7,10 @@
 #   packaging/check.sh build-package/quorvel_VERSION_amd64.deb
 set -euo pipefail
 deb=$(realpath "$1")
-id=org.quorvel.quorvel
+source=$(realpath "$(dirname "$0")/..")
+# The application id as CMakeLists.txt sets it; the icon's sizes are its files.
+id=$(sed -n 's/^set(QUORVEL_APP_ID \([^ )]*\))$/\1/p' "$source/CMakeLists.txt")
+[ -n "$id" ] || { echo "no QUORVEL_APP_ID in $source/CMakeLists.txt"; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -24,7 +27,9 @@ dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort >
     "usr/share/metainfo/$id.metainfo.xml" "usr/share/icons/hicolor/scalable/apps/$id.svg" \
     usr/share/man/man1/quorvel.1.gz usr/share/man/man1/quorvel-batch.1.gz usr/share/doc/quorvel/copyright \
     usr/share/doc/quorvel/changelog.gz usr/share/doc/quorvel/examples/sample.csv
-  for size in 16 24 32 48 64 128 256; do echo "usr/share/icons/hicolor/${size}x${size}/apps/$id.png"; done
+  for png in "$source"/data/icons/*/"$id.png"; do
+    echo "usr/share/icons/hicolor/$(basename "$(dirname "$png")")/apps/$id.png"
+  done
 } | sort | diff - "$work/files"
 
 root=$work/root

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "csv.h"
 #include "plot.h"
+#include "quorvel/csv.h"
 #include "quorvel/display.h"
 #include "quorvel/panels.h"
 #include "quorvel/text.h"
@@ -106,7 +106,8 @@ std::vector<std::string> ranges_row(const Panel& panel, std::vector<std::string>
 
 // --sweep: one output row per value, the value in F's cell.
 void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, std::size_t field, const Options& options,
-                std::string_view decimal_point, char separator, std::ostream& out) {
+                csv::Dialect dialect, std::ostream& out) {
+  const std::string_view decimal_point = dialect.decimal_point;
   const std::vector<std::string> texts(cells.begin() + 1, cells.end());
   if (options.plot) options.plot->start(panel, texts, field);
   walk_field(panel, texts, field, *options.walk, decimal_point, [&](const Decimal& value, const Outcome& outcome) {
@@ -115,7 +116,7 @@ void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, std::
     row[field + 1] = plain_text(value, decimal_point);
     row.push_back(status_text(outcome.failure));
     append_results(row, panel, outcome, options, decimal_point);
-    out << csv::write_record(row, separator);
+    out << csv::write_record(row, dialect);
     return true;
   });
 }
@@ -131,60 +132,12 @@ std::string panel_keys() {
 
 }  // namespace
 
-std::variant<CommandLine, std::string> parse_command_line(std::span<const std::string> args) {
-  CommandLine command;
-  Options& options = command.options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string arg = args[i];
-    // Options with a value: "--solve WALK" or "--solve=WALK".
-    std::string value;
-    for (const char* name : {"--solve", "--sweep", "--ranges", "--target", "--plot"}) {
-      if (arg == name) {
-        if (i + 1 == args.size()) return arg + " needs a value";
-        value = args[++i];
-      } else if (arg.starts_with(std::string(name) + "=")) {
-        value = arg.substr(arg.find('=') + 1);
-        arg = name;
-      }
-    }
-    if (arg == "--decimal-comma") {
-      options.decimal_comma = true;
-    } else if (arg == "--si") {
-      options.si = true;
-    } else if (arg == "--verdict") {
-      options.verdict = true;
-    } else if (arg == "--solve" || arg == "--sweep" || arg == "--ranges") {
-      if (options.walk) return "only one --solve, --sweep or --ranges can be given";
-      auto walk = parse_walk(value);
-      if (const auto* why = std::get_if<std::string>(&walk)) return arg + " " + value + ": " + *why;
-      options.walk = std::get<Walk>(std::move(walk));
-      options.mode = arg == "--solve" ? WalkMode::solve : arg == "--sweep" ? WalkMode::sweep : WalkMode::ranges;
-    } else if (arg == "--target") {
-      const auto target = parse_decimal(value, ".");
-      if (!target || compare(*target, {}) < 0) return "--target " + value + ": expected a number not below 0";
-      options.target = *target;
-    } else if (arg == "--plot") {
-      if (value.empty()) return "--plot needs a file name";
-      command.plot_file = value;
-    } else if (arg.starts_with("--")) {
-      return "unknown option " + arg;
-    } else {
-      command.files.push_back(arg);
-    }
-  }
-  if (options.walk && options.mode == WalkMode::ranges && (options.si || options.verdict))
-    return "--ranges writes stretches, not results: it takes no --si or --verdict";
-  if (!command.plot_file.empty() && (!options.walk || options.mode != WalkMode::sweep))
-    return "--plot draws a --sweep: give --sweep F=FROM:TO:STEP too";
-  return command;
-}
-
 bool process(std::string_view data, const std::string& source, const Options& options, std::ostream& out,
              std::ostream& err) {
-  const char separator = options.decimal_comma ? ';' : ',';
-  const std::string_view decimal_point = options.decimal_comma ? "," : ".";
+  const auto dialect = csv::Dialect::with_decimal_comma(options.decimal_comma);
+  const std::string_view decimal_point = dialect.decimal_point;
   bool all_valid = true;
-  csv::Reader reader(data, separator);
+  csv::Reader reader(data, dialect);
   while (auto record = reader.next()) {
     std::vector<std::string>& cells = record->cells;
     const auto reject = [&](const std::string& why) {
@@ -209,7 +162,7 @@ bool process(std::string_view data, const std::string& source, const Options& op
       Outcome outcome = calculate(*panel, std::span(cells).subspan(1), decimal_point);
       cells.push_back(status_text(outcome.failure));
       append_results(cells, *panel, outcome, options, decimal_point);
-      out << csv::write_record(cells, separator);
+      out << csv::write_record(cells, dialect);
       continue;
     }
     const auto field = input_index(*panel, options.walk->symbol);
@@ -218,11 +171,11 @@ bool process(std::string_view data, const std::string& source, const Options& op
       continue;
     }
     if (options.mode == WalkMode::solve)
-      out << csv::write_record(solve_row(*panel, std::move(cells), *field, options, decimal_point), separator);
+      out << csv::write_record(solve_row(*panel, std::move(cells), *field, options, decimal_point), dialect);
     else if (options.mode == WalkMode::ranges)
-      out << csv::write_record(ranges_row(*panel, std::move(cells), *field, options, decimal_point), separator);
+      out << csv::write_record(ranges_row(*panel, std::move(cells), *field, options, decimal_point), dialect);
     else
-      sweep_rows(*panel, cells, *field, options, decimal_point, separator, out);
+      sweep_rows(*panel, cells, *field, options, dialect, out);
   }
   return all_valid;
 }

@@ -5,11 +5,8 @@
 
 #include <optional>
 #include <ostream>
-#include <span>
 #include <string>
 #include <string_view>
-#include <variant>
-#include <vector>
 
 #include "quorvel/decimal.h"
 #include "walk.h"
@@ -34,16 +31,6 @@ struct Options {
   Decimal target{false, "1", 0};  // the highest ratio that passes
   Plot* plot = nullptr;           // collects a sweep
 };
-
-// The command line after the program name, without --help.
-struct CommandLine {
-  Options options;
-  std::vector<std::string> files;
-  std::string plot_file;  // --plot
-};
-
-// Gives the reason, on one line, when an option cannot be used.
-std::variant<CommandLine, std::string> parse_command_line(std::span<const std::string> args);
 
 // Returns false when a row was rejected.
 bool process(std::string_view data, const std::string& source, const Options& options, std::ostream& out,

@@ -62,6 +62,10 @@ std::string typed_symbol(std::string_view symbol) {
   return std::string(symbol);
 }
 
+std::string_view default_step(FieldKind kind) noexcept {
+  return kind == FieldKind::whole_number ? "1" : "0.01";
+}
+
 std::string field_names() {
   std::string names;
   for (std::string_view symbol : field_symbols()) names += (names.empty() ? "" : ", ") + typed_symbol(symbol);
@@ -91,7 +95,7 @@ std::variant<Walk, std::string> parse_walk(std::string_view walk_option) {
       return std::string(kNames[i]) + " '" + std::string(parts[i]) + "' is not a number";
   walk.from = decimal(parts[0]);
   walk.to = decimal(parts[1]);
-  walk.step = decimal(parts.size() == 3 ? parts[2] : field->kind == FieldKind::whole_number ? "1" : "0.01");
+  walk.step = decimal(parts.size() == 3 ? parts[2] : default_step(field->kind));
   if (compare(walk.step, Decimal{}) <= 0) return "STEP must be above 0";
   if (places({&walk.from, &walk.to, &walk.step}) > kMostPlaces)
     return "FROM, TO and STEP need more than " + std::to_string(kMostPlaces) + " digits written out";

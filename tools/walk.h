@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "quorvel/decimal.h"
+#include "quorvel/panels.h"
 #include "quorvel/walk.h"
 
 namespace quorvel::batch {
@@ -25,10 +26,13 @@ std::vector<std::string_view> field_symbols();
 // "T, D, t, L1, …".
 std::string field_names();
 
-// Reads "F=FROM:TO[:STEP]" (numbers with a decimal point). Without STEP, a
-// whole-number field steps by 1 and every other field by 0.01. Gives the
-// reason when the walk cannot be used: an unknown field, a text that is no
-// number, a STEP not above zero, too many values or places.
+// The STEP of a walk that gives none: 1 for a whole-number field, 0.01 for
+// any other.
+std::string_view default_step(FieldKind kind) noexcept;
+
+// Reads "F=FROM:TO[:STEP]" (numbers with a decimal point), STEP by default as
+// above. Gives the reason when the walk cannot be used: an unknown field, a
+// text that is no number, a STEP not above zero, too many values or places.
 std::variant<Walk, std::string> parse_walk(std::string_view walk_option);
 
 // The symbol as a user types it: "alpha" for "α".

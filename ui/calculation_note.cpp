@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "csv.h"
+#include "quorvel/csv.h"
 #include "quorvel/decimal.h"
 #include "quorvel/display.h"
 #include "quorvel/verdict.h"
@@ -129,15 +129,13 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
                             .arg(QString::fromStdString(inputs[*temperature]),
                                  millimetres_per_metre(outcome.values->expansion, decimal_point));
 
-  // quorvel-batch reads a decimal comma with --decimal-comma, and then
-  // separates cells by ';'.
-  const bool comma = decimal_point == ",";
+  // quorvel-batch reads a decimal comma with --decimal-comma.
+  const auto dialect = csv::Dialect::for_decimal_point(decimal_point);
   std::vector<std::string> row{std::string(panel.key)};
   row.insert(row.end(), inputs.begin(), inputs.end());
-  std::string line = csv::write_record(row, comma ? ';' : ',');
-  line.resize(line.size() - 2);  // the record's CRLF
-  note.batch_row = QString::fromStdString(line);
-  note.batch_command = comma ? QStringLiteral("quorvel-batch --decimal-comma") : QStringLiteral("quorvel-batch");
+  note.batch_row = QString::fromStdString(csv::write_line(row, dialect));
+  note.batch_command =
+      dialect.decimal_comma() ? QStringLiteral("quorvel-batch --decimal-comma") : QStringLiteral("quorvel-batch");
   return note;
 }
 

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QHash>
 #include <QKeyEvent>
@@ -58,6 +59,19 @@ QStringList drawn_texts() {
   return texts;
 }
 
+// The Compute button's tooltip: what it does, and the keys of the button and,
+// anywhere in the panel, of the note's actions, as the actions give them.
+QString compute_tooltip(const QString& title, const QList<QAction*>& actions) {
+  QString tip = MainWindow::tr("%1: computes the results from the inputs.\nSpace or Enter: compute").arg(title);
+  for (const QAction* action : actions) {
+    QString text = action->text();
+    if (text.endsWith(QChar(0x2026))) text.chop(1);  // the "…" of an action that opens a dialog
+    tip += '\n' + MainWindow::tr("%1: %2", "a key and its action")
+                      .arg(action->shortcut().toString(QKeySequence::NativeText), text);
+  }
+  return tip;
+}
+
 // A field text as the error message quotes it, on one line.
 QString quoted(const QString& text) {
   return '"' + QString::fromStdString(quorvel::one_line(text.toStdString(), 40)) + '"';
@@ -107,8 +121,12 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
   for (std::size_t i = 0; i < layouts.size(); ++i) add_panel(*panels()[i], layouts[i], labels);
   // Copying a calculation note and printing a calculation sheet.
   auto* notes = new NoteActions(this, locale);
-  for (std::size_t i = 0; i < layouts.size(); ++i)
-    notes->add_panel(*panels_[i].panel, layouts[i], panels_[i].inputs, panels_[i].results);
+  for (std::size_t i = 0; i < layouts.size(); ++i) {
+    const PanelControls& controls = panels_[i];
+    const QList<QAction*> actions = notes->add_panel(*controls.panel, layouts[i], controls.inputs, controls.results);
+    findChild<QPushButton*>(text_of(layouts[i].compute.name), Qt::FindDirectChildrenOnly)
+        ->setToolTip(compute_tooltip(panel_name(*controls.panel), actions));
+  }
   set_focus_order();
 }
 
@@ -167,12 +185,6 @@ void MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelP
     return button;
   };
   auto* compute_button = add_button(layout.compute, QString("计算"), tr("Compute (%1)").arg(title));
-  // The keys of the button and, anywhere in the panel, of NoteActions.
-  compute_button->setToolTip(tr("%1: computes the results from the inputs.\n"
-                                "Space or Enter: compute\n"
-                                "Ctrl+Shift+C: copy the calculation note\n"
-                                "Ctrl+P: print the calculation sheet")
-                                 .arg(title));
   connect(compute_button, &QPushButton::clicked, this, [this, &panel] { compute(panel); });
   connect(add_button(layout.exit, QString("退出"), tr("Exit (%1)").arg(title)), &QPushButton::clicked, this,
           &QCoreApplication::quit);

@@ -23,8 +23,8 @@ NoteActions::NoteActions(QWidget* window, const QLocale& locale) : QObject(windo
   window->installEventFilter(this);
 }
 
-void NoteActions::add_panel(const Panel& panel, const PanelLayout& layout, std::span<QLineEdit* const> inputs,
-                            std::span<ResultEdit* const> results) {
+QList<QAction*> NoteActions::add_panel(const Panel& panel, const PanelLayout& layout,
+                                       std::span<QLineEdit* const> inputs, std::span<ResultEdit* const> results) {
   const QRect extent = schematic_extent(layout);
   auto* copy = new QAction(tr("Copy calculation note"), this);
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -62,6 +62,7 @@ void NoteActions::add_panel(const Panel& panel, const PanelLayout& layout, std::
       menu->exec(field->mapToGlobal(pos));
     });
   }
+  return {copy, print};
 }
 
 void NoteActions::set_printer(Printer printer) {

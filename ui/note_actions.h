@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QLocale>
 #include <QObject>
 #include <QRect>
@@ -35,8 +36,9 @@ class NoteActions final : public QObject {
 
   NoteActions(QWidget* window, const QLocale& locale);
 
-  void add_panel(const Panel& panel, const PanelLayout& layout, std::span<QLineEdit* const> inputs,
-                 std::span<ResultEdit* const> results);
+  // Gives the panel's actions, which own their keys.
+  QList<QAction*> add_panel(const Panel& panel, const PanelLayout& layout, std::span<QLineEdit* const> inputs,
+                            std::span<ResultEdit* const> results);
   void set_printer(Printer printer);
 
  protected:

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <variant>
 #include <vector>
+
+#include "command_line.h"
 
 namespace {
 
@@ -316,6 +319,24 @@ TEST(BatchProcess, RefusesBadOptionsWithOneLine) {
     EXPECT_NE(why.find(c.names), std::string::npos) << why;
     EXPECT_EQ(why.find('\n'), std::string::npos) << why;
   }
+}
+
+// The help, which is also the manual page: every option of the table at the
+// start of a line, no line wider than 79 columns (UTF-8 characters), and the
+// examples last, through to the last one.
+TEST(BatchHelp, ListsEveryOptionWithinItsColumns) {
+  const std::string help = quorvel::batch::help();
+  for (const quorvel::batch::Option& option : quorvel::batch::options()) {
+    const std::string tag =
+        "\n  " + std::string(option.name) + (option.value.empty() ? "" : " ") + std::string(option.value);
+    EXPECT_TRUE(help.find(tag + " ") != std::string::npos || help.find(tag + "\n") != std::string::npos) << tag;
+  }
+  for (const std::string& line : lines(help))
+    EXPECT_LE(std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; }), 79) << line;
+  EXPECT_EQ(help.substr(help.rfind("\n\n") + 2, 10), "Examples:\n");
+  EXPECT_TRUE(
+      help.ends_with("\n  quorvel-batch --decimal-comma --si runs.csv\n"
+                     "        rows written with decimal commas, results also in kN, kN·m and MPa\n"));
 }
 
 }  // namespace

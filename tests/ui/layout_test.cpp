@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <algorithm>
 #include <cmath>
-#include <tuple>
 
 #include "expected_layout.h"
 #include "layout.h"
@@ -95,8 +94,8 @@ TEST_F(LayoutTest, Buttons) {
       EXPECT_EQ(b->toolTip(), panel +
                                   ": computes the results from the inputs.\n"
                                   "Space or Enter: compute\n"
-                                  "Ctrl+Shift+C: copy the calculation note\n"
-                                  "Ctrl+P: print the calculation sheet");
+                                  "Ctrl+Shift+C: Copy calculation note\n"
+                                  "Ctrl+P: Print calculation sheet");
     } else {
       EXPECT_EQ(b->toolTip(), "");
     }
@@ -111,17 +110,6 @@ TEST_F(LayoutTest, SchematicLabels) {
     expect_label_at(label, {expected.x, expected.y, expected.width, expected.height});
   }
   EXPECT_EQ(window().findChild<QLabel*>("Label1_16"), nullptr);
-}
-
-TEST(LineTable, MatchesTheLayout) {
-  using Line = std::tuple<std::string, int, int, int, int, int>;
-  std::vector<Line> actual, expected;
-  for (const LinePlace& l : line_places())
-    actual.emplace_back(l.name, l.member, to_pixels(l.x1), to_pixels(l.y1), to_pixels(l.x2), to_pixels(l.y2));
-  for (const ExpectedLine& l : kLines) expected.emplace_back(l.name, l.member, l.x1, l.y1, l.x2, l.y2);
-  std::sort(actual.begin(), actual.end());
-  std::sort(expected.begin(), expected.end());
-  EXPECT_EQ(actual, expected);
 }
 
 // Distance from pixel centre p to the segment a-b.

@@ -353,13 +353,14 @@
     </message>
     <message>
         <source>%1: computes the results from the inputs.
-Space or Enter: compute
-Ctrl+Shift+C: copy the calculation note
-Ctrl+P: print the calculation sheet</source>
+Space or Enter: compute</source>
         <translation>%1：由输入值计算结果。
-空格键或回车键：计算
-Ctrl+Shift+C：复制计算书
-Ctrl+P：打印计算单</translation>
+空格键或回车键：计算</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a key and its action</comment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,10 @@
-#include "csv.h"
+#include "quorvel/csv.h"
+
+#include <utility>
 
 namespace quorvel::csv {
 
-Reader::Reader(std::string_view data, char separator) : data_(data), separator_(separator) {
+Reader::Reader(std::string_view data, Dialect dialect) : data_(data), separator_(dialect.separator) {
   if (data_.starts_with("\xEF\xBB\xBF")) pos_ = 3;  // byte-order mark of spreadsheet exports
 }
 
@@ -55,7 +57,8 @@ std::optional<Record> Reader::next() {
   return record;
 }
 
-std::string write_record(const std::vector<std::string>& cells, char separator) {
+std::string write_line(const std::vector<std::string>& cells, Dialect dialect) {
+  const char separator = dialect.separator;
   std::string line;
   for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) line.push_back(separator);
@@ -71,8 +74,20 @@ std::string write_record(const std::vector<std::string>& cells, char separator) 
     }
     line.push_back('"');
   }
+  return line;
+}
+
+std::string write_record(const std::vector<std::string>& cells, Dialect dialect) {
+  std::string line = write_line(cells, dialect);
   line += "\r\n";
   return line;
+}
+
+std::optional<std::vector<std::string>> read_line(std::string_view text, Dialect dialect) {
+  Reader reader(text, dialect);
+  std::optional<Record> record = reader.next();
+  if (!record || record->unterminated || reader.next()) return std::nullopt;
+  return std::move(record->cells);
 }
 
 }  // namespace quorvel::csv

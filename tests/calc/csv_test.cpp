@@ -1,0 +1,136 @@
+#include "quorvel/csv.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using quorvel::csv::Dialect;
+using quorvel::csv::Reader;
+using quorvel::csv::write_record;
+using Cells = std::vector<std::string>;
+
+constexpr Dialect kPoint = Dialect::with_decimal_comma(false);
+constexpr Dialect kComma = Dialect::with_decimal_comma(true);
+
+struct Expected {
+  Cells cells;
+  std::size_t line;
+};
+
+std::vector<quorvel::csv::Record> read_all(std::string_view data, Dialect dialect) {
+  std::vector<quorvel::csv::Record> records;
+  Reader reader(data, dialect);
+  while (auto record = reader.next()) records.push_back(*record);
+  return records;
+}
+
+TEST(CsvReader, SplitsRecordsAndCellsAndCountsLines) {
+  struct Case {
+    const char* what;
+    std::string data;
+    Dialect dialect;
+    std::vector<Expected> records;
+  };
+  const std::vector<Case> cases = {
+      {"plain LF", "a,b,c\nd,e,f\n", kPoint, {{{"a", "b", "c"}, 1}, {{"d", "e", "f"}, 2}}},
+      {"CRLF", "a,b\r\nc,d\r\n", kPoint, {{{"a", "b"}, 1}, {{"c", "d"}, 2}}},
+      {"no final line break", "a,b\r\nc", kPoint, {{{"a", "b"}, 1}, {{"c"}, 2}}},
+      {"empty cells", ",x,\n,\n", kPoint, {{{"", "x", ""}, 1}, {{"", ""}, 2}}},
+      {"separator in quotes", "a,\"b,c\",d\n", kPoint, {{{"a", "b,c", "d"}, 1}}},
+      {"doubled quotes", "\"say \"\"hi\"\"\",\"\"\"\"\n", kPoint, {{{"say \"hi\"", "\""}, 1}}},
+      {"empty quoted cell", "\"\",a\n", kPoint, {{{"", "a"}, 1}}},
+      {"line breaks in quotes",
+       "a,\"x\r\ny\",b\r\n\"1\n2\n3\"\nlast\n",
+       kPoint,
+       {{{"a", "x\r\ny", "b"}, 1}, {{"1\n2\n3"}, 3}, {{"last"}, 6}}},
+      {"byte-order mark",
+       "\xEF\xBB\xBF"
+       "bend,70\n",
+       kPoint,
+       {{{"bend", "70"}, 1}}},
+      {"blank lines skipped", "\n\r\na\n\n\nb\r\n\r\n", kPoint, {{{"a"}, 3}, {{"b"}, 6}}},
+      {"semicolons", "a;1,5;\"x;y\"\n", kComma, {{{"a", "1,5", "x;y"}, 1}}},
+      {"blanks are kept", " a , b \n", kPoint, {{{" a ", " b "}, 1}}},
+      {"nothing", "", kPoint, {}},
+      {"only blank lines", "\r\n\n\r\n", kPoint, {}},
+      {"bare CR line ends", "a\r\rb\r\"x\ry\"\rc", kPoint, {{{"a"}, 1}, {{"b"}, 3}, {{"x\ry"}, 4}, {{"c"}, 6}}},
+  };
+  for (const Case& c : cases) {
+    const auto records = read_all(c.data, c.dialect);
+    ASSERT_EQ(records.size(), c.records.size()) << c.what;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      EXPECT_EQ(records[i].cells, c.records[i].cells) << c.what << ", record " << i;
+      EXPECT_EQ(records[i].line, c.records[i].line) << c.what << ", record " << i;
+      EXPECT_FALSE(records[i].unterminated) << c.what << ", record " << i;
+    }
+  }
+}
+
+TEST(CsvReader, ReportsAQuoteLeftOpen) {
+  const auto records = read_all("a,b\nbend,\"70,377\n9,20\n", kPoint);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_FALSE(records[0].unterminated);
+  EXPECT_TRUE(records[1].unterminated);
+  EXPECT_EQ(records[1].line, 2u);  // where the record starts
+}
+
+TEST(CsvWriter, QuotesOnlyWhatNeedsIt) {
+  struct Case {
+    Cells cells;
+    Dialect dialect;
+    std::string line;
+  };
+  const std::vector<Case> cases = {
+      {{"bend", "907.7", ""}, kPoint, "bend,907.7,\r\n"},  {{"20,0", "x"}, kPoint, "\"20,0\",x\r\n"},
+      {{"20,0", "x;y"}, kComma, "20,0;\"x;y\"\r\n"},       {{"3\"77"}, kPoint, "\"3\"\"77\"\r\n"},
+      {{"7\n0", "a\rb"}, kPoint, "\"7\n0\",\"a\rb\"\r\n"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(write_record(c.cells, c.dialect), c.line);
+}
+
+TEST(CsvWriter, WhatIsWrittenReadsBackTheSame) {
+  const Cells cells = {"", "plain", "a,b", "a;b", "\"", "x\"\"y", "line\r\nbreak", " blanks ", "\n"};
+  for (Dialect dialect : {kPoint, kComma}) {
+    const auto records = read_all(write_record(cells, dialect), dialect);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].cells, cells) << dialect.separator;
+    EXPECT_EQ(quorvel::csv::read_line(quorvel::csv::write_line(cells, dialect), dialect), cells) << dialect.separator;
+  }
+}
+
+// A decimal comma takes ';' between cells; every other decimal separator is
+// written as quorvel-batch reads it without --decimal-comma.
+TEST(CsvDialect, FollowsTheDecimalSeparator) {
+  for (const auto& [point, separator, decimal_point] : std::vector<std::tuple<std::string, char, std::string>>{
+           {",", ';', ","}, {".", ',', "."}, {"\u066b", ',', "."}}) {
+    const Dialect dialect = Dialect::for_decimal_point(point);
+    EXPECT_EQ(dialect.separator, separator) << point;
+    EXPECT_EQ(dialect.decimal_point, decimal_point) << point;
+    EXPECT_EQ(dialect.decimal_comma(), point == ",") << point;
+  }
+}
+
+TEST(CsvReadLine, TakesExactlyOneRecord) {
+  using Read = std::optional<Cells>;
+  struct Case {
+    std::string text;
+    Dialect dialect;
+    Read cells;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"bend,70,377", kPoint, Cells{"bend", "70", "377"}},
+           {"bend;70,5;377\r\n", kComma, Cells{"bend", "70,5", "377"}},
+           {"\"a\r\nb\",c\n", kPoint, Cells{"a\r\nb", "c"}},
+           {"bend,70\nbend,80", kPoint, std::nullopt},
+           {"bend,\"70", kPoint, std::nullopt},
+           {"\r\n", kPoint, std::nullopt},
+       })
+    EXPECT_EQ(quorvel::csv::read_line(c.text, c.dialect), c.cells) << c.text;
+}
+
+}  // namespace

@@ -1,0 +1,163 @@
+#include "command_line.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "quorvel/csv.h"
+#include "quorvel/panels.h"
+#include "walk.h"
+
+namespace quorvel::batch {
+namespace {
+
+// "T, D, t, L1, …, alpha (α), beta (β)"
+std::string typed_fields() {
+  std::string out;
+  for (std::string_view symbol : field_symbols()) {
+    const std::string typed = typed_symbol(symbol);
+    out += (out.empty() ? "" : ", ") + (typed == symbol ? typed : typed + " (" + std::string(symbol) + ")");
+  }
+  return out;
+}
+
+// "1 for T and 0.01 for the others"
+std::string default_steps() {
+  std::vector<std::string> whole;
+  for (const Panel* panel : panels())
+    for (const InputField& field : panel->inputs)
+      if (field.kind == FieldKind::whole_number && std::find(whole.begin(), whole.end(), field.symbol) == whole.end())
+        whole.emplace_back(field.symbol);
+  std::string names;
+  for (const std::string& symbol : whole) names += (names.empty() ? "" : ", ") + typed_symbol(symbol);
+  return std::string(default_step(FieldKind::whole_number)) + " for " + names + " and " +
+         std::string(default_step(FieldKind::real)) + " for the others";
+}
+
+// --solve, --sweep and --ranges: at most one walk.
+std::string take_walk(CommandLine& command, WalkMode mode, const std::string& name, const std::string& value) {
+  Options& options = command.options;
+  if (options.walk) return "only one --solve, --sweep or --ranges can be given";
+  auto walk = parse_walk(value);
+  if (const auto* why = std::get_if<std::string>(&walk)) return name + " " + value + ": " + *why;
+  options.walk = std::get<Walk>(std::move(walk));
+  options.mode = mode;
+  return {};
+}
+
+// The option that `arg` gives: "--opt", or "--opt=VALUE" for one with a value.
+const Option* named(std::string_view arg) {
+  for (const Option& option : options()) {
+    if (!option.apply || !arg.starts_with(option.name)) continue;
+    const std::string_view rest = arg.substr(option.name.size());
+    if (rest.empty() || (!option.value.empty() && rest.starts_with('='))) return &option;
+  }
+  return nullptr;
+}
+
+std::vector<Option> table() {
+  const csv::Dialect comma = csv::Dialect::with_decimal_comma(true);
+  return {
+      {"--decimal-comma", "",
+       "numbers use '" + std::string(comma.decimal_point) + "' as decimal separator and cells are separated by '" +
+           comma.separator + "', as spreadsheets in such locales write CSV",
+       [](CommandLine& c, const std::string&) {
+         c.options.decimal_comma = true;
+         return std::string();
+       }},
+      {"--solve", "F=FROM:TO[:STEP]",
+       "for each row, walk field F from FROM towards TO (upwards or downwards) in steps of STEP and answer the first "
+       "value at which every stress ratio is at most the target. F is one of " +
+           typed_fields() + "; STEP is " + default_steps() +
+           " when left out. The values are FROM ± k·STEP worked in decimal and written plainly (0.3, never "
+           "0.30000000000000004); each is calculated from the row's texts with F's text replaced by the value's. A "
+           "value whose calculation fails does not pass. The output row is the input row, the status, the value, "
+           "the last value of the walk before the run stops passing again (the end of the stretch that the value "
+           "starts), then the results at the value. The status is ok, or \"no solution\" when no value passes, or "
+           "the kind of failure when every value failed alike (a bad text in another field, say); the values and "
+           "results are then empty. A row whose panel has no field F is rejected.",
+       [](CommandLine& c, const std::string& value) { return take_walk(c, WalkMode::solve, "--solve", value); }},
+      {"--ranges", "F=FROM:TO[:STEP]",
+       "for each row, walk field F as --solve does, to the end, and give every stretch of consecutive values at "
+       "which the run passes: the input row, the status as for --solve, then one cell FROM..TO per stretch, its "
+       "first and last value in walk order (8.6..28.7). A short leg can overstress one anchor and a long one "
+       "another, so a run may pass on several stretches or on none. Takes no --si or --verdict",
+       [](CommandLine& c, const std::string& value) { return take_walk(c, WalkMode::ranges, "--ranges", value); }},
+      {"--target", "R",
+       "the highest ratio that passes for --solve and --ranges, and the level drawn by --plot (default " +
+           plain_text(Options{}.target, ".") + ")",
+       [](CommandLine& c, const std::string& value) {
+         const auto target = parse_decimal(value, ".");
+         if (!target || compare(*target, {}) < 0) return "--target " + value + ": expected a number not below 0";
+         c.options.target = *target;
+         return std::string();
+       }},
+      {"--sweep", "F=FROM:TO:STEP",
+       "for each row, one output row per value of F from FROM to TO (TO included when it lies on the grid), with the "
+       "value in F's cell, then the status and the results",
+       [](CommandLine& c, const std::string& value) { return take_walk(c, WalkMode::sweep, "--sweep", value); }},
+      {"--plot", "FILE.svg",
+       "with --sweep and exactly one input row: draw every stress ratio against F as an SVG chart, one line per "
+       "ratio, the target as a dashed line; failed values leave gaps",
+       [](CommandLine& c, const std::string& value) {
+         if (value.empty()) return std::string("--plot needs a file name");
+         c.plot_file = value;
+         return std::string();
+       }},
+      {"--si", "",
+       "after the results, the same results in SI units in the same order, each rounded once from its unrounded "
+       "value: forces in kN and moments in kN·m with three decimals, stresses in MPa as magnitudes with two "
+       "decimals (the default bend gives 9.077, 3.770, 1.152, 9.71, 14.94, 25.39); combines with --solve and "
+       "--sweep",
+       [](CommandLine& c, const std::string&) {
+         c.options.si = true;
+         return std::string();
+       }},
+      {"--verdict", "",
+       "two more cells after the results (after those of --si): the governing ratio, the largest unrounded "
+       "bending stress over the allowable stress anywhere along the run, with three decimals, and passes when it "
+       "is at most the target or exceeds when it is above; both empty when the calculation failed. --solve, "
+       "--ranges and --plot judge by the same unrounded ratios",
+       [](CommandLine& c, const std::string&) {
+         c.options.verdict = true;
+         return std::string();
+       }},
+      {"--help", "", "this text", nullptr},
+      {"--version", "", "the version", nullptr},
+  };
+}
+
+}  // namespace
+
+std::span<const Option> options() {
+  static const std::vector<Option> all = table();
+  return all;
+}
+
+std::variant<CommandLine, std::string> parse_command_line(std::span<const std::string> args) {
+  CommandLine command;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const Option* option = named(arg);
+    if (!option) {
+      if (arg.starts_with("--")) return "unknown option " + arg;
+      command.files.push_back(arg);
+      continue;
+    }
+    std::string value;
+    if (arg != option->name) {
+      value = arg.substr(option->name.size() + 1);
+    } else if (!option->value.empty()) {
+      if (i + 1 == args.size()) return arg + " needs a value";
+      value = args[++i];
+    }
+    if (std::string why = option->apply(command, value); !why.empty()) return why;
+  }
+  const Options& options = command.options;
+  if (options.walk && options.mode == WalkMode::ranges && (options.si || options.verdict))
+    return "--ranges writes stretches, not results: it takes no --si or --verdict";
+  if (!command.plot_file.empty() && (!command.options.walk || command.options.mode != WalkMode::sweep))
+    return "--plot draws a --sweep: give --sweep F=FROM:TO:STEP too";
+  return command;
+}
+
+}  // namespace quorvel::batch
