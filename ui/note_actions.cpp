@@ -24,7 +24,8 @@ NoteActions::NoteActions(QWidget* window, const QLocale& locale) : QObject(windo
 }
 
 QList<QAction*> NoteActions::add_panel(const Panel& panel, const PanelLayout& layout,
-                                       std::span<QLineEdit* const> inputs, std::span<ResultEdit* const> results) {
+                                       std::span<QLineEdit* const> inputs, std::span<ResultEdit* const> results,
+                                       const QList<QAction*>& more) {
   const QRect extent = schematic_extent(layout);
   auto* copy = new QAction(tr("Copy calculation note"), this);
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -36,7 +37,8 @@ QList<QAction*> NoteActions::add_panel(const Panel& panel, const PanelLayout& la
        {results.begin(), results.end()},
        QRect(to_pixels(extent.x()), to_pixels(extent.y()), to_pixels(extent.width()), to_pixels(extent.height())),
        copy,
-       print});
+       print,
+       more});
   const std::size_t index = panels_.size() - 1;
   connect(copy, &QAction::triggered, this, [this, index] { copy_note(panels_[index]); });
   connect(print, &QAction::triggered, this, [this, index] { print_sheet(panels_[index]); });
@@ -47,7 +49,8 @@ QList<QAction*> NoteActions::add_panel(const Panel& panel, const PanelLayout& la
   for (std::string_view name : {layout.compute.name, layout.exit.name})
     widgets.push_back(window_->findChild<QWidget*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
                                                    Qt::FindDirectChildrenOnly));
-  for (QAction* action : {copy, print}) {
+  const QList<QAction*> all = QList<QAction*>{copy, print} + more;
+  for (QAction* action : all) {
     action->setShortcutContext(Qt::WidgetShortcut);
     for (QWidget* widget : widgets) widget->addAction(action);
   }
@@ -55,14 +58,14 @@ QList<QAction*> NoteActions::add_panel(const Panel& panel, const PanelLayout& la
   // A result field's menu is the standard one with both actions added.
   for (ResultEdit* field : results) {
     field->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(field, &QWidget::customContextMenuRequested, this, [field, copy, print](const QPoint& pos) {
+    connect(field, &QWidget::customContextMenuRequested, this, [field, all](const QPoint& pos) {
       const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
       menu->addSeparator();
-      menu->addActions({copy, print});
+      menu->addActions(all);
       menu->exec(field->mapToGlobal(pos));
     });
   }
-  return {copy, print};
+  return all;
 }
 
 void NoteActions::set_printer(Printer printer) {
@@ -75,7 +78,7 @@ bool NoteActions::eventFilter(QObject* watched, QEvent* event) {
   for (const PanelActions& panel : panels_) {
     if (!panel.drawing.contains(request->pos())) continue;
     QMenu menu;
-    menu.addActions({panel.copy, panel.print});
+    menu.addActions(QList<QAction*>{panel.copy, panel.print} + panel.more);
     menu.exec(request->globalPos());
     return true;
   }

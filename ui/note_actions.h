@@ -36,9 +36,10 @@ class NoteActions final : public QObject {
 
   NoteActions(QWidget* window, const QLocale& locale);
 
-  // Gives the panel's actions, which own their keys.
+  // Gives the panel's actions, which own their keys; `more` actions join the
+  // menus and keys after them.
   QList<QAction*> add_panel(const Panel& panel, const PanelLayout& layout, std::span<QLineEdit* const> inputs,
-                            std::span<ResultEdit* const> results);
+                            std::span<ResultEdit* const> results, const QList<QAction*>& more = {});
   void set_printer(Printer printer);
 
  protected:
@@ -52,6 +53,7 @@ class NoteActions final : public QObject {
     QRect drawing;  // in the window, in pixels
     QAction* copy;
     QAction* print;
+    QList<QAction*> more;
   };
   CalculationNote note_of(const PanelActions& panel) const;
   void copy_note(const PanelActions& panel) const;

@@ -261,6 +261,7 @@ class NoteKeys : public WindowTest {
 
 const QString kCopy = "Copy calculation note";
 const QString kPrint = "Print calculation sheet…";
+const QString kPaste = "Paste calculation";
 
 TEST_F(NoteKeys, CtrlShiftCCopiesTheNoteOfTheFocusedPanelFromItsInputs) {
   field("nMz11")->setText("999");  // a stale result is never read
@@ -313,15 +314,15 @@ TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
   // A result field: the standard menu, then both actions.
   QStringList texts = menu(field("nS21"), {5, 5}, kCopy);
   ASSERT_GT(texts.size(), 2);
-  EXPECT_EQ(texts.mid(texts.size() - 2), (QStringList{kCopy, kPrint}));
+  EXPECT_EQ(texts.mid(texts.size() - 3), (QStringList{kCopy, kPrint, kPaste}));
   EXPECT_TRUE(clipboard_text().contains("Configuration: Z-shaped offset"));
   // An input field keeps its own menu.
   texts = menu(field("nL21"), {5, 5});
   EXPECT_FALSE(texts.isEmpty());
   EXPECT_FALSE(texts.contains(kCopy));
   // The drawings, on a symbol and between the lines.
-  EXPECT_EQ(menu(window().findChild<QWidget*>("Label1_12"), {3, 3}, kPrint), (QStringList{kCopy, kPrint}));
-  EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint), (QStringList{kCopy, kPrint}));
+  EXPECT_EQ(menu(window().findChild<QWidget*>("Label1_12"), {3, 3}, kPrint), (QStringList{kCopy, kPrint, kPaste}));
+  EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint), (QStringList{kCopy, kPrint, kPaste}));
   EXPECT_EQ(printed_, (std::vector<QString>{"Calculation sheet – Raised loop", "Calculation sheet – Z-shaped offset"}));
   EXPECT_TRUE(menu(&window(), {5000 / 15, 7000 / 15}).isEmpty());  // below the drawings
 }
