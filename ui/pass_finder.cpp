@@ -22,7 +22,7 @@ QString text_of(std::string_view s) {
 
 }  // namespace
 
-RatioChart::RatioChart(QWidget* parent) : QWidget(parent) {
+RatioChart::RatioChart(const QLocale& locale, QWidget* parent) : QWidget(parent), locale_(locale) {
   setMinimumSize(360, 150);
 }
 
@@ -46,6 +46,10 @@ void RatioChart::paintEvent(QPaintEvent*) {
   const auto y = [&](double r) { return plot.bottom() - std::min(r, top) / top * plot.height(); };
   p.setPen(palette().color(QPalette::Mid));
   p.drawRect(plot);
+  // The ends of the range and the limit, in the window's numbers.
+  p.drawText(plot.adjusted(3, 0, -3, -2), Qt::AlignLeft | Qt::AlignBottom, locale_.toString(low));
+  p.drawText(plot.adjusted(3, 0, -3, -2), Qt::AlignRight | Qt::AlignBottom, locale_.toString(high));
+  p.drawText(QPointF(plot.left() + 3, y(1) - 3), "1");
   p.setPen(QPen(Qt::red, 1, Qt::DashLine));
   p.drawLine(QPointF(plot.left(), y(1)), QPointF(plot.right(), y(1)));
   if (std::isfinite(current_) && (current_ - low) * (current_ - high) <= 0) {
@@ -86,8 +90,7 @@ PassFinder::PassFinder(QWidget* window, const Panel& panel, std::size_t field, s
   nearest_ = new QLabel(this);
   take_ = new QPushButton(this);
   take_->setAutoDefault(false);
-  chart_ = new RatioChart(this);
-  for (QLabel* label : {range_, stretches_, nearest_}) label->setWordWrap(true);
+  chart_ = new RatioChart(locale, this);
   for (QWidget* w : std::initializer_list<QWidget*>{range_, stretches_, nearest_, take_, chart_}) layout->addWidget(w);
   connect(take_, &QPushButton::clicked, this, [this] { take_value_(nearest_text_); });
   later_.setSingleShot(true);
@@ -154,6 +157,7 @@ void PassFinder::refresh() {
   take_->setEnabled(nearest && compare(*nearest, *current) != 0);
   chart_->set(std::move(values), std::move(ratios),
               current ? to_double(*current) : std::numeric_limits<double>::quiet_NaN());
+  resize(size().expandedTo(sizeHint()));  // longer texts than before
 }
 
 }  // namespace quorvel::ui

@@ -20,13 +20,14 @@ namespace quorvel::ui {
 // line, the current value as a vertical one, failed values as gaps.
 class RatioChart final : public QWidget {
  public:
-  explicit RatioChart(QWidget* parent);
+  RatioChart(const QLocale& locale, QWidget* parent);
   void set(std::vector<double> values, std::vector<double> ratios, double current);  // NaN: a failed value
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
+  QLocale locale_;
   std::vector<double> values_, ratios_;
   double current_ = 0;
 };
