@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "quorvel/checked.h"
+#include "quorvel/checks.h"
 #include "quorvel/decimal.h"
 #include "quorvel/display.h"
 #include "quorvel/fields.h"
@@ -165,6 +166,16 @@ Outcome check_panel(const Panel& panel, std::span<const std::string> inputs, std
     if (kind != ErrorKind::type_mismatch && kind != ErrorKind::overflow)
       broken("a field fails with a type mismatch or an overflow", "field " + std::to_string(i));
     if (!first_bad_read && !is_double(i)) first_bad_read = i;
+  }
+
+  // The checks beside the run: each names a field whose text is a number,
+  // once, in read order, on one line.
+  std::optional<std::size_t> checked;
+  for (const InputCheck& c : check_inputs(panel, inputs, dp)) {
+    if (c.field >= inputs.size() || !read[c.field].ok() || (checked && c.field <= *checked) ||
+        c.symbol != panel.inputs[c.field].symbol || one_line(c.text()) != c.text())
+      broken("a check names a field whose text is a number, once, in read order, on one line", c.text());
+    checked = c.field;
   }
 
   if (!outcome.failure) {

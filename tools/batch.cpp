@@ -1,12 +1,15 @@
 #include "batch.h"
 
+#include <cmath>
 #include <span>
 #include <utility>
 #include <vector>
 
 #include "plot.h"
+#include "quorvel/checks.h"
 #include "quorvel/csv.h"
 #include "quorvel/display.h"
+#include "quorvel/elbows.h"
 #include "quorvel/panels.h"
 #include "quorvel/text.h"
 #include "quorvel/verdict.h"
@@ -27,11 +30,49 @@ std::string status_text(const std::optional<Failure>& failure) {
   return failure ? status_text(failure->kind) : "ok";
 }
 
+// --elbows: k and i, the panel's reactions and ratios with elbows, the
+// governing ratio and its verdict; all empty when the calculation failed,
+// all but the last when the elbows do not fit (the last names the leg) or
+// the run has no answer with elbows.
+void append_elbows(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome, const Options& options,
+                   std::string_view decimal_point) {
+  const std::size_t count = panel.results.size() + 4;
+  if (outcome.failure || !outcome.values) {
+    cells.resize(cells.size() + count);
+    return;
+  }
+  const Values& v = *outcome.values;
+  const ElbowRun run = with_elbows(panel, v, options.elbows->of(v.D), to_double(options.target));
+  if (run.status != ElbowStatus::solved) {
+    cells.resize(cells.size() + count - 1);
+    cells.push_back(run.status == ElbowStatus::does_not_fit ? "does not fit L" + std::to_string(run.leg)
+                                                            : "not available");
+    return;
+  }
+  cells.push_back(fixed_text(run.factors.k, 0, 2, decimal_point));
+  cells.push_back(fixed_text(run.factors.i, 0, 2, decimal_point));
+  for (bool ratios : {false, true})
+    for (std::size_t i = 0; i < panel.results.size(); ++i)
+      if ((panel.results[i].display == Display::ratio) == ratios)
+        cells.push_back(elbow_text(panel, run, i, decimal_point));
+  cells.push_back(ratio_text(run.verdict.governing, decimal_point));
+  cells.push_back(run.verdict.exceeds ? "exceeds" : "passes");
+}
+
+// --check: the checks of the inputs as "SYMBOL: text" joined by "; ".
+std::string checks_cell(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point) {
+  std::string cell;
+  for (const InputCheck& check : check_inputs(panel, inputs, decimal_point))
+    cell += (cell.empty() ? "" : "; ") + std::string(check.symbol) + ": " + check.text();
+  return cell;
+}
+
 // Appends the results, padded to the panel's count; with --si the same
 // results in SI units from their unrounded values, with --verdict the
-// governing ratio and whether it passes (empty when the calculation failed).
+// governing ratio and whether it passes (empty when the calculation failed),
+// with --check last the checks of the inputs the run took.
 void append_results(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome, const Options& options,
-                    std::string_view decimal_point) {
+                    std::string_view decimal_point, std::span<const std::string> inputs) {
   std::vector<std::string> results = outcome.results;
   results.resize(panel.results.size());
   cells.insert(cells.end(), results.begin(), results.end());
@@ -47,6 +88,18 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
       cells.push_back(verdict.exceeds ? "exceeds" : "passes");
     }
   }
+  if (options.elbows) append_elbows(cells, panel, outcome, options, decimal_point);
+  append_checks(cells, panel, outcome, options.checks, to_double(options.target), decimal_point);
+  if (options.check) cells.push_back(checks_cell(panel, inputs, decimal_point));
+}
+
+// Every unrounded ratio at most the target; with --elbows every ratio with
+// elbows.
+bool passes(const Panel& panel, const Outcome& outcome, const Options& options, double target) {
+  if (outcome.failure || !outcome.values) return false;
+  if (!options.elbows) return !judge(*outcome.values, target).exceeds;
+  const ElbowRun run = with_elbows(panel, *outcome.values, options.elbows->of(outcome.values->D), target);
+  return run.status == ElbowStatus::solved && !run.verdict.exceeds;
 }
 
 // What a walk of a row's field found: its passing stretches (only the first
@@ -66,7 +119,7 @@ Found walk_row(const Panel& panel, const std::vector<std::string>& cells, std::s
   bool all_failed_alike = true;
   const std::vector<std::string> texts(cells.begin() + 1, cells.end());
   walk_field(panel, texts, field, *options.walk, decimal_point, [&](const Decimal& value, const Outcome& outcome) {
-    const bool pass = passes(outcome, target);
+    const bool pass = passes(panel, outcome, options, target);
     if (pass && found.stretches.found().empty()) found.first = outcome;
     found.stretches.add(value, pass);
     if (!outcome.failure || (common && *common != outcome.failure->kind)) all_failed_alike = false;
@@ -78,18 +131,21 @@ Found walk_row(const Panel& panel, const std::vector<std::string>& cells, std::s
 }
 
 // --solve: the input cells, the status, the first value that passes, the
-// last one before the run stops passing again, and the results at the first.
+// last one before the run stops passing again, and the results at the first
+// (the checks of the row as it came when no value passes).
 std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> cells, std::size_t field,
                                    const Options& options, std::string_view decimal_point) {
   const Found found = walk_row(panel, cells, field, options, decimal_point, false);
+  std::vector<std::string> texts(cells.begin() + 1, cells.end());
   cells.push_back(found.status);
   if (found.stretches.found().empty()) {
     cells.insert(cells.end(), 2, "");
   } else {
-    cells.push_back(plain_text(found.stretches.found().front().from, decimal_point));
+    texts[field] = plain_text(found.stretches.found().front().from, decimal_point);
+    cells.push_back(texts[field]);
     cells.push_back(plain_text(found.stretches.found().front().to, decimal_point));
   }
-  append_results(cells, panel, found.first, options, decimal_point);
+  append_results(cells, panel, found.first, options, decimal_point, texts);
   return cells;
 }
 
@@ -108,14 +164,14 @@ std::vector<std::string> ranges_row(const Panel& panel, std::vector<std::string>
 void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, std::size_t field, const Options& options,
                 csv::Dialect dialect, std::ostream& out) {
   const std::string_view decimal_point = dialect.decimal_point;
-  const std::vector<std::string> texts(cells.begin() + 1, cells.end());
+  std::vector<std::string> texts(cells.begin() + 1, cells.end());
   if (options.plot) options.plot->start(panel, texts, field);
   walk_field(panel, texts, field, *options.walk, decimal_point, [&](const Decimal& value, const Outcome& outcome) {
     if (options.plot) options.plot->add(value, outcome);
     std::vector<std::string> row = cells;
-    row[field + 1] = plain_text(value, decimal_point);
+    row[field + 1] = texts[field] = plain_text(value, decimal_point);
     row.push_back(status_text(outcome.failure));
-    append_results(row, panel, outcome, options, decimal_point);
+    append_results(row, panel, outcome, options, decimal_point, texts);
     out << csv::write_record(row, dialect);
     return true;
   });
@@ -131,6 +187,15 @@ std::string panel_keys() {
 }
 
 }  // namespace
+
+std::optional<ElbowRadius> parse_elbow_radius(std::string_view text) {
+  for (const auto& [name, times] : {std::pair{"1D", 1.0}, {"1.5D", 1.5}, {"3D", 3.0}, {"5D", 5.0}})
+    if (text == name) return ElbowRadius{times, 0};
+  if (!text.ends_with('m')) return std::nullopt;
+  const auto metres = parse_decimal(text.substr(0, text.size() - 1), ".");
+  if (!metres || compare(*metres, {}) <= 0 || !std::isfinite(to_double(*metres))) return std::nullopt;
+  return ElbowRadius{0, to_double(*metres)};
+}
 
 bool process(std::string_view data, const std::string& source, const Options& options, std::ostream& out,
              std::ostream& err) {
@@ -159,9 +224,10 @@ bool process(std::string_view data, const std::string& source, const Options& op
       continue;
     }
     if (!options.walk) {
-      Outcome outcome = calculate(*panel, std::span(cells).subspan(1), decimal_point);
+      const std::vector<std::string> texts(cells.begin() + 1, cells.end());
+      Outcome outcome = calculate(*panel, texts, decimal_point);
       cells.push_back(status_text(outcome.failure));
-      append_results(cells, *panel, outcome, options, decimal_point);
+      append_results(cells, *panel, outcome, options, decimal_point, texts);
       out << csv::write_record(cells, dialect);
       continue;
     }

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "checks.h"
 #include "quorvel/decimal.h"
 #include "walk.h"
 
@@ -22,10 +23,20 @@ enum class WalkMode {
   ranges,  // every stretch of values at which every ratio is at most the target
 };
 
+// --elbows: the elbows' radius as a multiple of D, or in metres.
+struct ElbowRadius {
+  double times_D = 0, metres = 0;
+  double of(double D) const { return times_D > 0 ? times_D * D : metres; }
+};
+std::optional<ElbowRadius> parse_elbow_radius(std::string_view text);
+
 struct Options {
-  bool decimal_comma = false;  // ',' in numbers, ';' between cells
-  bool si = false;             // the results again in kN, kN·m and MPa
-  bool verdict = false;        // the governing ratio and passes or exceeds
+  bool decimal_comma = false;           // ',' in numbers, ';' between cells
+  bool si = false;                      // the results again in kN, kN·m and MPa
+  bool verdict = false;                 // the governing ratio and passes or exceeds
+  std::optional<ElbowRadius> elbows{};  // the run with elbows beside it; --solve walks on its verdict
+  Checks checks{};                      // --installed, --movements, --crosscheck
+  bool check = false;                   // last, the checks of the inputs
   std::optional<Walk> walk{};
   WalkMode mode = WalkMode::solve;
   Decimal target{false, "1", 0};  // the highest ratio that passes

@@ -1,9 +1,12 @@
 #include "command_line.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "quorvel/csv.h"
+#include "quorvel/display.h"
+#include "quorvel/hand_methods.h"
 #include "quorvel/panels.h"
 #include "walk.h"
 
@@ -56,6 +59,7 @@ const Option* named(std::string_view arg) {
 
 std::vector<Option> table() {
   const csv::Dialect comma = csv::Dialect::with_decimal_comma(true);
+  const std::string mpa = std::to_string(allowable_stress_mpa);
   return {
       {"--decimal-comma", "",
        "numbers use '" + std::string(comma.decimal_point) + "' as decimal separator and cells are separated by '" +
@@ -66,7 +70,7 @@ std::vector<Option> table() {
        }},
       {"--solve", "F=FROM:TO[:STEP]",
        "for each row, walk field F from FROM towards TO (upwards or downwards) in steps of STEP and answer the first "
-       "value at which every stress ratio is at most the target. F is one of " +
+       "value at which every unrounded stress ratio is at most the target. F is one of " +
            typed_fields() + "; STEP is " + default_steps() +
            " when left out. The values are FROM ± k·STEP worked in decimal and written plainly (0.3, never "
            "0.30000000000000004); each is calculated from the row's texts with F's text replaced by the value's. A "
@@ -113,12 +117,77 @@ std::vector<Option> table() {
          return std::string();
        }},
       {"--verdict", "",
-       "two more cells after the results (after those of --si): the governing ratio, the largest unrounded "
-       "bending stress over the allowable stress anywhere along the run, with three decimals, and passes when it "
-       "is at most the target or exceeds when it is above; both empty when the calculation failed. --solve, "
-       "--ranges and --plot judge by the same unrounded ratios",
+       "two more cells after the results (after those of --si): the governing ratio, the largest unrounded bending "
+       "stress over the allowable stress [S] = " +
+           mpa +
+           " MPa anywhere along the run, with three decimals, and passes when it is at most the target or exceeds "
+           "when it is above; both empty when the calculation failed. --solve, --ranges and --plot judge by the same "
+           "unrounded ratios, so a ratio shown as 1 may exceed",
        [](CommandLine& c, const std::string&) {
          c.options.verdict = true;
+         return std::string();
+       }},
+      {"--elbows", "R",
+       "the same run with real elbows beside the sharp corners: every bend an arc of radius R tangent to both legs, "
+       "R one of 1D (short radius), 1.5D (long radius), 3D, 5D or a radius in metres such as 0.6m. Its bending "
+       "flexibility is k times that of straight pipe and its bending stress i times, with h = t·R/r², r = (D − t)/2, "
+       "k = 1.65/h and i = 0.9/h^(2/3), neither below 1 (ASME B31.3 Appendix D). More cells after the results "
+       "(after those of --si and --verdict): k and i with two decimals; the reactions with elbows in the order and "
+       "display of the panel's moment and force results; the ratio at every point in the order of its ratio "
+       "results, |M|/Z/[S] at an anchor and i·|M|max/Z/[S] at a bend, |M|max the largest moment anywhere on its "
+       "arc; the governing ratio with three decimals; passes or exceeds. All empty when the calculation failed; "
+       "when the elbows at the ends of a leg need more than its length, all empty but the last, which names the "
+       "leg: does not fit L2, or says not available for a run with its legs in line. --solve then walks on the "
+       "verdict with elbows",
+       [](CommandLine& c, const std::string& value) {
+         c.options.elbows = parse_elbow_radius(value);
+         if (!c.options.elbows)
+           return "--elbows " + value + ": expected 1D, 1.5D, 3D, 5D or a radius in metres such as 0.6m";
+         return std::string();
+       }},
+      {"--installed", "T0",
+       "the run installed (anchored) at T0 ℃ instead of 0 ℃: every reaction and stress scales by (e(T) − e(T0)) / "
+       "e(T). Cells after those of --si, --verdict and --elbows: the factor with three decimals, the results times "
+       "the factor in the panel's displays, the governing ratio of the scaled stresses with three decimals and "
+       "passes or exceeds (against the target). Where e(T) = 0 the factor cell says \"not defined\" and the others "
+       "are empty. The default bend installed at 20 ℃ gives 0.721 and the governing ratio 0.229, passes",
+       [](CommandLine& c, const std::string& value) {
+         const auto T0 = parse_decimal(value, ".");
+         if (!T0 || !std::isfinite(to_double(*T0))) return "--installed " + value + ": expected a temperature in ℃";
+         c.options.checks.installed = to_double(*T0);
+         return std::string();
+       }},
+      {"--movements", "",
+       "after those cells, dx and dy of each bend point in order (point 2 first), in mm with one decimal, in the "
+       "panel's axes: +x along the first leg away from the start anchor, +y across it as the run's points lie; the "
+       "free thermal growth plus the bending deflection of the sharp-corner frame with both anchors held. The "
+       "default bend's point 2 moves 16.2 mm along L1 and -8.1 mm across it",
+       [](CommandLine& c, const std::string&) {
+         c.options.checks.movements = true;
+         return std::string();
+       }},
+      {"--crosscheck", "",
+       "after those cells, the hand methods beside the exact frame: the ASME B31.3 319.4.1 screen D·y/(L − U)² "
+       "(D in mm, y the resultant free growth between the anchors in mm, L the developed length and U the anchors' "
+       "distance in m) with one decimal, passes or fails against K1 = " +
+           fixed_text(kScreenK1, 0, 1, ".") +
+           " (the code's own allowable stress range), passes or fails against K1 = 208000·[S]/E = " +
+           fixed_text(208000.0 * allowable_stress_mpa / (elastic_modulus_gpa * 1000), 0, 1, ".") + " ([S] = " + mpa +
+           " MPa, E = " + std::to_string(elastic_modulus_gpa) +
+           " GPa), the guided-cantilever governing ratio with three decimals, and the exact governing ratio over "
+           "it with two decimals. The default bend gives 116.8, passes, fails, 0.448, 0.71; \"not defined\" for a "
+           "straight run",
+       [](CommandLine& c, const std::string&) {
+         c.options.checks.crosscheck = true;
+         return std::string();
+       }},
+      {"--check", "",
+       "one last cell after all others: the checks of the row's inputs, each as SYMBOL: text, joined by \"; \", "
+       "empty when every input describes a pipe the calculation covers (D above 0, t above 0 and below D/2, no leg "
+       "below 0 and not every leg 0, angles strictly between 0 and 180 degrees, L above 0 and within 1 % of the "
+       "anchors' distance the legs give, T from -50 to 425 ℃). The calculation runs and is written as without it",
+       [](CommandLine& c, const std::string&) {
+         c.options.check = true;
          return std::string();
        }},
       {"--help", "", "this text", nullptr},

@@ -63,6 +63,15 @@ Examples:
         from 400 ℃: 207 ℃
   echo bend,70,377,9,20,10,90 | quorvel-batch --sweep L2=1:20:0.5 --plot l2.svg
         the results for every second leg from 1 m to 20 m, and their chart
+  echo offset,200,377,9,20,10,20,40,90 | quorvel-batch --elbows 1.5D
+        the default offset at 200 ℃ with long-radius elbows, whose S2 shows
+        0.74: after its results come k = 10.98 and i = 3.18, then Mz1, Mz2, Fx
+        and Fy with elbows, S1 to S4 with elbows (0.22, 1.06, 1.06, 0.22), the
+        governing ratio 1.060 and exceeds
+  echo bend,70,377,9,20,10,90 | quorvel-batch --installed 20
+        the default bend anchored at 20 ℃: factor 0.721, governing ratio 0.229
+  echo offset,70,377,9,20,10,20,40,90 | quorvel-batch --movements --crosscheck
+        how far the offset's two bends move, and the hand methods beside it
   quorvel-batch --decimal-comma --si runs.csv
         rows written with decimal commas, results also in kN, kN·m and MPa
 )";

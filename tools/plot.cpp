@@ -60,20 +60,27 @@ struct Ticks {
   std::vector<double> values;
 };
 
+// The distance between two finite doubles may be beyond the largest double;
+// half of it never is. Halving is exact, so this changes no ordinary span.
+double half_span(double lo, double hi) {
+  return hi / 2 - lo / 2;
+}
+
 Ticks ticks(double lo, double hi) {
   Ticks t;
-  const double raw = (hi - lo) / 5;
+  const double raw = half_span(lo, hi) / 2.5;
   const double power = std::pow(10.0, std::floor(std::log10(raw)));
   for (double m : {1.0, 2.0, 5.0, 10.0}) {
     t.step = m * power;
     if (t.step >= raw) break;
   }
-  // Counted, not summed: far from zero a step may be below the spacing of doubles.
-  const double first = std::ceil(lo / t.step) * t.step;
+  // Counted, not summed, and each value rounded once from a whole number of
+  // steps: zero is exactly 0, and no sum can overflow.
+  const double first = std::ceil(lo / t.step);
   for (int k = 0; k < 12; ++k) {
-    const double v = first + k * t.step;
-    if (v > hi + t.step * 1e-9) break;
-    t.values.push_back(std::abs(v) < t.step * 1e-9 ? 0 : v);
+    const double v = (first + k) * t.step;
+    if (v - hi > t.step * 1e-9) break;  // hi + a little may overflow
+    t.values.push_back(v);
   }
   return t;
 }
@@ -89,13 +96,16 @@ std::string tick_text(double v, double step, std::string_view decimal_point) {
   return escaped(s);
 }
 
-// The lowest and highest finite value, widened when they coincide.
+// The lowest and highest finite value, widened when they coincide, and kept
+// finite.
 std::pair<double, double> range(double lo, double hi) {
+  constexpr double most = std::numeric_limits<double>::max();
   if (!(lo < hi)) {
-    const double pad = lo == 0 ? 1 : std::abs(lo) / 2;
-    return {lo - pad, hi + pad};
+    const double pad = lo == 0 ? 1 : std::max(std::abs(lo) / 2, std::numeric_limits<double>::min());
+    lo -= pad;
+    hi += pad;
   }
-  return {lo, hi};
+  return {std::max(lo, -most), std::min(hi, most)};
 }
 
 }  // namespace
@@ -148,8 +158,8 @@ std::string Plot::svg(const Decimal& target, std::string_view decimal_point) con
   double y_lo = 0;
   y_hi = y_hi > 0 ? y_hi * 1.1 : 1;
   std::tie(y_lo, y_hi) = range(y_lo, y_hi);
-  const auto px = [&](double x) { return kLeft + (x - x_lo) / (x_hi - x_lo) * (kRight - kLeft); };
-  const auto py = [&](double y) { return kBottom - (y - y_lo) / (y_hi - y_lo) * (kBottom - kTop); };
+  const auto px = [&](double x) { return kLeft + half_span(x_lo, x) / half_span(x_lo, x_hi) * (kRight - kLeft); };
+  const auto py = [&](double y) { return kBottom - half_span(y_lo, y) / half_span(y_lo, y_hi) * (kBottom - kTop); };
 
   const std::string title = std::string(panel_->name) + ": stress ratios against " + std::string(field.symbol);
   std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
@@ -167,13 +177,13 @@ std::string Plot::svg(const Decimal& target, std::string_view decimal_point) con
   for (double x : xt.values) {
     s += "<line x1=\"" + number(px(x)) + "\" y1=\"" + number(kTop) + "\" x2=\"" + number(px(x)) + "\" y2=\"" +
          number(kBottom) + "\" stroke=\"#dddddd\"/>\n";
-    s += "<text x=\"" + number(px(x)) + "\" y=\"" + number(kBottom + 18) + "\" text-anchor=\"middle\">" +
+    s += "<text x=\"" + number(px(x)) + "\" y=\"" + number(kBottom + 18) + "\" class=\"tick\" text-anchor=\"middle\">" +
          tick_text(x, xt.step, decimal_point) + "</text>\n";
   }
   for (double y : yt.values) {
     s += "<line x1=\"" + number(kLeft) + "\" y1=\"" + number(py(y)) + "\" x2=\"" + number(kRight) + "\" y2=\"" +
          number(py(y)) + "\" stroke=\"#dddddd\"/>\n";
-    s += "<text x=\"" + number(kLeft - 8) + "\" y=\"" + number(py(y) + 4) + "\" text-anchor=\"end\">" +
+    s += "<text x=\"" + number(kLeft - 8) + "\" y=\"" + number(py(y) + 4) + "\" class=\"tick\" text-anchor=\"end\">" +
          tick_text(y, yt.step, decimal_point) + "</text>\n";
   }
   s += "<rect x=\"" + number(kLeft) + "\" y=\"" + number(kTop) + "\" width=\"" + number(kRight - kLeft) +

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "checker_note.h"
+#include "elbow_view.h"
 #include "quorvel/csv.h"
 #include "quorvel/decimal.h"
 #include "quorvel/display.h"
@@ -70,12 +72,30 @@ QString CalculationNote::stale_text() {
   return tr("The window shows results of other inputs: this note is computed from the inputs as they stand.");
 }
 
+QString governing_text(const Panel& panel, const Verdict& verdict, std::string_view decimal_point) {
+  QStringList where;  // at the points of the ratio results
+  for (int point : verdict.points)
+    for (const ResultField& field : panel.results)
+      if (field.display == Display::ratio && field.point == point)
+        where += CalculationNote::tr("%1 = %2 at %3")
+                     .arg(text_of(field.symbol), QString::fromStdString(ratio_text(verdict.governing, decimal_point)),
+                          place_name(panel, point));
+  return where.join("; ");
+}
+
+QString verdict_text(const Verdict& verdict, const Values& values, std::string_view decimal_point) {
+  const QString stress = QString::fromStdString(fixed_text(verdict.governing * values.allowable, -6, 2, decimal_point));
+  const QString text = verdict.exceeds ? CalculationNote::tr("exceeds the allowable stress (%1 MPa > [S] = %2 MPa)")
+                                       : CalculationNote::tr("within the allowable stress (%1 MPa ≤ [S] = %2 MPa)");
+  return text.arg(stress).arg(allowable_stress_mpa);
+}
+
 QString program_name_and_version() {
   return QStringLiteral("Quorvel ") + QString::fromUtf8(kVersion);
 }
 
 CalculationNote calculation_note(const Panel& panel, std::span<const std::string> inputs, const QLocale& locale,
-                                 const QDateTime& when) {
+                                 const QDateTime& when, const NoteOptions& options) {
   const std::string decimal_point = locale.decimalPoint().toStdString();
   CalculationNote note;
   note.configuration = panel_name(panel);
@@ -101,24 +121,17 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
                               QString::fromStdString(si_text(panel, values, i, decimal_point)),
                               text_of(si_unit(field.display))});
     }
-    // The verdict from the unrounded stresses, at the points of the ratio results.
+    // The verdict from the unrounded stresses.
     const Verdict verdict = judge(values);
-    QStringList where;
-    for (int point : verdict.points)
-      for (const ResultField& field : panel.results)
-        if (field.display == Display::ratio && field.point == point)
-          where += CalculationNote::tr("%1 = %2 at %3")
-                       .arg(text_of(field.symbol), QString::fromStdString(ratio_text(verdict.governing, decimal_point)),
-                            place_name(panel, point));
     note.exceeds = verdict.exceeds;
-    note.governing = where.join("; ");
-    const QString stress =
-        QString::fromStdString(fixed_text(verdict.governing * values.allowable, -6, 2, decimal_point));
-    note.verdict = note.exceeds ? CalculationNote::tr("exceeds the allowable stress (%1 MPa > [S] = %2 MPa)")
-                                : CalculationNote::tr("within the allowable stress (%1 MPa ≤ [S] = %2 MPa)");
-    note.verdict = note.verdict.arg(stress).arg(allowable_stress_mpa);
+    note.governing = governing_text(panel, verdict, decimal_point);
+    note.verdict = verdict_text(verdict, values, decimal_point);
+    note.checks = checker_sections(panel, values, options.installed_at, decimal_point);
+    if (options.elbows_times_D > 0)
+      note.elbows = ElbowTexts::note_section(panel, values, options.elbows_times_D, decimal_point, note.exceeds);
   }
 
+  for (const InputCheck& check : check_inputs(panel, inputs, decimal_point)) note.input_checks << check_text(check);
   note.assumptions
       << CalculationNote::tr("Plane frame, sharp bends, bending stress only, both ends clamped.")
       << CalculationNote::tr("E = %1 GPa, [S] = %2 MPa.").arg(elastic_modulus_gpa).arg(allowable_stress_mpa);
@@ -128,6 +141,7 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
     note.assumptions << CalculationNote::tr("Free expansion at T = %1 ℃: %2 mm/m.")
                             .arg(QString::fromStdString(inputs[*temperature]),
                                  millimetres_per_metre(outcome.values->expansion, decimal_point));
+  if (outcome.values && !outcome.failure) note.assumptions << section_assumptions(*outcome.values, decimal_point);
 
   // quorvel-batch reads a decimal comma with --decimal-comma.
   const auto dialect = csv::Dialect::for_decimal_point(decimal_point);
@@ -143,7 +157,7 @@ QString CalculationNote::plain_text() const {
   QString text = tr("Calculation note") + '\n';
   text += tr("Configuration: %1").arg(configuration) + '\n';
   text += tr("Date: %1").arg(date) + '\n';
-  text += tr("Program: %1").arg(program) + "\n\n";
+  text += tr("Program: %1").arg(program) + '\n' + title.plain_text() + '\n';
   if (stale) text += stale_text() + "\n\n";
 
   text += tr("Inputs") + '\n';
@@ -160,7 +174,15 @@ QString CalculationNote::plain_text() const {
     text += columns(rows, kNumbers) + '\n';
     text += tr("Governing ratio: %1").arg(governing) + '\n';
     text += tr("Verdict: %1").arg(verdict) + "\n\n";
+    text += checks.plain_text();
   }
+  if (elbows) {
+    text += elbows->title + '\n' + elbows->before.join('\n') + '\n';
+    rows.clear();
+    for (const Row& r : elbows->results) rows.push_back({r.symbol, r.text, r.unit});
+    text += columns(rows, kNumbers) + elbows->after.join('\n') + "\n\n";
+  }
+  if (!input_checks.isEmpty()) text += tr("Checks of the inputs") + "\n  " + input_checks.join("\n  ") + "\n\n";
 
   text += tr("Assumptions") + '\n';
   for (const QString& a : assumptions) text += "  " + a + '\n';
@@ -174,6 +196,7 @@ QString CalculationNote::html(HtmlFor use) const {
   heading += cells({tr("Configuration"), configuration}, "td");
   heading += cells({tr("Date"), date}, "td");
   heading += cells({tr("Program"), program}, "td");
+  for (const auto& [caption, value] : title.filled()) heading += cells({caption, value}, "td");
   heading += "</table>\n";
 
   if (stale) in += "<p><b>" + stale_text().toHtmlEscaped() + "</b></p>\n";
@@ -191,8 +214,22 @@ QString CalculationNote::html(HtmlFor use) const {
     out += "</table>\n";
     closing += "<p>" + tr("Governing ratio: %1").arg(governing).toHtmlEscaped() + "</p>\n";
     closing += "<p><b>" + tr("Verdict: %1").arg(verdict).toHtmlEscaped() + "</b></p>\n";
+    closing += checks.html();
+  }
+  if (elbows) {
+    closing += "<h4>" + elbows->title.toHtmlEscaped() + "</h4>\n";
+    for (const QString& line : elbows->before) closing += "<p>" + line.toHtmlEscaped() + "</p>\n";
+    if (!elbows->results.empty()) closing += kTable + cells({tr("Symbol"), tr("With elbows"), tr("Unit")}, "th");
+    for (const Row& r : elbows->results) closing += cells({r.symbol, r.text, r.unit}, "td", kNumbers);
+    if (!elbows->results.empty()) closing += "</table>\n";
+    for (const QString& line : elbows->after) closing += "<p>" + line.toHtmlEscaped() + "</p>\n";
   }
 
+  if (!input_checks.isEmpty()) {
+    closing += "<h4>" + tr("Checks of the inputs").toHtmlEscaped() + "</h4>\n<ul>\n";
+    for (const QString& c : input_checks) closing += "<li>" + c.toHtmlEscaped() + "</li>\n";
+    closing += "</ul>\n";
+  }
   closing += "<h4>" + tr("Assumptions").toHtmlEscaped() + "</h4>\n<ul>\n";
   for (const QString& a : assumptions) closing += "<li>" + a.toHtmlEscaped() + "</li>\n";
   closing += "</ul>\n<p>" + tr("Input row for %1:").arg(batch_command).toHtmlEscaped() + "</p>\n";

@@ -5,11 +5,15 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "checker_note.h"
+#include "quorvel/installation.h"
 #include "quorvel/panels.h"
+#include "quorvel/verdict.h"
 
 namespace quorvel::ui {
 
@@ -32,9 +36,20 @@ struct CalculationNote {
   QString verdict;
   bool exceeds = false;  // a stress above the allowable stress
   bool stale = false;    // the window shows results of other inputs
+  QStringList input_checks;  // the checks of the inputs that fail (quorvel/checks.h)
   QStringList assumptions;
   QString batch_command;  // "quorvel-batch", with --decimal-comma where the locale needs it
   QString batch_row;      // the run as quorvel-batch's input row
+  // The same run with elbows beside the sharp corners (quorvel/elbows.h).
+  struct Elbows {
+    QString title;
+    QStringList before;        // the factors, or why there is no answer
+    std::vector<Row> results;  // as the panel's results, with elbows
+    QStringList after;         // governing ratio, verdict, and how it differs from the one above
+  };
+  std::optional<Elbows> elbows;
+  CheckerSections checks;  // installation, movements, cross-check; empty when the calculation failed
+  TitleBlock title;        // as entered before printing; the note carries the filled entries
 
   QString plain_text() const;
   static QString stale_text();
@@ -44,10 +59,22 @@ struct CalculationNote {
   QString html(HtmlFor use = HtmlFor::clipboard) const;
 };
 
+// How a note is taken beside the sharp-corner frame: the pipe installed at
+// `installed_at` ℃, and elbows of R = elbows_times_D·D unless that is 0.
+struct NoteOptions {
+  double installed_at = kInstalledAt;
+  double elbows_times_D = 0;
+};
+
 // The note of a panel's run with these input texts, computed afresh; numbers
 // are read and written with the locale's decimal separator.
 CalculationNote calculation_note(const Panel& panel, std::span<const std::string> inputs, const QLocale& locale,
-                                 const QDateTime& when);
+                                 const QDateTime& when, const NoteOptions& options = {});
+
+// "S3/[S] = 0.317 at the far anchor": the governing ratio where it occurs.
+QString governing_text(const Panel& panel, const Verdict& verdict, std::string_view decimal_point);
+// "within the allowable stress (25.39 MPa ≤ [S] = 80 MPa)"
+QString verdict_text(const Verdict& verdict, const Values& values, std::string_view decimal_point);
 
 // "Quorvel 0.1.0"
 QString program_name_and_version();

@@ -95,16 +95,23 @@ void CalculationSheet::paint(QPainter& painter, const QRectF& page) const {
     return "<td " + attributes + R"(><span style="font-size: 7pt; color: #555555">)" + caption.toHtmlEscaped() +
            "</span><br>" + value + "</td>";
   };
-  const QString blank = "&nbsp;<br>&nbsp;";
+  // Each entry of the title block as entered, or two lines high for writing in.
+  const auto value = [](const QString& text) { return text.isEmpty() ? "&nbsp;<br>&nbsp;" : text.toHtmlEscaped(); };
+  const TitleBlock& t = note_.title;
+  const auto by = [&](const QString& caption, const QString& text) {
+    return entry(caption, value(text), R"(width="33%")");
+  };
   const QString title_block =
       R"(<table width="100%" border="1" cellspacing="0" cellpadding="5" style="border-collapse: collapse"><tr>)"
       R"(<td colspan="2"><span style="font-size: 14pt"><b>)" +
       tr("Calculation sheet").toHtmlEscaped() + "</b></span><br>" + note_.program.toHtmlEscaped() + "</td>" +
       entry(tr("Date"), note_.date.toHtmlEscaped()) + "</tr><tr>" +
-      entry(tr("Configuration"), "<b>" + note_.configuration.toHtmlEscaped() + "</b>", R"(colspan="3")") + "</tr><tr>" +
-      entry(tr("Project"), blank, R"(colspan="3")") + "</tr><tr>" +
-      entry(tr("Calculated by"), blank, R"(width="40%")") + entry(tr("Checked by"), blank, R"(width="40%")") +
-      entry(tr("Sheet"), "1 / 1") + "</tr></table>";
+      entry(tr("Configuration"), "<b>" + note_.configuration.toHtmlEscaped() + "</b>", R"(colspan="2")") +
+      entry(tr("Sheet"), "1 / 1") + "</tr><tr>" + entry(TitleBlock::tr("Project"), value(t.project)) +
+      entry(TitleBlock::tr("Line"), value(t.line)) + entry(TitleBlock::tr("Calculation no."), value(t.calculation_no)) +
+      "</tr><tr>" + by(TitleBlock::tr("Prepared by"), t.prepared_by) + by(TitleBlock::tr("Checked by"), t.checked_by) +
+      by(TitleBlock::tr("Approved by"), t.approved_by) + "</tr><tr>" +
+      entry(TitleBlock::tr("Revision"), value(t.revision), R"(colspan="3")") + "</tr></table>";
   QTextDocument block;
   set_up(block, title_block, painter, page.width());
   painter.translate(page.topLeft());

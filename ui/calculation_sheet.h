@@ -12,8 +12,9 @@ class QWidget;
 namespace quorvel::ui {
 
 // A one-page A4 calculation sheet of a panel's run: a title block (program,
-// configuration, date, and empty lines for the project, who calculated and
-// who checked), the panel's schematic drawn as vectors by the window's own
+// configuration, date, and the note's TitleBlock: project, line, calculation
+// no., revision, prepared, checked and approved by, two empty lines where
+// nothing was entered), the panel's schematic drawn as vectors by the window's own
 // drawing code, and the note's tables, verdict and assumptions.
 class CalculationSheet {
   Q_DECLARE_TR_FUNCTIONS(CalculationSheet)
@@ -32,6 +33,7 @@ class CalculationSheet {
   QString print(QWidget* parent, const QString& pdf_file = {}) const;
 
   QString title() const;
+  const CalculationNote& note() const { return note_; }
 
  private:
   const Panel& panel_;

@@ -114,13 +114,15 @@ constexpr LinePlace kLines[] = {
     {"Line26", -1, 7965, 2745, 7965, 8415},
 };
 
-// Grouped by panel: the symbols of a panel's drawing follow each other.
+// Grouped by panel: the symbols of a panel's drawing follow each other. In the
+// loop, α stands at the bend between L3 and L2 and β at the bend between L4
+// and L3, where the calculation turns L2 by α and L4 by β.
 constexpr SymbolPlace kSymbols[] = {
     {0, "L1", 2610, 495, 225, 180},   {1, "L2", 945, 1050, 225, 225},  {2, "α", 1710, 810, 225, 225},
     {3, "L1", 6660, 540, 225, 165},   {4, "L2", 5220, 1125, 225, 225}, {5, "α", 5760, 810, 225, 225},
     {6, "L3", 4545, 1530, 225, 225},  {14, "L", 5985, 1845, 165, 225}, {7, "L1", 11070, 1620, 225, 165},
     {8, "L2", 10575, 1305, 225, 225}, {9, "L3", 9900, 720, 225, 225},  {10, "L4", 9090, 1260, 225, 225},
-    {11, "L5", 8415, 1530, 225, 225}, {12, "α", 9630, 1035, 180, 225}, {13, "β", 10215, 1035, 180, 225},
+    {11, "L5", 8415, 1530, 225, 225}, {12, "β", 9630, 1035, 180, 225}, {13, "α", 10215, 1035, 180, 225},
     {15, "L", 9945, 1890, 165, 180},
 };
 

@@ -12,8 +12,10 @@
 #include <stdexcept>
 
 #include "design_answers.h"
+#include "elbow_view.h"
 #include "explanation.h"
 #include "font_config.h"
+#include "input_marks.h"
 #include "layout.h"
 #include "note_actions.h"
 #include "quorvel/text.h"
@@ -101,7 +103,8 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
       decimal_point_(locale.decimalPoint().toStdString()),
       sink_(sink ? std::move(sink) : std::make_unique<MessageBoxSink>()),
       calculation_([](const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point,
-                      const Deliver& deliver) { return calculate(panel, inputs, decimal_point, deliver); }) {
+                      const Deliver& deliver) { return calculate(panel, inputs, decimal_point, deliver); }),
+      elbows_(nullptr) {
   setObjectName("Quorvel");
   setWindowTitle("Quorvel");
   resize(to_pixels(client_width), to_pixels(client_height));
@@ -120,8 +123,11 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
   const auto layouts = panel_layouts();
   if (layouts.size() != panels().size()) throw std::logic_error("every panel needs a layout");
   for (std::size_t i = 0; i < layouts.size(); ++i) add_panel(*panels()[i], layouts[i], labels);
-  // Copying a calculation note and printing a calculation sheet.
-  auto* notes = new NoteActions(this, locale);
+  // The choice of elbows, after the drawing, the window's first child; then
+  // copying a calculation note and printing a calculation sheet.
+  elbows_ = new ElbowChoice(decimal_point_, this);
+  auto* notes = new NoteActions(this, locale, *elbows_);
+  connect(elbows_, &ElbowChoice::changed, this, &MainWindow::show_elbows);
   // Pasting a run and finding where a field passes.
   auto* answers = new DesignAnswers(this, locale, *sink_, [this](const Panel& panel) { compute(panel); });
   for (std::size_t i = 0; i < layouts.size(); ++i) {
@@ -156,7 +162,7 @@ void MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelP
     if (!unit.empty()) add_label(unit, place.unit);
     return edit;
   };
-  PanelControls controls{&panel, {}, {}};
+  PanelControls controls{&panel, {}, {}, {}};
   for (std::size_t i = 0; i < panel.inputs.size(); ++i) {
     const InputField& field = panel.inputs[i];
     add_label(field.symbol, layout.inputs[i].symbol);
@@ -173,6 +179,7 @@ void MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelP
     add_field(field.symbol, field.unit, edit, layout.results[i]);
     controls.results.push_back(edit);
   }
+  controls.marks = new InputMarks(panel, controls.inputs, this);
   // Results written before an input changes no longer belong to the inputs.
   for (QLineEdit* input : controls.inputs)
     connect(input, &QLineEdit::textChanged, this, [results = controls.results] {
@@ -211,17 +218,33 @@ void MainWindow::set_calculation(Calculation calculation) {
   calculation_ = std::move(calculation);
 }
 
-const MainWindow::PanelControls& MainWindow::controls_of(const Panel& panel) const {
-  for (const PanelControls& controls : panels_)
+MainWindow::PanelControls& MainWindow::controls_of(const Panel& panel) {
+  for (PanelControls& controls : panels_)
     if (controls.panel == &panel) return controls;
   throw std::invalid_argument("the window has no such panel");
 }
 
-void MainWindow::compute(const Panel& panel) {
+void MainWindow::show_elbows(const Panel& panel) {
   const PanelControls& controls = controls_of(panel);
+  const double times_D = elbows_->times_D(panel);
+  if (!controls.values || times_D == 0) {
+    for (ResultEdit* result : controls.results) result->set_elbows({}, {});
+    return;
+  }
+  const ElbowRun run = with_elbows(panel, *controls.values, times_D * controls.values->D);
+  for (std::size_t i = 0; i < controls.results.size(); ++i) {
+    controls.results[i]->set_elbows(
+        ElbowTexts::tooltip(panel, run, i, times_D, decimal_point_),
+        ElbowTexts::exceeds_at_bend(panel, run, i) ? ElbowTexts::exceeds(times_D, decimal_point_) : QString());
+  }
+}
+
+void MainWindow::compute(const Panel& panel) {
+  PanelControls& controls = controls_of(panel);
   std::vector<std::string> texts;
   for (const QLineEdit* field : controls.inputs) texts.push_back(field->text().toStdString());
   const std::vector<ResultEdit*>& results = controls.results;
+  const std::vector<InputCheck> checks = controls.marks->show(texts, decimal_point_);
   const Outcome outcome = calculation_(panel, texts, decimal_point_, [&](std::size_t i, const std::string& text) {
     ResultEdit* field = results.at(i);
     field->setText(QString::fromStdString(text));
@@ -234,6 +257,8 @@ void MainWindow::compute(const Panel& panel) {
   }
   // A failed run leaves texts of an earlier one, or no complete set.
   for (ResultEdit* result : results) result->set_stale(outcome.failure.has_value() && !result->text().isEmpty());
+  controls.values = outcome.failure ? std::nullopt : outcome.values;
+  show_elbows(panel);
   if (!outcome.failure) return;
   const std::optional<Failure>& failure = outcome.failure;
 
@@ -241,6 +266,12 @@ void MainWindow::compute(const Panel& panel) {
   QLineEdit* culprit = failure->field ? controls.inputs.at(*failure->field) : nullptr;
   if (culprit)
     text += '\n' + tr("Field %1: %2").arg(text_of(panel.inputs[*failure->field].symbol), quoted(culprit->text()));
+  // A failed step names no field; what the checks say may be why (t = 0: a
+  // zero section), and the focus goes to the first field they name.
+  if (!culprit && !checks.empty()) {
+    for (const InputCheck& check : checks) text += '\n' + check_text(check);
+    culprit = controls.inputs.at(checks.front().field);
+  }
   sink_->show_error(this, windowTitle(), text);
   if (culprit) {
     culprit->setFocus();

@@ -21,7 +21,9 @@ class ResultEdit;
 
 namespace quorvel::ui {
 
+class ElbowChoice;
 struct PanelLayout;
+class InputMarks;
 
 // The one window: three panels of fields side by side, each with its
 // schematic, a Compute and an Exit button. Every control stands at a fixed
@@ -51,15 +53,20 @@ class MainWindow final : public QWidget {
     const Panel* panel;
     std::vector<QLineEdit*> inputs;    // in read order
     std::vector<ResultEdit*> results;  // in write order
+    std::optional<Values> values;      // of the last run that ran through
+    InputMarks* marks = nullptr;       // the checks of the inputs
   };
   void add_panel(const Panel& panel, const PanelLayout& layout, LabelPlacer& labels);
   void set_focus_order();
-  const PanelControls& controls_of(const Panel& panel) const;
+  PanelControls& controls_of(const Panel& panel);
+  // The run with elbows of the panel's radius beside the shown results.
+  void show_elbows(const Panel& panel);
 
   QLocale locale_;
   std::string decimal_point_;
   std::unique_ptr<MessageSink> sink_;
   Calculation calculation_;
+  ElbowChoice* elbows_;
   int next_label_ = 0;  // next member of Label2
   std::vector<PanelControls> panels_;
 };

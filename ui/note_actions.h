@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QRect>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -17,13 +18,17 @@ class QLineEdit;
 namespace quorvel::ui {
 
 class CalculationSheet;
+class ElbowChoice;
 class ResultEdit;
 struct PanelLayout;
 
 // Takes a calculation away from the window: Ctrl+Shift+C copies a panel's
 // calculation note (plain text and HTML), Ctrl+P prints its calculation
-// sheet, both while the focus is in one of the panel's fields or buttons, and
-// both are in the context menus of the panel's drawing and result fields.
+// sheet after asking for its title block, both while the focus is in one of
+// the panel's fields or buttons, and both are in the context menus of the
+// panel's drawing and result fields, with the panel's choice of elbows
+// (elbow_view.h), which the note follows, and "Installed at…", which sets the
+// panel's installation temperature for its notes until the program ends.
 // Input fields keep their own menus, and Ctrl+C in any field still copies
 // its selection.
 class NoteActions final : public QObject {
@@ -33,14 +38,20 @@ class NoteActions final : public QObject {
   // Prints a sheet: the platform's print dialog, unless a test puts another
   // in its place.
   using Printer = std::function<void(QWidget* window, const CalculationSheet& sheet)>;
+  // Ask for an installation temperature and for a title block (check_forms.h
+  // unless a test puts others in their place); none when cancelled.
+  using AskInstalledAt =
+      std::function<std::optional<double>(QWidget* window, const QString& configuration, double current)>;
+  using AskTitleBlock = std::function<std::optional<TitleBlock>(QWidget* window, const TitleBlock& last)>;
 
-  NoteActions(QWidget* window, const QLocale& locale);
+  NoteActions(QWidget* window, const QLocale& locale, ElbowChoice& elbows);
 
   // Gives the panel's actions, which own their keys; `more` actions join the
   // menus and keys after them.
   QList<QAction*> add_panel(const Panel& panel, const PanelLayout& layout, std::span<QLineEdit* const> inputs,
                             std::span<ResultEdit* const> results, const QList<QAction*>& more = {});
   void set_printer(Printer printer);
+  void set_askers(AskInstalledAt installed_at, AskTitleBlock title_block);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;  // the drawings' context menu
@@ -53,15 +64,22 @@ class NoteActions final : public QObject {
     QRect drawing;  // in the window, in pixels
     QAction* copy;
     QAction* print;
-    QList<QAction*> more;
+    QAction* installed;
+    QList<QAction*> more;  // after the note's own actions
+    double installed_at = kInstalledAt;
   };
   CalculationNote note_of(const PanelActions& panel) const;
   void copy_note(const PanelActions& panel) const;
   void print_sheet(const PanelActions& panel) const;
+  void ask_installed_at(PanelActions& panel);
 
   QWidget* window_;
   QLocale locale_;
+  ElbowChoice& elbows_;
   Printer printer_;
+  AskInstalledAt ask_installed_at_;
+  AskTitleBlock ask_title_block_;
+  mutable TitleBlock last_title_;  // what was entered last, for the next sheet
   std::vector<PanelActions> panels_;
 };
 

@@ -33,12 +33,21 @@ ResultEdit::ResultEdit(Display display, const QString& description, const QLocal
   locale_.setNumberOptions(QLocale::RejectGroupSeparator);
   setAccessibleDescription(description_);
   connect(this, &QLineEdit::textChanged, this, &ResultEdit::fit_text);
-  connect(this, &QLineEdit::textEdited, this, [this] { set_run(std::nullopt, {}); });
+  connect(this, &QLineEdit::textEdited, this, [this] {
+    set_elbows({}, {});
+    set_run(std::nullopt, {});
+  });
 }
 
 void ResultEdit::set_run(std::optional<double> ratio, const QString& explanation) {
   exceeds_ = display_ == Display::ratio && ratio && !(std::fabs(*ratio) <= 1);
   explanation_ = explanation;
+  update_look();
+}
+
+void ResultEdit::set_elbows(const QString& line, const QString& exceeds_note) {
+  elbows_ = line;
+  elbows_exceed_ = display_ == Display::ratio ? exceeds_note : QString();
   update_look();
 }
 
@@ -50,6 +59,10 @@ void ResultEdit::set_stale(bool stale) {
 
 QColor ResultEdit::warning_colour(const QPalette& palette) {
   return palette.color(QPalette::Base).lightness() < 128 ? QColor(255, 115, 115) : QColor(200, 0, 0);
+}
+
+QColor ResultEdit::elbow_warning_colour(const QPalette& palette) {
+  return palette.color(QPalette::Base).lightness() < 128 ? QColor(255, 184, 77) : QColor(168, 84, 0);
 }
 
 QRect ResultEdit::text_rect() const {
@@ -103,18 +116,20 @@ void ResultEdit::fit_text() {
   update_look();
 }
 
-// Greyed while stale, else red while the stress exceeds; the window's own
-// colour otherwise.
+// Greyed while stale, else red while the stress exceeds, amber while it
+// exceeds only with elbows; the window's own colour otherwise.
 std::optional<QColor> ResultEdit::text_colour(const QPalette& palette) const {
   // The window's own greyed text: this field's palette may carry the red.
   if (stale_) return (parentWidget() ? parentWidget()->palette() : palette).color(QPalette::Disabled, QPalette::Text);
   if (exceeds_) return warning_colour(palette);
+  if (exceeds_with_elbows()) return elbow_warning_colour(palette);
   return std::nullopt;
 }
 
 void ResultEdit::update_look() {
   QString description = description_;
   if (exceeds_) description = tr("%1; the stress exceeds the allowable stress").arg(description);
+  if (exceeds_with_elbows()) description += "; " + elbows_exceed_;
   const QString stale_note = tr("This result does not belong to the current inputs: press Compute.");
   if (stale_) description += "; " + stale_note;
   setAccessibleDescription(description);
@@ -123,6 +138,7 @@ void ResultEdit::update_look() {
   if (elided_) tip << text();
   if (stale_) tip << stale_note;
   if (!explanation_.isEmpty()) tip << explanation_;
+  if (!elbows_.isEmpty()) tip << elbows_;
   setToolTip(tip.join('\n'));
 
   const std::optional<QColor> colour = text_colour(palette());

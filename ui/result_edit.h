@@ -22,6 +22,10 @@ namespace quorvel::ui {
 // to the panel's inputs (an input changed, or the last run failed) is drawn
 // greyed and says so, until the next run. Text the user types into the field
 // is no result: it drops the colour and the explanation.
+//
+// Beside it, the same run with elbows (elbow_view.h) adds a line to the
+// tooltip; a ratio at a bend that exceeds the allowable stress only with
+// elbows is drawn in a second warning colour and says so.
 class ResultEdit final : public QLineEdit {
   Q_OBJECT
 
@@ -35,15 +39,22 @@ class ResultEdit final : public QLineEdit {
   // value; `explanation` becomes the tooltip.
   void set_run(std::optional<double> ratio, const QString& explanation);
   void set_stale(bool stale);
+  // The tooltip line of the run with elbows, and what joins the accessible
+  // description when the ratio exceeds with elbows (empty: it does not).
+  void set_elbows(const QString& line, const QString& exceeds_note);
 
   bool exceeds_allowable() const { return exceeds_; }
   bool stale() const { return stale_; }
+  bool exceeds_with_elbows() const { return !exceeds_ && !elbows_exceed_.isEmpty(); }
   bool elided() const { return elided_; }
   // The width that a text may take in the field, in device-independent pixels.
   int text_width() const;
   // The warning colour for a field drawn on `palette`: red, light enough on a
   // dark background.
   static QColor warning_colour(const QPalette& palette);
+  // The second warning colour, for a ratio that exceeds only with elbows:
+  // amber, as readable on either background.
+  static QColor elbow_warning_colour(const QPalette& palette);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -59,6 +70,7 @@ class ResultEdit final : public QLineEdit {
   QString description_;
   QLocale locale_;
   QString explanation_;
+  QString elbows_, elbows_exceed_;
   bool exceeds_ = false;
   bool stale_ = false;
   bool elided_ = false;

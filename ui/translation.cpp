@@ -45,6 +45,20 @@ constexpr char kContext[] = "quorvel";
     QT_TRANSLATE_NOOP("quorvel", "force across L1 and L3"),
     QT_TRANSLATE_NOOP("quorvel", "force along the level legs"),
     QT_TRANSLATE_NOOP("quorvel", "force across the level legs"),
+    // check_reasons()
+    QT_TRANSLATE_NOOP("quorvel",
+                      "below %1 carbon steel turns brittle, which the fixed E = %2 and [S] = %3 do not describe"),
+    QT_TRANSLATE_NOOP("quorvel", "above %1 carbon steel creeps, which the fixed E = %2 and [S] = %3 do not describe"),
+    QT_TRANSLATE_NOOP("quorvel", "the outer diameter must be above 0"),
+    QT_TRANSLATE_NOOP("quorvel", "a wall must be thicker than 0"),
+    QT_TRANSLATE_NOOP("quorvel", "a wall must be thinner than half the diameter (%1)"),
+    QT_TRANSLATE_NOOP("quorvel", "a leg cannot be shorter than 0"),
+    QT_TRANSLATE_NOOP("quorvel", "every leg is 0 long, so there is no pipe run"),
+    QT_TRANSLATE_NOOP("quorvel",
+                      "an angle must lie strictly between 0° and 180°; at 0° and 180° the legs lie in "
+                      "line, which bending cannot carry"),
+    QT_TRANSLATE_NOOP("quorvel", "the overall length must be above 0"),
+    QT_TRANSLATE_NOOP("quorvel", "the legs put the anchors %1 apart; L sets the free expansion"),
 };
 
 QString translated(std::string_view english) {
@@ -77,6 +91,14 @@ QString error_text(ErrorKind kind) {
 
 QString quantity_text(std::string_view quantity) {
   return translated(quantity);
+}
+
+QString check_text(const InputCheck& check) {
+  QString reason = translated(check.reason);
+  for (const std::string& number : check.numbers) reason = reason.arg(QString::fromStdString(number));
+  return QCoreApplication::translate("quorvel", "%1 = %2: %3")
+      .arg(QString::fromUtf8(check.symbol.data(), static_cast<qsizetype>(check.symbol.size())),
+           QString::fromStdString(check.entered), reason);
 }
 
 // Leg Lk runs from point k to point k + 1.

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "quorvel/checks.h"
 #include "quorvel/panels.h"
 
 namespace quorvel::ui {
@@ -23,6 +24,9 @@ std::vector<std::unique_ptr<QTranslator>> install_translation(const QLocale& loc
 QString panel_name(const Panel& panel);
 QString error_text(ErrorKind kind);
 QString quantity_text(std::string_view quantity);  // InputField::quantity, ResultField::quantity
+
+// "t = 200 mm: a wall must be thinner than half the diameter (161.95 mm)"
+QString check_text(const InputCheck& check);
 
 // Where along the run a point lies: "the start anchor", "the bend between L1
 // and L2", "the far anchor".

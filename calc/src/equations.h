@@ -66,8 +66,8 @@ auto section(const R& D, const R& t) {
   return pow(D, 4) - pow(D - (t + t), 4);
 }
 
-// The free expansion per metre of the bend and the offset, and as the
-// calculation notes write it.
+// The free expansion per metre of carbon steel pipe at T ℃, the same law for
+// every panel, and as the calculation notes write it.
 inline constexpr std::string_view kExpansionLaw = "e = 0.005259·T²/10⁶ + 0.011182·T/1000";
 template <class N>
 typename N::Real expansion(const typename N::Real& T) {

@@ -32,7 +32,6 @@ constexpr InputField kInputs[] = {
     {"α", "°", FieldKind::real, "90", "angle between L2 and L3, inside the loop"},
     {"β", "°", FieldKind::double_text, "90", "angle between L3 and L4, inside the loop"},
 };
-constexpr std::string_view kLoopExpansionLaw = "e = 0.01315·|T − 20|/1000 + 0.011182·T/1000";
 constexpr ResultField kResults[] = {
     {"Mz1", "kgm", Display::moment, 1, "bending moment"},
     {"Mz2", "kgm", Display::moment, 6, "bending moment"},
@@ -103,9 +102,7 @@ Loop<N> compute(FieldReader<N>& in) {
   const Q E = elastic_modulus<N>();
   const Q I = section(D, t) * kPiShort / 64;
   const Q EI = E * I;
-  const Q dT = int16_minus(T, 20);
-  const Q abs_dT = int16_abs(dT);
-  const Q e = abs_dT * 0.01315 / 1000 + T * 0.011182 / 1000;
+  const Q e = expansion<N>(T);
   const Q B1 = (-e) * EI * (L2 * c - L4 * cphi);
   const Q B2 = e * EI * L;
 
@@ -169,6 +166,6 @@ constexpr PanelCalculation kCalculation{write<Checked>, write<Unchecked>};
 
 }  // namespace
 
-extern constinit const Panel loop{"loop", "Raised loop", kLoopExpansionLaw, 6, -1, kInputs, kResults, &kCalculation};
+extern constinit const Panel loop{"loop", "Raised loop", kExpansionLaw, 6, -1, kInputs, kResults, &kCalculation};
 
 }  // namespace quorvel::detail

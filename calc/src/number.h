@@ -49,12 +49,6 @@ inline double abs(double x) noexcept {
 inline double single(double x) noexcept {
   return static_cast<float>(x);
 }
-inline double int16_minus(double a, double b) noexcept {
-  return a - b;
-}
-inline double int16_abs(double a) noexcept {
-  return std::fabs(a);
-}
 
 // The displays of a shown result (display.h), over either number type.
 template <class R>

@@ -13,8 +13,11 @@ std::vector<double> ratios(const Values& values) {
 }
 
 Verdict judge(const Values& values, double target) {
+  return judge(ratios(values), target);
+}
+
+Verdict judge(std::span<const double> r, double target) {
   Verdict v;
-  const std::vector<double> r = ratios(values);
   for (double ratio : r) v.governing = std::fmax(v.governing, ratio);
   for (std::size_t i = 0; i < r.size(); ++i)
     if (r[i] >= v.governing * (1 - kSameRatio)) v.points.push_back(static_cast<int>(i) + 1);

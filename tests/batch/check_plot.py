@@ -3,16 +3,24 @@
 one line per ratio of the panel, the window's labels in the legend, the
 target line and axis titles with units; a failed value is a gap; and --plot
 refuses more than one row before any output. The row's other cells show on
-one line, whatever bytes they hold.
+one line, whatever bytes they hold. Read through its ticks, the picture puts
+every point and the target where tests/reference/quorvel_ref.py says, ticks
+at round values inside the frame, and no "nan" or "inf" anywhere.
 
 Usage: check_plot.py --batch PATH_TO_quorvel-batch
 """
 import argparse
+import csv
+import math
 import os
+import re
 import subprocess
 import sys
 import tempfile
 import xml.etree.ElementTree as ET
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'reference'))
+import quorvel_ref as ref  # noqa: E402
 
 SVG = '{http://www.w3.org/2000/svg}'
 failures = []
@@ -25,6 +33,68 @@ def check(ok, what):
 
 def run(batch, args, rows):
     return subprocess.run([batch] + args, input=rows.encode(), capture_output=True, timeout=60)
+
+
+def axis(what, ticks, lo, hi):
+    """Ticks (value, position) by value, 1, 2 or 5 times a power of ten apart,
+    evenly spaced within [lo, hi]: gives the position of a value."""
+    step = ticks[1][0] - ticks[0][0] if len(ticks) > 2 else math.nan
+    if not 0 < step < math.inf:
+        return check(False, '%s: ticks %s' % (what, ticks)) or (lambda v: math.nan)
+    (v0, p0), (vn, pn) = ticks[0], ticks[-1]
+    at = lambda v: p0 + (v / step - v0 / step) * (pn - p0) / round(vn / step - v0 / step)  # noqa: E731
+    check(min(abs(step / 10 ** math.floor(math.log10(step)) - m) for m in (1, 2, 5)) < 1e-9
+          and all(abs(v / step - round(v / step)) < 1e-9 and abs(at(v) - p) < 0.02 and lo - 0.01 <= p <= hi + 0.01
+                  for v, p in ticks), '%s: ticks %s' % (what, ticks))
+    return at
+
+
+def geometry(root, svg, what, xs, ys, target):
+    """xs: the swept values; ys: per value the reference's ratios, None where it fails."""
+    check(not re.search('nan|inf', svg, re.I), '%s: nan or inf in the SVG' % what)
+    left, top, width, height = (float([e for e in root.iter(SVG + 'rect') if e.get('fill') == 'none'][0].get(a))
+                                for a in ('x', 'y', 'width', 'height'))
+    ticks = {True: [], False: []}  # each label after its grid line, vertical for x
+    for line, text in zip(list(root), list(root)[1:]):
+        if text.get('class') == 'tick':
+            v, vertical = float(text.text.replace(',', '.')), line.get('x1') == line.get('x2')
+            check(math.isfinite(v) and (v or not text.text.startswith('-')), '%s: tick %r' % (what, text.text))
+            ticks[vertical] += [(v, float(line.get('x1' if vertical else 'y1')))] if math.isfinite(v) else []
+    x_at = axis(what + ' x axis', sorted(ticks[True]), left, left + width)
+    y_at = axis(what + ' y axis', sorted(ticks[False]), top, top + height)
+    check(sorted(ticks[False])[:1] == [(0, top + height)] and y_at(1) < y_at(0),
+          '%s: y axis %s' % (what, ticks[False]))
+    # The chart uses its height: the highest ratio or the target reaches its top fifth.
+    highest = max([target] + [max(y) for y in ys if y])
+    check(y_at(highest) < top + height / 5, '%s: %g drawn at %g' % (what, highest, y_at(highest)))
+    for r, e in enumerate(e for e in root.iter(SVG + 'path') if e.get('class') == 'ratio'):
+        pieces = [] if e.get('d') == 'M0 0' else e.get('d').split(' M')  # "M0 0": nothing to draw
+        drawn = [(i, float(x), float(y)) for i, p in enumerate(pieces)
+                 for x, y in re.findall(r'([\d.]+) ([\d.]+)', p)]
+        expected, i = [], 0
+        for x, y in zip(xs, ys):
+            if y:
+                expected.append((i, x_at(float(x)), y_at(y[r])))
+            elif expected and expected[-1][0] == i:
+                i += 1
+        check(len(drawn) == len(expected) and all(a[0] == b[0] and abs(a[1] - b[1]) + abs(a[2] - b[2]) < 0.05
+                                                  for a, b in zip(drawn, expected)),
+              '%s: ratio %d drawn at %s, expected %s' % (what, r + 1, drawn, expected))
+        check(all('L' in p or 'h0' in p for p in pieces), '%s: ratio %d, a lone point not drawn' % (what, r + 1))
+    target_line = [e for e in root.iter(SVG + 'line') if e.get('class') == 'target']
+    check(target_line and abs(float(target_line[0].get('y1')) - y_at(target)) < 0.05,
+          '%s: target line not at %s' % (what, target))
+
+
+def reference(args, row):
+    """The swept values and, per value, the reference's ratios (None where it fails)."""
+    sep = ',' if '--decimal-comma' in args else '.'
+    panel, *texts = next(csv.reader([row], delimiter=';' if sep == ',' else ','))
+    field, xs = ref.walk_values(args[args.index('--sweep') + 1])
+    at = ref.FIELDS[panel].index(field)
+    runs = [ref.compute_values(panel, texts[:at] + [ref.plain(x, sep)] + texts[at + 1:], sep) for x in xs]
+    return xs, [[abs(v[0]) for v in values if isinstance(v, tuple)] if status == ref.OK else None
+                for status, _, values in runs]
 
 
 def plot(batch, tmp, args, row, ratios, x_title, subpaths):
@@ -46,11 +116,14 @@ def plot(batch, tmp, args, row, ratios, x_title, subpaths):
         check(e.get('d').count('M') == subpaths, '%s: %s drawn in %d pieces, expected %d'
               % (what, e.find(SVG + 'title').text, e.get('d').count('M'), subpaths))
     texts = [''.join(e.itertext()) for e in root.iter(SVG + 'text')]
-    for label in ratios + [x_title, 'target 1']:
+    target = args[args.index('--target') + 1] if '--target' in args else '1'
+    for label in ratios + [x_title, 'target ' + target]:
         check(label in texts, '%s: no text %r among %s' % (what, label, texts))
     check(any('80 MPa' in t for t in texts), '%s: the ratio axis names no unit' % what)
     check(len([e for e in root.iter(SVG + 'line') if e.get('class') == 'target']) == 1,
           '%s: no target line' % what)
+    with open(svg, encoding='utf-8') as f:
+        geometry(root, f.read(), what, *reference(args, row), float(target))
     return texts
 
 
@@ -66,6 +139,12 @@ def main():
         plot(batch, tmp, ['--sweep', 't=-2:2:0.5'], 'bend,70,377,9,20,10,90', bend, 't (mm)', 2)
         plot(batch, tmp, ['--sweep', 'beta=60:120:2', '--decimal-comma'],
              'loop;70;377;9;20;10;15;10;20;50;90;90', loop, 'β (°)', 1)
+        # Lone passing values, a single value, another target, an x range
+        # beyond the largest double (every value overflows).
+        plot(batch, tmp, ['--sweep', 't=-1:1:1'], 'bend,70,377,9,20,10,90', bend, 't (mm)', 2)
+        plot(batch, tmp, ['--sweep', 'L2=5:5', '--target', '0.25'], 'bend,70,377,9,20,10,90', bend, 'L2 (m)', 1)
+        plot(batch, tmp, ['--sweep', 'L2=-1E308:1E308:1E307'], 'bend,70,377,9,20,10,90', bend, 'L2 (m)', 1)
+        plot(batch, tmp, ['--sweep', 'L2=1.7E308:1.7E308'], 'bend,70,377,9,20,10,90', bend, 'L2 (m)', 1)
         # Markup, a control character and U+FFFF, which XML forbids, in a cell
         # past 24 characters: escaped, each of the last two shown as U+FFFD,
         # and cut with an ellipsis. Every value fails on that cell.

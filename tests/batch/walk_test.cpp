@@ -105,9 +105,15 @@ TEST(Walk, CountsUpToAMillionValues) {
   WalkValues all(std::get<Walk>(parse_walk("L2=0:9999.99")));
   while (all.next()) ++count;
   EXPECT_EQ(count, 1'000'000u);
-  EXPECT_TRUE(std::holds_alternative<Walk>(parse_walk("L2=10:-9989.99:0.01")));
-  EXPECT_TRUE(std::holds_alternative<std::string>(parse_walk("L2=0:10000")));
-  EXPECT_TRUE(std::holds_alternative<std::string>(parse_walk("L2=10:-9990:0.01")));
+  // |TO − FROM| / STEP + 1 values, FROM and TO on either side of zero.
+  const std::pair<const char*, bool> walks[] = {
+      {"L2=10:-9989.99:0.01", true}, {"L2=10:-9990:0.01", false}, {"L2=0:10000", false},
+      {"L2=10000:0.01", true},       {"L2=10000.01:0", false},    {"L2=-5000:4999.99", true},
+      {"L2=-5000:5000", false},      {"L2=-6000:6000", false},    {"L2=6000:-6000", false},
+      {"L2=-20000:-10000.01", true}, {"L2=-20000:-10000", false}, {"L2=-10000:-20000", false},
+      {"L2=-1:0.999998:2E-6", true}, {"L2=-1:1:2E-6", false},
+  };
+  for (const auto& [walk, allowed] : walks) EXPECT_EQ(std::holds_alternative<Walk>(parse_walk(walk)), allowed) << walk;
 }
 
 TEST(Walk, RejectsWhatCannotBeWalked) {

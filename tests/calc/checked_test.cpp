@@ -125,36 +125,4 @@ TEST(StepCheck, FormingAQuantityEndsTheCalculationWithItsFailure) {
   EXPECT_FALSE(Real(1).of_field(2).field()) << "only a failure carries a field";
 }
 
-// T - 20 and its magnitude in 16-bit whole-number arithmetic.
-TEST(StepCheck, WholeNumberArithmeticStaysInSixteenBits) {
-  struct Int16Case {
-    std::string formula;
-    std::function<Real()> form;
-    double expected;  // NaN: overflow
-  };
-  const double overflow = std::nan("");
-  const std::vector<Int16Case> cases = {
-      {"-32747 - 20", [] { return quorvel::int16_minus(-32747, 20); }, -32767},
-      {"-32748 - 20", [] { return quorvel::int16_minus(-32748, 20); }, -32768},
-      {"-32749 - 20", [] { return quorvel::int16_minus(-32749, 20); }, overflow},
-      {"32767 - 20", [] { return quorvel::int16_minus(32767, 20); }, 32747},
-      {"32767 - -1", [] { return quorvel::int16_minus(32767, -1); }, overflow},
-      {"-32768 - 0", [] { return quorvel::int16_minus(-32768, 0); }, -32768},
-      {"|-32767|", [] { return quorvel::int16_abs(-32767); }, 32767},
-      {"|-32768|", [] { return quorvel::int16_abs(-32768); }, overflow},
-      {"|32767|", [] { return quorvel::int16_abs(32767); }, 32767},
-      {"|0|", [] { return quorvel::int16_abs(0); }, 0},
-  };
-  for (const Int16Case& c : cases) {
-    const Real r = c.form();
-    if (std::isnan(c.expected)) {
-      ASSERT_FALSE(r.ok()) << c.formula;
-      EXPECT_EQ(r.error(), ErrorKind::overflow) << c.formula;
-    } else {
-      ASSERT_TRUE(r.ok()) << c.formula;
-      EXPECT_EQ(r.value(), c.expected) << c.formula;
-    }
-  }
-}
-
 }  // namespace

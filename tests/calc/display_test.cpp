@@ -156,7 +156,15 @@ TEST(OneLine, ReplacesControlCharactersAndBrokenUtf8AndCutsLongTexts) {
       {"L = 2٫5 ㎜", 10, "L = 2٫5 ㎜"},                                  // other characters stay
       {"abcdef", 6, "abcdef"},
       {"abcdefg", 6, "abcdef…"},
-      {"αβγδ", 2, "αβ…"},  // characters, not bytes
+      {"αβγδ", 2, "αβ…"},                                                       // characters, not bytes
+      {"\U00010000\U0001D6FC\U0010FFFF", 3, "\U00010000\U0001D6FC\U0010FFFF"},  // 4 bytes each, lowest to highest
+      {"\U0001D6FC\U0001D6FC\U0001D6FC", 2, "\U0001D6FC\U0001D6FC…"},
+      {"a\x80z\xbf", 10, "a\uFFFDz\uFFFD"},          // stray continuation bytes
+      {"\xe2\x82x\xc3", 10, "\uFFFD\uFFFDx\uFFFD"},  // cut short inside and at the end
+      {"\xf0\x9d\x9b", 10, "\uFFFD\uFFFD\uFFFD"},
+      {"\xc0\xaf\xe0\x80\xaf", 10, "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},  // overlong "/"
+      {"\xf0\x8f\xbf\xbf", 10, "\uFFFD\uFFFD\uFFFD\uFFFD"},            // overlong U+FFFF
+      {"\xf4\x90\x80\x80", 10, "\uFFFD\uFFFD\uFFFD\uFFFD"},            // past U+10FFFF
   };
   for (const Case& c : cases) EXPECT_EQ(quorvel::one_line(c.text, c.longest), c.shown) << c.text;
 }

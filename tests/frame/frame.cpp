@@ -13,13 +13,15 @@ long double det3(const long double a[3][3]) {
 
 }  // namespace
 
-Reactions solve_clamped(std::span<const Point> points, long double ei, long double dx, long double dy) {
-  // Centreline integrals of 1, x, y, x², xy and y² over ds; along a straight
-  // leg from a to b they are exact in the end coordinates.
+Reactions solve_clamped(std::span<const Point> points, long double ei, long double dx, long double dy,
+                        std::span<const long double> flexibility) {
+  // Centreline integrals of 1, x, y, x², xy and y² over ds, each times the
+  // segment's flexibility; along a straight leg from a to b they are exact in
+  // the end coordinates.
   long double s = 0, sx = 0, sy = 0, sxx = 0, sxy = 0, syy = 0;
   for (std::size_t k = 1; k < points.size(); ++k) {
     const Point a = points[k - 1], b = points[k];
-    const long double l = std::hypot(b.x - a.x, b.y - a.y);
+    const long double l = std::hypot(b.x - a.x, b.y - a.y) * (flexibility.empty() ? 1 : flexibility[k - 1]);
     s += l;
     sx += l * (a.x + b.x) / 2;
     sy += l * (a.y + b.y) / 2;

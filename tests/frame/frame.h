@@ -24,7 +24,9 @@ struct Reactions {
 
 // `points` are the corners of the polyline, the first at the origin. (dx, dy)
 // is how far the last point would move away from the first if the frame were
-// free, ei the bending stiffness.
-Reactions solve_clamped(std::span<const Point> points, long double ei, long double dx, long double dy);
+// free, ei the bending stiffness of straight pipe. `flexibility`, when given,
+// holds for every segment how many times as flexible as straight pipe it is.
+Reactions solve_clamped(std::span<const Point> points, long double ei, long double dx, long double dy,
+                        std::span<const long double> flexibility = {});
 
 }  // namespace frame

@@ -6,7 +6,8 @@ Usage: check_batch.py --batch PATH_TO_quorvel-batch [--rows N] [--seed S]
 Runs generated rows through both, once with '.' decimals and ',' separators
 and once with ',' decimals and ';' separators, compares parsed cells row by
 row, then checks the handling of malformed rows on a small input, then the
-design answers (--solve, --sweep, --target, --si, --verdict) on further generated rows.  Ends with
+design answers (--solve, --sweep, --target, --si, --verdict) and the checks
+of the inputs (--check) on further generated rows.  Ends with
 the line `N passed, M failed`; a wrong exit status counts as a failed row.
 """
 import argparse
@@ -145,6 +146,10 @@ WALKS = [
     (['--si', '--verdict'], True),
     (['--solve', 'L2=0.5:40:0.1', '--verdict', '--target', '0.7'], False),
     (['--sweep', 'T=-50:400:25', '--si', '--verdict'], True),
+    (['--check'], False),
+    (['--si', '--verdict', '--check'], True),
+    (['--sweep', 'L=0:80:20', '--check'], False),
+    (['--solve', 't=1:400:50', '--check'], True),
 ]
 
 # Every passing stretch: walks up and down, through failures, targets that
@@ -161,7 +166,7 @@ def check_walks(tally, batch, n, seed):
     for k, (args, comma) in enumerate(WALKS):
         sep = ',' if comma else '.'
         label = ' '.join(args) + (' --decimal-comma' if comma else '')
-        opts = {'si': '--si' in args, 'verdict': '--verdict' in args}
+        opts = {'si': '--si' in args, 'verdict': '--verdict' in args, 'check': '--check' in args}
         for name, value in zip(args, args[1:]):
             if name in ('--solve', '--sweep', '--ranges', '--target'):
                 opts[name[2:]] = value

@@ -2,7 +2,7 @@
 """Independent reference for quorvel-batch: the three flexibility calculations
 (two-leg bend, Z-shaped offset, raised loop) in plain Python.
 
-Usage: quorvel_ref.py [--decimal-comma] [--si] [--solve F=FROM:TO[:STEP] [--target R]
+Usage: quorvel_ref.py [--decimal-comma] [--si] [--verdict] [--check] [--solve F=FROM:TO[:STEP] [--target R]
                       | --ranges F=FROM:TO[:STEP] [--target R]
                       | --sweep F=FROM:TO:STEP] [FILE...]   (stdin when no FILE)
 Reads batch rows `panel,text1,...,textN` and writes for each row its cells,
@@ -191,12 +191,6 @@ def sin(x): return V(math.sin(x.v))
 def cos(x): return V(math.cos(x.v))
 
 
-def whole16(n):
-    if not -32768 <= n <= 32767:
-        raise Fail(OVERFLOW)
-    return n
-
-
 # ---------------------------------------------------------------- display
 
 def text_of(x, sep):
@@ -376,9 +370,7 @@ def loop(tx, sep):
     E = V(10) ** 11 * 1.96
     I = (D ** 4 - (D - (t + t)) ** 4) * 3.14159 / 64
     EI = E * I
-    dT = whole16(T - 20)                   # 16-bit whole-number steps
-    adT = whole16(-dT) if dT < 0 else dT
-    e = (V(adT) * 0.01315) / 1000 + (Tv * 0.011182) / 1000
+    e = (Tv ** 2 * 0.005259) / V(10) ** 6 + (Tv * 0.011182) / 1000   # as the bend and the offset
     B1 = (-e) * EI * (L2 * c - L4() * cp)
     B2 = e * EI * L()
     M1, Fx, Fy = solve(A11, A12, A13, A21, A22, A23, A31, A32, A33, B1, B2)
@@ -564,13 +556,16 @@ def target_of(opts):
     return math.inf if a == 'huge' else to_double(a)
 
 
-def extra_cells(panel, status, values, opts, sep):
-    """The cells of --si and --verdict after the results."""
+def extra_cells(panel, status, values, opts, sep, texts):
+    """The cells of --si and --verdict after the results, and last that of
+    --check for the input texts the run took."""
     cells = []
     if opts.get('si'):
         cells += si_row(panel, values, sep)
     if opts.get('verdict'):
         cells += verdict_cells(status, values, target_of(opts), sep)
+    if opts.get('check'):
+        cells.append(checks_cell(panel, texts, sep))
     return cells
 
 
@@ -582,7 +577,7 @@ def answer_rows(panel, row, opts, sep):
     texts = row[1:]
     if not walk_option:
         status, res, values = compute_values(panel, texts, sep)
-        return [row + [status] + res + extra_cells(panel, status, values, opts, sep)]
+        return [row + [status] + res + extra_cells(panel, status, values, opts, sep, texts)]
     name, values = walk_values(walk_option)
     if name not in FIELDS[panel]:
         return None
@@ -592,16 +587,90 @@ def answer_rows(panel, row, opts, sep):
         return [row + [status] + cells]
     if opts.get('solve'):
         status, value, res, vals = solve_row(panel, texts, field, values, target_of(opts), sep)
-        first = [plain(v, sep) for v in values].index(value) if status == OK else None
-        end = stretch_end(panel, texts, field, values, first, target_of(opts), sep) if status == OK else ''
-        return [row + [status, value, end] + res + extra_cells(panel, status, vals, opts, sep)]
+        taken = list(texts)
+        if value:
+            taken[field] = value
+        end = stretch_end(panel, texts, field, values, [plain(v, sep) for v in values].index(value),
+                          target_of(opts), sep) if status == OK else ''
+        return [row + [status, value, end] + res + extra_cells(panel, status, vals, opts, sep, taken)]
     out = []
     for v in values:
         t = list(texts)
         t[field] = plain(v, sep)
         status, res, vals = compute_values(panel, t, sep)
-        out.append([panel] + t + [status] + res + extra_cells(panel, status, vals, opts, sep))
+        out.append([panel] + t + [status] + res + extra_cells(panel, status, vals, opts, sep, t))
     return out
+
+
+# ---------------------------------------------------------------- checks of the inputs
+# --check: the rules as docs/engineering.md gives them, one message a field
+# whose text is a number, in read order, numbers to six significant digits.
+
+ROLES = {'bend': 'TDtllA', 'offset': 'TDtlllLA', 'loop': 'TDtlllllLAA'}   # l: a leg
+SYMBOLS = {'bend': ['T', 'D', 't', 'L1', 'L2', 'α'],
+           'offset': ['T', 'D', 't', 'L1', 'L2', 'L3', 'L', 'α'],
+           'loop': ['T', 'D', 't', 'L1', 'L2', 'L3', 'L4', 'L5', 'L', 'α', 'β']}
+READS = {'bend': 'wrrrrr', 'offset': 'wrrrrddr', 'loop': 'wrrrrddddrd'}   # whole, real, double
+UNITS = {'T': '℃', 'D': 'mm', 't': 'mm', 'l': 'm', 'L': 'm', 'A': '°'}
+STEEL = 'which the fixed E = 196 GPa and [S] = 80 MPa do not describe'
+
+
+def with_unit(v, unit, sep):
+    return text_of(float('%.5e' % v), sep) + ('' if unit == '°' else ' ') + unit
+
+
+def read_value(kind, text, sep):
+    try:
+        if kind == 'w':
+            return float(read_whole(text, sep))
+        return (read_real(text, sep) if kind == 'r' else _read_binary(text, sep, to_double)).v
+    except Fail:
+        return None
+
+
+def checks_cell(panel, texts, sep):
+    roles = ROLES[panel]
+    vals = [read_value(k, t, sep) for k, t in zip(READS[panel], texts)]
+    legs = [v for r, v in zip(roles, vals) if r == 'l']
+    angles = [v for r, v in zip(roles, vals) if r == 'A']
+    D = vals[roles.index('D')]
+    said = []
+    for i, (role, v) in enumerate(zip(roles, vals)):
+        why = None
+        if v is None:
+            continue
+        if role == 'T' and v < -50:
+            why = 'below -50 ℃ carbon steel turns brittle, ' + STEEL
+        elif role == 'T' and v > 425:
+            why = 'above 425 ℃ carbon steel creeps, ' + STEEL
+        elif role == 'D' and v <= 0:
+            why = 'the outer diameter must be above 0'
+        elif role == 't' and v <= 0:
+            why = 'a wall must be thicker than 0'
+        elif role == 't' and D is not None and D > 0 and v >= D / 2:
+            why = 'a wall must be thinner than half the diameter (%s)' % with_unit(D / 2, 'mm', sep)
+        elif role == 'l' and v < 0:
+            why = 'a leg cannot be shorter than 0'
+        elif role == 'l' and i == roles.index('l') and None not in legs and not any(legs):
+            why = 'every leg is 0 long, so there is no pipe run'
+        elif role == 'A' and not 0 < v < 180:
+            why = ('an angle must lie strictly between 0° and 180°; at 0° and 180° the legs lie in line, '
+                   'which bending cannot carry')
+        elif role == 'L' and v <= 0:
+            why = 'the overall length must be above 0'
+        elif role == 'L' and None not in legs and None not in angles:
+            x = 0.0                        # L2 tilted by the first angle, L4 by the second
+            for k, leg in enumerate(legs):
+                if k % 2:
+                    turn = (angles[k // 2] - 90) * 3.1415926 / 180
+                    leg *= math.sin(turn) if math.isfinite(turn) else math.nan
+                x += leg
+            if abs(v - x) > 0.01 * abs(x):
+                why = 'the legs put the anchors %s apart; L sets the free expansion' % with_unit(x, 'm', sep)
+        if why:
+            s = SYMBOLS[panel][i]
+            said.append('%s: %s = %s: %s' % (s, s, with_unit(v, UNITS[role], sep), why))
+    return '; '.join(said)
 
 
 # ---------------------------------------------------------------- batch driver
@@ -640,6 +709,8 @@ def main(argv):
             opts['si'] = True
         elif a == '--verdict':
             opts['verdict'] = True
+        elif a == '--check':
+            opts['check'] = True
         elif a in ('--solve', '--sweep', '--ranges', '--target'):
             opts[a[2:]] = next(it)
         else:

@@ -1,5 +1,6 @@
 // Every control, line and schematic label at its place, and the lines really
 // painted there.
+#include <QAccessible>
 #include <QImage>
 #include <QLabel>
 #include <algorithm>
@@ -13,6 +14,8 @@ namespace quorvel::ui::testing {
 namespace {
 
 using LayoutTest = WindowTest;
+
+const QString kPanels[] = {"Two-leg bend", "Z-shaped offset", "Raised loop"};
 
 QRect label_rect(const ExpectedLabel& label) {
   return {label.x, label.y, label.width, 15};
@@ -59,6 +62,11 @@ TEST_F(LayoutTest, FieldsAndTheirLabels) {
     const QString symbol = QString::fromUtf8(expected.symbol.text);
     const QString unit = QString::fromUtf8(expected.unit.text);
     EXPECT_EQ(edit->accessibleName(), unit.isEmpty() ? symbol : symbol + ", " + unit) << expected.name;
+    // What assistive technology announces: the panel, left or right of the lines between the panels.
+    const QString& panel = kPanels[expected.x < 270 ? 0 : expected.x < 531 ? 1 : 2];
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Description).toStdString(),
+              panel.toStdString())
+        << expected.name;
     take_label(expected.symbol);
     if (*expected.unit.text) take_label(expected.unit);
   }
@@ -86,7 +94,7 @@ TEST_F(LayoutTest, Buttons) {
     EXPECT_FALSE(b->autoDefault()) << expected.name;
     EXPECT_FALSE(b->isDefault()) << expected.name;
     // Assistive technology tells the three 计算 and 退出 apart by their panel.
-    const QString panel = QStringList{"Two-leg bend", "Z-shaped offset", "Raised loop"}[expected.panel];
+    const QString& panel = kPanels[expected.panel];
     const bool compute = b->text() == "计算";
     EXPECT_EQ(b->accessibleName(), (compute ? "Compute (" : "Exit (") + panel + ")") << expected.name;
     EXPECT_EQ(b->accessibleDescription(), panel + " panel") << expected.name;
@@ -111,6 +119,36 @@ TEST_F(LayoutTest, SchematicLabels) {
     expect_label_at(label, {expected.x, expected.y, expected.width, expected.height});
   }
   EXPECT_EQ(window().findChild<QLabel*>("Label1_16"), nullptr);
+}
+
+// Nearest to each bend whose angle a field sets stands that angle's symbol,
+// in the window as drawn: in the loop α where L2 turns, β where L4 does.
+TEST_F(LayoutTest, AngleSymbolsStandAtTheirBends) {
+  struct Corner {
+    const char* where;
+    QPointF at;  // pixels, where two legs of the drawing meet
+    const char* symbol;
+  };
+  const Corner corners[] = {
+      {"bend: L2 and L1", {112, 49}, "α"},
+      {"offset: L2 and L1", {381, 51}, "α"},
+      {"loop: L3 and L2", {696, 66}, "α"},
+      {"loop: L4 and L3", {639, 66}, "β"},
+  };
+  for (const Corner& c : corners) {
+    const QLabel* nearest = nullptr;
+    double best = 1e9;
+    for (const QLabel* label : window().findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+      if (!label->objectName().startsWith("Label1_")) continue;
+      const QPointF d = QRectF(label->geometry()).center() - c.at;
+      if (const double r = std::hypot(d.x(), d.y()); r < best) {
+        best = r;
+        nearest = label;
+      }
+    }
+    ASSERT_NE(nearest, nullptr);
+    EXPECT_EQ(nearest->text(), QString::fromUtf8(c.symbol)) << c.where;
+  }
 }
 
 // Distance from pixel centre p to the segment a-b.

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "layout.h"
+#include "translation.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui::testing {
@@ -251,7 +252,8 @@ class Monkey : public WindowTest {
         ++outcomes[std::string(message(expected.failure->kind))];
         if (expected.failure->delivered > 0) ++outcomes["failure while writing"];
         EXPECT_EQ(messages().size(), messages_before + 1) << "one message per failure";
-        if (messages().size() == messages_before + 1) check_message(panel, *expected.failure, messages().back());
+        if (messages().size() == messages_before + 1)
+          check_message(panel, typed_[p], dp, *expected.failure, messages().back());
       }
       // Let the window paint the odd texts now and then.
       if (step % 16 == 0) QCoreApplication::processEvents();
@@ -259,7 +261,8 @@ class Monkey : public WindowTest {
     return outcomes;
   }
 
-  static void check_message(const Panel& panel, const Failure& failure, const RecordingSink::Message& m) {
+  static void check_message(const Panel& panel, const std::vector<std::string>& inputs, const std::string& dp,
+                            const Failure& failure, const RecordingSink::Message& m) {
     static const std::map<ErrorKind, std::string> first_lines = {{ErrorKind::type_mismatch, "Type mismatch"},
                                                                  {ErrorKind::overflow, "Overflow"},
                                                                  {ErrorKind::division_by_zero, "Division by zero"}};
@@ -271,8 +274,10 @@ class Monkey : public WindowTest {
     if (failure.field) {
       const std::string symbol(panel.inputs[*failure.field].symbol);
       EXPECT_TRUE(text.starts_with(first_lines.at(failure.kind) + "\nField " + symbol + ": \"")) << text;
-    } else {
-      EXPECT_EQ(text.find('\n'), std::string::npos) << text;
+    } else {  // a failed step: then the checks of the inputs, if any
+      QString checks;
+      for (const InputCheck& check : check_inputs(panel, inputs, dp)) checks += '\n' + check_text(check);
+      EXPECT_EQ(m.text.mid(m.text.indexOf('\n') < 0 ? m.text.size() : m.text.indexOf('\n')), checks) << text;
     }
   }
 

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <set>
 
 #include "calculation_note.h"
 #include "calculation_sheet.h"
@@ -84,16 +85,18 @@ const Case kCases[] = {
      "loop",
      kC,
      {"70", "377", "9", "20", "10", "15", "10", "20", "50", "90", "90"},
-     {input("L5", "20", "m"), input("β", "90", "°"), result("Mz1", "-621.9", "kgm", "-6.219", "kN·m"),
-      result("Mz2", "-621.9", "kgm", "-6.219", "kN·m"), result("Fx", "-186.6", "kg", "-1.866", "kN"),
-      result("Fy", "0", "kg", "0.000", "kN"), result("S1/[S]", "0.08", "", "6.65", "MPa"),
-      result("S3/[S]", "0.17", "", "13.30", "MPa"), result("S6/[S]", "0.08", "", "6.65", "MPa")},
+     {input("L5", "20", "m"), input("β", "90", "°"), result("Mz1", "-349.1", "kgm", "-3.491", "kN·m"),
+      result("Mz2", "-349.1", "kgm", "-3.491", "kN·m"), result("Fx", "-104.7", "kg", "-1.047", "kN"),
+      result("Fy", "0", "kg", "0.000", "kN"), result("S1/[S]", "0.05", "", "3.73", "MPa"),
+      result("S3/[S]", "0.09", "", "7.47", "MPa"), result("S6/[S]", "0.05", "", "3.73", "MPa")},
      {"Configuration: Raised loop",
-      "Governing ratio: S3/[S] = 0.166 at the bend between L2 and L3; S4/[S] = 0.166 at the bend between L3 and L4",
-      "Verdict: within the allowable stress (13.30 MPa ≤ [S] = 80 MPa)",
-      "  Free expansion per metre of pipe, T in ℃: e = 0.01315·|T − 20|/1000 + 0.011182·T/1000.",
-      "  Free expansion at T = 70 ℃: 1.44024 mm/m.", "loop,70,377,9,20,10,15,10,20,50,90,90"},
-     "loop,70,377,9,20,10,15,10,20,50,90,90,ok,-621.9,-621.9,-186.6,0,0.08,0.08,0.17,0.17,0.08,0.08"},
+      "Governing ratio: S3/[S] = 0.093 at the bend between L2 and L3; S4/[S] = 0.093 at the bend between L3 and L4",
+      "Verdict: within the allowable stress (7.47 MPa ≤ [S] = 80 MPa)",
+      "  Free expansion per metre of pipe, T in ℃: e = 0.005259·T²/10⁶ + 0.011182·T/1000.",
+      "  Free expansion at T = 70 ℃: 0.8085091 mm/m.", "Checks of the inputs",
+      "  L = 50 m: the legs put the anchors 55 m apart; L sets the free expansion",
+      "loop,70,377,9,20,10,15,10,20,50,90,90"},
+     "loop,70,377,9,20,10,15,10,20,50,90,90,ok,-349.1,-349.1,-104.7,0,0.05,0.05,0.09,0.09,0.05,0.05"},
     {"a ratio over 1",
      "bend",
      kC,
@@ -123,6 +126,45 @@ const Case kCases[] = {
       "Input row for quorvel-batch --decimal-comma:", "offset;70;377;9;20;10,0;20;40;90"},
      "offset;70;377;9;20;10,0;20;40;90;ok;1021,1;-1021,1;366,6;142,7;0,14;0,25;0,25;0,14"},
 };
+
+// The checker's sections, worked by hand (tests/calc/checks_test.cpp): the
+// default bend installed at 20 ℃ keeps 0.721 of its stresses, its bend point
+// moves e·L1 = 16.2 mm along L1 and −e·L2 = −8.1 mm, the screen is 116.8
+// and the guided cantilever 0.448; at its own temperature nothing is left; at
+// 0 ℃ there is no expansion to scale. The title block's filled entries only.
+TEST(CalculationNote, HoldsTheChecksOfTheRun) {
+  const Panel& bend = *panel_by_key("bend");
+  const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
+  CalculationNote note = calculation_note(bend, default_inputs(bend), kC, when);
+  note.title.project = "North header";
+  note.title.checked_by = "L. Wang";
+  const QString text = note.plain_text();
+  const QStringList lines = text.split('\n');
+  for (const QString& line :
+       {QString("Installation (installed at 20 ℃)"),
+        QString("  Factor (e(T) − e(T0)) / e(T) = (0.8085091 − 0.2257436) / 0.8085091 = 0.721, e in mm/m."),
+        QString("  Governing ratio: S3/[S] = 0.229 at the far anchor"),
+        QString("  Verdict: within the allowable stress (18.30 MPa ≤ [S] = 80 MPa)"), QString("  Point     2"),
+        QString("  dx     16.2"), QString("  dy     -8.1"),
+        QString("  Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio 0.448; exact ÷ hand = 0.71."),
+        QString("  Section: I = 17624.04 cm⁴, Z = 934.96 cm³, EI = 34543.123 kN·m²."), QString("Project: North header"),
+        QString("Checked by: L. Wang")})
+    EXPECT_TRUE(lines.contains(line)) << line.toStdString() << "\n" << text.toStdString();
+  EXPECT_TRUE(text.contains("screen D·y/(L − U)² = 116.8: passes K1 = 208.3")) << text.toStdString();
+  EXPECT_TRUE(text.contains("fails K1 = 208000·[S]/E = 84.9")) << text.toStdString();
+  EXPECT_FALSE(text.contains("Prepared by"));
+  EXPECT_TRUE(note.html().contains("<td>Project</td><td>North header</td>"));
+  EXPECT_TRUE(note.html().contains(R"(<td align="right">16.2</td>)"));
+
+  const auto installed_at = [&](double T0, const char* T = "70") {
+    auto inputs = default_inputs(bend);
+    inputs[0] = T;
+    return calculation_note(bend, inputs, kC, when, {.installed_at = T0}).plain_text();
+  };
+  EXPECT_TRUE(installed_at(70).contains("S3/[S] = 0.000 at the far anchor"));
+  EXPECT_TRUE(installed_at(-10.5).contains("Installation (installed at -10.5 ℃)"));
+  EXPECT_TRUE(installed_at(20, "0").contains("Not defined: there is no free expansion"));
+}
 
 // What quorvel-batch writes for one input row.
 QString run_batch(const QString& command, const QString& row) {
@@ -155,10 +197,32 @@ TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
       EXPECT_NE(std::find(split.begin(), split.end(), row.cells), split.end()) << row.cells.join(' ').toStdString();
       EXPECT_TRUE(html.contains("<tr>" + row.html + "</tr>")) << row.html.toStdString();
     }
+    // The columns line up: in every row of a table each text starts, and each
+    // number of the results ends, at the same place.
+    for (const QString heading : {"Inputs", "Results (as shown, and in SI units)"}) {
+      std::set<std::vector<qsizetype>> edges;
+      std::set<qsizetype> units;  // of the results that have one
+      for (qsizetype i = lines.indexOf(heading) + 1; i > 0 && !lines[i].isEmpty(); ++i) {
+        std::vector<qsizetype> s, e;
+        for (auto cells = QRegularExpression("\\S+").globalMatch(lines[i]); cells.hasNext();) {
+          const QRegularExpressionMatch cell = cells.next();
+          s.push_back(cell.capturedStart());
+          e.push_back(cell.capturedEnd());
+        }
+        const std::size_t n = s.size();
+        edges.insert(heading == "Inputs" ? s : std::vector{s[0], e[1], e[n - 2], s[n - 1]});
+        if (n == 5) units.insert(s[2]);
+      }
+      EXPECT_EQ(edges.size(), heading == "Inputs" || note.failure.isEmpty() ? 1u : 0u) << heading.toStdString();
+      EXPECT_LE(units.size(), 1u);
+    }
     // Every input is listed, also when the calculation failed.
     EXPECT_EQ(note.inputs.size(), c.inputs.size());
-    EXPECT_EQ(html.count("<table"), 3 - (note.failure.isEmpty() ? 0 : 1));
+    EXPECT_EQ(html.count("<table"), note.failure.isEmpty() ? 4 : 2);  // with the movements' table
     EXPECT_EQ(text.contains("Results"), note.failure.isEmpty());
+    // The checks under their own heading, only where one fails.
+    EXPECT_EQ(text.contains("Checks of the inputs"), c.key == std::string_view("loop"));
+    for (const QString& check : note.input_checks) EXPECT_TRUE(html.contains("<li>" + check.toHtmlEscaped() + "</li>"));
     EXPECT_EQ(run_batch(note.batch_command, note.batch_row), c.batch_output);
   }
 }
@@ -187,6 +251,41 @@ QString poppler(const QString& tool, const QStringList& args) {
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The default offset at 200 ℃ passes with sharp corners (S2 = 0.74) and
+// exceeds with long-radius elbows (k = 11.0, i = 3.18 worked by hand in
+// tests/frame/elbows_test.cpp; its bends about 1.06): the note says so in its
+// own section, and the sheet prints it on its one page.
+TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
+  const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
+  const Panel& offset = *panel_by_key("offset");
+  std::vector<std::string> inputs = default_inputs(offset);
+  inputs[0] = "200";
+  const CalculationNote sharp = calculation_note(offset, inputs, QLocale::c(), when);
+  EXPECT_FALSE(sharp.plain_text().contains("elbows"));
+  const CalculationNote note = calculation_note(offset, inputs, QLocale::c(), when, {.elbows_times_D = 1.5});
+  const QStringList lines = note.plain_text().split('\n');
+  for (const char* line :
+       {"With elbows of R = 1.5·D",
+        "Flexibility factor k = 11.0, stress intensification factor i = 3.18 (ASME B31.3 Appendix D).",
+        "The layout passes with sharp corners but exceeds the allowable stress with long-radius elbows."})
+    EXPECT_TRUE(lines.contains(line)) << line << "\n" << note.plain_text().toStdString();
+  EXPECT_TRUE(
+      std::any_of(lines.begin(), lines.end(), [](const QString& l) { return l.simplified() == "S2/[S] 1.06"; }));
+  EXPECT_EQ(note.html().count("<table"), sharp.html().count("<table") + 1);  // the results with elbows
+
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("elbows.pdf");
+  ASSERT_EQ(CalculationSheet(offset, note).print(nullptr, pdf), QString());
+  EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
+  EXPECT_TRUE(
+      poppler("pdftotext", {pdf, "-"}).simplified().contains("exceeds the allowable stress with long-radius elbows"));
+
+  inputs[4] = "1.1";  // L2: two tangents of 0.5655 m
+  EXPECT_TRUE(calculation_note(offset, inputs, QLocale::c(), when, {.elbows_times_D = 1.5})
+                  .plain_text()
+                  .contains("The elbows do not fit L2: their tangent lengths exceed the leg."));
+}
+
 TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
   QTemporaryDir dir;
   const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
@@ -202,8 +301,9 @@ TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
     // Compatibility forms on both sides undo the typeface's ligatures ("ﬁ").
     const auto plain = [](const QString& s) { return s.normalized(QString::NormalizationForm_KC).simplified(); };
     const QString text = plain(poppler("pdftotext", {"-layout", pdf, "-"}));
-    for (const QString& title : {QString("Calculation sheet"), program_name_and_version(), QString("2026-12-07 16:40"),
-                                 QString("Project"), QString("Calculated by"), QString("Checked by")})
+    for (const QString& title :
+         {QString("Calculation sheet"), program_name_and_version(), QString("2026-12-07 16:40"), QString("Project"),
+          QString("Prepared by"), QString("Checked by"), QString("Approved by")})
       EXPECT_TRUE(text.contains(title)) << title.toStdString();
     for (const Row& row : c.rows)
       EXPECT_TRUE(text.contains(plain(row.cells.join(' ')))) << row.cells.join(' ').toStdString();
@@ -212,6 +312,18 @@ TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
         EXPECT_TRUE(text.contains(plain(line))) << line.toStdString();
       }
   }
+  // A filled title block, and the checker's sections on the sheet.
+  const Panel& offset = *panel_by_key("offset");
+  CalculationNote note = calculation_note(offset, default_inputs(offset), kC, when);
+  note.title = {"North header", "L-104", "C-2026-018", "B", "J. Li", "L. Wang", "M. Chen"};
+  const QString filled = dir.filePath("filled.pdf");
+  ASSERT_EQ(CalculationSheet(offset, note).print(nullptr, filled), QString());
+  const QString text = poppler("pdftotext", {"-layout", filled, "-"}).simplified();
+  for (const char* expected :
+       {"North header", "L-104", "C-2026-018", "J. Li", "L. Wang", "M. Chen", "Revision", "Line", "Calculation no.",
+        "Installation (installed at 20 ℃)", "Cross-check", "Section: I = 17624.04 cm", "Movements of the bend points"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+
   // Very long texts shrink the note, never add a page.
   const Panel& bend = *panel_by_key("bend");
   const std::vector<std::string> long_texts(bend.inputs.size(), std::string(3000, '9'));
@@ -227,8 +339,19 @@ class NoteKeys : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    window().findChild<NoteActions*>()->set_printer(
-        [this](QWidget*, const CalculationSheet& sheet) { printed_.push_back(sheet.title()); });
+    window().findChild<NoteActions*>()->set_printer([this](QWidget*, const CalculationSheet& sheet) {
+      printed_.push_back(sheet.title());
+      sheets_.push_back(sheet.note().title);
+    });
+    window().findChild<NoteActions*>()->set_askers(
+        [this](QWidget*, const QString& configuration, double current) {
+          asked_.push_back(configuration + " " + QString::number(current));
+          return installed_at_;
+        },
+        [this](QWidget*, const TitleBlock& last) {
+          prefilled_.push_back(last);
+          return title_;
+        });
     QGuiApplication::clipboard()->clear();
   }
 
@@ -257,10 +380,16 @@ class NoteKeys : public WindowTest {
   }
 
   std::vector<QString> printed_;
+  std::vector<TitleBlock> sheets_, prefilled_;  // the sheets' title blocks, and the forms' prefills
+  std::vector<QString> asked_;                  // "configuration current" of each question
+  std::optional<double> installed_at_ = 40;     // what the questions answer
+  std::optional<TitleBlock> title_ = TitleBlock{"P", "L-1", "", "A", "", "", ""};
 };
 
 const QString kCopy = "Copy calculation note";
 const QString kPrint = "Print calculation sheet…";
+const QString kElbows = "Elbows";
+const QString kInstalled = "Installed at…";
 const QString kPaste = "Paste calculation";
 
 TEST_F(NoteKeys, CtrlShiftCCopiesTheNoteOfTheFocusedPanelFromItsInputs) {
@@ -311,20 +440,57 @@ TEST_F(NoteKeys, CtrlPPrintsTheSheetOfTheFocusedPanel) {
 }
 
 TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
-  // A result field: the standard menu, then both actions.
+  // A result field: the standard menu, then both actions and the elbows.
   QStringList texts = menu(field("nS21"), {5, 5}, kCopy);
-  ASSERT_GT(texts.size(), 2);
-  EXPECT_EQ(texts.mid(texts.size() - 3), (QStringList{kCopy, kPrint, kPaste}));
+  ASSERT_GT(texts.size(), 5);
+  EXPECT_EQ(texts.mid(texts.size() - 5), (QStringList{kCopy, kPrint, kInstalled, kPaste, kElbows}));
   EXPECT_TRUE(clipboard_text().contains("Configuration: Z-shaped offset"));
   // An input field keeps its own menu.
   texts = menu(field("nL21"), {5, 5});
   EXPECT_FALSE(texts.isEmpty());
   EXPECT_FALSE(texts.contains(kCopy));
   // The drawings, on a symbol and between the lines.
-  EXPECT_EQ(menu(window().findChild<QWidget*>("Label1_12"), {3, 3}, kPrint), (QStringList{kCopy, kPrint, kPaste}));
-  EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint), (QStringList{kCopy, kPrint, kPaste}));
+  EXPECT_EQ(menu(window().findChild<QWidget*>("Label1_12"), {3, 3}, kPrint),
+            (QStringList{kCopy, kPrint, kInstalled, kPaste, kElbows}));
+  EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint), (QStringList{kCopy, kPrint, kInstalled, kPaste, kElbows}));
   EXPECT_EQ(printed_, (std::vector<QString>{"Calculation sheet – Raised loop", "Calculation sheet – Z-shaped offset"}));
   EXPECT_TRUE(menu(&window(), {5000 / 15, 7000 / 15}).isEmpty());  // below the drawings
+}
+
+// "Installed at…" sets the panel's installation temperature for its notes
+// until the program ends; a cancelled question keeps it.
+TEST_F(NoteKeys, InstalledAtSetsThePanelsTemperatureForItsNotes) {
+  const auto note_of = [&](const char* name) {
+    menu(field(name), {5, 5}, kCopy);
+    return clipboard_text();
+  };
+  EXPECT_TRUE(note_of("nS1").contains("Installation (installed at 20 ℃)"));
+  menu(field("nS1"), {5, 5}, kInstalled);
+  EXPECT_EQ(asked_, (std::vector<QString>{"Two-leg bend 20"}));
+  EXPECT_TRUE(note_of("nS1").contains("Installation (installed at 40 ℃)"));
+  EXPECT_TRUE(note_of("nS21").contains("Installation (installed at 20 ℃)"));  // the offset's own
+  installed_at_.reset();
+  menu(field("nS1"), {5, 5}, kInstalled);
+  EXPECT_EQ(asked_.back(), "Two-leg bend 40");
+  EXPECT_TRUE(note_of("nS1").contains("Installation (installed at 40 ℃)"));
+}
+
+// The title block is asked before printing, prefilled with what was entered
+// last; cancelled, nothing is printed.
+TEST_F(NoteKeys, PrintingAsksForTheTitleBlockFirst) {
+  field("nL1")->setFocus();
+  QTest::keyClick(field("nL1"), Qt::Key_P, Qt::ControlModifier);
+  title_->checked_by = "L. Wang";
+  QTest::keyClick(field("nL1"), Qt::Key_P, Qt::ControlModifier);
+  title_.reset();
+  QTest::keyClick(field("nL1"), Qt::Key_P, Qt::ControlModifier);
+  ASSERT_EQ(prefilled_.size(), 3u);
+  EXPECT_EQ(prefilled_[0].project, "");
+  EXPECT_EQ(prefilled_[1].project, "P");
+  EXPECT_EQ(prefilled_[2].checked_by, "L. Wang");
+  ASSERT_EQ(sheets_.size(), 2u);
+  EXPECT_EQ(sheets_[0].line, "L-1");
+  EXPECT_EQ(sheets_[1].checked_by, "L. Wang");
 }
 
 }  // namespace

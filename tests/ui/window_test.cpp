@@ -5,15 +5,19 @@
 #include <QGlyphRun>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainterPath>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QTextLayout>
 #include <array>
 #include <cmath>
 
+#include "elbow_view.h"
 #include "expected_layout.h"
+#include "input_marks.h"
 #include "result_edit.h"
 #include "translation.h"
 #include "window_fixture.h"
@@ -29,7 +33,7 @@ const std::array<std::vector<const char*>, 3> kResultFields = {{
 const std::array<std::vector<const char*>, 3> kDefaultResults = {{
     {"907.7", "377", "115.2", "0.12", "0.19", "0.32"},
     {"1021.1", "-1021.1", "366.6", "142.7", "0.14", "0.25", "0.25", "0.14"},
-    {"-621.9", "-621.9", "-186.6", "0", "0.08", "0.08", "0.17", "0.17", "0.08", "0.08"},
+    {"-349.1", "-349.1", "-104.7", "0", "0.05", "0.05", "0.09", "0.09", "0.05", "0.05"},
 }};
 const char* const kComputeButtons[] = {"计算", "计算1", "计算2"};
 
@@ -69,6 +73,25 @@ void expect_shown_whole(const ResultEdit* edit) {
   if (!edit->text().isEmpty()) {
     EXPECT_FALSE(edit->toolTip().startsWith(edit->text())) << what;
   }
+}
+
+// The field as painted ends in an ellipsis: after the last column of the
+// text that inks more than the baseline's two rows (a digit) come three dots
+// on the baseline, and nothing else.
+void expect_painted_ellipsis(ResultEdit* edit) {
+  const QImage image = edit->grab().toImage();
+  const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) + 1;
+  std::vector<int> top(image.width(), image.height()), bottom(image.width(), -1);  // the ink of each column
+  for (int x = frame; x < image.width() - frame; ++x)
+    for (int y = frame; y < image.height() - frame; ++y)
+      if (qGray(image.pixel(x, y)) < 192) {
+        top[x] = std::min(top[x], y);
+        bottom[x] = y;
+      }
+  const int baseline = *std::max_element(bottom.begin(), bottom.end());
+  int x = image.width() - frame - 1, dots = 0;
+  for (; x >= 0 && top[x] >= baseline - 1; --x) dots += bottom[x] >= 0 && bottom[x + 1] < 0;
+  EXPECT_EQ(dots, 3) << edit->text().toStdString() << ", last column of a digit " << x;
 }
 
 // WCAG contrast ratio of two colours.
@@ -193,6 +216,7 @@ TEST_F(Window, TooLongATextShowsItsStartAndAnEllipsis) {
   EXPECT_EQ(edit->toolTip(), text);
   EXPECT_EQ(edit->text(), text);
   EXPECT_EQ(edit->font().pointSizeF(), 7);
+  expect_painted_ellipsis(edit);
   const QImage cut = edit->grab().toImage();
   edit->setFocus();  // edited as any text box: the start of the text, no ellipsis
   EXPECT_NE(edit->grab().toImage(), cut);
@@ -256,8 +280,9 @@ TEST_F(Window, JudgesByTheUnroundedRatioAndMarksStaleResults) {
   ResultEdit* s3 = result("nS3");
   EXPECT_EQ(s3->text(), "1");
   EXPECT_TRUE(s3->exceeds_allowable());
-  EXPECT_EQ(s3->toolTip(), "S3/[S]: bending stress at the far anchor, 80.18 MPa = 1.002 [S]");
-  EXPECT_EQ(result("nFx")->toolTip(), "Fx: force along L1 at the start anchor, 10.202 kN");
+  // The first line; the run with elbows follows (ElbowsStandBesideTheShownResults).
+  EXPECT_EQ(s3->toolTip().section('\n', 0, 0), "S3/[S]: bending stress at the far anchor, 80.18 MPa = 1.002 [S]");
+  EXPECT_EQ(result("nFx")->toolTip().section('\n', 0, 0), "Fx: force along L1 at the start anchor, 10.202 kN");
   EXPECT_EQ(field("nL2")->toolTip(), "L2: leg from the bend to the far anchor, m");
   QTest::keyClick(field("nTem"), Qt::Key_Return);  // no button is pressed
   for (const char* name : kResultFields[0]) EXPECT_FALSE(result(name)->stale()) << name;
@@ -280,6 +305,72 @@ TEST_F(Window, JudgesByTheUnroundedRatioAndMarksStaleResults) {
   button("计算")->click();
   EXPECT_EQ(s3->text(), "1");
   EXPECT_TRUE(s3->stale());
+}
+
+// The default offset at 200 ℃ shows S2 = 0.74; with long-radius elbows its
+// bend takes about 1.06 of [S] (the run with elbows is checked in
+// tests/frame/elbows_test.cpp): S2 and S3 stand out in the second warning
+// colour and say why, the shown texts stay as they are, and the panel's
+// "Elbows" choice switches the comparison.
+TEST_F(Window, ElbowsStandBesideTheShownResults) {
+  field("nTem1")->setText("200");
+  button("计算1")->click();
+  const quorvel::Panel& offset = *quorvel::panel_by_key("offset");
+  std::vector<std::string> inputs = quorvel::default_inputs(offset);
+  inputs[0] = "200";
+  const quorvel::Outcome shown = quorvel::calculate(offset, inputs, ".");
+  for (std::size_t i = 0; i < shown.results.size(); ++i)
+    EXPECT_EQ(results(1)[i].toStdString(), shown.results[i]) << kResultFields[1][i];
+
+  ResultEdit* s2 = result("nS21");
+  EXPECT_EQ(s2->text(), "0.74");
+  EXPECT_FALSE(s2->exceeds_allowable());
+  EXPECT_TRUE(s2->exceeds_with_elbows());
+  EXPECT_TRUE(result("nS31")->exceeds_with_elbows());
+  EXPECT_FALSE(result("nS11")->exceeds_with_elbows());  // an anchor
+  const QColor amber = s2->palette().color(QPalette::Text);
+  EXPECT_EQ(amber, ResultEdit::elbow_warning_colour(s2->palette()));
+  EXPECT_NE(amber, ResultEdit::warning_colour(s2->palette()));
+  EXPECT_EQ(s2->accessibleDescription(),
+            "Z-shaped offset; the stress exceeds the allowable stress with long-radius elbows");
+  EXPECT_TRUE(s2->toolTip().contains("\nwith long-radius elbows: 1.06; k = 11.0, i = 3.18"))
+      << s2->toolTip().toStdString();
+  EXPECT_TRUE(QRegularExpression("\nwith long-radius elbows: -?\\d+(\\.\\d)? kgm$")
+                  .match(result("nMz11")->toolTip())
+                  .hasMatch());
+  // Both palettes: the amber differs from the red and from the text.
+  for (const QColor base : {QColor(Qt::white), QColor(30, 30, 30)}) {
+    QPalette palette;
+    palette.setColor(QPalette::Base, base);
+    EXPECT_NE(ResultEdit::elbow_warning_colour(palette), ResultEdit::warning_colour(palette));
+    EXPECT_GT(std::abs(ResultEdit::elbow_warning_colour(palette).lightness() - base.lightness()), 100);
+  }
+
+  auto& elbows = *window().findChild<ElbowChoice*>();
+  elbows.set_times_D(offset, 3);  // R = 3·D: 0.74 with elbows, within [S]
+  EXPECT_FALSE(s2->exceeds_with_elbows());
+  EXPECT_TRUE(s2->toolTip().contains("\nwith elbows of R = 3·D: 0.74; k = 5.49, i = 2.01"));
+  QMenu menu;  // the panel's "Elbows" submenu, as its context menus add it
+  elbows.add_menu(menu, offset);
+  ASSERT_EQ(menu.actions().size(), 1);
+  EXPECT_EQ(menu.actions()[0]->text(), "Elbows");
+  QStringList choices, checked;
+  for (QAction* a : menu.actions()[0]->menu()->actions()) {
+    choices << a->text();
+    if (a->isChecked()) checked << a->text();
+  }
+  EXPECT_EQ(choices, (QStringList{"Short radius, 1·D", "Long radius, 1.5·D", "3·D", "5·D", "Sharp corners only"}));
+  EXPECT_EQ(checked, QStringList{"3·D"});
+  menu.actions()[0]->menu()->actions().back()->trigger();
+  EXPECT_EQ(elbows.times_D(offset), 0);
+  EXPECT_FALSE(s2->toolTip().contains("elbows"));
+  elbows.set_times_D(offset, 1.5);
+  EXPECT_TRUE(s2->exceeds_with_elbows());
+  s2->setFocus();
+  QTest::keyClicks(s2, "9");  // typed text is no result
+  EXPECT_FALSE(s2->exceeds_with_elbows());
+  EXPECT_FALSE(s2->toolTip().contains("elbows"));
+  EXPECT_EQ(results(1)[0].toStdString(), shown.results[0]);
 }
 
 struct BadInput {
@@ -321,14 +412,17 @@ TEST_F(Window, BadInputIsReportedAndLeavesTheResults) {
   }
 }
 
-TEST_F(Window, FailedStepNamesNoField) {
+TEST_F(Window, FailedStepNamesNoFieldUnlessACheckDoes) {
   struct Case {
     const char* l1;
     const char* l2;
     const char* message;
+    const char* focus;
   };
-  // L1 = 1E-30 leaves a non-zero value over a zero one; zero legs leave 0/0.
-  for (const Case& c : {Case{"1E-30", "10", "Division by zero"}, Case{"0", "0", "Overflow"}}) {
+  // L1 = 1E-30 leaves a non-zero value over a zero one; zero legs leave 0/0,
+  // and a check names L1.
+  for (const Case& c : {Case{"1E-30", "10", "Division by zero", "计算"},
+                        Case{"0", "0", "Overflow\nL1 = 0 m: every leg is 0 long, so there is no pipe run", "nL1"}}) {
     const auto before = messages().size();
     field("nL1")->setText(c.l1);
     field("nL2")->setText(c.l2);
@@ -336,9 +430,53 @@ TEST_F(Window, FailedStepNamesNoField) {
     QTest::keyClick(button("计算"), Qt::Key_Return);
     ASSERT_EQ(messages().size(), before + 1);
     EXPECT_EQ(messages().back().text, c.message);
-    EXPECT_EQ(QApplication::focusWidget(), button("计算"));
+    EXPECT_EQ(QApplication::focusWidget(), window().findChild<QWidget*>(c.focus));
     EXPECT_EQ(results(0), std::vector<QString>(6));
   }
+}
+
+// t = 0 makes the section zero and the calculation fails on 0/0; the check
+// beside it names t, and the focus goes there. A field that fails a check is
+// framed in amber, apart from the red of a ratio over 1, with the check as
+// its tooltip and accessible description, until the next Compute.
+TEST_F(Window, ChecksMarkTheInputsThatDescribeNoPipe) {
+  QLineEdit* wall = field("nTubeThick");
+  const QString tooltip = wall->toolTip();
+  wall->setText("0");
+  button("计算")->click();
+  const QString said = "t = 0 mm: a wall must be thicker than 0";
+  ASSERT_EQ(messages().size(), 1u);
+  EXPECT_EQ(messages().back().text, "Overflow\n" + said);
+  EXPECT_EQ(QApplication::focusWidget(), wall);
+  EXPECT_EQ(wall->accessibleDescription(), said);
+  EXPECT_EQ(wall->toolTip(), said + '\n' + tooltip);
+  auto* frame = wall->findChild<QWidget*>("check_frame");
+  ASSERT_NE(frame, nullptr);
+  EXPECT_TRUE(frame->isVisible());
+  const QColor painted = wall->grab().toImage().pixelColor(1, wall->height() / 2);
+  EXPECT_EQ(painted, InputMarks::colour(wall->palette()));
+  EXPECT_NE(painted, ResultEdit::warning_colour(wall->palette()));
+  EXPECT_EQ(field("nD")->findChild<QWidget*>("check_frame"), nullptr);
+
+  wall->setText("9");  // still marked: the mark belongs to the last Compute
+  EXPECT_TRUE(frame->isVisible());
+  button("计算")->click();
+  EXPECT_FALSE(frame->isVisible());
+  EXPECT_EQ(wall->accessibleDescription(), "Two-leg bend");
+  EXPECT_EQ(wall->toolTip(), tooltip);
+
+  // A run that computes keeps its results and marks what the checks name: the
+  // default loop's L, the defaults of the bend and the offset nothing.
+  for (const char* compute : kComputeButtons) button(compute)->click();
+  EXPECT_EQ(messages().size(), 1u);
+  const Panel& loop = *panels()[2];
+  const auto checks = check_inputs(loop, default_inputs(loop), ".");
+  ASSERT_EQ(checks.size(), 1u);
+  EXPECT_EQ(field("nL02")->accessibleDescription(), check_text(checks.front()));
+  std::vector<QString> framed;
+  for (const QWidget* f : window().findChildren<QWidget*>("check_frame"))
+    if (f->isVisible()) framed.push_back(f->parentWidget()->objectName());
+  EXPECT_EQ(framed, std::vector<QString>{"nL02"});
 }
 
 TEST_F(Window, LongFieldTextIsCutShortInTheMessage) {
@@ -360,6 +498,7 @@ TEST_F(Window, FailureWhileWritingKeepsTheTextsAlreadyWritten) {
         return Outcome{{"1", "2"}, Failure{ErrorKind::overflow, std::nullopt, 2}, std::nullopt};
       });
   fill_results("before");
+  field("nL02")->setText("55");  // no check to report
   button("计算2")->click();
   std::vector<QString> expected(10, "before");
   expected[0] = "1";
@@ -409,7 +548,12 @@ TEST_F(CommaLocale, ReadsAndWritesCommas) {
   button("计算")->click();
   EXPECT_EQ(results(0), texts({"4,3", "1,8", "0,5", "0,02", "0,03", "0,06"}));
   EXPECT_TRUE(messages().empty());
-  EXPECT_EQ(result("nS1")->toolTip(), "S1/[S]: bending stress at the start anchor, 1,82 MPa = 0,023 [S]");
+  const QStringList tip = result("nS1")->toolTip().split('\n');
+  ASSERT_EQ(tip.size(), 2);
+  EXPECT_EQ(tip[0], "S1/[S]: bending stress at the start anchor, 1,82 MPa = 0,023 [S]");
+  EXPECT_TRUE(
+      QRegularExpression("^with long-radius elbows: 0,\\d\\d; k = \\d+,\\d+, i = \\d,\\d\\d$").match(tip[1]).hasMatch())
+      << tip[1].toStdString();
 }
 
 // Installs the translation for a locale before the window is made, as the
@@ -453,6 +597,11 @@ TEST_F(ChineseWindow, SpeaksChineseWithTheSameCaptions) {
     for (const InputField& f : panel->inputs) EXPECT_NE(quantity_text(f.quantity).toStdString(), f.quantity);
     for (const ResultField& f : panel->results) EXPECT_NE(quantity_text(f.quantity).toStdString(), f.quantity);
   }
+  for (std::string_view reason : check_reasons())
+    EXPECT_NE(QCoreApplication::translate("quorvel", std::string(reason).c_str()).toStdString(), reason);
+  const Panel& loop = *panels()[2];
+  EXPECT_EQ(check_text(check_inputs(loop, default_inputs(loop), ".").at(0)),
+            "L = 50 m：按各管段计算两固定支座相距 55 m；自由膨胀量按 L 计算");
 
   // Without the translation (an English locale has none) the same window in English.
   const auto chinese_captions = captions(window());

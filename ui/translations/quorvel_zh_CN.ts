@@ -123,6 +123,14 @@
         <source>The window shows results of other inputs: this note is computed from the inputs as they stand.</source>
         <translation>窗口中显示的是其他输入的结果：本计算书按当前输入计算。</translation>
     </message>
+    <message>
+        <source>With elbows</source>
+        <translation>带弯头</translation>
+    </message>
+    <message>
+        <source>Checks of the inputs</source>
+        <translation>输入检查</translation>
+    </message>
 </context>
 <context>
     <name>CalculationSheet</name>
@@ -143,18 +151,6 @@
         <translation>管系形式</translation>
     </message>
     <message>
-        <source>Project</source>
-        <translation>项目</translation>
-    </message>
-    <message>
-        <source>Calculated by</source>
-        <translation>计算</translation>
-    </message>
-    <message>
-        <source>Checked by</source>
-        <translation>校核</translation>
-    </message>
-    <message>
         <source>Sheet</source>
         <translation>页</translation>
     </message>
@@ -172,6 +168,180 @@
     </message>
 </context>
 <context>
+    <name>CheckerSections</name>
+    <message>
+        <source>Installation (installed at %1 ℃)</source>
+        <translation>安装温度（按 %1 ℃ 安装）</translation>
+    </message>
+    <message>
+        <source>Not defined: there is no free expansion at the temperature entered (e(T) = 0).</source>
+        <translation>无定义：所填温度下没有自由膨胀（e(T) = 0）。</translation>
+    </message>
+    <message>
+        <source>Factor (e(T) − e(T0)) / e(T) = (%1 − %2) / %1 = %3, e in mm/m.</source>
+        <translation>系数 (e(T) − e(T0)) / e(T) = (%1 − %2) / %1 = %3，e 的单位为 mm/m。</translation>
+    </message>
+    <message>
+        <source>Governing ratio: %1</source>
+        <translation>控制应力比：%1</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <translation>结论：%1</translation>
+    </message>
+    <message>
+        <source>Movements of the bend points (mm, both anchors held)</source>
+        <translation>弯头点位移（mm，两端固定支架不动）</translation>
+    </message>
+    <message>
+        <source>Not defined for a run on one straight line.</source>
+        <translation>管段在一条直线上时无定义。</translation>
+    </message>
+    <message>
+        <source>x along the first leg away from the start anchor, y across it as the drawing shows; free thermal growth plus bending of the sharp-corner frame.</source>
+        <translation>x 沿第一段管离开起点固定支架的方向，y 按简图垂直于它；为自由热伸长加上尖角框架的弯曲变形。</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>点</translation>
+    </message>
+    <message>
+        <source>Cross-check (hand methods)</source>
+        <translation>校核（手算方法）</translation>
+    </message>
+    <message>
+        <source>passes</source>
+        <translation>通过</translation>
+    </message>
+    <message>
+        <source>fails</source>
+        <translation>不通过</translation>
+    </message>
+    <message>
+        <source>ASME B31.3 319.4.1 (GB 50316) screen D·y/(L − U)² = %1: %2 K1 = 208.3 (the code&apos;s allowable stress range, about 200 MPa for carbon steel); %3 K1 = 208000·[S]/E = %4 ([S] = %5 MPa, E = %6 GPa).</source>
+        <translation>ASME B31.3 319.4.1（GB 50316）简化判别式 D·y/(L − U)² = %1：K1 = 208.3（规范的许用应力范围，碳钢约 200 MPa）%2；K1 = 208000·[S]/E = %4（[S] = %5 MPa，E = %6 GPa）%3。</translation>
+    </message>
+    <message>
+        <source>ASME B31.3 319.4.1 screen: not defined for a run on one straight line.</source>
+        <translation>ASME B31.3 319.4.1 简化判别式：管段在一条直线上时无定义。</translation>
+    </message>
+    <message>
+        <source>Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio %1</source>
+        <translation>导向悬臂法，每段 S = 3·E·D·Δ/L²：控制应力比 %1</translation>
+    </message>
+    <message>
+        <source>; exact ÷ hand = %1</source>
+        <translation>；精确值 ÷ 手算值 = %1</translation>
+    </message>
+    <message>
+        <source>Section: I = %1 cm⁴, Z = %2 cm³, EI = %3 kN·m².</source>
+        <translation>截面：I = %1 cm⁴，Z = %2 cm³，EI = %3 kN·m²。</translation>
+    </message>
+    <message>
+        <source>Free growth the anchors hold back: %1 mm across the run, %2 mm along it; the anchors %3 m apart from the legs, %4 m of pipe along them.</source>
+        <translation>固定支架约束的自由伸长：横向 %1 mm，纵向 %2 mm；按各段计算两固定支架相距 %3 m，管道展开长度 %4 m。</translation>
+    </message>
+    <message>
+        <source>Installed at – %1</source>
+        <translation>安装温度 – %1</translation>
+    </message>
+    <message>
+        <source>Temperature at which the pipe is anchored (℃):</source>
+        <translation>管道固定时的温度（℃）：</translation>
+    </message>
+</context>
+<context>
+    <name>ElbowTexts</name>
+    <message>
+        <source>Elbows</source>
+        <translation>弯头</translation>
+    </message>
+    <message>
+        <source>Sharp corners only</source>
+        <translation>仅按尖角</translation>
+    </message>
+    <message>
+        <source>Short radius, %1</source>
+        <translation>短半径，%1</translation>
+    </message>
+    <message>
+        <source>Long radius, %1</source>
+        <translation>长半径，%1</translation>
+    </message>
+    <message>
+        <source>short-radius elbows</source>
+        <translation>短半径弯头</translation>
+    </message>
+    <message>
+        <source>long-radius elbows</source>
+        <translation>长半径弯头</translation>
+    </message>
+    <message>
+        <source>elbows of R = %1</source>
+        <translation>R = %1 的弯头</translation>
+    </message>
+    <message>
+        <source>with %1: the elbows do not fit L%2</source>
+        <translation>采用%1：弯头在 L%2 上放不下</translation>
+    </message>
+    <message>
+        <source>with %1: no answer for this geometry</source>
+        <translation>采用%1：此几何形状无解</translation>
+    </message>
+    <message>
+        <source>with %1: %2 %3</source>
+        <translation>采用%1：%2 %3</translation>
+    </message>
+    <message>
+        <source>with %1: %2; k = %3, i = %4</source>
+        <translation>采用%1：%2；k = %3，i = %4</translation>
+    </message>
+    <message>
+        <source>the stress exceeds the allowable stress with %1</source>
+        <translation>采用%1时应力超过许用应力</translation>
+    </message>
+    <message>
+        <source>With elbows of R = %1</source>
+        <translation>弯头 R = %1 时</translation>
+    </message>
+    <message>
+        <source>The elbows do not fit L%1: their tangent lengths exceed the leg.</source>
+        <translation>弯头在 L%1 上放不下：其切线长度超过该管段。</translation>
+    </message>
+    <message>
+        <source>No answer with elbows for this geometry.</source>
+        <translation>此几何形状在带弯头时无解。</translation>
+    </message>
+    <message>
+        <source>Flexibility factor k = %1, stress intensification factor i = %2 (ASME B31.3 Appendix D).</source>
+        <translation>柔性系数 k = %1，应力增强系数 i = %2（ASME B31.3 附录 D）。</translation>
+    </message>
+    <message>
+        <source>%1 = %2 at %3</source>
+        <translation>%3处 %1 = %2</translation>
+    </message>
+    <message>
+        <source>Governing ratio: %1</source>
+        <translation>控制应力比：%1</translation>
+    </message>
+    <message>
+        <source>Verdict: exceeds the allowable stress (%1 MPa &gt; [S] = %2 MPa)</source>
+        <translation>结论：超过许用应力（%1 MPa &gt; [S] = %2 MPa）</translation>
+    </message>
+    <message>
+        <source>Verdict: within the allowable stress (%1 MPa ≤ [S] = %2 MPa)</source>
+        <translation>结论：在许用应力以内（%1 MPa ≤ [S] = %2 MPa）</translation>
+    </message>
+    <message>
+        <source>The layout passes with sharp corners but exceeds the allowable stress with %1.</source>
+        <translation>按尖角计算满足要求，但采用%1时超过许用应力。</translation>
+    </message>
+    <message>
+        <source>The layout exceeds the allowable stress with sharp corners but passes with %1.</source>
+        <translation>按尖角计算超过许用应力，但采用%1时满足要求。</translation>
+    </message>
+</context>
+<context>
     <name>Explanation</name>
     <message>
         <source>%1: %2, %3</source>
@@ -184,6 +354,45 @@
     <message>
         <source>%1: %2 at %3, %4</source>
         <translation>%1：%3处的%2，%4</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBlock</name>
+    <message>
+        <source>Project</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>管线</translation>
+    </message>
+    <message>
+        <source>Calculation no.</source>
+        <translation>计算书编号</translation>
+    </message>
+    <message>
+        <source>Prepared by</source>
+        <translation>编制</translation>
+    </message>
+    <message>
+        <source>Checked by</source>
+        <translation>校核</translation>
+    </message>
+    <message>
+        <source>Approved by</source>
+        <translation>审核</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>版次</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Title block</source>
+        <translation>标题栏</translation>
     </message>
 </context>
 <context>
@@ -332,6 +541,50 @@
         <source>the bend between L%1 and L%2</source>
         <translation>L%1 与 L%2 之间的弯头</translation>
     </message>
+    <message>
+        <source>below %1 carbon steel turns brittle, which the fixed E = %2 and [S] = %3 do not describe</source>
+        <translation>低于 %1 时碳钢变脆，固定的 E = %2 和 [S] = %3 不再适用</translation>
+    </message>
+    <message>
+        <source>above %1 carbon steel creeps, which the fixed E = %2 and [S] = %3 do not describe</source>
+        <translation>高于 %1 时碳钢发生蠕变，固定的 E = %2 和 [S] = %3 不再适用</translation>
+    </message>
+    <message>
+        <source>the outer diameter must be above 0</source>
+        <translation>外径必须大于 0</translation>
+    </message>
+    <message>
+        <source>a wall must be thicker than 0</source>
+        <translation>壁厚必须大于 0</translation>
+    </message>
+    <message>
+        <source>a wall must be thinner than half the diameter (%1)</source>
+        <translation>壁厚必须小于外径的一半（%1）</translation>
+    </message>
+    <message>
+        <source>a leg cannot be shorter than 0</source>
+        <translation>管段长度不能小于 0</translation>
+    </message>
+    <message>
+        <source>every leg is 0 long, so there is no pipe run</source>
+        <translation>所有管段长度均为 0，不构成管系</translation>
+    </message>
+    <message>
+        <source>an angle must lie strictly between 0° and 180°; at 0° and 180° the legs lie in line, which bending cannot carry</source>
+        <translation>角度必须严格介于 0° 与 180° 之间；0° 和 180° 时管段共线，无法靠弯曲吸收膨胀</translation>
+    </message>
+    <message>
+        <source>the overall length must be above 0</source>
+        <translation>总长必须大于 0</translation>
+    </message>
+    <message>
+        <source>the legs put the anchors %1 apart; L sets the free expansion</source>
+        <translation>按各管段计算两固定支座相距 %1；自由膨胀量按 L 计算</translation>
+    </message>
+    <message>
+        <source>%1 = %2: %3</source>
+        <translation>%1 = %2：%3</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::DesignAnswers</name>
@@ -391,6 +644,10 @@ Space or Enter: compute</source>
     <message>
         <source>Print calculation sheet…</source>
         <translation>打印计算单…</translation>
+    </message>
+    <message>
+        <source>Installed at…</source>
+        <translation>安装温度…</translation>
     </message>
 </context>
 <context>

@@ -10,7 +10,6 @@
 
 #include <cmath>
 #include <cstddef>
-#include <cstdint>
 #include <limits>
 #include <optional>
 
@@ -118,20 +117,6 @@ inline Real single(Real x) noexcept {
   if (m >= kLimit) return Real::failed(ErrorKind::overflow);
   if (m > kMax) return Real(std::copysign(kMax, x.value()));  // the cast would be undefined
   return Real(static_cast<float>(x.value()));
-}
-
-// 16-bit whole-number arithmetic: results outside -32768..32767 overflow.
-inline Real int16_result(Real x) noexcept {
-  if (!x.ok()) return x;
-  if (x.value() < std::numeric_limits<std::int16_t>::min() || x.value() > std::numeric_limits<std::int16_t>::max())
-    return Real::failed(ErrorKind::overflow);
-  return x;
-}
-inline Real int16_minus(Real a, Real b) noexcept {
-  return int16_result(a - b);
-}
-inline Real int16_abs(Real a) noexcept {
-  return int16_result(abs(a));
 }
 
 }  // namespace quorvel

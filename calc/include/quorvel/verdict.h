@@ -3,6 +3,7 @@
 // The one rule by which a run passes or exceeds: taken from the unrounded
 // stresses, never from the shown ratios.
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,8 @@ struct Verdict {
 inline constexpr double kSameRatio = 1e-6;
 
 Verdict judge(const Values& values, double target = 1);
+// The same rule over ratios formed elsewhere, point 1 first.
+Verdict judge(std::span<const double> ratios, double target = 1);
 
 // A run passes when its calculation did not fail and its governing ratio is
 // at most the target.
