@@ -128,7 +128,7 @@ void batch(benchmark::State& state, bool failing) {
 void solve_walk(benchmark::State& state) {
   constexpr int kValues = 10000;
   quorvel::batch::Options options;
-  options.walk = std::get<quorvel::batch::Walk>(quorvel::batch::parse_walk("L2=0.01:100:0.01"));
+  options.walk = std::get<quorvel::Walk>(quorvel::batch::parse_walk("L2=0.01:100:0.01"));
   options.target = {};
   NullBuffer nothing;
   std::ostream out(&nothing);

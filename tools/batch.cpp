@@ -102,31 +102,61 @@ bool passes(const Panel& panel, const Outcome& outcome, const Options& options, 
   return run.status == ElbowStatus::solved && !run.verdict.exceeds;
 }
 
-// --solve: the input cells, the status, the first value that passes and the
-// results there.
-std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> cells, std::size_t field,
-                                   const Options& options, std::string_view decimal_point) {
-  std::vector<std::string> texts(cells.begin() + 1, cells.end());
+// What a walk of a row's field found: its passing stretches (only the first
+// unless all are wanted), the outcome at the first passing value, and the
+// status: ok, "no solution", or the kind of failure every value failed with.
+struct Found {
+  Stretches stretches;
+  Outcome first;
+  std::string status = "ok";
+};
+
+Found walk_row(const Panel& panel, const std::vector<std::string>& cells, std::size_t field, const Options& options,
+               std::string_view decimal_point, bool every_stretch) {
+  Found found;
   const double target = quorvel::to_double(options.target);
   std::optional<ErrorKind> common;  // the kind every value so far failed with
   bool all_failed_alike = true;
-  WalkValues values(*options.walk);
-  while (const auto value = values.next()) {
-    texts[field] = plain_text(*value, decimal_point);
-    Outcome outcome = calculate(panel, texts, decimal_point);
-    if (passes(panel, outcome, options, target)) {
-      cells.push_back("ok");
-      cells.push_back(texts[field]);
-      append_results(cells, panel, outcome, options, decimal_point, texts);
-      return cells;
-    }
+  const std::vector<std::string> texts(cells.begin() + 1, cells.end());
+  walk_field(panel, texts, field, *options.walk, decimal_point, [&](const Decimal& value, const Outcome& outcome) {
+    const bool pass = passes(panel, outcome, options, target);
+    if (pass && found.stretches.found().empty()) found.first = outcome;
+    found.stretches.add(value, pass);
     if (!outcome.failure || (common && *common != outcome.failure->kind)) all_failed_alike = false;
     if (outcome.failure) common = outcome.failure->kind;
+    return every_stretch || !found.stretches.closed();
+  });
+  if (found.stretches.found().empty()) found.status = all_failed_alike && common ? status_text(*common) : "no solution";
+  return found;
+}
+
+// --solve: the input cells, the status, the first value that passes, the
+// last one before the run stops passing again, and the results at the first
+// (the checks of the row as it came when no value passes).
+std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> cells, std::size_t field,
+                                   const Options& options, std::string_view decimal_point) {
+  const Found found = walk_row(panel, cells, field, options, decimal_point, false);
+  std::vector<std::string> texts(cells.begin() + 1, cells.end());
+  cells.push_back(found.status);
+  if (found.stretches.found().empty()) {
+    cells.insert(cells.end(), 2, "");
+  } else {
+    texts[field] = plain_text(found.stretches.found().front().from, decimal_point);
+    cells.push_back(texts[field]);
+    cells.push_back(plain_text(found.stretches.found().front().to, decimal_point));
   }
-  const std::vector<std::string> row(cells.begin() + 1, cells.end());  // the checks of the row as it came
-  cells.push_back(all_failed_alike && common ? status_text(*common) : "no solution");
-  cells.emplace_back();
-  append_results(cells, panel, Outcome{}, options, decimal_point, row);
+  append_results(cells, panel, found.first, options, decimal_point, texts);
+  return cells;
+}
+
+// --ranges: the input cells, the status, then each passing stretch as
+// "FROM..TO".
+std::vector<std::string> ranges_row(const Panel& panel, std::vector<std::string> cells, std::size_t field,
+                                    const Options& options, std::string_view decimal_point) {
+  const Found found = walk_row(panel, cells, field, options, decimal_point, true);
+  cells.push_back(found.status);
+  for (const Stretch& s : found.stretches.found())
+    cells.push_back(plain_text(s.from, decimal_point) + ".." + plain_text(s.to, decimal_point));
   return cells;
 }
 
@@ -136,17 +166,15 @@ void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, std::
   const std::string_view decimal_point = dialect.decimal_point;
   std::vector<std::string> texts(cells.begin() + 1, cells.end());
   if (options.plot) options.plot->start(panel, texts, field);
-  WalkValues values(*options.walk);
-  while (const auto value = values.next()) {
-    texts[field] = plain_text(*value, decimal_point);
-    Outcome outcome = calculate(panel, texts, decimal_point);
-    if (options.plot) options.plot->add(*value, outcome);
+  walk_field(panel, texts, field, *options.walk, decimal_point, [&](const Decimal& value, const Outcome& outcome) {
+    if (options.plot) options.plot->add(value, outcome);
     std::vector<std::string> row = cells;
-    row[field + 1] = texts[field];
+    row[field + 1] = texts[field] = plain_text(value, decimal_point);
     row.push_back(status_text(outcome.failure));
     append_results(row, panel, outcome, options, decimal_point, texts);
     out << csv::write_record(row, dialect);
-  }
+    return true;
+  });
 }
 
 // "bend, offset or loop"
@@ -210,6 +238,8 @@ bool process(std::string_view data, const std::string& source, const Options& op
     }
     if (options.mode == WalkMode::solve)
       out << csv::write_record(solve_row(*panel, std::move(cells), *field, options, decimal_point), dialect);
+    else if (options.mode == WalkMode::ranges)
+      out << csv::write_record(ranges_row(*panel, std::move(cells), *field, options, decimal_point), dialect);
     else
       sweep_rows(*panel, cells, *field, options, dialect, out);
   }

@@ -18,8 +18,9 @@ class Plot;
 
 // What to do with each row's field F besides calculating the row once.
 enum class WalkMode {
-  solve,  // the first value of the walk at which every ratio is at most the target
-  sweep,  // one output row per value
+  solve,   // the first value of the walk at which every ratio is at most the target, and where that stops
+  sweep,   // one output row per value
+  ranges,  // every stretch of values at which every ratio is at most the target
 };
 
 // --elbows: the elbows' radius as a multiple of D, or in metres.

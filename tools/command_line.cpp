@@ -36,10 +36,10 @@ std::string default_steps() {
          std::string(default_step(FieldKind::real)) + " for the others";
 }
 
-// --solve and --sweep: at most one walk.
+// --solve, --sweep and --ranges: at most one walk.
 std::string take_walk(CommandLine& command, WalkMode mode, const std::string& name, const std::string& value) {
   Options& options = command.options;
-  if (options.walk) return "only one --solve or --sweep can be given";
+  if (options.walk) return "only one --solve, --sweep or --ranges can be given";
   auto walk = parse_walk(value);
   if (const auto* why = std::get_if<std::string>(&walk)) return name + " " + value + ": " + *why;
   options.walk = std::get<Walk>(std::move(walk));
@@ -75,12 +75,19 @@ std::vector<Option> table() {
            " when left out. The values are FROM ± k·STEP worked in decimal and written plainly (0.3, never "
            "0.30000000000000004); each is calculated from the row's texts with F's text replaced by the value's. A "
            "value whose calculation fails does not pass. The output row is the input row, the status, the value, "
-           "then the results at that value. The status is ok, or \"no solution\" when no value passes, or the kind "
-           "of failure when every value failed alike (a bad text in another field, say); the value and results are "
-           "then empty. A row whose panel has no field F is rejected.",
+           "the last value of the walk before the run stops passing again (the end of the stretch that the value "
+           "starts), then the results at the value. The status is ok, or \"no solution\" when no value passes, or "
+           "the kind of failure when every value failed alike (a bad text in another field, say); the values and "
+           "results are then empty. A row whose panel has no field F is rejected.",
        [](CommandLine& c, const std::string& value) { return take_walk(c, WalkMode::solve, "--solve", value); }},
+      {"--ranges", "F=FROM:TO[:STEP]",
+       "for each row, walk field F as --solve does, to the end, and give every stretch of consecutive values at "
+       "which the run passes: the input row, the status as for --solve, then one cell FROM..TO per stretch, its "
+       "first and last value in walk order (8.6..28.7). A short leg can overstress one anchor and a long one "
+       "another, so a run may pass on several stretches or on none. Takes no --si or --verdict",
+       [](CommandLine& c, const std::string& value) { return take_walk(c, WalkMode::ranges, "--ranges", value); }},
       {"--target", "R",
-       "the highest ratio that passes for --solve, and the level drawn by --plot (default " +
+       "the highest ratio that passes for --solve and --ranges, and the level drawn by --plot (default " +
            plain_text(Options{}.target, ".") + ")",
        [](CommandLine& c, const std::string& value) {
          const auto target = parse_decimal(value, ".");
@@ -114,7 +121,7 @@ std::vector<Option> table() {
        "stress over the allowable stress [S] = " +
            mpa +
            " MPa anywhere along the run, with three decimals, and passes when it is at most the target or exceeds "
-           "when it is above; both empty when the calculation failed. --solve and --plot judge by the same "
+           "when it is above; both empty when the calculation failed. --solve, --ranges and --plot judge by the same "
            "unrounded ratios, so a ratio shown as 1 may exceed",
        [](CommandLine& c, const std::string&) {
          c.options.verdict = true;
@@ -214,6 +221,9 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
     }
     if (std::string why = option->apply(command, value); !why.empty()) return why;
   }
+  const Options& options = command.options;
+  if (options.walk && options.mode == WalkMode::ranges && (options.si || options.verdict))
+    return "--ranges writes stretches, not results: it takes no --si or --verdict";
   if (!command.plot_file.empty() && (!command.options.walk || command.options.mode != WalkMode::sweep))
     return "--plot draws a --sweep: give --sweep F=FROM:TO:STEP too";
   return command;

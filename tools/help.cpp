@@ -53,7 +53,11 @@ Examples:
   quorvel-batch runs.csv > results.csv
         calculate every row of runs.csv
   echo bend,70,377,9,20,10,90 | quorvel-batch --solve L2=0.5:40:0.5
-        the shortest second leg of the default bend that passes: 5.5 m
+        the shortest second leg of the default bend that passes: 5.5 m, and
+        the longest of the stretch it starts: 40 m
+  echo bend,250,323.9,8,12,10,90 | quorvel-batch --ranges L2=0.5:40:0.1
+        the second legs of a hot DN300 bend that pass: 8.6..28.7 (a longer
+        L2 overstresses the anchor at L1)
   echo bend,70,377,9,20,10,90 | quorvel-batch --solve T=400:-50
         the highest temperature the default bend takes, walking downwards
         from 400 ℃: 207 ℃

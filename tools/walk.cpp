@@ -110,17 +110,4 @@ std::variant<Walk, std::string> parse_walk(std::string_view walk_option) {
   return walk;
 }
 
-WalkValues::WalkValues(const Walk& walk)
-    : next_(walk.from), to_(walk.to), step_(walk.step), up_(compare(walk.to, walk.from) >= 0) {
-  if (!up_) step_ = negated(step_);
-}
-
-std::optional<Decimal> WalkValues::next() {
-  const int side = compare(next_, to_);
-  if (up_ ? side > 0 : side < 0) return std::nullopt;
-  Decimal value = next_;
-  next_ = add(next_, step_);
-  return value;
-}
-
 }  // namespace quorvel::batch

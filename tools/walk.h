@@ -1,8 +1,7 @@
 #pragma once
 
-// One input field walked through a grid of values for --solve and --sweep:
-// FROM, FROM ± STEP, FROM ± 2·STEP, … towards TO, formed exactly in decimal
-// so that every value's text is what an engineer would type.
+// The walks of --solve, --sweep and --ranges as a command line writes them
+// (the walk itself is quorvel/walk.h).
 
 #include <cstddef>
 #include <cstdint>
@@ -14,16 +13,12 @@
 
 #include "quorvel/decimal.h"
 #include "quorvel/panels.h"
+#include "quorvel/walk.h"
 
 namespace quorvel::batch {
 
 inline constexpr std::size_t kMostValues = 1'000'000;  // in one walk
 inline constexpr std::int64_t kMostPlaces = 1000;      // digits of a value written out
-
-struct Walk {
-  std::string symbol;      // as the panel tables write it: "α", not "alpha"
-  Decimal from, to, step;  // step above zero
-};
 
 // The symbols the panels' input fields go by, each once: "T", "D", "t", "L1", ….
 std::vector<std::string_view> field_symbols();
@@ -42,16 +37,5 @@ std::variant<Walk, std::string> parse_walk(std::string_view walk_option);
 
 // The symbol as a user types it: "alpha" for "α".
 std::string typed_symbol(std::string_view symbol);
-
-// The values of a walk in order, TO included when it lies on the grid.
-class WalkValues {
- public:
-  explicit WalkValues(const Walk& walk);
-  std::optional<Decimal> next();
-
- private:
-  Decimal next_, to_, step_;  // step_ carries the direction
-  bool up_;
-};
 
 }  // namespace quorvel::batch

@@ -11,6 +11,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "design_answers.h"
 #include "elbow_view.h"
 #include "explanation.h"
 #include "font_config.h"
@@ -127,9 +128,13 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
   elbows_ = new ElbowChoice(decimal_point_, this);
   auto* notes = new NoteActions(this, locale, *elbows_);
   connect(elbows_, &ElbowChoice::changed, this, &MainWindow::show_elbows);
+  // Pasting a run and finding where a field passes.
+  auto* answers = new DesignAnswers(this, locale, *sink_, [this](const Panel& panel) { compute(panel); });
   for (std::size_t i = 0; i < layouts.size(); ++i) {
     const PanelControls& controls = panels_[i];
-    const QList<QAction*> actions = notes->add_panel(*controls.panel, layouts[i], controls.inputs, controls.results);
+    QAction* paste = answers->add_panel(*controls.panel, controls.inputs);
+    const QList<QAction*> actions =
+        notes->add_panel(*controls.panel, layouts[i], controls.inputs, controls.results, {paste});
     findChild<QPushButton*>(text_of(layouts[i].compute.name), Qt::FindDirectChildrenOnly)
         ->setToolTip(compute_tooltip(panel_name(*controls.panel), actions));
   }

@@ -33,7 +33,8 @@ NoteActions::NoteActions(QWidget* window, const QLocale& locale, ElbowChoice& el
 }
 
 QList<QAction*> NoteActions::add_panel(const Panel& panel, const PanelLayout& layout,
-                                       std::span<QLineEdit* const> inputs, std::span<ResultEdit* const> results) {
+                                       std::span<QLineEdit* const> inputs, std::span<ResultEdit* const> results,
+                                       const QList<QAction*>& more) {
   const QRect extent = schematic_extent(layout);
   auto* copy = new QAction(tr("Copy calculation note"), this);
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -47,7 +48,8 @@ QList<QAction*> NoteActions::add_panel(const Panel& panel, const PanelLayout& la
        QRect(to_pixels(extent.x()), to_pixels(extent.y()), to_pixels(extent.width()), to_pixels(extent.height())),
        copy,
        print,
-       installed});
+       installed,
+       more});
   const std::size_t index = panels_.size() - 1;
   connect(copy, &QAction::triggered, this, [this, index] { copy_note(panels_[index]); });
   connect(print, &QAction::triggered, this, [this, index] { print_sheet(panels_[index]); });
@@ -59,7 +61,8 @@ QList<QAction*> NoteActions::add_panel(const Panel& panel, const PanelLayout& la
   for (std::string_view name : {layout.compute.name, layout.exit.name})
     widgets.push_back(window_->findChild<QWidget*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
                                                    Qt::FindDirectChildrenOnly));
-  for (QAction* action : {copy, print}) {
+  const QList<QAction*> all = QList<QAction*>{copy, print} + more;
+  for (QAction* action : all) {
     action->setShortcutContext(Qt::WidgetShortcut);
     for (QWidget* widget : widgets) widget->addAction(action);
   }
@@ -68,15 +71,15 @@ QList<QAction*> NoteActions::add_panel(const Panel& panel, const PanelLayout& la
   for (ResultEdit* field : results) {
     field->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(field, &QWidget::customContextMenuRequested, this,
-            [this, &panel, field, copy, print, installed](const QPoint& pos) {
+            [this, &panel, field, copy, print, installed, more](const QPoint& pos) {
               const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
               menu->addSeparator();
-              menu->addActions({copy, print, installed});
+              menu->addActions(QList<QAction*>{copy, print, installed} + more);
               elbows_.add_menu(*menu, panel);
               menu->exec(field->mapToGlobal(pos));
             });
   }
-  return {copy, print};
+  return all;
 }
 
 void NoteActions::set_printer(Printer printer) {
@@ -99,7 +102,7 @@ bool NoteActions::eventFilter(QObject* watched, QEvent* event) {
   for (const PanelActions& panel : panels_) {
     if (!panel.drawing.contains(request->pos())) continue;
     QMenu menu;
-    menu.addActions({panel.copy, panel.print, panel.installed});
+    menu.addActions(QList<QAction*>{panel.copy, panel.print, panel.installed} + panel.more);
     elbows_.add_menu(menu, *panel.panel);
     menu.exec(request->globalPos());
     return true;

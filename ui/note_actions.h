@@ -46,9 +46,10 @@ class NoteActions final : public QObject {
 
   NoteActions(QWidget* window, const QLocale& locale, ElbowChoice& elbows);
 
-  // Gives the panel's actions, which own their keys.
+  // Gives the panel's actions, which own their keys; `more` actions join the
+  // menus and keys after them.
   QList<QAction*> add_panel(const Panel& panel, const PanelLayout& layout, std::span<QLineEdit* const> inputs,
-                            std::span<ResultEdit* const> results);
+                            std::span<ResultEdit* const> results, const QList<QAction*>& more = {});
   void set_printer(Printer printer);
   void set_askers(AskInstalledAt installed_at, AskTitleBlock title_block);
 
@@ -64,6 +65,7 @@ class NoteActions final : public QObject {
     QAction* copy;
     QAction* print;
     QAction* installed;
+    QList<QAction*> more;  // after the note's own actions
     double installed_at = kInstalledAt;
   };
   CalculationNote note_of(const PanelActions& panel) const;

@@ -25,6 +25,10 @@ Verdict judge(std::span<const double> r, double target) {
   return v;
 }
 
+bool passes(const Outcome& outcome, double target) {
+  return !outcome.failure && outcome.values && !judge(*outcome.values, target).exceeds;
+}
+
 std::string ratio_text(double ratio, std::string_view decimal_point) {
   return fixed_text(ratio, 0, 3, decimal_point);
 }

@@ -10,9 +10,9 @@
 
 namespace {
 
+using quorvel::Walk;
+using quorvel::WalkValues;
 using quorvel::batch::parse_walk;
-using quorvel::batch::Walk;
-using quorvel::batch::WalkValues;
 
 quorvel::Decimal decimal(const char* text) {
   return *quorvel::parse_decimal(text, ".");

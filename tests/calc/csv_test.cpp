@@ -7,6 +7,8 @@
 #include <tuple>
 #include <vector>
 
+#include "quorvel/batch_row.h"
+
 namespace {
 
 using quorvel::csv::Dialect;
@@ -131,6 +133,39 @@ TEST(CsvReadLine, TakesExactlyOneRecord) {
            {"\r\n", kPoint, std::nullopt},
        })
     EXPECT_EQ(quorvel::csv::read_line(c.text, c.dialect), c.cells) << c.text;
+}
+
+// A run pasted back: a row of either dialect, quorvel-batch's output row, or
+// the row line of a calculation note; anything else holds no row.
+TEST(BatchRow, FindsTheFirstRowOfAPanel) {
+  struct Case {
+    std::string text;
+    std::string key;  // empty: no row
+    Cells inputs;
+    bool comma = false;
+  };
+  const std::string note =
+      "Calculation note\nConfiguration: Two-leg bend\nT  70  \u2103\n\nInput row for quorvel-batch:\n"
+      "bend,70,377,9,\"2,5E1\",10,90\n";
+  for (const Case& c : std::vector<Case>{
+           {"offset,120,377,9,20,10,20,40,90", "offset", {"120", "377", "9", "20", "10", "20", "40", "90"}},
+           {"bend;70;377;9;20,5;10;90\r\n", "bend", {"70", "377", "9", "20,5", "10", "90"}, true},
+           {note, "bend", {"70", "377", "9", "2,5E1", "10", "90"}},
+           {"bend,70,377,9,20,10,90,ok,907.7,377,115.2,0.12,0.19,0.32", "bend", {"70", "377", "9", "20", "10", "90"}},
+           {"a header\r\nbend, 70 ,377,9,20,10,90\r\nbend,1,1,1,1,1,1", "bend", {" 70 ", "377", "9", "20", "10", "90"}},
+           {"bend,70,377,9,20,10", "", {}},
+           {"bend,70,377,9,20,10,90,5", "", {}},
+           {"Bend,70,377,9,20,10,90", "", {}},
+           {"Configuration: Two-leg bend", "", {}},
+           {"", "", {}},
+       }) {
+    const auto row = quorvel::find_batch_row(c.text);
+    ASSERT_EQ(row.has_value(), !c.key.empty()) << c.text;
+    if (!row) continue;
+    EXPECT_EQ(row->panel->key, c.key) << c.text;
+    EXPECT_EQ(row->inputs, c.inputs) << c.text;
+    EXPECT_EQ(row->dialect.decimal_comma(), c.comma) << c.text;
+  }
 }
 
 }  // namespace

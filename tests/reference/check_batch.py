@@ -152,6 +152,15 @@ WALKS = [
     (['--solve', 't=1:400:50', '--check'], True),
 ]
 
+# Every passing stretch: walks up and down, through failures, targets that
+# split a run into several stretches or none.
+WALKS += [
+    (['--ranges', 'L2=0.5:40:0.5'], False),
+    (['--ranges', 'T=425:-50:5', '--target', '0.4'], True),
+    (['--ranges', 'alpha=1:179:4', '--target', '0.3'], False),
+    (['--ranges', 't=-2:20:0.5'], True),
+]
+
 
 def check_walks(tally, batch, n, seed):
     for k, (args, comma) in enumerate(WALKS):
@@ -159,7 +168,7 @@ def check_walks(tally, batch, n, seed):
         label = ' '.join(args) + (' --decimal-comma' if comma else '')
         opts = {'si': '--si' in args, 'verdict': '--verdict' in args, 'check': '--check' in args}
         for name, value in zip(args, args[1:]):
-            if name in ('--solve', '--sweep', '--target'):
+            if name in ('--solve', '--sweep', '--ranges', '--target'):
                 opts[name[2:]] = value
         buf = io.StringIO(newline='')
         w = csv.writer(buf, delimiter=';' if comma else ',', lineterminator='\n')

@@ -3,6 +3,7 @@
 (two-leg bend, Z-shaped offset, raised loop) in plain Python.
 
 Usage: quorvel_ref.py [--decimal-comma] [--si] [--verdict] [--check] [--solve F=FROM:TO[:STEP] [--target R]
+                      | --ranges F=FROM:TO[:STEP] [--target R]
                       | --sweep F=FROM:TO:STEP] [FILE...]   (stdin when no FILE)
 Reads batch rows `panel,text1,...,textN` and writes for each row its cells,
 the status and the result texts, as quorvel-batch must (option values are
@@ -510,6 +511,45 @@ def solve_row(panel, texts, field, values, target, sep):
     return status, '', [''] * PANELS[panel][1], []
 
 
+# ---------------------------------------------------------------- stretches
+# Where a walk passes: consecutive values at which the calculation succeeds
+# and the largest ratio is at most the target.
+
+def passes_at(panel, texts, field, v, target, sep):
+    t = list(texts)
+    t[field] = plain(v, sep)
+    status, _, vals = compute_values(panel, t, sep)
+    return status == OK and governing(vals) <= target
+
+
+def stretch_end(panel, texts, field, values, first, target, sep):
+    """The text of the last value of the stretch that starts at values[first]."""
+    k = first
+    while k + 1 < len(values) and passes_at(panel, texts, field, values[k + 1], target, sep):
+        k += 1
+    return plain(values[k], sep)
+
+
+def stretch_cells(panel, texts, field, values, target, sep):
+    """(status, ['FROM..TO', ...]) as --ranges answers a row."""
+    flags = [passes_at(panel, texts, field, v, target, sep) for v in values]
+    cells = []
+    for k, ok in enumerate(flags):
+        if ok and (k == 0 or not flags[k - 1]):
+            start = k
+        if ok and (k + 1 == len(flags) or not flags[k + 1]):
+            cells.append(plain(values[start], sep) + '..' + plain(values[k], sep))
+    if cells:
+        return OK, cells
+    kinds = set()
+    for v in values:
+        t = list(texts)
+        t[field] = plain(v, sep)
+        kinds.add(compute_values(panel, t, sep)[0])
+    status = kinds.pop() if len(kinds) == 1 and OK not in kinds else 'no solution'
+    return status, []
+
+
 def target_of(opts):
     """--target as quorvel-batch compares it: the nearest double."""
     neg, a = parse(opts.get('target', '1'), '.')
@@ -533,7 +573,7 @@ def answer_rows(panel, row, opts, sep):
     """The output rows for one valid input row, or None when the panel has no
     such field.  opts: dict with 'solve' or 'sweep' (a walk option), 'target',
     'si', 'verdict'."""
-    walk_option = opts.get('solve') or opts.get('sweep')
+    walk_option = opts.get('solve') or opts.get('sweep') or opts.get('ranges')
     texts = row[1:]
     if not walk_option:
         status, res, values = compute_values(panel, texts, sep)
@@ -542,12 +582,17 @@ def answer_rows(panel, row, opts, sep):
     if name not in FIELDS[panel]:
         return None
     field = FIELDS[panel].index(name)
+    if opts.get('ranges'):
+        status, cells = stretch_cells(panel, texts, field, values, target_of(opts), sep)
+        return [row + [status] + cells]
     if opts.get('solve'):
         status, value, res, vals = solve_row(panel, texts, field, values, target_of(opts), sep)
         taken = list(texts)
         if value:
             taken[field] = value
-        return [row + [status, value] + res + extra_cells(panel, status, vals, opts, sep, taken)]
+        end = stretch_end(panel, texts, field, values, [plain(v, sep) for v in values].index(value),
+                          target_of(opts), sep) if status == OK else ''
+        return [row + [status, value, end] + res + extra_cells(panel, status, vals, opts, sep, taken)]
     out = []
     for v in values:
         t = list(texts)
@@ -666,7 +711,7 @@ def main(argv):
             opts['verdict'] = True
         elif a == '--check':
             opts['check'] = True
-        elif a in ('--solve', '--sweep', '--target'):
+        elif a in ('--solve', '--sweep', '--ranges', '--target'):
             opts[a[2:]] = next(it)
         else:
             files.append(a)

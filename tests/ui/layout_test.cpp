@@ -103,7 +103,8 @@ TEST_F(LayoutTest, Buttons) {
                                   ": computes the results from the inputs.\n"
                                   "Space or Enter: compute\n"
                                   "Ctrl+Shift+C: Copy calculation note\n"
-                                  "Ctrl+P: Print calculation sheet");
+                                  "Ctrl+P: Print calculation sheet\n"
+                                  "Ctrl+Shift+V: Paste calculation");
     } else {
       EXPECT_EQ(b->toolTip(), "");
     }

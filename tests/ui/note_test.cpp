@@ -390,6 +390,7 @@ const QString kCopy = "Copy calculation note";
 const QString kPrint = "Print calculation sheet…";
 const QString kElbows = "Elbows";
 const QString kInstalled = "Installed at…";
+const QString kPaste = "Paste calculation";
 
 TEST_F(NoteKeys, CtrlShiftCCopiesTheNoteOfTheFocusedPanelFromItsInputs) {
   field("nMz11")->setText("999");  // a stale result is never read
@@ -441,8 +442,8 @@ TEST_F(NoteKeys, CtrlPPrintsTheSheetOfTheFocusedPanel) {
 TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
   // A result field: the standard menu, then both actions and the elbows.
   QStringList texts = menu(field("nS21"), {5, 5}, kCopy);
-  ASSERT_GT(texts.size(), 4);
-  EXPECT_EQ(texts.mid(texts.size() - 4), (QStringList{kCopy, kPrint, kInstalled, kElbows}));
+  ASSERT_GT(texts.size(), 5);
+  EXPECT_EQ(texts.mid(texts.size() - 5), (QStringList{kCopy, kPrint, kInstalled, kPaste, kElbows}));
   EXPECT_TRUE(clipboard_text().contains("Configuration: Z-shaped offset"));
   // An input field keeps its own menu.
   texts = menu(field("nL21"), {5, 5});
@@ -450,8 +451,8 @@ TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
   EXPECT_FALSE(texts.contains(kCopy));
   // The drawings, on a symbol and between the lines.
   EXPECT_EQ(menu(window().findChild<QWidget*>("Label1_12"), {3, 3}, kPrint),
-            (QStringList{kCopy, kPrint, kInstalled, kElbows}));
-  EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint), (QStringList{kCopy, kPrint, kInstalled, kElbows}));
+            (QStringList{kCopy, kPrint, kInstalled, kPaste, kElbows}));
+  EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint), (QStringList{kCopy, kPrint, kInstalled, kPaste, kElbows}));
   EXPECT_EQ(printed_, (std::vector<QString>{"Calculation sheet – Raised loop", "Calculation sheet – Z-shaped offset"}));
   EXPECT_TRUE(menu(&window(), {5000 / 15, 7000 / 15}).isEmpty());  // below the drawings
 }

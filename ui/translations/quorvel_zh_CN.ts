@@ -587,6 +587,25 @@
     </message>
 </context>
 <context>
+    <name>quorvel::ui::DesignAnswers</name>
+    <message>
+        <source>Paste calculation</source>
+        <translation>粘贴计算</translation>
+    </message>
+    <message>
+        <source>Find where %1 passes…</source>
+        <translation>查找 %1 的通过范围…</translation>
+    </message>
+    <message>
+        <source>The clipboard holds a run of the %1 panel, not of the %2 panel: nothing was pasted.</source>
+        <translation>剪贴板中是%1面板的计算，而不是%2面板的：未粘贴任何内容。</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no quorvel-batch row and no calculation note of the %1 panel: nothing was pasted.</source>
+        <translation>剪贴板中没有%1面板的 quorvel-batch 行或计算书：未粘贴任何内容。</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::ui::MainWindow</name>
     <message>
         <source>%1 panel</source>
@@ -629,6 +648,49 @@ Space or Enter: compute</source>
     <message>
         <source>Installed at…</source>
         <translation>安装温度…</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ui::PassFinder</name>
+    <message>
+        <source>Where %1 passes – %2</source>
+        <translation>%1 的通过范围 – %2</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3 by %4, with the panel&apos;s other inputs:</source>
+        <translation>%1 从 %2 到 %3，步长 %4，面板其他输入不变：</translation>
+    </message>
+    <message>
+        <source>%1 passes at %2</source>
+        <translation>%1 在 %2 时通过</translation>
+    </message>
+    <message>
+        <source>%1 passes from %2 to %3</source>
+        <translation>%1 在 %2 至 %3 之间通过</translation>
+    </message>
+    <message>
+        <source>%1 passes nowhere in this range.</source>
+        <translation>%1 在此范围内均不通过。</translation>
+    </message>
+    <message>
+        <source>No passing value to go to.</source>
+        <translation>没有可用的通过值。</translation>
+    </message>
+    <message>
+        <source>The current value, %1, lies within a passing stretch.</source>
+        <translation>当前值 %1 位于通过范围之内。</translation>
+    </message>
+    <message>
+        <source>The passing value nearest to the current one: %1</source>
+        <translation>最接近当前值的通过值：%1</translation>
+    </message>
+    <message>
+        <source>Set %1 = %2 and compute</source>
+        <translation>设 %1 = %2 并计算</translation>
+    </message>
+    <message>
+        <source>Set and compute</source>
+        <translation>设定并计算</translation>
     </message>
 </context>
 <context>

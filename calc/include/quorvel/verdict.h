@@ -27,6 +27,10 @@ Verdict judge(const Values& values, double target = 1);
 // The same rule over ratios formed elsewhere, point 1 first.
 Verdict judge(std::span<const double> ratios, double target = 1);
 
+// A run passes when its calculation did not fail and its governing ratio is
+// at most the target.
+bool passes(const Outcome& outcome, double target = 1);
+
 // |σ|/[S] at each point of the run, point 1 first.
 std::vector<double> ratios(const Values& values);
 

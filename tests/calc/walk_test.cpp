@@ -1,0 +1,122 @@
+#include "quorvel/walk.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "quorvel/panels.h"
+
+namespace {
+
+using quorvel::Decimal;
+
+Decimal decimal(const std::string& text) {
+  return *quorvel::parse_decimal(text, ".");
+}
+
+std::string text(const Decimal& d) {
+  return quorvel::plain_text(d, ".");
+}
+
+// "FROM..TO" of each stretch.
+std::vector<std::string> texts(const std::vector<quorvel::Stretch>& stretches) {
+  std::vector<std::string> out;
+  for (const auto& s : stretches) out.push_back(text(s.from) + ".." + text(s.to));
+  return out;
+}
+
+quorvel::Walk walk(const char* symbol, const char* from, const char* to, const char* step) {
+  return {symbol, decimal(from), decimal(to), decimal(step)};
+}
+
+// Expected stretches from the independent reference (tests/reference) and
+// from the rules: the DN300 bend's S3 is 1.0023 [S] at L2 = 8.5 m and 0.985
+// at 8.6 m, its S1 0.998 at 28.7 m and 1.0005 at 28.8 m; the ratios of the
+// default bend do not depend on the wall (M grows with I as σ = M·D/2I
+// shrinks with it), and no wall at all overflows.
+TEST(PassingStretches, AreTheConsecutiveValuesThatPass) {
+  const quorvel::Panel& bend = *quorvel::panel_by_key("bend");
+  const std::vector<std::string> dn300 = {"250", "323.9", "8", "12", "10", "90"};
+  struct Case {
+    const char* what;
+    std::vector<std::string> inputs;
+    quorvel::Walk walk;
+    double target;
+    std::vector<std::string> stretches;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"both ends of L2", dn300, walk("L2", "0.5", "40", "0.1"), 1, {"8.6..28.7"}},
+           {"walked downwards", dn300, walk("L2", "40", "0.5", "0.1"), 1, {"28.7..8.6"}},
+           {"never passes", dn300, walk("L2", "0.5", "40", "0.1"), 0.1, {}},
+           {"passes everywhere", quorvel::default_inputs(bend), walk("t", "0.5", "20", "0.5"), 1, {"0.5..20"}},
+           {"across a failure", quorvel::default_inputs(bend), walk("t", "-1", "1", "0.5"), 1, {"-1..-0.5", "0.5..1"}},
+           {"every value fails", {"70", "377", "9", "abc", "10", "90"}, walk("L2", "1", "2", "0.5"), 1, {}},
+       }) {
+    const std::size_t field = *quorvel::input_index(bend, c.walk.symbol);
+    EXPECT_EQ(texts(quorvel::passing_stretches(bend, c.inputs, field, c.walk, ".", c.target)), c.stretches) << c.what;
+  }
+}
+
+TEST(PassingStretches, GatherInWalkOrder) {
+  struct Case {
+    std::vector<bool> passes;  // at the values 1, 2, 3, …
+    std::vector<std::string> stretches;
+    bool closed;
+  };
+  for (const Case& c : std::vector<Case>{
+           {{}, {}, false},
+           {{false, false}, {}, false},
+           {{true}, {"1..1"}, false},
+           {{true, true, false}, {"1..2"}, true},
+           {{false, true, false, true, true}, {"2..2", "4..5"}, false},
+       }) {
+    quorvel::Stretches stretches;
+    for (std::size_t i = 0; i < c.passes.size(); ++i) stretches.add(decimal(std::to_string(i + 1)), c.passes[i]);
+    EXPECT_EQ(texts(stretches.found()), c.stretches);
+    EXPECT_EQ(stretches.closed(), c.closed);
+  }
+}
+
+TEST(PassingStretches, NearestPassingValue) {
+  const std::vector<quorvel::Stretch> two = {{decimal("8.6"), decimal("28.7")}, {decimal("40"), decimal("35")}};
+  struct Case {
+    const char* current;
+    const char* nearest;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"10", "10"},
+           {"8.6", "8.6"},
+           {"3", "8.6"},
+           {"30", "28.7"},
+           {"36.2", "36.2"},
+           {"50", "40"},
+           {"31.85", "28.7"},  // as near to 28.7 as to 35: the lower
+       }) {
+    EXPECT_EQ(text(*quorvel::nearest_passing(two, decimal(c.current))), c.nearest) << c.current;
+  }
+  EXPECT_FALSE(quorvel::nearest_passing({}, decimal("1")));
+}
+
+// The window's search ranges for the default bend: lengths up to four times
+// its longest leg, L1 = 20 m (also when a leg's text is no number), D from
+// half to twice 377 mm, t up to four times 9 mm.
+TEST(SearchWalk, FitsTheField) {
+  const quorvel::Panel& bend = *quorvel::panel_by_key("bend");
+  const auto range = [&](std::vector<std::string> inputs, std::size_t field) {
+    const quorvel::Walk w = quorvel::search_walk(bend, inputs, field, ".");
+    return w.symbol + "=" + text(w.from) + ":" + text(w.to) + ":" + text(w.step);
+  };
+  const auto defaults = quorvel::default_inputs(bend);
+  EXPECT_EQ(range(defaults, 0), "T=-50:425:1");
+  EXPECT_EQ(range(defaults, 1), "D=188.5:754:0.1");
+  EXPECT_EQ(range(defaults, 2), "t=0.1:36:0.1");
+  EXPECT_EQ(range(defaults, 4), "L2=0.1:80:0.1");
+  EXPECT_EQ(range({"70", "377", "9", "x", "30.02", "90"}, 3), "L1=0.1:120.1:0.1");
+  EXPECT_EQ(range({"70", "377", "9", "0.1", "0.1", "90"}, 3), "L1=0.1:4:0.1");
+  EXPECT_EQ(range({"70", "377", "90", "20", "10", "90"}, 2), "t=0.1:188.5:0.1");
+  EXPECT_EQ(range(defaults, 5), "α=1:179:1");
+  EXPECT_EQ(range({"70", "377", "9", "20", "1E9", "90"}, 4), "L2=0.1:5000:0.1");  // at most 50,000 values
+}
+
+}  // namespace
