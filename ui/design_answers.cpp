@@ -7,14 +7,16 @@
 #include <memory>
 #include <stdexcept>
 
+#include "elbow_view.h"
 #include "pass_finder.h"
 #include "quorvel/batch_row.h"
 #include "translation.h"
 
 namespace quorvel::ui {
 
-DesignAnswers::DesignAnswers(QWidget* window, const QLocale& locale, MessageSink& sink, Compute compute)
-    : QObject(window), window_(window), locale_(locale), sink_(sink), compute_(std::move(compute)) {
+DesignAnswers::DesignAnswers(QWidget* window, const QLocale& locale, MessageSink& sink, ElbowChoice& elbows,
+                             Compute compute)
+    : QObject(window), window_(window), locale_(locale), sink_(sink), elbows_(elbows), compute_(std::move(compute)) {
   setObjectName("DesignAnswers");
 }
 
@@ -70,10 +72,13 @@ PassFinder& DesignAnswers::finder(const Panel& panel, std::size_t field) {
   PassFinder*& f = finders_[{&panel, field}];
   if (!f) {
     const PanelFields& fields = fields_of(panel);
-    f = new PassFinder(window_, panel, field, fields.inputs, locale_, [this, &panel, field](const QString& text) {
-      fields_of(panel).inputs[field]->setText(text);
-      compute_(panel);
-    });
+    f = new PassFinder(
+        window_, panel, field, fields.inputs, locale_,
+        [this, &panel, field](const QString& text) {
+          fields_of(panel).inputs[field]->setText(text);
+          compute_(panel);
+        },
+        [this, &panel] { return elbows_.times_D(panel); });
   }
   return *f;
 }

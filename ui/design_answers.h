@@ -16,6 +16,7 @@ class QLineEdit;
 
 namespace quorvel::ui {
 
+class ElbowChoice;
 class PassFinder;
 
 // The window's answers to design questions about a panel: "Paste
@@ -27,7 +28,7 @@ class DesignAnswers final : public QObject {
  public:
   using Compute = std::function<void(const Panel&)>;  // MainWindow::compute
 
-  DesignAnswers(QWidget* window, const QLocale& locale, MessageSink& sink, Compute compute);
+  DesignAnswers(QWidget* window, const QLocale& locale, MessageSink& sink, ElbowChoice& elbows, Compute compute);
 
   // Adds the input fields' menus; gives the panel's paste action, whose key
   // and place in the panel's other menus the caller provides.
@@ -49,6 +50,7 @@ class DesignAnswers final : public QObject {
   QWidget* window_;
   QLocale locale_;
   MessageSink& sink_;
+  ElbowChoice& elbows_;
   Compute compute_;
   std::vector<PanelFields> panels_;
   std::map<std::pair<const Panel*, std::size_t>, PassFinder*> finders_;

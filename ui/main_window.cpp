@@ -129,7 +129,7 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
   auto* notes = new NoteActions(this, locale, *elbows_);
   connect(elbows_, &ElbowChoice::changed, this, &MainWindow::show_elbows);
   // Pasting a run and finding where a field passes.
-  auto* answers = new DesignAnswers(this, locale, *sink_, [this](const Panel& panel) { compute(panel); });
+  auto* answers = new DesignAnswers(this, locale, *sink_, *elbows_, [this](const Panel& panel) { compute(panel); });
   for (std::size_t i = 0; i < layouts.size(); ++i) {
     const PanelControls& controls = panels_[i];
     QAction* paste = answers->add_panel(*controls.panel, controls.inputs);

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <limits>
 
+#include "elbow_view.h"
+#include "quorvel/elbows.h"
 #include "quorvel/verdict.h"
 #include "translation.h"
 
@@ -26,9 +28,11 @@ RatioChart::RatioChart(const QLocale& locale, QWidget* parent) : QWidget(parent)
   setMinimumSize(360, 150);
 }
 
-void RatioChart::set(std::vector<double> values, std::vector<double> ratios, double current) {
+void RatioChart::set(std::vector<double> values, std::vector<double> ratios, std::vector<double> with_elbows,
+                     double current) {
   values_ = std::move(values);
   ratios_ = std::move(ratios);
+  with_elbows_ = std::move(with_elbows);
   current_ = current;
   update();
 }
@@ -39,8 +43,9 @@ void RatioChart::paintEvent(QPaintEvent*) {
   if (values_.size() < 2) return;
   const QRectF plot = QRectF(rect()).adjusted(8, 8, -8, -8);
   double top = 1.5;  // the limit always shows, some way below the top
-  for (double r : ratios_)
-    if (std::isfinite(r)) top = std::max(top, std::min(r, 4.0));
+  for (const auto* series : {&ratios_, &with_elbows_})
+    for (double r : *series)
+      if (std::isfinite(r)) top = std::max(top, std::min(r, 4.0));
   const double low = values_.front(), high = values_.back();
   const auto x = [&](double v) { return plot.left() + (v - low) / (high - low) * plot.width(); };
   const auto y = [&](double r) { return plot.bottom() - std::min(r, top) / top * plot.height(); };
@@ -56,30 +61,33 @@ void RatioChart::paintEvent(QPaintEvent*) {
     p.setPen(QPen(Qt::blue, 1));
     p.drawLine(QPointF(x(current_), plot.top()), QPointF(x(current_), plot.bottom()));
   }
-  QPainterPath line;
-  bool drawing = false;
-  for (std::size_t i = 0; i < values_.size(); ++i) {
-    if (!std::isfinite(ratios_[i])) {
-      drawing = false;
-      continue;
-    }
-    const QPointF point(x(values_[i]), y(ratios_[i]));
-    drawing ? line.lineTo(point) : line.moveTo(point);
-    drawing = true;
-  }
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(palette().color(QPalette::Text), 1.5));
-  p.drawPath(line);
+  for (const auto* series : {&ratios_, &with_elbows_}) {
+    QPainterPath line;
+    bool drawing = false;
+    for (std::size_t i = 0; i < values_.size() && i < series->size(); ++i) {
+      if (!std::isfinite((*series)[i])) {
+        drawing = false;
+        continue;
+      }
+      const QPointF point(x(values_[i]), y((*series)[i]));
+      drawing ? line.lineTo(point) : line.moveTo(point);
+      drawing = true;
+    }
+    p.setPen(QPen(palette().color(QPalette::Text), 1.5, series == &ratios_ ? Qt::SolidLine : Qt::DashDotLine));
+    p.drawPath(line);
+  }
 }
 
 PassFinder::PassFinder(QWidget* window, const Panel& panel, std::size_t field, std::vector<QLineEdit*> inputs,
-                       const QLocale& locale, Take take)
+                       const QLocale& locale, Take take, ElbowsTimesD elbows)
     : QDialog(window),
       panel_(panel),
       field_(field),
       inputs_(std::move(inputs)),
       decimal_point_(locale.decimalPoint().toStdString()),
-      take_value_(std::move(take)) {
+      take_value_(std::move(take)),
+      elbows_(std::move(elbows)) {
   const QString symbol = text_of(panel.inputs[field].symbol);
   setObjectName(QString("PassFinder_%1_%2").arg(text_of(panel.key), symbol));
   setWindowTitle(tr("Where %1 passes – %2").arg(symbol, panel_name(panel)));
@@ -87,11 +95,13 @@ PassFinder::PassFinder(QWidget* window, const Panel& panel, std::size_t field, s
   auto* layout = new QVBoxLayout(this);
   range_ = new QLabel(this);
   stretches_ = new QLabel(this);
+  with_elbows_ = new QLabel(this);
   nearest_ = new QLabel(this);
   take_ = new QPushButton(this);
   take_->setAutoDefault(false);
   chart_ = new RatioChart(locale, this);
-  for (QWidget* w : std::initializer_list<QWidget*>{range_, stretches_, nearest_, take_, chart_}) layout->addWidget(w);
+  for (QWidget* w : std::initializer_list<QWidget*>{range_, stretches_, with_elbows_, nearest_, take_, chart_})
+    layout->addWidget(w);
   connect(take_, &QPushButton::clicked, this, [this] { take_value_(nearest_text_); });
   later_.setSingleShot(true);
   connect(&later_, &QTimer::timeout, this, &PassFinder::refresh);
@@ -103,6 +113,10 @@ PassFinder::PassFinder(QWidget* window, const Panel& panel, std::size_t field, s
 
 QString PassFinder::stretches_text() const {
   return stretches_->text();
+}
+
+QString PassFinder::elbows_text() const {
+  return with_elbows_->isHidden() ? QString() : with_elbows_->text();
 }
 
 void PassFinder::showEvent(QShowEvent* event) {
@@ -123,26 +137,39 @@ void PassFinder::refresh() {
   range_->setText(tr("%1 from %2 to %3 by %4, with the panel's other inputs:")
                       .arg(symbol, with_unit(walk.from), with_unit(walk.to), with_unit(walk.step)));
 
-  // The answer without elbows; the one with elbows would come from the same
-  // walk, judged by the run with elbows, into a second column.
-  Stretches stretches;
-  std::vector<double> values, ratios;
+  // The answer with sharp corners and, from the same runs, with elbows.
+  const double times_D = elbows_ ? elbows_() : 0;
+  Stretches stretches, elbow_stretches;
+  std::vector<double> values, ratios, elbow_ratios;
+  constexpr double kFailed = std::numeric_limits<double>::quiet_NaN();
   walk_field(panel_, texts, field_, walk, decimal_point_, [&](const Decimal& value, const Outcome& outcome) {
-    const bool pass = passes(outcome);
-    stretches.add(value, pass);
+    const bool ran = !outcome.failure && outcome.values;
+    stretches.add(value, passes(outcome));
     values.push_back(to_double(value));
-    ratios.push_back(outcome.failure || !outcome.values ? std::numeric_limits<double>::quiet_NaN()
-                                                        : judge(*outcome.values).governing);
+    ratios.push_back(ran ? judge(*outcome.values).governing : kFailed);
+    if (times_D > 0) {
+      const ElbowRun run = ran ? with_elbows(panel_, *outcome.values, times_D * outcome.values->D) : ElbowRun{};
+      const bool solved = run.status == ElbowStatus::solved;
+      elbow_stretches.add(value, solved && !run.verdict.exceeds);
+      elbow_ratios.push_back(solved ? run.verdict.governing : kFailed);
+    }
     return true;
   });
 
-  QStringList lines;
-  for (const Stretch& s : stretches.found())
-    lines << (compare(s.from, s.to) == 0
-                  ? tr("%1 passes at %2").arg(symbol, with_unit(s.from))
-                  : tr("%1 passes from %2 to %3").arg(symbol, with_unit(s.from), with_unit(s.to)));
-  if (lines.isEmpty()) lines << tr("%1 passes nowhere in this range.").arg(symbol);
-  stretches_->setText(lines.join('\n'));
+  const auto stretch_lines = [&](const Stretches& found) {
+    QStringList lines;
+    for (const Stretch& s : found.found())
+      lines << (compare(s.from, s.to) == 0
+                    ? tr("%1 passes at %2").arg(symbol, with_unit(s.from))
+                    : tr("%1 passes from %2 to %3").arg(symbol, with_unit(s.from), with_unit(s.to)));
+    if (lines.isEmpty()) lines << tr("%1 passes nowhere in this range.").arg(symbol);
+    return lines.join('\n');
+  };
+  stretches_->setText(stretch_lines(stretches));
+  with_elbows_->setVisible(times_D > 0);
+  if (times_D > 0)
+    with_elbows_->setText(tr("With %1:").arg(ElbowTexts::radius_name(times_D, decimal_point_)) + '\n' +
+                          stretch_lines(elbow_stretches));
 
   const auto current = parse_decimal(texts[field_], decimal_point_);
   const auto nearest = current ? nearest_passing(stretches.found(), *current) : std::nullopt;
@@ -155,8 +182,7 @@ void PassFinder::refresh() {
     nearest_->setText(tr("The passing value nearest to the current one: %1").arg(with_unit(*nearest)));
   take_->setText(nearest ? tr("Set %1 = %2 and compute").arg(symbol, nearest_text_) : tr("Set and compute"));
   take_->setEnabled(nearest && compare(*nearest, *current) != 0);
-  chart_->set(std::move(values), std::move(ratios),
-              current ? to_double(*current) : std::numeric_limits<double>::quiet_NaN());
+  chart_->set(std::move(values), std::move(ratios), std::move(elbow_ratios), current ? to_double(*current) : kFailed);
   resize(size().expandedTo(sizeHint()));  // longer texts than before
 }
 

@@ -21,14 +21,15 @@ namespace quorvel::ui {
 class RatioChart final : public QWidget {
  public:
   RatioChart(const QLocale& locale, QWidget* parent);
-  void set(std::vector<double> values, std::vector<double> ratios, double current);  // NaN: a failed value
+  // NaN: a failed value. `with_elbows`, when not empty, is drawn dashed beside.
+  void set(std::vector<double> values, std::vector<double> ratios, std::vector<double> with_elbows, double current);
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
   QLocale locale_;
-  std::vector<double> values_, ratios_;
+  std::vector<double> values_, ratios_, with_elbows_;
   double current_ = 0;
 };
 
@@ -39,19 +40,20 @@ class RatioChart final : public QWidget {
 // governing ratio. Not modal; follows the panel's inputs while shown; Esc
 // closes it.
 //
-// With real elbows, once a panel has an elbow radius, the same answer with
-// elbows goes beside this one: a second Column filled from the same walk,
-// judged by the run with elbows (see refresh()).
+// With the panel's elbows (ElbowChoice), the same answer with elbows stands
+// beside it, from the same walk, judged by the run with elbows.
 class PassFinder final : public QDialog {
   Q_OBJECT
 
  public:
   using Take = std::function<void(const QString& text)>;  // writes the value into the field and computes
+  using ElbowsTimesD = std::function<double()>;           // the panel's elbow radius over D; 0: sharp corners only
 
   PassFinder(QWidget* window, const Panel& panel, std::size_t field, std::vector<QLineEdit*> inputs,
-             const QLocale& locale, Take take);
+             const QLocale& locale, Take take, ElbowsTimesD elbows = {});
 
   QString stretches_text() const;
+  QString elbows_text() const;
   QPushButton* take_button() const { return take_; }
 
  protected:
@@ -66,9 +68,11 @@ class PassFinder final : public QDialog {
   std::vector<QLineEdit*> inputs_;
   std::string decimal_point_;
   Take take_value_;
+  ElbowsTimesD elbows_;
   QTimer later_;  // one refresh for a burst of edits
   QLabel* range_;
   QLabel* stretches_;
+  QLabel* with_elbows_;
   QLabel* nearest_;
   QPushButton* take_;
   RatioChart* chart_;

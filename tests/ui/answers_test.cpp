@@ -7,6 +7,7 @@
 #include <QMimeData>
 
 #include "design_answers.h"
+#include "elbow_view.h"
 #include "layout.h"
 #include "pass_finder.h"
 #include "window_fixture.h"
@@ -130,13 +131,25 @@ TEST_F(Answers, FindsWhereAFieldPassesAndTakesTheNearestValue) {
   finder.take_button()->click();
   EXPECT_EQ(field("nL2")->text(), "8.6");
   EXPECT_EQ(field("nS3")->text(), "0.98");
-  QTest::qWait(300);  // one refresh after a burst of edits
+  QTest::qWait(300);                                // one refresh after a burst of edits
   EXPECT_FALSE(finder.take_button()->isEnabled());  // 8.6 passes
 
   // It follows the panel's inputs: at 70 ℃ the stretch reaches the end of the range.
   field("nTem")->setText("70");
   QTest::qWait(300);                                                   // one refresh after a burst of edits
   EXPECT_EQ(finder.stretches_text(), "L2 passes from 3.9 m to 48 m");  // to four times L1 = 12 m
+
+  // Beside it the answer with the panel's elbows, long radius by default:
+  // the code stress at the bend is higher, so the stretch is narrower.
+  const QStringList elbows = finder.elbows_text().split('\n');
+  ASSERT_EQ(elbows.size(), 2) << finder.elbows_text().toStdString();
+  EXPECT_EQ(elbows[0], "With long-radius elbows:");
+  EXPECT_TRUE(elbows[1].startsWith("L2 passes from ")) << elbows[1].toStdString();
+  EXPECT_NE(elbows[1], finder.stretches_text());
+  window().findChild<ElbowChoice*>()->set_times_D(*panels()[0], 0);  // sharp corners only
+  field("nTem")->setText("71");
+  QTest::qWait(300);
+  EXPECT_EQ(finder.elbows_text(), "");
   QTest::keyClick(&finder, Qt::Key_Escape);
   EXPECT_FALSE(finder.isVisible());
   EXPECT_EQ(&window().findChild<DesignAnswers*>()->finder(*panels()[0], 4), &finder);

@@ -692,6 +692,10 @@ Space or Enter: compute</source>
         <source>Set and compute</source>
         <translation>设定并计算</translation>
     </message>
+    <message>
+        <source>With %1:</source>
+        <translation>采用%1时：</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::ResultEdit</name>
