@@ -19,6 +19,11 @@
 #include "quorvel/version.h"
 #include "walk.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 constexpr const char* kAbout = R"(Usage: quorvel-batch [OPTION...] [FILE...]
@@ -185,6 +190,11 @@ std::size_t record_count(const std::vector<std::string>& inputs, char separator)
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // The same bytes as on every system: no CR before each LF written, none
+  // taken out and no Ctrl+Z ending what is read.
+  for (std::FILE* stream : {stdin, stdout, stderr}) _setmode(_fileno(stream), _O_BINARY);
+#endif
   const std::vector<std::string> args(argv + 1, argv + argc);
   for (const std::string& arg : args) {
     if (arg == "--help" || arg == "-h") {
