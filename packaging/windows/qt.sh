@@ -30,10 +30,12 @@ LIST
        dpkg-source -x --no-check "qt6-base_${version#*:}.dsc" "$src" >/dev/null)
   fi
 
-  # Without Direct2D, Gui leaves out the DirectWrite font engine, which Qt
-  # 6.4.2's Windows print engine still calls where only DirectWrite is asked.
-  sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' \
-    "$src/src/printsupport/platform/windows/qprintengine_win.cpp"
+  # Without Direct2D, Gui leaves out the DirectWrite font engine and font
+  # database, which Qt 6.4.2's Windows print engine and platform plugin still
+  # use where only DirectWrite is asked for.
+  sed -i 's/^#if QT_CONFIG(directwrite\(3\?\))$/#if QT_CONFIG(directwrite\1) \&\& QT_CONFIG(direct2d)/' \
+    "$src/src/printsupport/platform/windows/qprintengine_win.cpp" \
+    "$src/src/plugins/platforms/windows/qwindowsintegration.cpp"
 
   # Debian's source lacks the Wintab header (its licence forbids changes), so
   # no tablet events; Quorvel reads none. No OpenGL, Vulkan or Direct2D: the
