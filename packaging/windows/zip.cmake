@@ -23,6 +23,7 @@ if(QUORVEL_GUI)
   # qt.sh gathered Qt's LGPL and third-party notices in its licenses/.
   cmake_language(DEFER CALL quorvel_install_qt)
   function(quorvel_install_qt)
+    find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport)  # their targets here too
     foreach(module Core Gui Widgets PrintSupport)
       install(FILES $<TARGET_FILE:Qt6::${module}> DESTINATION .)
     endforeach()
