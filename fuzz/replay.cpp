@@ -26,11 +26,11 @@ int main(int argc, char** argv) {
   for (const auto& path : files) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-      std::fprintf(stderr, "cannot read %s\n", path.c_str());
+      std::fprintf(stderr, "cannot read %s\n", path.string().c_str());
       return 1;
     }
     const std::vector<std::uint8_t> data{std::istreambuf_iterator<char>(in), {}};
-    std::printf("%s\n", path.filename().c_str());
+    std::printf("%s\n", path.filename().string().c_str());
     std::fflush(stdout);
     LLVMFuzzerTestOneInput(data.data(), data.size());
   }

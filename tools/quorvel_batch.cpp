@@ -13,6 +13,11 @@
 #include "quorvel/csv.h"
 #include "quorvel/version.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 // Reports a bad option and gives the exit status for it.
@@ -32,6 +37,11 @@ std::size_t record_count(const std::vector<std::string>& inputs, quorvel::csv::D
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // The same bytes as on every system: no CR before each LF written, none
+  // taken out and no Ctrl+Z ending what is read.
+  for (std::FILE* stream : {stdin, stdout, stderr}) _setmode(_fileno(stream), _O_BINARY);
+#endif
   const std::vector<std::string> args(argv + 1, argv + argc);
   // Answered before any other option is read, whatever else the line holds.
   for (const std::string& arg : args) {

@@ -1,6 +1,8 @@
 #include "font_config.h"
 
+#ifndef _WIN32
 #include <fontconfig/fontconfig.h>
+#endif
 
 #include <QGlyphRun>
 #include <QPainterPath>
@@ -13,12 +15,15 @@ namespace quorvel::ui {
 
 // FcInit makes the configuration fontconfig's current one. If no thread can be
 // started or FcInit fails, Qt reads the configuration itself as it otherwise
-// does.
+// does. Windows has no fontconfig: Qt asks the system for its fonts, and
+// there is nothing to read ahead.
 FontConfigPreload::FontConfigPreload() {
+#ifndef _WIN32
   try {
     thread_ = std::thread([] { FcInit(); });
   } catch (const std::system_error&) {
   }
+#endif
 }
 
 FontConfigPreload::~FontConfigPreload() {

@@ -84,6 +84,27 @@ struct WorkedCase {
   Texts results;
 };
 
+// A nearly singular row (a run straight or folded back, α = 0 or 180°) takes
+// sin and cos of a half or whole turn, 0 only in exact arithmetic: glibc's
+// sin of the double nearest π is the correctly rounded 1.2246467991473532e-16,
+// Windows' C runtime under Wine (msvcrt, x87's 66-bit π) gives 1.2246e-16 to
+// 12 bits, and a result shown with 15 significant digits moves in its last
+// three. The expected texts are glibc's; on Windows such a row's texts must
+// agree to 12 significant digits (docs/engineering.md), every other row's
+// exactly.
+void expect_results(const WorkedCase& c, const Texts& results) {
+#ifdef _WIN32
+  if (c.what.find("nearly singular") != std::string_view::npos && results.size() == c.results.size()) {
+    for (std::size_t i = 0; i < results.size(); ++i) {
+      if (results[i] == c.results[i]) continue;
+      EXPECT_NEAR(std::stod(results[i]) / std::stod(c.results[i]), 1, 1e-12) << results[i] << " " << c.results[i];
+    }
+    return;
+  }
+#endif
+  EXPECT_EQ(results, c.results);
+}
+
 TEST(PanelResults, MatchTheHandWorkedCases) {
   // clang-format off
   const std::vector<WorkedCase> cases = {
@@ -189,7 +210,7 @@ TEST(PanelResults, MatchTheHandWorkedCases) {
     SCOPED_TRACE(std::string(c.panel->key) + ": " + std::string(c.what));
     const auto outcome = quorvel::calculate(*c.panel, c.inputs, c.decimal_point);
     EXPECT_FALSE(outcome.failure);
-    EXPECT_EQ(outcome.results, c.results);
+    expect_results(c, outcome.results);
   }
 }
 
