@@ -176,7 +176,8 @@ class Checker {
 std::string InputCheck::text() const {
   std::string said(reason);
   for (std::size_t k = numbers.size(); k-- > 0;) {  // %10 before %1
-    const std::string mark = "%" + std::to_string(k + 1);
+    std::string mark = std::to_string(k + 1);
+    mark.insert(mark.begin(), '%');  // not "%" + …, which GCC 12 at -O3 flags with a false -Wrestrict
     for (std::size_t at; (at = said.find(mark)) != std::string::npos;) said.replace(at, mark.size(), numbers[k]);
   }
   return std::string(symbol) + " = " + entered + ": " + said;

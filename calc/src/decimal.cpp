@@ -88,7 +88,8 @@ Decimal rounded(const Decimal& d, std::int64_t exponent) {
   const std::int64_t keep = static_cast<std::int64_t>(d.digits.size()) - (exponent - d.exponent);
   if (keep < 0) return {};  // below a tenth of the place
   const auto k = static_cast<std::size_t>(keep);
-  std::string kept = "0" + d.digits.substr(0, k);  // room for a carry
+  std::string kept = d.digits.substr(0, k);
+  kept.insert(kept.begin(), '0');  // room for a carry; not "0" + …, which GCC 12 at -O3 flags with a false -Wrestrict
   const char next = d.digits[k];
   const bool more = k + 1 < d.digits.size();  // digits are trimmed: any is non-zero
   if (next > '5' || (next == '5' && (more || (kept.back() - '0') % 2 == 1))) {
