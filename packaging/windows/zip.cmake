@@ -32,8 +32,9 @@ if(QUORVEL_GUI)
     install(DIRECTORY ${QT6_INSTALL_PREFIX}/licenses/ DESTINATION licenses/qt)
     # Qt's own texts (the message box's buttons) from Debian's translations.
     install(FILES /usr/share/qt6/translations/qtbase_zh_CN.qm DESTINATION translations)
-    file(WRITE ${CMAKE_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\n")
-    install(FILES ${CMAKE_BINARY_DIR}/qt.conf DESTINATION .)
+    # Not beside the build's own programs, which find Qt where it was built.
+    file(WRITE ${CMAKE_BINARY_DIR}/zip/qt.conf "[Paths]\nPrefix = .\n")
+    install(FILES ${CMAKE_BINARY_DIR}/zip/qt.conf DESTINATION .)
   endfunction()
 endif()
 
