@@ -82,7 +82,7 @@ TEST_F(LayoutTest, FieldsLieOnTopOfLabelsReachingUnderThem) {
         ++overlaps;
         EXPECT_LT(stack.indexOf(label), stack.indexOf(edit)) << edit->objectName().toStdString();
       }
-  EXPECT_GE(overlaps, 14);  // at least every "S2/[S]" to "S6/[S]"
+  EXPECT_GE(overlaps, 13);  // at least every "S1/[S]" to "S6/[S]", whose places reach under their fields
 }
 
 TEST_F(LayoutTest, Buttons) {

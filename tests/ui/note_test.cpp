@@ -9,12 +9,21 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 #include <set>
+
+#ifdef QUORVEL_POPPLER_DIR
+#include <windows.h>
+#endif
 
 #include "calculation_note.h"
 #include "calculation_sheet.h"
@@ -243,13 +252,44 @@ TEST(CalculationNote, InChineseWithAChineseLocale) {
   EXPECT_TRUE(lines.contains("计算失败：类型不匹配，字段 L1：“abc”"));
 }
 
+#ifdef QUORVEL_POPPLER_DIR
+// A Windows path's Unix name, as Wine's kernel32 makes it.
+QString unix_name(const QString& path) {
+  using UnixName = char* (*)(const wchar_t*);
+  static const auto to_unix = reinterpret_cast<UnixName>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  if (!to_unix) return path;
+  char* name = to_unix(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()));
+  const QString unix = QString::fromUtf8(name);
+  HeapFree(GetProcessHeap(), 0, name);
+  return unix;
+}
+
+// Under Wine the tools are the Linux programs (in QUORVEL_POPPLER_DIR). Wine
+// starts a Linux program with neither a handle to wait for nor pipes to read,
+// so a shell writes the output to a file, which appears whole once the tool
+// has finished.
+QString poppler(const QString& tool, QStringList args) {
+  QString script = QString("'%1%2'").arg(QUORVEL_POPPLER_DIR, tool);
+  for (QString& arg : args) script += " '" + (QFileInfo::exists(arg) ? unix_name(arg) : arg) + "'";
+  QTemporaryDir dir;
+  const QString out = unix_name(dir.path()) + "/out";
+  script += QString(" >'%1.part' 2>&1; mv '%1.part' '%1'").arg(out);
+  EXPECT_TRUE(QProcess::startDetached("Z:/bin/sh", {"-c", script})) << script.toStdString();
+  QFile file(dir.filePath("out"));
+  for (QDeadlineTimer deadline(20000); !file.exists() && !deadline.hasExpired();) QThread::msleep(10);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << script.toStdString();
+  return QString::fromUtf8(file.readAll());
+}
+#else
 // Runs a poppler tool on a file and gives its output.
 QString poppler(const QString& tool, const QStringList& args) {
   QProcess process;
   process.start(tool, args);
-  EXPECT_TRUE(process.waitForFinished(20000)) << tool.toStdString();
+  EXPECT_TRUE(process.waitForFinished(20000)) << tool.toStdString() << ": " << process.errorString().toStdString();
   return QString::fromUtf8(process.readAllStandardOutput());
 }
+#endif
 
 // The default offset at 200 ℃ passes with sharp corners (S2 = 0.74) and
 // exceeds with long-radius elbows (k = 11.0, i = 3.18 worked by hand in
