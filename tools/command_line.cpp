@@ -84,7 +84,8 @@ std::vector<Option> table() {
        "for each row, walk field F as --solve does, to the end, and give every stretch of consecutive values at "
        "which the run passes: the input row, the status as for --solve, then one cell FROM..TO per stretch, its "
        "first and last value in walk order (8.6..28.7). A short leg can overstress one anchor and a long one "
-       "another, so a run may pass on several stretches or on none. Takes no --si or --verdict",
+       "another, so a run may pass on several stretches or on none. Takes none of the options that add results "
+       "(--si, --verdict, --installed, --movements, --crosscheck, --check)",
        [](CommandLine& c, const std::string& value) { return take_walk(c, WalkMode::ranges, "--ranges", value); }},
       {"--target", "R",
        "the highest ratio that passes for --solve and --ranges, and the level drawn by --plot (default " +
@@ -222,8 +223,11 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
     if (std::string why = option->apply(command, value); !why.empty()) return why;
   }
   const Options& options = command.options;
-  if (options.walk && options.mode == WalkMode::ranges && (options.si || options.verdict))
-    return "--ranges writes stretches, not results: it takes no --si or --verdict";
+  const CheckerCells& checker = options.checker;
+  if (options.walk && options.mode == WalkMode::ranges &&
+      (options.si || options.verdict || checker.installed || checker.movements || checker.crosscheck || options.check))
+    return "--ranges writes stretches, not results: it takes no --si, --verdict, --installed, --movements, "
+           "--crosscheck or --check";
   if (!command.plot_file.empty() && (!command.options.walk || command.options.mode != WalkMode::sweep))
     return "--plot draws a --sweep: give --sweep F=FROM:TO:STEP too";
   return command;
