@@ -47,6 +47,17 @@ std::string take_walk(CommandLine& command, WalkMode mode, const std::string& na
   return {};
 }
 
+// The action of an option without a value: sets the flag that the members
+// lead to, &Options::si or &Options::checker, &CheckerCells::movements.
+template <auto... members>
+std::string switch_on(CommandLine& c, const std::string&) {
+  // Spaced, as clang-format would glue the fold into ".*....*".
+  // clang-format off
+  (c.options .* ... .* members) = true;
+  // clang-format on
+  return {};
+}
+
 // The option that `arg` gives: "--opt", or "--opt=VALUE" for one with a value.
 const Option* named(std::string_view arg) {
   for (const Option& option : options()) {
@@ -64,10 +75,7 @@ std::vector<Option> table() {
       {"--decimal-comma", "",
        "numbers use '" + std::string(comma.decimal_point) + "' as decimal separator and cells are separated by '" +
            comma.separator + "', as spreadsheets in such locales write CSV",
-       [](CommandLine& c, const std::string&) {
-         c.options.decimal_comma = true;
-         return std::string();
-       }},
+       switch_on<&Options::decimal_comma>},
       {"--solve", "F=FROM:TO[:STEP]",
        "for each row, walk field F from FROM towards TO (upwards or downwards) in steps of STEP and answer the first "
        "value at which every unrounded stress ratio is at most the target. F is one of " +
@@ -113,10 +121,7 @@ std::vector<Option> table() {
        "value: forces in kN and moments in kN·m with three decimals, stresses in MPa as magnitudes with two "
        "decimals (the default bend gives 9.077, 3.770, 1.152, 9.71, 14.94, 25.39); combines with --solve and "
        "--sweep",
-       [](CommandLine& c, const std::string&) {
-         c.options.si = true;
-         return std::string();
-       }},
+       switch_on<&Options::si>},
       {"--verdict", "",
        "two more cells after the results (after those of --si): the governing ratio, the largest unrounded bending "
        "stress over the allowable stress [S] = " +
@@ -124,10 +129,7 @@ std::vector<Option> table() {
            " MPa anywhere along the run, with three decimals, and passes when it is at most the target or exceeds "
            "when it is above; both empty when the calculation failed. --solve, --ranges and --plot judge by the same "
            "unrounded ratios, so a ratio shown as 1 may exceed",
-       [](CommandLine& c, const std::string&) {
-         c.options.verdict = true;
-         return std::string();
-       }},
+       switch_on<&Options::verdict>},
       {"--elbows", "R",
        "the same run with real elbows beside the sharp corners: every bend an arc of radius R tangent to both legs, "
        "R one of 1D (short radius), 1.5D (long radius), 3D, 5D or a radius in metres such as 0.6m. Its bending "
@@ -163,10 +165,7 @@ std::vector<Option> table() {
        "panel's axes: +x along the first leg away from the start anchor, +y across it as the run's points lie; the "
        "free thermal growth plus the bending deflection of the sharp-corner frame with both anchors held. The "
        "default bend's point 2 moves 16.2 mm along L1 and -8.1 mm across it",
-       [](CommandLine& c, const std::string&) {
-         c.options.checker.movements = true;
-         return std::string();
-       }},
+       switch_on<&Options::checker, &CheckerCells::movements>},
       {"--crosscheck", "",
        "after those cells, the hand methods beside the exact frame: the ASME B31.3 319.4.1 screen D·y/(L − U)² "
        "(D in mm, y the resultant free growth between the anchors in mm, L the developed length and U the anchors' "
@@ -178,19 +177,13 @@ std::vector<Option> table() {
            " GPa), the guided-cantilever governing ratio with three decimals, and the exact governing ratio over "
            "it with two decimals. The default bend gives 116.8, passes, fails, 0.448, 0.71; \"not defined\" for a "
            "straight run",
-       [](CommandLine& c, const std::string&) {
-         c.options.checker.crosscheck = true;
-         return std::string();
-       }},
+       switch_on<&Options::checker, &CheckerCells::crosscheck>},
       {"--check", "",
        "one last cell after all others: the checks of the row's inputs, each as SYMBOL: text, joined by \"; \", "
        "empty when every input describes a pipe the calculation covers (D above 0, t above 0 and below D/2, no leg "
        "below 0 and not every leg 0, angles strictly between 0 and 180 degrees, L above 0 and within 1 % of the "
        "anchors' distance the legs give, T from -50 to 425 ℃). The calculation runs and is written as without it",
-       [](CommandLine& c, const std::string&) {
-         c.options.check = true;
-         return std::string();
-       }},
+       switch_on<&Options::check>},
       {"--help", "", "this text", nullptr},
       {"--version", "", "the version", nullptr},
   };
