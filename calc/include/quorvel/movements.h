@@ -13,8 +13,9 @@ namespace quorvel {
 // the panel's axes (+x along the first leg away from point 1, +y as the
 // run's y). Point 1 is held; the far anchor comes out held too, within the
 // rounding of the reactions. Empty where the run's points or moments are
-// missing, for a run on one straight line (section.h), or where the growth along x is held back (growth_x ≠ 0) by a run
-// that has no extent along x to spread it over.
+// missing, for a run on one straight line (section.h), or where the growth
+// along x is held back (growth_x ≠ 0) by a run that has no extent along x to
+// spread it over.
 std::vector<Point> movements(const Values& run);
 
 }  // namespace quorvel
