@@ -174,14 +174,21 @@ loop,488,67,4.8,28.50,0.6,36.0,52.8,1E38,112.81,117.8,136.5
 '''
 
 
-def rows(n, seed, sep):
+def rows(n, seed, sep, only_ordinary=False):
+    """n rows; only_ordinary: the defaults and ordinary runs alone, no edge
+    cases, nearly singular or hostile fields (rows that describe a pipe run)."""
     rng = random.Random(seed)
-    fixed = [[p] + d for p, d in DEFAULTS.items()] + [r.split(',') for r in FIXED.splitlines()]
+    fixed = [[p] + d for p, d in DEFAULTS.items()]
+    if not only_ordinary:
+        fixed += [r.split(',') for r in FIXED.splitlines()]
     yield from ([c.replace('.', sep) for c in r] for r in fixed[:n])
     for _ in range(max(0, n - len(fixed))):
         panel = rng.choice(list(DEFAULTS))
         r = rng.random()
         cells = list(DEFAULTS[panel]) if r < 0.1 else ordinary(rng, panel, sep)
+        if only_ordinary:
+            yield [panel] + cells
+            continue
         if r > 0.95:
             near_singular(rng, panel, cells, sep)
         r = rng.random()
@@ -201,10 +208,10 @@ def rows(n, seed, sep):
         yield [panel] + cells
 
 
-def write(out, n, seed, sep, crlf=False):
+def write(out, n, seed, sep, crlf=False, only_ordinary=False):
     w = csv.writer(out, delimiter=';' if sep == ',' else ',',
                    lineterminator='\r\n' if crlf else '\n')
-    for row in rows(n, seed, sep):
+    for row in rows(n, seed, sep, only_ordinary):
         w.writerow(row)
 
 
