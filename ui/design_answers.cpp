@@ -10,6 +10,7 @@
 #include "elbow_view.h"
 #include "pass_finder.h"
 #include "quorvel/batch_row.h"
+#include "text_of.h"
 #include "translation.h"
 
 namespace quorvel::ui {
@@ -31,8 +32,7 @@ QAction* DesignAnswers::add_panel(const Panel& panel, std::span<QLineEdit* const
     connect(field, &QWidget::customContextMenuRequested, this, [this, &panel, i, field, paste_action](QPoint pos) {
       const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
       menu->addSeparator();
-      const QString symbol =
-          QString::fromUtf8(panel.inputs[i].symbol.data(), static_cast<qsizetype>(panel.inputs[i].symbol.size()));
+      const QString symbol = text_of(panel.inputs[i].symbol);
       menu->addAction(tr("Find where %1 passes…").arg(symbol), this, [this, &panel, i] {
         PassFinder& f = finder(panel, i);
         f.show();

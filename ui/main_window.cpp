@@ -21,6 +21,7 @@
 #include "quorvel/text.h"
 #include "result_edit.h"
 #include "schematic.h"
+#include "text_of.h"
 #include "translation.h"
 
 namespace quorvel::ui {
@@ -28,10 +29,6 @@ namespace {
 
 QRect pixels(int left, int top, int width, int height) {
   return {to_pixels(left), to_pixels(top), to_pixels(width), to_pixels(height)};
-}
-
-QString text_of(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 // A focused button is pressed by Enter as by Space. No button is a default

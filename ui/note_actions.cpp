@@ -17,6 +17,7 @@
 #include "layout.h"
 #include "result_edit.h"
 #include "schematic.h"
+#include "text_of.h"
 #include "translation.h"
 
 namespace quorvel::ui {
@@ -59,8 +60,7 @@ QList<QAction*> NoteActions::add_panel(const Panel& panel, const PanelLayout& la
   std::vector<QWidget*> widgets(inputs.begin(), inputs.end());
   widgets.insert(widgets.end(), results.begin(), results.end());
   for (std::string_view name : {layout.compute.name, layout.exit.name})
-    widgets.push_back(window_->findChild<QWidget*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
-                                                   Qt::FindDirectChildrenOnly));
+    widgets.push_back(window_->findChild<QWidget*>(text_of(name), Qt::FindDirectChildrenOnly));
   const QList<QAction*> all = QList<QAction*>{copy, print} + more;
   for (QAction* action : all) {
     action->setShortcutContext(Qt::WidgetShortcut);

@@ -13,16 +13,10 @@
 #include "elbow_view.h"
 #include "quorvel/elbows.h"
 #include "quorvel/verdict.h"
+#include "text_of.h"
 #include "translation.h"
 
 namespace quorvel::ui {
-namespace {
-
-QString text_of(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
 
 RatioChart::RatioChart(const QLocale& locale, QWidget* parent) : QWidget(parent), locale_(locale) {
   setMinimumSize(360, 150);
