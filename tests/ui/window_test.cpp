@@ -18,6 +18,7 @@
 #include "elbow_view.h"
 #include "expected_layout.h"
 #include "input_marks.h"
+#include "panel_view.h"
 #include "result_edit.h"
 #include "translation.h"
 #include "window_fixture.h"
@@ -346,7 +347,7 @@ TEST_F(Window, ElbowsStandBesideTheShownResults) {
     EXPECT_GT(std::abs(ResultEdit::elbow_warning_colour(palette).lightness() - base.lightness()), 100);
   }
 
-  auto& elbows = *window().findChild<ElbowChoice*>();
+  ElbowChoice& elbows = window().panel_views()[1]->elbows();
   elbows.set_times_D(offset, 3);  // R = 3·D: 0.74 with elbows, within [S]
   EXPECT_FALSE(s2->exceeds_with_elbows());
   EXPECT_TRUE(s2->toolTip().contains("\nwith elbows of R = 3·D: 0.74; k = 5.49, i = 2.01"));
@@ -611,7 +612,7 @@ TEST_F(ChineseWindow, SpeaksChineseWithTheSameCaptions) {
   RecordingSink& english_messages = *sink;
   MainWindow english(QLocale::c(), std::move(sink));
   english.findChild<QLineEdit*>("nL1")->setText("20m");
-  english.compute(*panels()[0]);
+  english.compute(*english.panel_views()[0]);
   ASSERT_EQ(english_messages.messages.size(), 1u);
   EXPECT_EQ(english_messages.messages.back().text, "Type mismatch\nField L1: \"20m\"");
   EXPECT_EQ(english.findChild<QPushButton*>("计算1")->accessibleName(), "Compute (Z-shaped offset)");
