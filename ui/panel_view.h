@@ -20,9 +20,10 @@ class InputMarks;
 class ResultEdit;
 struct PanelLayout;
 
-// One panel of the window: its fields and buttons, which the window places,
-// its last run, and its settings, which its notes, its run with elbows and
-// its design answers follow and which are kept while the program runs.
+// One panel of the window: its fields and buttons, which the window makes and
+// places; its last run; and its settings, which its results, notes and
+// design answers follow. The window's other parts (note_actions.h,
+// design_answers.h, pass_finder.h) take the panel as this object.
 class PanelView final : public QObject {
   Q_OBJECT
 
@@ -34,7 +35,7 @@ class PanelView final : public QObject {
     QPushButton* exit;
   };
 
-  // The controls' tooltips and descriptions are already set.
+  // The input fields' own tooltips and descriptions are set (input_marks.h).
   PanelView(const Panel& panel, const PanelLayout& layout, Controls controls, const QLocale& locale, QObject* parent);
 
   const Panel& panel() const { return panel_; }
@@ -59,9 +60,11 @@ class PanelView final : public QObject {
   // run and after a failed one.
   const Values* values() const;
 
-  // The settings.
+  // The settings, kept while the program runs, never stored; a new one joins
+  // them here. The temperature at which the pipe is anchored, for the notes.
   double installed_at() const { return installed_at_; }
   void set_installed_at(double T0) { installed_at_ = T0; }
+  // The elbows of the results' tooltips, the notes and the pass finder.
   ElbowChoice& elbows() const { return *elbows_; }
   double elbows_times_D() const;  // 0: sharp corners only
 
