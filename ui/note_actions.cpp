@@ -21,6 +21,16 @@
 #include "translation.h"
 
 namespace quorvel::ui {
+namespace {
+
+// What the panel's drawing and result fields add to a menu: the actions and
+// the panel's choice of elbows.
+void add_panel_entries(QMenu& menu, const QList<QAction*>& actions, const PanelView& panel) {
+  menu.addActions(actions);
+  panel.elbows().add_menu(menu, panel.panel());
+}
+
+}  // namespace
 
 NoteActions::NoteActions(QWidget* window, const QLocale& locale)
     : QObject(window),
@@ -65,8 +75,7 @@ QList<QAction*> NoteActions::add_panel(PanelView& panel, const QList<QAction*>& 
     connect(field, &QWidget::customContextMenuRequested, this, [&panel, field, menu](const QPoint& pos) {
       const std::unique_ptr<QMenu> standard(field->createStandardContextMenu());
       standard->addSeparator();
-      standard->addActions(menu);
-      panel.elbows().add_menu(*standard, panel.panel());
+      add_panel_entries(*standard, menu, panel);
       standard->exec(field->mapToGlobal(pos));
     });
   }
@@ -93,8 +102,7 @@ bool NoteActions::eventFilter(QObject* watched, QEvent* event) {
   for (const DrawingMenu& drawing : drawings_) {
     if (!drawing.drawing.contains(request->pos())) continue;
     QMenu menu;
-    menu.addActions(drawing.actions);
-    drawing.panel->elbows().add_menu(menu, drawing.panel->panel());
+    add_panel_entries(menu, drawing.actions, *drawing.panel);
     menu.exec(request->globalPos());
     return true;
   }
