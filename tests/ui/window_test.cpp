@@ -350,6 +350,7 @@ TEST_F(Window, ElbowsStandBesideTheShownResults) {
 
   ElbowChoice& elbows = window().panel_views()[1]->elbows();
   elbows.set_times_D(offset, 3);  // R = 3·D: 0.74 with elbows, within [S]
+  for (std::size_t other : {0, 2}) EXPECT_EQ(window().panel_views()[other]->elbows_times_D(), 1.5);  // their own
   EXPECT_FALSE(s2->exceeds_with_elbows());
   EXPECT_TRUE(s2->toolTip().contains("\nwith elbows of R = 3·D: 0.74; k = 5.49, i = 2.01"));
   QMenu menu;  // the panel's "Elbows" submenu, as its context menus add it
