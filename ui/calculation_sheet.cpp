@@ -12,6 +12,7 @@
 #include "quorvel/display.h"
 #include "schematic.h"
 #include "sheet_printer.h"
+#include "text_of.h"
 
 namespace quorvel::ui {
 namespace {
@@ -21,10 +22,6 @@ const PanelLayout& layout_of(const Panel& panel) {
   const auto at = std::find(all.begin(), all.end(), &panel);
   if (at == all.end()) throw std::invalid_argument("no such panel");
   return panel_layouts()[static_cast<std::size_t>(at - all.begin())];
-}
-
-QString text_of(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 // The symbols and units the sheet shows, which its font must draw; the

@@ -5,34 +5,31 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <memory>
-#include <stdexcept>
 
-#include "elbow_view.h"
+#include "panel_view.h"
 #include "pass_finder.h"
 #include "quorvel/batch_row.h"
+#include "text_of.h"
 #include "translation.h"
 
 namespace quorvel::ui {
 
-DesignAnswers::DesignAnswers(QWidget* window, const QLocale& locale, MessageSink& sink, ElbowChoice& elbows,
-                             Compute compute)
-    : QObject(window), window_(window), locale_(locale), sink_(sink), elbows_(elbows), compute_(std::move(compute)) {
+DesignAnswers::DesignAnswers(QWidget* window, const QLocale& locale, MessageSink& sink, Compute compute)
+    : QObject(window), window_(window), locale_(locale), sink_(sink), compute_(std::move(compute)) {
   setObjectName("DesignAnswers");
 }
 
-QAction* DesignAnswers::add_panel(const Panel& panel, std::span<QLineEdit* const> inputs) {
-  panels_.push_back({&panel, {inputs.begin(), inputs.end()}});
+QAction* DesignAnswers::add_panel(PanelView& panel) {
   auto* paste_action = new QAction(tr("Paste calculation"), this);
   paste_action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
   connect(paste_action, &QAction::triggered, this, [this, &panel] { paste(panel); });
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
-    QLineEdit* field = inputs[i];
+  for (std::size_t i = 0; i < panel.inputs().size(); ++i) {
+    QLineEdit* field = panel.input(i);
     field->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(field, &QWidget::customContextMenuRequested, this, [this, &panel, i, field, paste_action](QPoint pos) {
       const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
       menu->addSeparator();
-      const QString symbol =
-          QString::fromUtf8(panel.inputs[i].symbol.data(), static_cast<qsizetype>(panel.inputs[i].symbol.size()));
+      const QString symbol = text_of(panel.panel().inputs[i].symbol);
       menu->addAction(tr("Find where %1 passes…").arg(symbol), this, [this, &panel, i] {
         PassFinder& f = finder(panel, i);
         f.show();
@@ -46,39 +43,28 @@ QAction* DesignAnswers::add_panel(const Panel& panel, std::span<QLineEdit* const
   return paste_action;
 }
 
-const DesignAnswers::PanelFields& DesignAnswers::fields_of(const Panel& panel) const {
-  for (const PanelFields& fields : panels_)
-    if (fields.panel == &panel) return fields;
-  throw std::invalid_argument("no such panel");
-}
-
-void DesignAnswers::paste(const Panel& panel) {
-  const PanelFields& fields = fields_of(panel);
+void DesignAnswers::paste(PanelView& panel) {
   const auto row = find_batch_row(QGuiApplication::clipboard()->text().toStdString());
-  if (!row || row->panel != &panel) {
+  if (!row || row->panel != &panel.panel()) {
     const QString why = row ? tr("The clipboard holds a run of the %1 panel, not of the %2 panel: nothing was pasted.")
-                                  .arg(panel_name(*row->panel), panel_name(panel))
+                                  .arg(panel_name(*row->panel), panel_name(panel.panel()))
                             : tr("The clipboard holds no quorvel-batch row and no calculation note of the %1 "
                                  "panel: nothing was pasted.")
-                                  .arg(panel_name(panel));
+                                  .arg(panel_name(panel.panel()));
     return sink_.show_error(window_, window_->windowTitle(), why);
   }
-  for (std::size_t i = 0; i < fields.inputs.size(); ++i)
-    fields.inputs[i]->setText(QString::fromStdString(row->inputs[i]));
+  for (std::size_t i = 0; i < panel.inputs().size(); ++i)
+    panel.input(i)->setText(QString::fromStdString(row->inputs[i]));
   compute_(panel);
 }
 
-PassFinder& DesignAnswers::finder(const Panel& panel, std::size_t field) {
+PassFinder& DesignAnswers::finder(PanelView& panel, std::size_t field) {
   PassFinder*& f = finders_[{&panel, field}];
   if (!f) {
-    const PanelFields& fields = fields_of(panel);
-    f = new PassFinder(
-        window_, panel, field, fields.inputs, locale_,
-        [this, &panel, field](const QString& text) {
-          fields_of(panel).inputs[field]->setText(text);
-          compute_(panel);
-        },
-        [this, &panel] { return elbows_.times_D(panel); });
+    f = new PassFinder(window_, panel, field, locale_, [this, &panel, field](const QString& text) {
+      panel.input(field)->setText(text);
+      compute_(panel);
+    });
   }
   return *f;
 }

@@ -5,18 +5,13 @@
 #include <QObject>
 #include <functional>
 #include <map>
-#include <span>
 #include <utility>
-#include <vector>
 
 #include "message_sink.h"
-#include "quorvel/panels.h"
-
-class QLineEdit;
 
 namespace quorvel::ui {
 
-class ElbowChoice;
+class PanelView;
 class PassFinder;
 
 // The window's answers to design questions about a panel: "Paste
@@ -26,34 +21,26 @@ class DesignAnswers final : public QObject {
   Q_OBJECT
 
  public:
-  using Compute = std::function<void(const Panel&)>;  // MainWindow::compute
+  using Compute = std::function<void(PanelView&)>;  // MainWindow::compute
 
-  DesignAnswers(QWidget* window, const QLocale& locale, MessageSink& sink, ElbowChoice& elbows, Compute compute);
+  DesignAnswers(QWidget* window, const QLocale& locale, MessageSink& sink, Compute compute);
 
   // Adds the input fields' menus; gives the panel's paste action, whose key
   // and place in the panel's other menus the caller provides.
-  QAction* add_panel(const Panel& panel, std::span<QLineEdit* const> inputs);
+  QAction* add_panel(PanelView& panel);
 
   // The clipboard's run into the panel: a quorvel-batch row of it or a
   // calculation note; anything else is refused with one message.
-  void paste(const Panel& panel);
+  void paste(PanelView& panel);
   // The pass finder of a field, made on first use and then reused.
-  PassFinder& finder(const Panel& panel, std::size_t field);
+  PassFinder& finder(PanelView& panel, std::size_t field);
 
  private:
-  struct PanelFields {
-    const Panel* panel;
-    std::vector<QLineEdit*> inputs;
-  };
-  const PanelFields& fields_of(const Panel& panel) const;
-
   QWidget* window_;
   QLocale locale_;
   MessageSink& sink_;
-  ElbowChoice& elbows_;
   Compute compute_;
-  std::vector<PanelFields> panels_;
-  std::map<std::pair<const Panel*, std::size_t>, PassFinder*> finders_;
+  std::map<std::pair<const PanelView*, std::size_t>, PassFinder*> finders_;
 };
 
 }  // namespace quorvel::ui

@@ -5,16 +5,10 @@
 
 #include "quorvel/display.h"
 #include "quorvel/verdict.h"
+#include "text_of.h"
 #include "translation.h"
 
 namespace quorvel::ui {
-namespace {
-
-QString text_of(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
 
 QString Explanation::of_input(const InputField& field) {
   return tr("%1: %2, %3").arg(text_of(field.symbol), quantity_text(field.quantity), text_of(field.unit));

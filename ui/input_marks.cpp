@@ -27,8 +27,8 @@ class CheckFrame final : public QWidget {
 
 }  // namespace
 
-InputMarks::InputMarks(const Panel& panel, std::vector<QLineEdit*> inputs, QObject* parent)
-    : QObject(parent), panel_(panel), inputs_(std::move(inputs)), frames_(inputs_.size(), nullptr) {
+InputMarks::InputMarks(const Panel& panel, std::span<QLineEdit* const> inputs, QObject* parent)
+    : QObject(parent), panel_(panel), inputs_(inputs), frames_(inputs_.size(), nullptr) {
   for (const QLineEdit* field : inputs_) {
     tooltips_.push_back(field->toolTip());
     descriptions_.push_back(field->accessibleDescription());

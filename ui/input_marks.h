@@ -21,8 +21,9 @@ namespace quorvel::ui {
 // accessible description, until the next Compute.
 class InputMarks final : public QObject {
  public:
-  // `inputs` in the panel's read order, their tooltips and descriptions set.
-  InputMarks(const Panel& panel, std::vector<QLineEdit*> inputs, QObject* parent);
+  // `inputs`, the panel's (PanelView) in its read order, their tooltips and
+  // descriptions set, outlive the marks.
+  InputMarks(const Panel& panel, std::span<QLineEdit* const> inputs, QObject* parent);
 
   // Checks these texts, marks the fields that fail and clears the others.
   std::vector<InputCheck> show(std::span<const std::string> texts, std::string_view decimal_point);
@@ -35,7 +36,7 @@ class InputMarks final : public QObject {
   void mark(std::size_t field, const QString& text);
 
   const Panel& panel_;
-  std::vector<QLineEdit*> inputs_;
+  std::span<QLineEdit* const> inputs_;
   std::vector<QString> tooltips_, descriptions_;  // the fields' own
   std::vector<QWidget*> frames_;                  // made when first needed
 };

@@ -12,15 +12,15 @@
 #include <stdexcept>
 
 #include "design_answers.h"
-#include "elbow_view.h"
 #include "explanation.h"
 #include "font_config.h"
-#include "input_marks.h"
 #include "layout.h"
 #include "note_actions.h"
+#include "panel_view.h"
 #include "quorvel/text.h"
 #include "result_edit.h"
 #include "schematic.h"
+#include "text_of.h"
 #include "translation.h"
 
 namespace quorvel::ui {
@@ -28,10 +28,6 @@ namespace {
 
 QRect pixels(int left, int top, int width, int height) {
   return {to_pixels(left), to_pixels(top), to_pixels(width), to_pixels(height)};
-}
-
-QString text_of(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 // A focused button is pressed by Enter as by Space. No button is a default
@@ -103,8 +99,7 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
       decimal_point_(locale.decimalPoint().toStdString()),
       sink_(sink ? std::move(sink) : std::make_unique<MessageBoxSink>()),
       calculation_([](const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point,
-                      const Deliver& deliver) { return calculate(panel, inputs, decimal_point, deliver); }),
-      elbows_(nullptr) {
+                      const Deliver& deliver) { return calculate(panel, inputs, decimal_point, deliver); }) {
   setObjectName("Quorvel");
   setWindowTitle("Quorvel");
   resize(to_pixels(client_width), to_pixels(client_height));
@@ -122,28 +117,22 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
   }
   const auto layouts = panel_layouts();
   if (layouts.size() != panels().size()) throw std::logic_error("every panel needs a layout");
-  for (std::size_t i = 0; i < layouts.size(); ++i) add_panel(*panels()[i], layouts[i], labels);
-  // The choice of elbows, after the drawing, the window's first child; then
-  // copying a calculation note and printing a calculation sheet.
-  elbows_ = new ElbowChoice(decimal_point_, this);
-  auto* notes = new NoteActions(this, locale, *elbows_);
-  connect(elbows_, &ElbowChoice::changed, this, &MainWindow::show_elbows);
-  // Pasting a run and finding where a field passes.
-  auto* answers = new DesignAnswers(this, locale, *sink_, *elbows_, [this](const Panel& panel) { compute(panel); });
-  for (std::size_t i = 0; i < layouts.size(); ++i) {
-    const PanelControls& controls = panels_[i];
-    QAction* paste = answers->add_panel(*controls.panel, controls.inputs);
-    const QList<QAction*> actions =
-        notes->add_panel(*controls.panel, layouts[i], controls.inputs, controls.results, {paste});
-    findChild<QPushButton*>(text_of(layouts[i].compute.name), Qt::FindDirectChildrenOnly)
-        ->setToolTip(compute_tooltip(panel_name(*controls.panel), actions));
+  for (std::size_t i = 0; i < layouts.size(); ++i) panels_.push_back(add_panel(*panels()[i], layouts[i], labels));
+  // Copying a calculation note and printing a calculation sheet; pasting a
+  // run and finding where a field passes.
+  auto* notes = new NoteActions(this, locale);
+  auto* answers = new DesignAnswers(this, locale, *sink_, [this](PanelView& panel) { compute(panel); });
+  for (PanelView* panel : panels_) {
+    QAction* paste = answers->add_panel(*panel);
+    const QList<QAction*> actions = notes->add_panel(*panel, {paste});
+    panel->compute_button()->setToolTip(compute_tooltip(panel_name(panel->panel()), actions));
   }
   set_focus_order();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelPlacer& labels) {
+PanelView* MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelPlacer& labels) {
   if (layout.inputs.size() != panel.inputs.size() || layout.results.size() != panel.results.size())
     throw std::logic_error("a panel's layout places other fields than its table lists");
   const QString title = panel_name(panel);
@@ -162,7 +151,7 @@ void MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelP
     if (!unit.empty()) add_label(unit, place.unit);
     return edit;
   };
-  PanelControls controls{&panel, {}, {}, {}};
+  PanelView::Controls controls{};
   for (std::size_t i = 0; i < panel.inputs.size(); ++i) {
     const InputField& field = panel.inputs[i];
     add_label(field.symbol, layout.inputs[i].symbol);
@@ -179,14 +168,6 @@ void MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelP
     add_field(field.symbol, field.unit, edit, layout.results[i]);
     controls.results.push_back(edit);
   }
-  controls.marks = new InputMarks(panel, controls.inputs, this);
-  // Results written before an input changes no longer belong to the inputs.
-  for (QLineEdit* input : controls.inputs)
-    connect(input, &QLineEdit::textChanged, this, [results = controls.results] {
-      for (ResultEdit* result : results)
-        if (!result->text().isEmpty()) result->set_stale(true);
-    });
-  panels_.push_back(std::move(controls));
 
   auto add_button = [&](const ButtonPlace& place, const QString& caption, const QString& name) {
     auto* button = new Button(caption, this);
@@ -196,10 +177,12 @@ void MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, LabelP
     button->setAccessibleDescription(tr("%1 panel").arg(title));
     return button;
   };
-  auto* compute_button = add_button(layout.compute, QString("计算"), tr("Compute (%1)").arg(title));
-  connect(compute_button, &QPushButton::clicked, this, [this, &panel] { compute(panel); });
-  connect(add_button(layout.exit, QString("退出"), tr("Exit (%1)").arg(title)), &QPushButton::clicked, this,
-          &QCoreApplication::quit);
+  controls.compute = add_button(layout.compute, QString("计算"), tr("Compute (%1)").arg(title));
+  controls.exit = add_button(layout.exit, QString("退出"), tr("Exit (%1)").arg(title));
+  auto* view = new PanelView(panel, layout, std::move(controls), locale_, this);
+  connect(view->compute_button(), &QPushButton::clicked, this, [this, view] { compute(*view); });
+  connect(view->exit_button(), &QPushButton::clicked, this, &QCoreApplication::quit);
+  return view;
 }
 
 void MainWindow::set_focus_order() {
@@ -218,59 +201,25 @@ void MainWindow::set_calculation(Calculation calculation) {
   calculation_ = std::move(calculation);
 }
 
-MainWindow::PanelControls& MainWindow::controls_of(const Panel& panel) {
-  for (PanelControls& controls : panels_)
-    if (controls.panel == &panel) return controls;
-  throw std::invalid_argument("the window has no such panel");
-}
-
-void MainWindow::show_elbows(const Panel& panel) {
-  const PanelControls& controls = controls_of(panel);
-  const double times_D = elbows_->times_D(panel);
-  if (!controls.values || times_D == 0) {
-    for (ResultEdit* result : controls.results) result->set_elbows({}, {});
-    return;
-  }
-  const ElbowRun run = with_elbows(panel, *controls.values, times_D * controls.values->D);
-  for (std::size_t i = 0; i < controls.results.size(); ++i) {
-    controls.results[i]->set_elbows(
-        ElbowTexts::tooltip(panel, run, i, times_D, decimal_point_),
-        ElbowTexts::exceeds_at_bend(panel, run, i) ? ElbowTexts::exceeds(times_D, decimal_point_) : QString());
-  }
-}
-
-void MainWindow::compute(const Panel& panel) {
-  PanelControls& controls = controls_of(panel);
-  std::vector<std::string> texts;
-  for (const QLineEdit* field : controls.inputs) texts.push_back(field->text().toStdString());
-  const std::vector<ResultEdit*>& results = controls.results;
-  const std::vector<InputCheck> checks = controls.marks->show(texts, decimal_point_);
-  const Outcome outcome = calculation_(panel, texts, decimal_point_, [&](std::size_t i, const std::string& text) {
-    ResultEdit* field = results.at(i);
-    field->setText(QString::fromStdString(text));
-    field->setCursorPosition(0);  // a number too long for the field shows its leading digits
-  });
-  const QString decimal_point = text_of(decimal_point_);
-  for (std::size_t i = 0; i < results.size(); ++i) {
-    if (i >= outcome.results.size() || !outcome.values || i >= outcome.values->results.size()) continue;
-    results[i]->set_run(outcome.values->results[i], Explanation::of_result(panel, i, *outcome.values, decimal_point));
-  }
-  // A failed run leaves texts of an earlier one, or no complete set.
-  for (ResultEdit* result : results) result->set_stale(outcome.failure.has_value() && !result->text().isEmpty());
-  controls.values = outcome.failure ? std::nullopt : outcome.values;
-  show_elbows(panel);
+void MainWindow::compute(PanelView& view) {
+  const Panel& panel = view.panel();
+  const std::vector<std::string> texts = view.input_texts();
+  const std::vector<InputCheck> checks = view.check(texts);
+  const Outcome outcome = calculation_(panel, texts, decimal_point_,
+                                       [&view](std::size_t i, const std::string& text) { view.deliver(i, text); });
+  view.show(outcome);
   if (!outcome.failure) return;
   const std::optional<Failure>& failure = outcome.failure;
 
   QString text = error_text(failure->kind);
-  QLineEdit* culprit = failure->field ? controls.inputs.at(*failure->field) : nullptr;
+  QLineEdit* culprit = failure->field ? view.input(*failure->field) : nullptr;
   if (culprit)
     text += '\n' + tr("Field %1: %2").arg(text_of(panel.inputs[*failure->field].symbol), quoted(culprit->text()));
   // A failed step names no field; what the checks say may be why (t = 0: a
   // zero section), and the focus goes to the first field they name.
   if (!culprit && !checks.empty()) {
     for (const InputCheck& check : checks) text += '\n' + check_text(check);
-    culprit = controls.inputs.at(checks.front().field);
+    culprit = view.input(checks.front().field);
   }
   sink_->show_error(this, windowTitle(), text);
   if (culprit) {

@@ -6,21 +6,17 @@
 #include <QRect>
 #include <functional>
 #include <optional>
-#include <span>
 #include <vector>
 
 #include "calculation_note.h"
 #include "quorvel/panels.h"
 
 class QAction;
-class QLineEdit;
 
 namespace quorvel::ui {
 
 class CalculationSheet;
-class ElbowChoice;
-class ResultEdit;
-struct PanelLayout;
+class PanelView;
 
 // Takes a calculation away from the window: Ctrl+Shift+C copies a panel's
 // calculation note (plain text and HTML), Ctrl+P prints its calculation
@@ -28,7 +24,8 @@ struct PanelLayout;
 // the panel's fields or buttons, and both are in the context menus of the
 // panel's drawing and result fields, with the panel's choice of elbows
 // (elbow_view.h), which the note follows, and "Installed at…", which sets the
-// panel's installation temperature for its notes until the program ends.
+// panel's installation temperature for its notes until the program ends; the
+// panel (PanelView) keeps both.
 // Input fields keep their own menus, and Ctrl+C in any field still copies
 // its selection.
 class NoteActions final : public QObject {
@@ -44,12 +41,11 @@ class NoteActions final : public QObject {
       std::function<std::optional<double>(QWidget* window, const QString& configuration, double current)>;
   using AskTitleBlock = std::function<std::optional<TitleBlock>(QWidget* window, const TitleBlock& last)>;
 
-  NoteActions(QWidget* window, const QLocale& locale, ElbowChoice& elbows);
+  NoteActions(QWidget* window, const QLocale& locale);
 
   // Gives the panel's actions, which own their keys; `more` actions join the
   // menus and keys after them.
-  QList<QAction*> add_panel(const Panel& panel, const PanelLayout& layout, std::span<QLineEdit* const> inputs,
-                            std::span<ResultEdit* const> results, const QList<QAction*>& more = {});
+  QList<QAction*> add_panel(PanelView& panel, const QList<QAction*>& more = {});
   void set_printer(Printer printer);
   void set_askers(AskInstalledAt installed_at, AskTitleBlock title_block);
 
@@ -57,30 +53,24 @@ class NoteActions final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;  // the drawings' context menu
 
  private:
-  struct PanelActions {
-    const Panel* panel;
-    std::vector<QLineEdit*> inputs;
-    std::vector<ResultEdit*> results;
+  // The drawing of a panel and the menu it opens.
+  struct DrawingMenu {
+    PanelView* panel;
     QRect drawing;  // in the window, in pixels
-    QAction* copy;
-    QAction* print;
-    QAction* installed;
-    QList<QAction*> more;  // after the note's own actions
-    double installed_at = kInstalledAt;
+    QList<QAction*> actions;
   };
-  CalculationNote note_of(const PanelActions& panel) const;
-  void copy_note(const PanelActions& panel) const;
-  void print_sheet(const PanelActions& panel) const;
-  void ask_installed_at(PanelActions& panel);
+  CalculationNote note_of(const PanelView& panel) const;
+  void copy_note(const PanelView& panel) const;
+  void print_sheet(const PanelView& panel) const;
+  void ask_installed_at(PanelView& panel);
 
   QWidget* window_;
   QLocale locale_;
-  ElbowChoice& elbows_;
   Printer printer_;
   AskInstalledAt ask_installed_at_;
   AskTitleBlock ask_title_block_;
   mutable TitleBlock last_title_;  // what was entered last, for the next sheet
-  std::vector<PanelActions> panels_;
+  std::vector<DrawingMenu> drawings_;
 };
 
 }  // namespace quorvel::ui

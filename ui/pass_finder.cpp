@@ -11,18 +11,13 @@
 #include <limits>
 
 #include "elbow_view.h"
+#include "panel_view.h"
 #include "quorvel/elbows.h"
 #include "quorvel/verdict.h"
+#include "text_of.h"
 #include "translation.h"
 
 namespace quorvel::ui {
-namespace {
-
-QString text_of(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
 
 RatioChart::RatioChart(const QLocale& locale, QWidget* parent) : QWidget(parent), locale_(locale) {
   setMinimumSize(360, 150);
@@ -79,18 +74,15 @@ void RatioChart::paintEvent(QPaintEvent*) {
   }
 }
 
-PassFinder::PassFinder(QWidget* window, const Panel& panel, std::size_t field, std::vector<QLineEdit*> inputs,
-                       const QLocale& locale, Take take, ElbowsTimesD elbows)
+PassFinder::PassFinder(QWidget* window, const PanelView& panel, std::size_t field, const QLocale& locale, Take take)
     : QDialog(window),
       panel_(panel),
       field_(field),
-      inputs_(std::move(inputs)),
       decimal_point_(locale.decimalPoint().toStdString()),
-      take_value_(std::move(take)),
-      elbows_(std::move(elbows)) {
-  const QString symbol = text_of(panel.inputs[field].symbol);
-  setObjectName(QString("PassFinder_%1_%2").arg(text_of(panel.key), symbol));
-  setWindowTitle(tr("Where %1 passes – %2").arg(symbol, panel_name(panel)));
+      take_value_(std::move(take)) {
+  const QString symbol = text_of(panel.panel().inputs[field].symbol);
+  setObjectName(QString("PassFinder_%1_%2").arg(text_of(panel.panel().key), symbol));
+  setWindowTitle(tr("Where %1 passes – %2").arg(symbol, panel_name(panel.panel())));
   setModal(false);
   auto* layout = new QVBoxLayout(this);
   range_ = new QLabel(this);
@@ -105,7 +97,7 @@ PassFinder::PassFinder(QWidget* window, const Panel& panel, std::size_t field, s
   connect(take_, &QPushButton::clicked, this, [this] { take_value_(nearest_text_); });
   later_.setSingleShot(true);
   connect(&later_, &QTimer::timeout, this, &PassFinder::refresh);
-  for (QLineEdit* input : inputs_)
+  for (QLineEdit* input : panel_.inputs())
     connect(input, &QLineEdit::textChanged, this, [this] {
       if (isVisible()) later_.start(100);
     });
@@ -125,30 +117,30 @@ void PassFinder::showEvent(QShowEvent* event) {
 }
 
 QString PassFinder::with_unit(const Decimal& value) const {
-  const InputField& f = panel_.inputs[field_];
+  const InputField& f = panel_.panel().inputs[field_];
   return QString::fromStdString(plain_text(value, decimal_point_)) + (f.unit == "°" ? "" : " ") + text_of(f.unit);
 }
 
 void PassFinder::refresh() {
-  std::vector<std::string> texts;
-  for (const QLineEdit* input : inputs_) texts.push_back(input->text().toStdString());
-  const Walk walk = search_walk(panel_, texts, field_, decimal_point_);
+  const Panel& panel = panel_.panel();
+  const std::vector<std::string> texts = panel_.input_texts();
+  const Walk walk = search_walk(panel, texts, field_, decimal_point_);
   const QString symbol = text_of(walk.symbol);
   range_->setText(tr("%1 from %2 to %3 by %4, with the panel's other inputs:")
                       .arg(symbol, with_unit(walk.from), with_unit(walk.to), with_unit(walk.step)));
 
   // The answer with sharp corners and, from the same runs, with elbows.
-  const double times_D = elbows_ ? elbows_() : 0;
+  const double times_D = panel_.elbows_times_D();
   Stretches stretches, elbow_stretches;
   std::vector<double> values, ratios, elbow_ratios;
   constexpr double kFailed = std::numeric_limits<double>::quiet_NaN();
-  walk_field(panel_, texts, field_, walk, decimal_point_, [&](const Decimal& value, const Outcome& outcome) {
+  walk_field(panel, texts, field_, walk, decimal_point_, [&](const Decimal& value, const Outcome& outcome) {
     const bool ran = !outcome.failure && outcome.values;
     stretches.add(value, passes(outcome));
     values.push_back(to_double(value));
     ratios.push_back(ran ? judge(*outcome.values).governing : kFailed);
     if (times_D > 0) {
-      const ElbowRun run = ran ? with_elbows(panel_, *outcome.values, times_D * outcome.values->D) : ElbowRun{};
+      const ElbowRun run = ran ? with_elbows(panel, *outcome.values, times_D * outcome.values->D) : ElbowRun{};
       const bool solved = run.status == ElbowStatus::solved;
       elbow_stretches.add(value, solved && !run.verdict.exceeds);
       elbow_ratios.push_back(solved ? run.verdict.governing : kFailed);

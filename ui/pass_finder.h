@@ -11,10 +11,11 @@
 #include "quorvel/walk.h"
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace quorvel::ui {
+
+class PanelView;
 
 // The governing ratio over a walk, drawn small: the limit 1 as a dashed
 // line, the current value as a vertical one, failed values as gaps.
@@ -40,17 +41,15 @@ class RatioChart final : public QWidget {
 // governing ratio. Not modal; follows the panel's inputs while shown; Esc
 // closes it.
 //
-// With the panel's elbows (ElbowChoice), the same answer with elbows stands
-// beside it, from the same walk, judged by the run with elbows.
+// With the panel's elbows (PanelView::elbows), the same answer with elbows
+// stands beside it, from the same walk, judged by the run with elbows.
 class PassFinder final : public QDialog {
   Q_OBJECT
 
  public:
   using Take = std::function<void(const QString& text)>;  // writes the value into the field and computes
-  using ElbowsTimesD = std::function<double()>;           // the panel's elbow radius over D; 0: sharp corners only
 
-  PassFinder(QWidget* window, const Panel& panel, std::size_t field, std::vector<QLineEdit*> inputs,
-             const QLocale& locale, Take take, ElbowsTimesD elbows = {});
+  PassFinder(QWidget* window, const PanelView& panel, std::size_t field, const QLocale& locale, Take take);
 
   QString stretches_text() const;
   QString elbows_text() const;
@@ -63,12 +62,10 @@ class PassFinder final : public QDialog {
   void refresh();
   QString with_unit(const Decimal& value) const;
 
-  const Panel& panel_;
+  const PanelView& panel_;
   std::size_t field_;
-  std::vector<QLineEdit*> inputs_;
   std::string decimal_point_;
   Take take_value_;
-  ElbowsTimesD elbows_;
   QTimer later_;  // one refresh for a burst of edits
   QLabel* range_;
   QLabel* stretches_;

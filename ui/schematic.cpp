@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "layout.h"
+#include "text_of.h"
 
 namespace quorvel::ui {
 namespace {
@@ -26,8 +27,7 @@ void draw_schematic(QPainter& painter, const PanelLayout& layout, double twips_p
   for (const SymbolPlace& s : layout.symbols) {
     const QRectF box(mapped(s.left, s.top, twips_per_unit, origin),
                      mapped(s.left + s.width, s.top + s.height, twips_per_unit, origin));
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                     QString::fromUtf8(s.text.data(), static_cast<qsizetype>(s.text.size())));
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text_of(s.text));
   }
 }
 

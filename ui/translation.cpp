@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <string>
 
+#include "text_of.h"
+
 namespace quorvel::ui {
 namespace {
 
@@ -97,8 +99,7 @@ QString check_text(const InputCheck& check) {
   QString reason = translated(check.reason);
   for (const std::string& number : check.numbers) reason = reason.arg(QString::fromStdString(number));
   return QCoreApplication::translate("quorvel", "%1 = %2: %3")
-      .arg(QString::fromUtf8(check.symbol.data(), static_cast<qsizetype>(check.symbol.size())),
-           QString::fromStdString(check.entered), reason);
+      .arg(text_of(check.symbol), QString::fromStdString(check.entered), reason);
 }
 
 // Leg Lk runs from point k to point k + 1.

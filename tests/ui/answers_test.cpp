@@ -9,6 +9,7 @@
 #include "design_answers.h"
 #include "elbow_view.h"
 #include "layout.h"
+#include "panel_view.h"
 #include "pass_finder.h"
 #include "window_fixture.h"
 
@@ -56,7 +57,7 @@ TEST_P(PasteRoundTrip, GivesTheSameResultsInAFreshWindow) {
     MainWindow from(locale, std::make_unique<RecordingSink>());
     for (std::size_t i = 0; i < layout.inputs.size(); ++i)
       from.findChild<QLineEdit*>(name_of(layout.inputs[i]))->setText(QString(kRuns[p][i]).replace(".", point));
-    from.compute(*panels()[p]);
+    from.compute(*from.panel_views()[p]);
     press(from, layout.inputs[0], Qt::Key_C);
     ASSERT_TRUE(QGuiApplication::clipboard()->text().contains(QString(kRuns[p][1]).replace(".", point)));
 
@@ -124,7 +125,8 @@ TEST_F(Answers, FindsWhereAFieldPassesAndTakesTheNearestValue) {
   EXPECT_TRUE(items.contains("Paste calculation"));
   EXPECT_EQ(window().findChildren<PassFinder*>().size(), 0);  // nothing made before it is used
 
-  PassFinder& finder = window().findChild<DesignAnswers*>()->finder(*panels()[0], 4);
+  PanelView& bend = *window().panel_views()[0];
+  PassFinder& finder = window().findChild<DesignAnswers*>()->finder(bend, 4);
   finder.show();
   EXPECT_FALSE(finder.isModal());
   EXPECT_EQ(finder.stretches_text(), "L2 passes from 8.6 m to 28.7 m");
@@ -146,13 +148,13 @@ TEST_F(Answers, FindsWhereAFieldPassesAndTakesTheNearestValue) {
   EXPECT_EQ(elbows[0], "With long-radius elbows:");
   EXPECT_TRUE(elbows[1].startsWith("L2 passes from ")) << elbows[1].toStdString();
   EXPECT_NE(elbows[1], finder.stretches_text());
-  window().findChild<ElbowChoice*>()->set_times_D(*panels()[0], 0);  // sharp corners only
+  bend.elbows().set_times_D(bend.panel(), 0);  // sharp corners only
   field("nTem")->setText("71");
   QTest::qWait(300);
   EXPECT_EQ(finder.elbows_text(), "");
   QTest::keyClick(&finder, Qt::Key_Escape);
   EXPECT_FALSE(finder.isVisible());
-  EXPECT_EQ(&window().findChild<DesignAnswers*>()->finder(*panels()[0], 4), &finder);
+  EXPECT_EQ(&window().findChild<DesignAnswers*>()->finder(bend, 4), &finder);
 }
 
 }  // namespace

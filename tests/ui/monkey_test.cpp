@@ -11,7 +11,6 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <map>
@@ -25,8 +24,6 @@
 
 namespace quorvel::ui::testing {
 namespace {
-
-const char* const kComputeButtons[] = {"计算", "计算1", "计算2"};
 
 // What a user may type, from the plausible to the absurd.
 class TextSource {
@@ -129,8 +126,13 @@ QString to_qstring(const std::string& text) {
 
 // The window's texts in UTF-8, panel by panel.
 struct Snapshot {
-  std::array<std::vector<std::string>, 3> inputs, results;
+  std::vector<std::vector<std::string>> inputs, results;
 };
+
+// The name of a panel's Compute button.
+std::string compute_button(std::size_t panel) {
+  return std::string(panel_layouts()[panel].compute.name);
+}
 
 class Monkey : public WindowTest {
  protected:
@@ -153,9 +155,11 @@ class Monkey : public WindowTest {
 
   Snapshot snapshot() const {
     Snapshot s;
-    for (std::size_t p = 0; p < 3; ++p) {
-      for (const QLineEdit* f : inputs_[p]) s.inputs[p].push_back(f->text().toStdString());
-      for (const QLineEdit* f : results_[p]) s.results[p].push_back(f->text().toStdString());
+    for (std::size_t p = 0; p < panels().size(); ++p) {
+      std::vector<std::string>& inputs = s.inputs.emplace_back();
+      std::vector<std::string>& results = s.results.emplace_back();
+      for (const QLineEdit* f : inputs_[p]) inputs.push_back(f->text().toStdString());
+      for (const QLineEdit* f : results_[p]) results.push_back(f->text().toStdString());
     }
     return s;
   }
@@ -181,7 +185,7 @@ class Monkey : public WindowTest {
   }
 
   void press(std::size_t panel, TextSource& source) {
-    QPushButton* b = button(kComputeButtons[panel]);
+    QPushButton* b = button(compute_button(panel).c_str());
     const std::size_t how = source.below(10);
     if (how < 6) return QTest::mouseClick(b, Qt::LeftButton);
     b->setFocus();
@@ -206,23 +210,23 @@ class Monkey : public WindowTest {
       // Now and then the user starts a panel over from its defaults, so that
       // presses succeed often enough to exercise the writing of results.
       if (source.chance(40)) {
-        const std::size_t p = source.below(3);
+        const std::size_t p = source.below(panels().size());
         for (std::size_t i = 0; i < inputs_[p].size(); ++i) {
           typed_[p][i] = panels()[p]->inputs[i].default_text;
           inputs_[p][i]->setText(to_qstring(typed_[p][i]));
         }
       }
-      const std::size_t edited_panel = source.below(3);
+      const std::size_t edited_panel = source.below(panels().size());
       const std::string text = source.text();
       const bool into_input = source.chance(75);
       auto& targets = into_input ? inputs_[edited_panel] : results_[edited_panel];
       const std::size_t edited_field = source.below(targets.size());
-      const std::size_t p = source.below(3);
+      const std::size_t p = source.below(panels().size());
       const Panel& panel = *panels()[p];
       SCOPED_TRACE(::testing::Message() << "step " << step << ": \"" << text.substr(0, 60)
                                         << (text.size() > 60 ? "…" : "") << "\" into "
                                         << targets[edited_field]->objectName().toStdString() << ", then "
-                                        << kComputeButtons[p]);
+                                        << compute_button(p));
       edit(targets[edited_field], text, source);
       if (HasFailure()) break;
       if (into_input) typed_[edited_panel][edited_field] = text;
@@ -234,7 +238,7 @@ class Monkey : public WindowTest {
       const Snapshot after = snapshot();
 
       EXPECT_EQ(after.inputs, typed_) << "an input field was changed";
-      for (std::size_t other = 0; other < 3; ++other) {
+      for (std::size_t other = 0; other < panels().size(); ++other) {
         if (other != p) {
           EXPECT_EQ(after.results[other], before.results[other]) << "panel " << other << " touched";
         }
@@ -283,8 +287,10 @@ class Monkey : public WindowTest {
 
   QLocale locale_;
   QRegularExpression number_shape_;
-  std::array<std::vector<QLineEdit*>, 3> inputs_, results_;
-  std::array<std::vector<std::string>, 3> typed_;  // what the user put into each input field
+  using PerPanel = std::vector<std::vector<QLineEdit*>>;
+  PerPanel inputs_ = PerPanel(panels().size()), results_ = PerPanel(panels().size());
+  // What the user put into each input field.
+  std::vector<std::vector<std::string>> typed_ = std::vector<std::vector<std::string>>(panels().size());
 };
 
 // The run means little unless every outcome comes often enough; division by
@@ -320,7 +326,8 @@ TEST(WindowMemory, OpenComputeEveryPanelAndClose) {
   auto window = std::make_unique<MainWindow>(QLocale::c(), std::move(sink));
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  for (const char* name : kComputeButtons) QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton);
+  for (std::size_t p = 0; p < panels().size(); ++p)
+    QTest::mouseClick(window->findChild<QPushButton*>(compute_button(p).c_str()), Qt::LeftButton);
   for (const char* name : {"nMz1", "nFx1", "nS62"}) EXPECT_FALSE(window->findChild<QLineEdit*>(name)->text().isEmpty());
   // A failure takes the message path too.
   window->findChild<QLineEdit*>("nD1")->setText("1E39");

@@ -12,12 +12,12 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTextLayout>
-#include <array>
 #include <cmath>
 
 #include "elbow_view.h"
 #include "expected_layout.h"
 #include "input_marks.h"
+#include "panel_view.h"
 #include "result_edit.h"
 #include "translation.h"
 #include "window_fixture.h"
@@ -25,24 +25,25 @@
 namespace quorvel::ui::testing {
 namespace {
 
-const std::array<std::vector<const char*>, 3> kResultFields = {{
+// Per panel, in the order of quorvel::panels().
+const std::vector<std::vector<const char*>> kResultFields = {
     {"nMz1", "nFx", "nFy", "nS1", "nS2", "nS3"},
     {"nMz11", "nMz21", "nFx1", "nFy1", "nS11", "nS21", "nS31", "nS41"},
     {"nMz12", "nMz22", "nFx2", "nFy2", "nS12", "nS22", "nS32", "nS42", "nS52", "nS62"},
-}};
-const std::array<std::vector<const char*>, 3> kDefaultResults = {{
+};
+const std::vector<std::vector<const char*>> kDefaultResults = {
     {"907.7", "377", "115.2", "0.12", "0.19", "0.32"},
     {"1021.1", "-1021.1", "366.6", "142.7", "0.14", "0.25", "0.25", "0.14"},
     {"-349.1", "-349.1", "-104.7", "0", "0.05", "0.05", "0.09", "0.09", "0.05", "0.05"},
-}};
-const char* const kComputeButtons[] = {"计算", "计算1", "计算2"};
+};
+const std::vector<const char*> kComputeButtons = {"计算", "计算1", "计算2"};
 
 class Window : public WindowTest {
  protected:
   using WindowTest::WindowTest;
-  std::vector<QString> results(int panel) {
+  std::vector<QString> results(std::size_t panel) {
     std::vector<QString> texts;
-    for (const char* name : kResultFields[panel]) texts.push_back(field(name)->text());
+    for (const char* name : kResultFields.at(panel)) texts.push_back(field(name)->text());
     return texts;
   }
   static std::vector<QString> texts(const std::vector<const char*>& list) { return {list.begin(), list.end()}; }
@@ -135,8 +136,8 @@ TEST_F(Window, EnterOrSpaceOnComputeFillsPanelZeroOnly) {
     ASSERT_EQ(QApplication::focusWidget(), button("计算"));
     QTest::keyClick(QApplication::focusWidget(), key);
     EXPECT_EQ(results(0), texts(kDefaultResults[0])) << key;
-    EXPECT_EQ(results(1), std::vector<QString>(8)) << key;
-    EXPECT_EQ(results(2), std::vector<QString>(10)) << key;
+    for (std::size_t other = 1; other < panels().size(); ++other)
+      EXPECT_EQ(results(other), std::vector<QString>(panels()[other]->results.size())) << key;
   }
   EXPECT_TRUE(messages().empty());
 }
@@ -148,20 +149,21 @@ TEST_F(Window, EnterInAFieldPressesNothing) {
     QTest::keyClick(field(name), Qt::Key_Enter);
     EXPECT_EQ(QApplication::focusWidget(), field(name));
   }
-  for (int panel = 0; panel < 3; ++panel) EXPECT_EQ(results(panel), std::vector<QString>(kResultFields[panel].size()));
+  for (std::size_t panel = 0; panel < panels().size(); ++panel)
+    EXPECT_EQ(results(panel), std::vector<QString>(kResultFields[panel].size()));
   EXPECT_TRUE(QApplication::topLevelWidgets().contains(&window()));
   EXPECT_TRUE(window().isVisible());
 }
 
 TEST_F(Window, EachComputeButtonWritesOnlyItsPanel) {
-  for (int panel = 0; panel < 3; ++panel) {
+  for (std::size_t panel = 0; panel < panels().size(); ++panel) {
     fill_results("typed");
     // Its own result fields are never read: text there changes nothing.
-    field(kResultFields[panel][0])->setText("abc");
-    QTest::mouseClick(button(kComputeButtons[panel]), Qt::LeftButton);
-    for (int other = 0; other < 3; ++other) {
-      const auto expected =
-          other == panel ? texts(kDefaultResults[panel]) : std::vector<QString>(kResultFields[other].size(), "typed");
+    field(kResultFields.at(panel)[0])->setText("abc");
+    QTest::mouseClick(button(kComputeButtons.at(panel)), Qt::LeftButton);
+    for (std::size_t other = 0; other < panels().size(); ++other) {
+      const auto expected = other == panel ? texts(kDefaultResults.at(panel))
+                                           : std::vector<QString>(kResultFields[other].size(), "typed");
       EXPECT_EQ(results(other), expected) << "after " << kComputeButtons[panel];
     }
     // Had a text ever been wider than its field, its sign and leading digits would show.
@@ -346,8 +348,9 @@ TEST_F(Window, ElbowsStandBesideTheShownResults) {
     EXPECT_GT(std::abs(ResultEdit::elbow_warning_colour(palette).lightness() - base.lightness()), 100);
   }
 
-  auto& elbows = *window().findChild<ElbowChoice*>();
+  ElbowChoice& elbows = window().panel_views()[1]->elbows();
   elbows.set_times_D(offset, 3);  // R = 3·D: 0.74 with elbows, within [S]
+  for (std::size_t other : {0, 2}) EXPECT_EQ(window().panel_views()[other]->elbows_times_D(), 1.5);  // their own
   EXPECT_FALSE(s2->exceeds_with_elbows());
   EXPECT_TRUE(s2->toolTip().contains("\nwith elbows of R = 3·D: 0.74; k = 5.49, i = 2.01"));
   QMenu menu;  // the panel's "Elbows" submenu, as its context menus add it
@@ -402,7 +405,7 @@ TEST_F(Window, BadInputIsReportedAndLeavesTheResults) {
     ASSERT_EQ(messages().size(), 1u) << c.field;
     EXPECT_EQ(messages().back().title, "Quorvel");
     EXPECT_EQ(messages().back().text, QString::fromUtf8(c.message));
-    for (int panel = 0; panel < 3; ++panel)
+    for (std::size_t panel = 0; panel < panels().size(); ++panel)
       EXPECT_EQ(results(panel), std::vector<QString>(kResultFields[panel].size(), "before")) << c.field;
     EXPECT_EQ(QApplication::focusWidget(), bad) << c.field;
     EXPECT_EQ(bad->selectedText(), bad->text()) << c.field;
@@ -431,7 +434,7 @@ TEST_F(Window, FailedStepNamesNoFieldUnlessACheckDoes) {
     ASSERT_EQ(messages().size(), before + 1);
     EXPECT_EQ(messages().back().text, c.message);
     EXPECT_EQ(QApplication::focusWidget(), window().findChild<QWidget*>(c.focus));
-    EXPECT_EQ(results(0), std::vector<QString>(6));
+    EXPECT_EQ(results(0), std::vector<QString>(panels()[0]->results.size()));
   }
 }
 
@@ -611,7 +614,7 @@ TEST_F(ChineseWindow, SpeaksChineseWithTheSameCaptions) {
   RecordingSink& english_messages = *sink;
   MainWindow english(QLocale::c(), std::move(sink));
   english.findChild<QLineEdit*>("nL1")->setText("20m");
-  english.compute(*panels()[0]);
+  english.compute(*english.panel_views()[0]);
   ASSERT_EQ(english_messages.messages.size(), 1u);
   EXPECT_EQ(english_messages.messages.back().text, "Type mismatch\nField L1: \"20m\"");
   EXPECT_EQ(english.findChild<QPushButton*>("计算1")->accessibleName(), "Compute (Z-shaped offset)");
