@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "font_config.h"
-#include "main_window.h"
+#include "window/font_config.h"
+#include "window/main_window.h"
 #include "start.h"
-#include "translation.h"
+#include "window/translation.h"
 
 int main(int argc, char* argv[]) {
   if (const auto status = quorvel::app::answer_options(argc, argv)) return *status;

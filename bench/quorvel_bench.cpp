@@ -1,6 +1,6 @@
 // Cost of the step check: each panel's calculation with its default inputs,
 // texts in to texts out, checked (quorvel::calculate) against the same
-// formula text in plain doubles (quorvel/unchecked.h); and quorvel-batch's
+// formula text in plain doubles (quorvel/panels/unchecked.h); and quorvel-batch's
 // rows per second.
 // Ends with the line "checked/unchecked ratio: bend …, offset …, loop …".
 
@@ -20,8 +20,8 @@
 #include <unistd.h>
 
 #include "batch.h"
-#include "quorvel/panels.h"
-#include "quorvel/unchecked.h"
+#include "quorvel/panels/panels.h"
+#include "quorvel/panels/unchecked.h"
 
 namespace {
 

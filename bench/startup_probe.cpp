@@ -16,10 +16,10 @@
 #include <optional>
 #include <vector>
 
-#include "font_config.h"
-#include "main_window.h"
+#include "window/font_config.h"
+#include "window/main_window.h"
 #include "start.h"
-#include "translation.h"
+#include "window/translation.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <optional>
 #include <variant>
 
-#include "quorvel/checked.h"
-#include "quorvel/checks.h"
-#include "quorvel/decimal.h"
-#include "quorvel/display.h"
-#include "quorvel/fields.h"
-#include "quorvel/text.h"
+#include "quorvel/panels/real.h"
+#include "quorvel/analyses/validity.h"
+#include "quorvel/text/decimal.h"
+#include "quorvel/panels/display.h"
+#include "quorvel/panels/fields.h"
+#include "quorvel/text/text.h"
 
 namespace quorvel::fuzz {
 namespace {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "quorvel/panels.h"
+#include "quorvel/panels/panels.h"
 
 namespace quorvel::fuzz {
 

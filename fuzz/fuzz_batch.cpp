@@ -12,8 +12,8 @@
 
 #include "batch.h"
 #include "checks.h"
-#include "quorvel/csv.h"
-#include "quorvel/text.h"
+#include "quorvel/text/csv.h"
+#include "quorvel/text/text.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <string>
 
 #include "checks.h"
-#include "quorvel/display.h"
-#include "quorvel/fields.h"
-#include "quorvel/text.h"
+#include "quorvel/panels/display.h"
+#include "quorvel/panels/fields.h"
+#include "quorvel/text/text.h"
 
 namespace {
 

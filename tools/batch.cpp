@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "plot.h"
-#include "quorvel/checks.h"
-#include "quorvel/csv.h"
-#include "quorvel/display.h"
-#include "quorvel/elbows.h"
-#include "quorvel/panels.h"
-#include "quorvel/text.h"
-#include "quorvel/verdict.h"
+#include "quorvel/analyses/validity.h"
+#include "quorvel/text/csv.h"
+#include "quorvel/panels/display.h"
+#include "quorvel/analyses/elbows.h"
+#include "quorvel/panels/panels.h"
+#include "quorvel/text/text.h"
+#include "quorvel/analyses/verdict.h"
 
 namespace quorvel::batch {
 namespace {

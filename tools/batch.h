@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "checker_cells.h"
-#include "quorvel/decimal.h"
+#include "review_cells.h"
+#include "quorvel/text/decimal.h"
 #include "walk.h"
 
 namespace quorvel::batch {

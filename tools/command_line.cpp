@@ -4,10 +4,10 @@
 #include <cmath>
 #include <utility>
 
-#include "quorvel/csv.h"
-#include "quorvel/display.h"
-#include "quorvel/hand_methods.h"
-#include "quorvel/panels.h"
+#include "quorvel/text/csv.h"
+#include "quorvel/panels/display.h"
+#include "quorvel/analyses/hand_methods.h"
+#include "quorvel/panels/panels.h"
 #include "walk.h"
 
 namespace quorvel::batch {

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "command_line.h"
-#include "quorvel/panels.h"
+#include "quorvel/panels/panels.h"
 #include "walk.h"
 
 namespace quorvel::batch {

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <limits>
 
-#include "quorvel/display.h"
-#include "quorvel/text.h"
+#include "quorvel/panels/display.h"
+#include "quorvel/text/text.h"
 
 namespace quorvel::batch {
 namespace {

@@ -10,7 +10,7 @@
 #include "batch.h"
 #include "command_line.h"
 #include "plot.h"
-#include "quorvel/csv.h"
+#include "quorvel/text/csv.h"
 #include "quorvel/version.h"
 
 #ifdef _WIN32

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "quorvel/panels.h"
+#include "quorvel/panels/panels.h"
 
 namespace quorvel::batch {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 // The walks of --solve, --sweep and --ranges as a command line writes them
-// (the walk itself is quorvel/walk.h).
+// (the walk itself is quorvel/analyses/walk.h).
 
 #include <cstddef>
 #include <cstdint>
@@ -11,9 +11,9 @@
 #include <variant>
 #include <vector>
 
-#include "quorvel/decimal.h"
-#include "quorvel/panels.h"
-#include "quorvel/walk.h"
+#include "quorvel/text/decimal.h"
+#include "quorvel/panels/panels.h"
+#include "quorvel/analyses/walk.h"
 
 namespace quorvel::batch {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "command_line.h"
-#include "quorvel/elbows.h"
-#include "quorvel/panels.h"
+#include "quorvel/analyses/elbows.h"
+#include "quorvel/panels/panels.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "quorvel/decimal.h"
+#include "quorvel/text/decimal.h"
 
 namespace {
 

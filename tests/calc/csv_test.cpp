@@ -1,4 +1,4 @@
-#include "quorvel/csv.h"
+#include "quorvel/text/csv.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "quorvel/batch_row.h"
+#include "quorvel/text/batch_row.h"
 
 namespace {
 

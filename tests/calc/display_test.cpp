@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "quorvel/display.h"
-#include "quorvel/text.h"
+#include "quorvel/panels/display.h"
+#include "quorvel/text/text.h"
 
 namespace {
 

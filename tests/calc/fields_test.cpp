@@ -12,8 +12,8 @@
 #include <variant>
 #include <vector>
 
-#include "quorvel/fields.h"
-#include "quorvel/text.h"
+#include "quorvel/panels/fields.h"
+#include "quorvel/text/text.h"
 
 namespace {
 

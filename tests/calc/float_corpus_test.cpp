@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "quorvel/fields.h"
+#include "quorvel/panels/fields.h"
 
 #ifndef QUORVEL_TESTDATA_DIR
 #error "QUORVEL_TESTDATA_DIR must name the folder of the float corpus"

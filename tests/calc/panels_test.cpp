@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "quorvel/panels.h"
+#include "quorvel/panels/panels.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "quorvel/walk.h"
+#include "quorvel/analyses/walk.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "quorvel/panels.h"
+#include "quorvel/panels/panels.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// The frame with elbows (quorvel/elbows.h) against the same frame built here
+// The frame with elbows (quorvel/analyses/elbows.h) against the same frame built here
 // another way, each arc a fine polyline with flexibility k, and solved by the
 // force method in long double (frame.h); plus the checks of its physics.
 
@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "frame.h"
-#include "quorvel/elbows.h"
-#include "quorvel/panels.h"
-#include "quorvel/verdict.h"
+#include "quorvel/analyses/elbows.h"
+#include "quorvel/panels/panels.h"
+#include "quorvel/analyses/verdict.h"
 
 namespace {
 

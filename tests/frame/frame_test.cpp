@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "frame.h"
-#include "quorvel/panels.h"
+#include "quorvel/panels/panels.h"
 
 namespace {
 

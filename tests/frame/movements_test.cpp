@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "frame.h"
-#include "quorvel/hand_methods.h"
-#include "quorvel/movements.h"
-#include "quorvel/panels.h"
-#include "quorvel/verdict.h"
+#include "quorvel/analyses/hand_methods.h"
+#include "quorvel/analyses/movements.h"
+#include "quorvel/panels/panels.h"
+#include "quorvel/analyses/verdict.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <QMenu>
 #include <QMimeData>
 
-#include "design_answers.h"
-#include "elbow_view.h"
-#include "layout.h"
-#include "panel_view.h"
-#include "pass_finder.h"
+#include "dialogs/design_answers.h"
+#include "note/elbow_view.h"
+#include "window/layout.h"
+#include "window/panel_view.h"
+#include "dialogs/pass_finder.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui::testing {

@@ -1,7 +1,7 @@
 #pragma once
 
 // The window's layout in pixels (twips / 15), transcribed apart from
-// ui/layout.cpp so that a slip in either shows.
+// ui/window/layout.cpp so that a slip in either shows.
 
 namespace quorvel::ui::testing {
 

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "expected_layout.h"
-#include "layout.h"
+#include "window/layout.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui::testing {

@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "layout.h"
-#include "translation.h"
+#include "window/layout.h"
+#include "window/translation.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui::testing {

@@ -25,10 +25,10 @@
 #include <windows.h>
 #endif
 
-#include "calculation_note.h"
-#include "calculation_sheet.h"
-#include "note_actions.h"
-#include "translation.h"
+#include "note/calculation_note.h"
+#include "note/calculation_sheet.h"
+#include "note/note_actions.h"
+#include "window/translation.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui::testing {
@@ -136,7 +136,7 @@ const Case kCases[] = {
      "offset;70;377;9;20;10,0;20;40;90;ok;1021,1;-1021,1;366,6;142,7;0,14;0,25;0,25;0,14"},
 };
 
-// The checker's sections, worked by hand (tests/calc/checks_test.cpp): the
+// The checker's sections, worked by hand (tests/calc/validity_test.cpp): the
 // default bend installed at 20 ℃ keeps 0.721 of its stresses, its bend point
 // moves e·L1 = 16.2 mm along L1 and −e·L2 = −8.1 mm, the screen is 116.8
 // and the guided cantilever 0.448; at its own temperature nothing is left; at

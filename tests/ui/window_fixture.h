@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "main_window.h"
+#include "window/main_window.h"
 
 namespace quorvel::ui::testing {
 

@@ -14,12 +14,12 @@
 #include <QTextLayout>
 #include <cmath>
 
-#include "elbow_view.h"
+#include "note/elbow_view.h"
 #include "expected_layout.h"
-#include "input_marks.h"
-#include "panel_view.h"
-#include "result_edit.h"
-#include "translation.h"
+#include "window/input_marks.h"
+#include "window/panel_view.h"
+#include "window/result_edit.h"
+#include "window/translation.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui::testing {

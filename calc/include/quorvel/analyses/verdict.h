@@ -1,0 +1,41 @@
+#pragma once
+
+// The one rule by which a run passes or exceeds: taken from the unrounded
+// stresses, never from the shown ratios.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "quorvel/panels/panel.h"
+
+namespace quorvel {
+
+struct Verdict {
+  double governing = 0;     // the largest |σ|/[S] over the panel's points
+  std::vector<int> points;  // every point where it occurs, point 1 first
+  bool exceeds = false;     // governing above the target
+};
+
+// Ratios within this share of the governing one occur there too: a
+// symmetric run's equal stresses differ in the last digits where the
+// calculation takes another value of π.
+inline constexpr double kSameRatio = 1e-6;
+
+Verdict judge(const Values& values, double target = 1);
+// The same rule over ratios formed elsewhere, point 1 first.
+Verdict judge(std::span<const double> ratios, double target = 1);
+
+// A run passes when its calculation did not fail and its governing ratio is
+// at most the target.
+bool passes(const Outcome& outcome, double target = 1);
+
+// |σ|/[S] at each point of the run, point 1 first.
+std::vector<double> ratios(const Values& values);
+
+// A ratio as the notes and quorvel-batch give it: three decimals, rounded to
+// nearest from the unrounded value.
+std::string ratio_text(double ratio, std::string_view decimal_point);
+
+}  // namespace quorvel

@@ -1,0 +1,28 @@
+#pragma once
+
+// A run given back as text: a quorvel-batch row pasted into the window, or a
+// calculation note that holds one.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "quorvel/text/csv.h"
+#include "quorvel/panels/panel.h"
+
+namespace quorvel {
+
+struct BatchRow {
+  const Panel* panel;
+  std::vector<std::string> inputs;  // the panel's input texts, exactly as the row has them
+  csv::Dialect dialect;
+};
+
+// The first row of a panel in `text`, in either dialect: the whole text as
+// one row, else the first of its lines that is one. A row is a panel's key
+// and exactly its input texts, or an output row of quorvel-batch: the input
+// texts, the status and at least the results. Nothing when no row is there.
+std::optional<BatchRow> find_batch_row(std::string_view text);
+
+}  // namespace quorvel

@@ -1,0 +1,196 @@
+#include "quorvel/analyses/validity.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+
+#include "quorvel/panels/display.h"
+#include "quorvel/panels/fields.h"
+
+namespace quorvel {
+namespace {
+
+// E = 196 GPa and [S] = 80 MPa are those of carbon steel pipe: below about
+// -50 ℃ every grade needs impact testing (ASME B31.3, Fig. 323.2.2A: -48 ℃),
+// above about 425 ℃ (800 °F) it creeps and graphitizes (B31.1, 124.2.A).
+// docs/engineering.md gives the sources.
+constexpr double kColdest = -50, kHottest = 425;
+// How far the entered overall length may stand from the anchors' distance.
+constexpr double kLengthTolerance = 0.01;
+constexpr double kPi = 3.1415926;  // as the calculations turn angles
+
+constexpr std::string_view kCold =
+    "below %1 carbon steel turns brittle, which the fixed E = %2 and [S] = %3 do not describe";
+constexpr std::string_view kHot = "above %1 carbon steel creeps, which the fixed E = %2 and [S] = %3 do not describe";
+constexpr std::string_view kNoDiameter = "the outer diameter must be above 0";
+constexpr std::string_view kNoWall = "a wall must be thicker than 0";
+constexpr std::string_view kThickWall = "a wall must be thinner than half the diameter (%1)";
+constexpr std::string_view kNegativeLeg = "a leg cannot be shorter than 0";
+constexpr std::string_view kNoLegs = "every leg is 0 long, so there is no pipe run";
+constexpr std::string_view kInLine =
+    "an angle must lie strictly between 0° and 180°; at 0° and 180° the legs lie in line, which bending cannot carry";
+constexpr std::string_view kNoLength = "the overall length must be above 0";
+constexpr std::string_view kOtherLength = "the legs put the anchors %1 apart; L sets the free expansion";
+constexpr std::string_view kReasons[] = {kCold,        kHot,    kNoDiameter, kNoWall,   kThickWall,
+                                         kNegativeLeg, kNoLegs, kInLine,     kNoLength, kOtherLength};
+
+// What an input stands for, from its unit and symbol.
+enum class Role { temperature, diameter, wall, leg, length, angle };
+
+Role role_of(const InputField& field) {
+  if (field.unit == "℃") return Role::temperature;
+  if (field.unit == "°") return Role::angle;
+  if (field.unit == "mm") return field.symbol == "D" ? Role::diameter : Role::wall;
+  return field.symbol == "L" ? Role::length : Role::leg;
+}
+
+// Six significant digits, plainly as a result is written.
+std::string plain(double v, std::string_view decimal_point) {
+  char buf[32];
+  const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 5).ptr;
+  double rounded = v;
+  std::from_chars(buf, end, rounded);
+  return number_text(rounded, decimal_point);
+}
+
+std::string with_unit(double v, std::string_view unit, std::string_view decimal_point) {
+  return plain(v, decimal_point) + (unit == "°" ? "" : " ") + std::string(unit);
+}
+
+class Checker {
+ public:
+  Checker(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point)
+      : panel_(panel), dp_(decimal_point) {
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+      const InputField& f = panel.inputs[i];
+      const Real r = f.kind == FieldKind::whole_number ? read_whole(inputs[i], dp_)
+                     : f.kind == FieldKind::real       ? read_real(inputs[i], dp_)
+                                                       : read_double(inputs[i], dp_);
+      values_.push_back(r.ok() ? std::optional(r.value()) : std::nullopt);
+    }
+  }
+
+  std::vector<InputCheck> run() {
+    for (std::size_t i = 0; i < values_.size(); ++i)
+      if (values_[i]) check(i, *values_[i]);
+    return std::move(found_);
+  }
+
+ private:
+  void check(std::size_t i, double v) {
+    switch (role_of(panel_.inputs[i])) {
+      case Role::temperature:
+        if (v < kColdest) fail(i, kCold, {degrees(kColdest), gpa(), mpa()});
+        if (v > kHottest) fail(i, kHot, {degrees(kHottest), gpa(), mpa()});
+        return;
+      case Role::diameter:
+        if (v <= 0) fail(i, kNoDiameter);
+        return;
+      case Role::wall: {
+        const auto D = first(Role::diameter);
+        if (v <= 0)
+          fail(i, kNoWall);
+        else if (D && *D > 0 && v >= *D / 2)
+          fail(i, kThickWall, {with_unit(*D / 2, "mm", dp_)});
+        return;
+      }
+      case Role::leg:
+        if (v < 0) fail(i, kNegativeLeg);
+        if (i == first_of(Role::leg) && no_legs()) fail(i, kNoLegs);
+        return;
+      case Role::angle:
+        if (!(v > 0 && v < 180)) fail(i, kInLine);
+        return;
+      case Role::length: {
+        const auto d = anchors_distance();
+        if (v <= 0)
+          fail(i, kNoLength);
+        else if (d && std::fabs(v - *d) > kLengthTolerance * std::fabs(*d))
+          fail(i, kOtherLength, {with_unit(*d, "m", dp_)});
+        return;
+      }
+    }
+  }
+
+  void fail(std::size_t i, std::string_view reason, std::vector<std::string> numbers = {}) {
+    const InputField& f = panel_.inputs[i];
+    found_.push_back({i, f.symbol, with_unit(*values_[i], f.unit, dp_), reason, std::move(numbers)});
+  }
+
+  std::string degrees(double v) const { return with_unit(v, "℃", dp_); }
+  std::string gpa() const { return std::to_string(elastic_modulus_gpa) + " GPa"; }
+  std::string mpa() const { return std::to_string(allowable_stress_mpa) + " MPa"; }
+
+  std::size_t first_of(Role role) const {
+    for (std::size_t i = 0; i < panel_.inputs.size(); ++i)
+      if (role_of(panel_.inputs[i]) == role) return i;
+    return panel_.inputs.size();
+  }
+  std::optional<double> first(Role role) const {
+    const std::size_t i = first_of(role);
+    return i < values_.size() ? values_[i] : std::nullopt;
+  }
+
+  // The values of every input with this role, in read order; none when one is no number.
+  std::optional<std::vector<double>> all(Role role) const {
+    std::vector<double> found;
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+      if (role_of(panel_.inputs[i]) != role) continue;
+      if (!values_[i]) return std::nullopt;
+      found.push_back(*values_[i]);
+    }
+    return found;
+  }
+
+  bool no_legs() const {
+    const auto legs = all(Role::leg);
+    if (!legs) return false;
+    for (double leg : *legs)
+      if (leg != 0) return false;
+    return true;
+  }
+
+  // Along the level legs: the legs alternate, level L1, L3, L5 and L2k tilted
+  // by the k-th angle (α, β) from the perpendicular, by angle − 90°.
+  std::optional<double> anchors_distance() const {
+    const auto legs = all(Role::leg), angles = all(Role::angle);
+    if (!legs || !angles) return std::nullopt;
+    double x = 0;
+    for (std::size_t k = 0; k < legs->size(); ++k) {
+      const std::size_t angle = k / 2;  // L2 → α, L4 → β
+      const bool tilted = k % 2 == 1 && angle < angles->size();
+      x += tilted ? (*legs)[k] * std::sin(((*angles)[angle] - 90) * kPi / 180) : (*legs)[k];
+    }
+    return x;
+  }
+
+  const Panel& panel_;
+  std::string_view dp_;
+  std::vector<std::optional<double>> values_;
+  std::vector<InputCheck> found_;
+};
+
+}  // namespace
+
+std::string InputCheck::text() const {
+  std::string said(reason);
+  for (std::size_t k = numbers.size(); k-- > 0;) {  // %10 before %1
+    std::string mark = std::to_string(k + 1);
+    mark.insert(mark.begin(), '%');  // not "%" + …, which GCC 12 at -O3 flags with a false -Wrestrict
+    for (std::size_t at; (at = said.find(mark)) != std::string::npos;) said.replace(at, mark.size(), numbers[k]);
+  }
+  return std::string(symbol) + " = " + entered + ": " + said;
+}
+
+std::vector<InputCheck> check_inputs(const Panel& panel, std::span<const std::string> inputs,
+                                     std::string_view decimal_point) {
+  if (inputs.size() != panel.inputs.size()) throw std::invalid_argument("wrong number of input texts for this panel");
+  return Checker(panel, inputs, decimal_point).run();
+}
+
+std::span<const std::string_view> check_reasons() noexcept {
+  return kReasons;
+}
+
+}  // namespace quorvel

@@ -1,0 +1,104 @@
+// What a checker redoes by hand before signing, for the default runs,
+// against values worked by hand from the rules as written:
+//   e(70) = 70²·0.005259/10⁶ + 70·0.011182/1000 = 8.085091·10⁻⁴
+//   e(20) = 20²·0.005259/10⁶ + 20·0.011182/1000 = 2.257436·10⁻⁴
+//   installed at 20 ℃: (e(70) − e(20)) / e(70) = 0.72079; 0.31738 × 0.72079 = 0.22876
+//   377 × 9: I = π·(0.377⁴ − 0.359⁴)/64 = 1.76240·10⁻⁴ m⁴, Z = I/0.1885 = 9.3496·10⁻⁴ m³,
+//            EI = 1.96·10¹¹·I = 3.45431·10⁷ N·m²
+//   bend 20 m + 10 m at 90°: U = √(20² + 10²) = 22.3607 m, L = 30 m,
+//            y = e(70)·U = 18.0788 mm, D·y/(L − U)² = 377·18.0788/7.63932² = 116.789,
+//            208 000·80/196 000 = 84.898;
+//            guided cantilever: L2 takes e·20 = 16.170 mm, S = 3·E·D·Δ/L2² = 35.845 MPa,
+//            0.44807 of [S]; L1 takes e·10 over 20 m, 4.481 MPa.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "quorvel/analyses/hand_methods.h"
+#include "quorvel/analyses/installation.h"
+#include "quorvel/analyses/movements.h"
+#include "quorvel/panels/panels.h"
+#include "quorvel/analyses/section.h"
+
+namespace {
+
+const quorvel::Panel& bend = *quorvel::panel_by_key("bend");
+
+quorvel::Values run_of(const quorvel::Panel& panel, const std::string& T = "70") {
+  auto inputs = quorvel::default_inputs(panel);
+  inputs[*quorvel::input_index(panel, "T")] = T;
+  return *quorvel::calculate(panel, inputs, ".").values;
+}
+
+TEST(Installation, ScalesTheRunByTheExpansionLeft) {
+  EXPECT_NEAR(quorvel::free_expansion(70), 8.085091e-4, 1e-15);
+  EXPECT_NEAR(quorvel::free_expansion(20), 2.257436e-4, 1e-15);
+  const quorvel::Values run = run_of(bend);
+  const auto at20 = quorvel::installed(run, 20);
+  ASSERT_TRUE(at20);
+  EXPECT_NEAR(at20->factor, 0.720790, 1e-6);
+  EXPECT_NEAR(at20->verdict.governing, 0.22876, 1e-5);
+  EXPECT_EQ(quorvel::ratio_text(at20->factor, "."), "0.721");
+  EXPECT_EQ(quorvel::ratio_text(at20->verdict.governing, "."), "0.229");
+  EXPECT_FALSE(at20->verdict.exceeds);
+  EXPECT_EQ(at20->verdict.points, std::vector<int>{3});
+  EXPECT_NEAR(at20->values.M1, run.M1 * 0.720790, 1e-6 * run.M1);
+
+  // Installed at 0 ℃ is the run as shown; installed at its own temperature, nothing is left.
+  const auto at0 = quorvel::installed(run, 0);
+  ASSERT_TRUE(at0);
+  EXPECT_EQ(at0->factor, 1);
+  EXPECT_EQ(quorvel::installed(run, 70)->verdict.governing, 0);
+  // At 0 ℃ there is no expansion to scale.
+  EXPECT_FALSE(quorvel::installed(run_of(bend, "0"), 20));
+}
+
+// The scaled results come out in the same displays as the run's own texts.
+TEST(Installation, ShowsResultsAsThePanelDoes) {
+  for (const quorvel::Panel* panel : quorvel::panels()) {
+    const auto outcome = quorvel::calculate(*panel, quorvel::default_inputs(*panel), ",");
+    EXPECT_EQ(quorvel::result_texts(*panel, *outcome.values, ","), outcome.results) << panel->key;
+  }
+}
+
+TEST(SectionData, OfTheDefaultBend) {
+  const quorvel::SectionData s = quorvel::section_data(run_of(bend));
+  EXPECT_NEAR(s.I, 1.76240e-4, 1e-9);
+  EXPECT_NEAR(s.Z, 9.3496e-4, 1e-8);
+  EXPECT_NEAR(s.EI, 3.45431e7, 1e2);
+  EXPECT_NEAR(s.across, 10 * 8.085091e-4, 1e-12);
+  EXPECT_NEAR(s.along, 20 * 8.085091e-4, 1e-12);
+  EXPECT_NEAR(s.anchors, 22.36068, 1e-5);
+  EXPECT_NEAR(s.developed, 30, 1e-12);
+}
+
+TEST(HandMethods, OfTheDefaultBend) {
+  const quorvel::Values run = run_of(bend);
+  EXPECT_NEAR(*quorvel::b31_screen(run), 116.789, 1e-3);
+  EXPECT_NEAR(quorvel::panels_screen_limit(run), 84.898, 1e-3);
+  const auto hand = quorvel::guided_cantilever(run);
+  ASSERT_TRUE(hand);
+  ASSERT_EQ(hand->stresses.size(), 2u);
+  EXPECT_NEAR(hand->stresses[0], 4.481e6, 1e3);
+  EXPECT_NEAR(hand->stresses[1], 35.845e6, 1e3);
+  EXPECT_NEAR(std::fabs(hand->deflections[1]), 0.016170, 1e-6);
+  EXPECT_NEAR(hand->governing, 0.44807, 1e-5);
+  EXPECT_NEAR(hand->exact_over_hand.value(), 0.31738 / 0.44807, 1e-4);
+}
+
+// A straight run has no slack for the screen, no leg across its growth and
+// no bend to move.
+TEST(HandMethods, AreNotDefinedForAStraightRun) {
+  auto inputs = quorvel::default_inputs(bend);
+  inputs[*quorvel::input_index(bend, "α")] = "180";
+  const auto outcome = quorvel::calculate(bend, inputs, ".");
+  ASSERT_TRUE(outcome.values);
+  EXPECT_FALSE(quorvel::b31_screen(*outcome.values));
+  EXPECT_FALSE(quorvel::guided_cantilever(*outcome.values));
+  EXPECT_TRUE(quorvel::movements(*outcome.values).empty());
+}
+
+}  // namespace

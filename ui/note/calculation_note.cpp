@@ -1,0 +1,229 @@
+#include "note/calculation_note.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "note/review_note.h"
+#include "note/elbow_view.h"
+#include "quorvel/text/csv.h"
+#include "quorvel/text/decimal.h"
+#include "quorvel/panels/display.h"
+#include "quorvel/analyses/verdict.h"
+#include "quorvel/version.h"
+#include "note/text_columns.h"
+#include "window/translation.h"
+
+namespace quorvel::ui {
+namespace {
+
+QString text_of(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Metres per metre as millimetres per metre, to 12 significant digits and
+// shifted in decimal, so that no binary noise shows (0.8085091, not
+// 0.8085091000000001). to_chars, not printf: the window runs in the user's C
+// locale, whose decimal separator may be a comma.
+QString millimetres_per_metre(double expansion, std::string_view decimal_point) {
+  char buf[32];
+  const auto end = std::to_chars(buf, buf + sizeof buf, expansion, std::chars_format::scientific, 11).ptr;
+  std::optional<Decimal> d = parse_decimal(std::string_view(buf, static_cast<std::size_t>(end - buf)), ".");
+  if (!d) return {};
+  d->exponent += 3;
+  return QString::fromStdString(plain_text(*d, decimal_point));
+}
+
+// A table row; numbers align right in the `right` columns.
+QString cells(const QStringList& texts, const char* tag, std::span<const bool> right = {}) {
+  QString row = "<tr>";
+  for (qsizetype i = 0; i < texts.size(); ++i) {
+    const bool to_right = static_cast<std::size_t>(i) < right.size() && right[i];
+    row += QString("<%1%2>%3</%1>").arg(tag, to_right ? " align=\"right\"" : "", texts[i].toHtmlEscaped());
+  }
+  return row + "</tr>\n";
+}
+
+// Columns of the results: symbol, as shown, unit, SI, SI unit.
+constexpr bool kNumbers[] = {false, true, false, true, false};
+
+constexpr const char* kTable = R"(<table border="1" cellspacing="0" cellpadding="3">)";
+
+}  // namespace
+
+QString CalculationNote::stale_text() {
+  return tr("The window shows results of other inputs: this note is computed from the inputs as they stand.");
+}
+
+QString governing_text(const Panel& panel, const Verdict& verdict, std::string_view decimal_point) {
+  QStringList where;  // at the points of the ratio results
+  for (int point : verdict.points)
+    for (const ResultField& field : panel.results)
+      if (field.display == Display::ratio && field.point == point)
+        where += CalculationNote::tr("%1 = %2 at %3")
+                     .arg(text_of(field.symbol), QString::fromStdString(ratio_text(verdict.governing, decimal_point)),
+                          place_name(panel, point));
+  return where.join("; ");
+}
+
+QString verdict_text(const Verdict& verdict, const Values& values, std::string_view decimal_point) {
+  const QString stress = QString::fromStdString(fixed_text(verdict.governing * values.allowable, -6, 2, decimal_point));
+  const QString text = verdict.exceeds ? CalculationNote::tr("exceeds the allowable stress (%1 MPa > [S] = %2 MPa)")
+                                       : CalculationNote::tr("within the allowable stress (%1 MPa ≤ [S] = %2 MPa)");
+  return text.arg(stress).arg(allowable_stress_mpa);
+}
+
+QString program_name_and_version() {
+  return QStringLiteral("Quorvel ") + QString::fromUtf8(kVersion);
+}
+
+CalculationNote calculation_note(const Panel& panel, std::span<const std::string> inputs, const QLocale& locale,
+                                 const QDateTime& when, const NoteOptions& options) {
+  const std::string decimal_point = locale.decimalPoint().toStdString();
+  CalculationNote note;
+  note.configuration = panel_name(panel);
+  note.date = when.toString("yyyy-MM-dd HH:mm");
+  note.program = program_name_and_version();
+  for (std::size_t i = 0; i < panel.inputs.size(); ++i) {
+    const InputField& field = panel.inputs[i];
+    note.inputs.push_back({text_of(field.symbol), QString::fromStdString(inputs[i]), text_of(field.unit), {}, {}});
+  }
+
+  const Outcome outcome = calculate(panel, inputs, decimal_point);
+  if (const auto& failure = outcome.failure) {
+    note.failure = error_text(failure->kind);
+    if (failure->field)
+      note.failure +=
+          CalculationNote::tr(", field %1: \"%2\"")
+              .arg(text_of(panel.inputs[*failure->field].symbol), QString::fromStdString(inputs[*failure->field]));
+  } else {
+    const Values& values = *outcome.values;
+    for (std::size_t i = 0; i < panel.results.size(); ++i) {
+      const ResultField& field = panel.results[i];
+      note.results.push_back({text_of(field.symbol), QString::fromStdString(outcome.results[i]), text_of(field.unit),
+                              QString::fromStdString(si_text(panel, values, i, decimal_point)),
+                              text_of(si_unit(field.display))});
+    }
+    // The verdict from the unrounded stresses.
+    const Verdict verdict = judge(values);
+    note.exceeds = verdict.exceeds;
+    note.governing = governing_text(panel, verdict, decimal_point);
+    note.verdict = verdict_text(verdict, values, decimal_point);
+    note.checks = checker_sections(panel, values, options.installed_at, decimal_point);
+    if (options.elbows_times_D > 0)
+      note.elbows = ElbowTexts::note_section(panel, values, options.elbows_times_D, decimal_point, note.exceeds);
+  }
+
+  for (const InputCheck& check : check_inputs(panel, inputs, decimal_point)) note.input_checks << check_text(check);
+  note.assumptions
+      << CalculationNote::tr("Plane frame, sharp bends, bending stress only, both ends clamped.")
+      << CalculationNote::tr("E = %1 GPa, [S] = %2 MPa.").arg(elastic_modulus_gpa).arg(allowable_stress_mpa);
+  note.assumptions
+      << CalculationNote::tr("Free expansion per metre of pipe, T in ℃: %1.").arg(text_of(panel.expansion_law));
+  if (const auto temperature = input_index(panel, "T"); outcome.values && temperature)
+    note.assumptions << CalculationNote::tr("Free expansion at T = %1 ℃: %2 mm/m.")
+                            .arg(QString::fromStdString(inputs[*temperature]),
+                                 millimetres_per_metre(outcome.values->expansion, decimal_point));
+  if (outcome.values && !outcome.failure) note.assumptions << section_assumptions(*outcome.values, decimal_point);
+
+  // quorvel-batch reads a decimal comma with --decimal-comma.
+  const auto dialect = csv::Dialect::for_decimal_point(decimal_point);
+  std::vector<std::string> row{std::string(panel.key)};
+  row.insert(row.end(), inputs.begin(), inputs.end());
+  note.batch_row = QString::fromStdString(csv::write_line(row, dialect));
+  note.batch_command =
+      dialect.decimal_comma() ? QStringLiteral("quorvel-batch --decimal-comma") : QStringLiteral("quorvel-batch");
+  return note;
+}
+
+QString CalculationNote::plain_text() const {
+  QString text = tr("Calculation note") + '\n';
+  text += tr("Configuration: %1").arg(configuration) + '\n';
+  text += tr("Date: %1").arg(date) + '\n';
+  text += tr("Program: %1").arg(program) + '\n' + title.plain_text() + '\n';
+  if (stale) text += stale_text() + "\n\n";
+
+  text += tr("Inputs") + '\n';
+  std::vector<QStringList> rows;
+  for (const Row& r : inputs) rows.push_back({r.symbol, r.text, r.unit});
+  text += text_columns(rows, {}) + '\n';
+
+  if (!failure.isEmpty()) {
+    text += tr("Calculation failed: %1").arg(failure) + "\n\n";
+  } else {
+    text += tr("Results (as shown, and in SI units)") + '\n';
+    rows.clear();
+    for (const Row& r : results) rows.push_back({r.symbol, r.text, r.unit, r.si, r.si_unit});
+    text += text_columns(rows, kNumbers) + '\n';
+    text += tr("Governing ratio: %1").arg(governing) + '\n';
+    text += tr("Verdict: %1").arg(verdict) + "\n\n";
+    text += checks.plain_text();
+  }
+  if (elbows) {
+    text += elbows->title + '\n' + elbows->before.join('\n') + '\n';
+    rows.clear();
+    for (const Row& r : elbows->results) rows.push_back({r.symbol, r.text, r.unit});
+    text += text_columns(rows, kNumbers) + elbows->after.join('\n') + "\n\n";
+  }
+  if (!input_checks.isEmpty()) text += tr("Checks of the inputs") + "\n  " + input_checks.join("\n  ") + "\n\n";
+
+  text += tr("Assumptions") + '\n';
+  for (const QString& a : assumptions) text += "  " + a + '\n';
+  text += '\n' + tr("Input row for %1:").arg(batch_command) + '\n' + batch_row + '\n';
+  return text;
+}
+
+QString CalculationNote::html(HtmlFor use) const {
+  QString heading, in, out, closing;
+  heading += "<h3>" + tr("Calculation note").toHtmlEscaped() + "</h3>\n" + kTable + '\n';
+  heading += cells({tr("Configuration"), configuration}, "td");
+  heading += cells({tr("Date"), date}, "td");
+  heading += cells({tr("Program"), program}, "td");
+  for (const auto& [caption, value] : title.filled()) heading += cells({caption, value}, "td");
+  heading += "</table>\n";
+
+  if (stale) in += "<p><b>" + stale_text().toHtmlEscaped() + "</b></p>\n";
+  in += "<h4>" + tr("Inputs").toHtmlEscaped() + "</h4>\n" + kTable + '\n';
+  in += cells({tr("Symbol"), tr("Value"), tr("Unit")}, "th");
+  for (const Row& r : inputs) in += cells({r.symbol, r.text, r.unit}, "td");
+  in += "</table>\n";
+
+  if (!failure.isEmpty()) {
+    out += "<p><b>" + tr("Calculation failed: %1").arg(failure).toHtmlEscaped() + "</b></p>\n";
+  } else {
+    out += "<h4>" + tr("Results").toHtmlEscaped() + "</h4>\n" + kTable + '\n';
+    out += cells({tr("Symbol"), tr("As shown"), tr("Unit"), tr("SI"), tr("SI unit")}, "th");
+    for (const Row& r : results) out += cells({r.symbol, r.text, r.unit, r.si, r.si_unit}, "td", kNumbers);
+    out += "</table>\n";
+    closing += "<p>" + tr("Governing ratio: %1").arg(governing).toHtmlEscaped() + "</p>\n";
+    closing += "<p><b>" + tr("Verdict: %1").arg(verdict).toHtmlEscaped() + "</b></p>\n";
+    closing += checks.html();
+  }
+  if (elbows) {
+    closing += "<h4>" + elbows->title.toHtmlEscaped() + "</h4>\n";
+    for (const QString& line : elbows->before) closing += "<p>" + line.toHtmlEscaped() + "</p>\n";
+    if (!elbows->results.empty()) closing += kTable + cells({tr("Symbol"), tr("With elbows"), tr("Unit")}, "th");
+    for (const Row& r : elbows->results) closing += cells({r.symbol, r.text, r.unit}, "td", kNumbers);
+    if (!elbows->results.empty()) closing += "</table>\n";
+    for (const QString& line : elbows->after) closing += "<p>" + line.toHtmlEscaped() + "</p>\n";
+  }
+
+  if (!input_checks.isEmpty()) {
+    closing += "<h4>" + tr("Checks of the inputs").toHtmlEscaped() + "</h4>\n<ul>\n";
+    for (const QString& c : input_checks) closing += "<li>" + c.toHtmlEscaped() + "</li>\n";
+    closing += "</ul>\n";
+  }
+  closing += "<h4>" + tr("Assumptions").toHtmlEscaped() + "</h4>\n<ul>\n";
+  for (const QString& a : assumptions) closing += "<li>" + a.toHtmlEscaped() + "</li>\n";
+  closing += "</ul>\n<p>" + tr("Input row for %1:").arg(batch_command).toHtmlEscaped() + "</p>\n";
+  closing += R"(<pre style="white-space: pre-wrap">)" + batch_row.toHtmlEscaped() + "</pre>\n";
+
+  // The sheet sets the inputs beside the results, the clipboard one below the
+  // other, where a spreadsheet takes each table as it is.
+  const QString body = use == HtmlFor::clipboard ? heading + in + out + closing
+                                                 : R"(<table width="100%"><tr><td valign="top">)" + in +
+                                                       R"(</td><td width="5%"></td><td valign="top" width="60%">)" +
+                                                       out + "</td></tr></table>\n" + closing;
+  return "<html><head><meta charset=\"utf-8\"></head><body>\n" + body + "</body></html>\n";
+}
+
+}  // namespace quorvel::ui

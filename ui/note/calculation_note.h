@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "note/review_note.h"
+#include "quorvel/analyses/installation.h"
+#include "quorvel/panels/panels.h"
+#include "quorvel/analyses/verdict.h"
+
+namespace quorvel::ui {
+
+// The record of one run of a panel, as an engineer files it: what was
+// entered, what came out (also in SI units), whether it passes, on what
+// assumptions, and the row that runs it again with quorvel-batch.
+struct CalculationNote {
+  Q_DECLARE_TR_FUNCTIONS(CalculationNote)
+
+ public:
+  struct Row {
+    QString symbol, text, unit;  // as entered, or as shown
+    QString si, si_unit;         // results only: the shown value in kN, kN·m or MPa
+  };
+
+  QString configuration, date, program;  // program: name and version
+  std::vector<Row> inputs, results;      // no results when the calculation failed
+  QString failure;                       // how it failed, as the message box says; empty when it ran through
+  QString governing;                     // the highest unrounded stress ratio and where it occurs
+  QString verdict;
+  bool exceeds = false;  // a stress above the allowable stress
+  bool stale = false;    // the window shows results of other inputs
+  QStringList input_checks;  // the checks of the inputs that fail (quorvel/analyses/validity.h)
+  QStringList assumptions;
+  QString batch_command;  // "quorvel-batch", with --decimal-comma where the locale needs it
+  QString batch_row;      // the run as quorvel-batch's input row
+  // The same run with elbows beside the sharp corners (quorvel/analyses/elbows.h).
+  struct Elbows {
+    QString title;
+    QStringList before;        // the factors, or why there is no answer
+    std::vector<Row> results;  // as the panel's results, with elbows
+    QStringList after;         // governing ratio, verdict, and how it differs from the one above
+  };
+  std::optional<Elbows> elbows;
+  CheckerSections checks;  // installation, movements, cross-check; empty when the calculation failed
+  TitleBlock title;        // as entered before printing; the note carries the filled entries
+
+  QString plain_text() const;
+  static QString stale_text();
+  // An HTML document whose tables paste as tables. For the calculation
+  // sheet it leaves out the heading, which the sheet's title block gives.
+  enum class HtmlFor { clipboard, sheet };
+  QString html(HtmlFor use = HtmlFor::clipboard) const;
+};
+
+// How a note is taken beside the sharp-corner frame: the pipe installed at
+// `installed_at` ℃, and elbows of R = elbows_times_D·D unless that is 0.
+struct NoteOptions {
+  double installed_at = kInstalledAt;
+  double elbows_times_D = 0;
+};
+
+// The note of a panel's run with these input texts, computed afresh; numbers
+// are read and written with the locale's decimal separator.
+CalculationNote calculation_note(const Panel& panel, std::span<const std::string> inputs, const QLocale& locale,
+                                 const QDateTime& when, const NoteOptions& options = {});
+
+// "S3/[S] = 0.317 at the far anchor": the governing ratio where it occurs.
+QString governing_text(const Panel& panel, const Verdict& verdict, std::string_view decimal_point);
+// "within the allowable stress (25.39 MPa ≤ [S] = 80 MPa)"
+QString verdict_text(const Verdict& verdict, const Values& values, std::string_view decimal_point);
+
+// "Quorvel 0.1.0"
+QString program_name_and_version();
+
+}  // namespace quorvel::ui

@@ -1,0 +1,54 @@
+#pragma once
+
+// What a checker redoes before signing, as sections of the calculation note
+// and sheet: the installation temperature, the movements of the bend points,
+// the hand methods beside the exact frame, the section data; and the title
+// block the sheet prints.
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "quorvel/panels/panel.h"
+
+namespace quorvel::ui {
+
+struct TitleBlock {
+  Q_DECLARE_TR_FUNCTIONS(TitleBlock)
+
+ public:
+  QString project, line, calculation_no, revision, prepared_by, checked_by, approved_by;
+
+  // Every entry with its caption, in the order of the form.
+  std::vector<std::pair<QString, QString*>> entries();
+  std::vector<std::pair<QString, QString>> all() const;
+  std::vector<std::pair<QString, QString>> filled() const;  // the entries not empty
+  QString plain_text() const;                               // "Project: …" lines of the filled entries
+};
+
+struct CheckerSections {
+  Q_DECLARE_TR_FUNCTIONS(CheckerSections)
+
+ public:
+  struct Section {
+    QString heading;
+    QStringList lines;
+    std::vector<QStringList> table;  // a header row first; empty for none
+  };
+  std::vector<Section> sections;
+
+  QString plain_text() const;
+  QString html() const;
+};
+
+// The sections for a run that computed, installed at `installed_at` ℃.
+CheckerSections checker_sections(const Panel& panel, const Values& run, double installed_at,
+                                 std::string_view decimal_point);
+
+// The section data, as lines of the note's assumptions.
+QStringList section_assumptions(const Values& run, std::string_view decimal_point);
+
+}  // namespace quorvel::ui
