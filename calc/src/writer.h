@@ -16,7 +16,7 @@
 #include "equations.h"
 #include "number.h"
 #include "quorvel/display.h"
-#include "quorvel/panels.h"
+#include "quorvel/panel.h"
 
 namespace quorvel::detail {
 

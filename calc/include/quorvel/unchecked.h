@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "quorvel/panels.h"
+#include "quorvel/panel.h"
 
 namespace quorvel::detail {
 
