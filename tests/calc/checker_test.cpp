@@ -34,8 +34,8 @@ quorvel::Values run_of(const quorvel::Panel& panel, const std::string& T = "70")
 }
 
 TEST(Installation, ScalesTheRunByTheExpansionLeft) {
-  EXPECT_NEAR(quorvel::free_expansion(70), 8.085091e-4, 1e-15);
-  EXPECT_NEAR(quorvel::free_expansion(20), 2.257436e-4, 1e-15);
+  EXPECT_NEAR(quorvel::carbon_steel().expansion(0, 70), 8.085091e-4, 1e-15);
+  EXPECT_NEAR(quorvel::carbon_steel().expansion(0, 20), 2.257436e-4, 1e-15);
   const quorvel::Values run = run_of(bend);
   const auto at20 = quorvel::installed(run, 20);
   ASSERT_TRUE(at20);
