@@ -1,12 +1,10 @@
 #include "calculation_note.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "checker_note.h"
 #include "elbow_view.h"
 #include "quorvel/csv.h"
-#include "quorvel/decimal.h"
 #include "quorvel/display.h"
 #include "quorvel/elbows.h"
 #include "quorvel/verdict.h"
@@ -20,19 +18,6 @@ namespace {
 
 QString text_of(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// Metres per metre as millimetres per metre, to 12 significant digits and
-// shifted in decimal, so that no binary noise shows (0.8085091, not
-// 0.8085091000000001). to_chars, not printf: the window runs in the user's C
-// locale, whose decimal separator may be a comma.
-QString millimetres_per_metre(double expansion, std::string_view decimal_point) {
-  char buf[32];
-  const auto end = std::to_chars(buf, buf + sizeof buf, expansion, std::chars_format::scientific, 11).ptr;
-  std::optional<Decimal> d = parse_decimal(std::string_view(buf, static_cast<std::size_t>(end - buf)), ".");
-  if (!d) return {};
-  d->exponent += 3;
-  return QString::fromStdString(plain_text(*d, decimal_point));
 }
 
 // A table row; numbers align right in the `right` columns.
@@ -149,8 +134,8 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
   if (const auto temperature = input_index(panel, "T"); outcome.values && temperature)
     note.assumptions << CalculationNote::tr("Free expansion at T = %1 ℃: %2 mm/m.")
                             .arg(QString::fromStdString(inputs[*temperature]),
-                                 millimetres_per_metre(with_material(*outcome.values, material).expansion,
-                                                       decimal_point));
+                                 QString::fromStdString(expansion_text(
+                                     with_material(*outcome.values, material).expansion, decimal_point)));
   if (outcome.values && !outcome.failure)
     note.assumptions << section_assumptions(*outcome.values, decimal_point, material);
 

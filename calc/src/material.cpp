@@ -1,9 +1,11 @@
 #include "quorvel/material.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
+#include "quorvel/decimal.h"
 #include "quorvel/display.h"
 #include "quorvel/verdict.h"
 
@@ -58,6 +60,15 @@ std::string Material::modulus_gpa_text(std::string_view decimal_point) const {
 
 std::string Material::allowable_mpa_text(double T, std::string_view decimal_point) const {
   return quorvel::allowable_mpa_text(allowable(T), decimal_point);
+}
+
+std::string expansion_text(double expansion, std::string_view decimal_point) {
+  char buf[32];
+  const auto end = std::to_chars(buf, buf + sizeof buf, expansion, std::chars_format::scientific, 11).ptr;
+  std::optional<Decimal> d = parse_decimal(std::string_view(buf, static_cast<std::size_t>(end - buf)), ".");
+  if (!d) return {};
+  d->exponent += 3;
+  return plain_text(*d, decimal_point);
 }
 
 const Material& carbon_steel() noexcept {

@@ -48,6 +48,11 @@ struct Material {
   std::string allowable_mpa_text(double T, std::string_view decimal_point) const;
 };
 
+// An expansion (m/m) in mm/m as the note writes it: to 12 significant digits
+// and shifted in decimal, so that no binary noise shows (0.8085091, not
+// 0.8085091000000001); empty for a value that is not finite.
+std::string expansion_text(double expansion, std::string_view decimal_point);
+
 // The panels' material: carbon steel pipe, E = 196 GPa and [S] = 80 MPa at
 // every temperature from -50 to 425 ℃. The panels form E, [S] and the
 // expansion themselves, step-checked in their own order (calc/src/equations.h);
