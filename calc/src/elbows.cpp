@@ -243,7 +243,6 @@ ElbowRunTexts elbow_run_texts(const Panel& panel, const ElbowRun& run, std::stri
   for (std::size_t index = 0; index < panel.results.size(); ++index)
     t.results.push_back(elbow_text(panel, run, index, dp));
   t.governing = ratio_text(run.verdict.governing, dp);
-  t.stress = governing_stress_text(run.verdict, run.allowable, dp);
   t.verdict = verdict_word(run.verdict);
   return t;
 }

@@ -49,8 +49,8 @@ std::optional<GuidedCantilever> guided_cantilever(const Values& values, const Ma
   return g;
 }
 
-double panels_screen_limit(const Values& run, const Material& material) {
-  return 208000 * with_material(run, material).allowable / material.reference_E();
+double panels_screen_limit(const Values& run, const Material& material) noexcept {
+  return screen_limit(material, run.T);
 }
 
 double screen_limit(const Material& material, double T) noexcept {

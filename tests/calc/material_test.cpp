@@ -71,6 +71,23 @@ TEST(Material, CarbonSteelIsWhatThePanelsForm) {
   EXPECT_EQ(steel.law_text, "e = 0.005259·T²/10⁶ + 0.011182·T/1000");
 }
 
+// Between its rows a table is straight; beyond its ends it keeps the end rows.
+TEST(Material, TableIsStraightBetweenRows) {
+  constexpr quorvel::MaterialRow rows[] = {{0, 200e9, 100e6}, {100, 190e9, 90e6}, {300, 170e9, 50e6}};
+  const Material m{"table", "this test", rows, 100, [](double T) { return T; }, "e = T"};
+  const struct {
+    double T, E, S;
+  } cases[] = {{-10, 200e9, 100e6}, {0, 200e9, 100e6}, {50, 195e9, 95e6}, {200, 180e9, 70e6}, {400, 170e9, 50e6}};
+  for (const auto& c : cases) {
+    EXPECT_DOUBLE_EQ(m.E(c.T), c.E) << c.T;
+    EXPECT_DOUBLE_EQ(m.allowable(c.T), c.S) << c.T;
+  }
+  EXPECT_EQ(m.reference_E(), 190e9);
+  EXPECT_EQ(m.range().coldest, 0);
+  EXPECT_EQ(m.range().hottest, 300);
+  EXPECT_EQ(m.expansion(20, 70), 50);
+}
+
 // E one and a half times, [S] half of carbon steel's, and another law.
 constexpr quorvel::MaterialRow kOtherRows[] = {{-100, 294e9, 40e6}, {500, 294e9, 40e6}};
 double other_law(double T) {

@@ -84,7 +84,6 @@ struct ElbowRunTexts {
   std::string k_cell, i_cell;        // two decimals, quorvel-batch's cells
   std::vector<std::string> results;  // elbow_text of each of the panel's results
   std::string governing;             // the governing ratio, three decimals
-  std::string stress;                // the governing stress, MPa, two decimals
   std::string_view verdict;          // "passes" or "exceeds"
   std::string unsolved;              // "does not fit L2" or "not available"; empty when solved
 };

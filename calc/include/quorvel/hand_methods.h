@@ -31,8 +31,9 @@ std::optional<GuidedCantilever> guided_cantilever(const Values& run, const Mater
 // displacement stress range (about 200 MPa for carbon steel); 208 000·[S]/E
 // is the same limit for the material's [S] and E (84.9 for the panels').
 inline constexpr double kScreenK1 = 208.3;
-double panels_screen_limit(const Values& run, const Material& material = carbon_steel());
-// The same limit for the material at T ℃, without a run.
+double panels_screen_limit(const Values& run, const Material& material = carbon_steel()) noexcept;
+// The same limit for the material at T ℃, without a run: panels_screen_limit
+// is it at the run's T.
 double screen_limit(const Material& material, double T) noexcept;
 
 // D·y/(L − U)²: D in mm, y the resultant free growth between the anchors in
