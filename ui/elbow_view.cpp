@@ -4,7 +4,6 @@
 #include <QMenu>
 
 #include "quorvel/display.h"
-#include "translation.h"
 
 namespace quorvel::ui {
 namespace {
