@@ -35,10 +35,6 @@ constexpr bool kNumbers[] = {false, true, false, true, false};
 
 constexpr const char* kTable = R"(<table border="1" cellspacing="0" cellpadding="3">)";
 
-QString text_of(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
 // The section "With elbows of R = 1.5·D": the run with elbows beside the
 // sharp corners, and how their verdicts differ.
 CalculationNote::Elbows elbow_section(const Panel& panel, const Values& values, double times_D, std::string_view dp,

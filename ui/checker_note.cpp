@@ -18,12 +18,11 @@ constexpr bool kNumbersAfterTheFirst[] = {false, true, true, true, true, true, t
 
 using Section = CheckerSections::Section;
 
-QString text_of(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
 Section installation(const Panel& panel, const Values& run, double T0, std::string_view dp, const Material& material) {
-  Section s{CheckerSections::tr("Installation (installed at %1 ℃)").arg(text_of(temperature_text(T0, dp))), {}, {}};
+  Section s{
+      CheckerSections::tr("Installation (installed at %1 ℃)").arg(QString::fromStdString(temperature_text(T0, dp))),
+      {},
+      {}};
   const auto installed = quorvel::installed(run, T0, 1, material);
   if (!installed) {
     s.lines << CheckerSections::tr("Not defined: there is no free expansion at the temperature entered (e(T) = 0).");
@@ -31,7 +30,8 @@ Section installation(const Panel& panel, const Values& run, double T0, std::stri
   }
   const InstalledTexts texts = installed_texts(panel, *installed, dp);
   s.lines << CheckerSections::tr("Factor (e(T) − e(T0)) / e(T) = (%1 − %2) / %1 = %3, e in mm/m.")
-                 .arg(text_of(texts.expansion_at_T), text_of(texts.expansion_at_T0), text_of(texts.factor))
+                 .arg(QString::fromStdString(texts.expansion_at_T), QString::fromStdString(texts.expansion_at_T0),
+                      QString::fromStdString(texts.factor))
           << CheckerSections::tr("Governing ratio: %1").arg(VerdictTexts::governing(panel, installed->verdict, dp))
           << CheckerSections::tr("Verdict: %1")
                  .arg(VerdictTexts::verdict(installed->verdict, installed->values.allowable, dp));
@@ -52,8 +52,8 @@ Section movements(const Values& run, std::string_view dp, const Material& materi
   s.table = {{CheckerSections::tr("Point")}, {"dx"}, {"dy"}};
   for (std::size_t k = 0; k < moved.size(); ++k) {
     s.table[0] << QString::number(k + 2);
-    s.table[1] << text_of(moved[k].dx);
-    s.table[2] << text_of(moved[k].dy);
+    s.table[1] << QString::fromStdString(moved[k].dx);
+    s.table[2] << QString::fromStdString(moved[k].dy);
   }
   return s;
 }
@@ -69,18 +69,18 @@ Section cross_check(const Values& run, std::string_view dp, const Material& mate
                    "ASME B31.3 319.4.1 (GB 50316) screen D·y/(L − U)² = %1: %2 K1 = 208.3 (the "
                    "code's allowable stress range, about 200 MPa for carbon steel); %3 "
                    "K1 = 208000·[S]/E = %4 ([S] = %5 MPa, E = %6 GPa).")
-                   .arg(text_of(*hand.screen), verdict(hand.within_K1), verdict(hand.within_panels_limit),
-                        text_of(hand.panels_limit))
-                   .arg(text_of(material.allowable_mpa_text(run.T, dp)))
-                   .arg(text_of(material.modulus_gpa_text(dp)));
+                   .arg(QString::fromStdString(*hand.screen), verdict(hand.within_K1),
+                        verdict(hand.within_panels_limit), QString::fromStdString(hand.panels_limit))
+                   .arg(QString::fromStdString(material.allowable_mpa_text(run.T, dp)))
+                   .arg(QString::fromStdString(material.modulus_gpa_text(dp)));
   } else {
     s.lines << CheckerSections::tr("ASME B31.3 319.4.1 screen: not defined for a run on one straight line.");
   }
   if (hand.cantilever) {
     QString line = CheckerSections::tr("Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio %1")
-                       .arg(text_of(*hand.cantilever));
+                       .arg(QString::fromStdString(*hand.cantilever));
     if (!hand.exact_over_hand.empty())
-      line += CheckerSections::tr("; exact ÷ hand = %1").arg(text_of(hand.exact_over_hand));
+      line += CheckerSections::tr("; exact ÷ hand = %1").arg(QString::fromStdString(hand.exact_over_hand));
     s.lines << line + '.';
   }
   return s;
@@ -155,10 +155,11 @@ CheckerSections checker_sections(const Panel& panel, const Values& run, double i
 QStringList section_assumptions(const Values& run, std::string_view dp, const Material& material) {
   const SectionTexts s = section_texts(section_data(run, material), dp);
   return {CheckerSections::tr("Section: I = %1 cm⁴, Z = %2 cm³, EI = %3 kN·m².")
-              .arg(text_of(s.I), text_of(s.Z), text_of(s.EI)),
+              .arg(QString::fromStdString(s.I), QString::fromStdString(s.Z), QString::fromStdString(s.EI)),
           CheckerSections::tr("Free growth the anchors hold back: %1 mm across the run, %2 mm along it; the anchors "
                               "%3 m apart from the legs, %4 m of pipe along them.")
-              .arg(text_of(s.across), text_of(s.along), text_of(s.anchors), text_of(s.developed))};
+              .arg(QString::fromStdString(s.across), QString::fromStdString(s.along), QString::fromStdString(s.anchors),
+                   QString::fromStdString(s.developed))};
 }
 
 }  // namespace quorvel::ui

@@ -5,30 +5,23 @@
 #include "translation.h"
 
 namespace quorvel::ui {
-namespace {
-
-QString text_of(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
-}  // namespace
-
 QString VerdictTexts::governing(const Panel& panel, const Verdict& verdict, std::string_view decimal_point) {
   QStringList where;  // at the points of the ratio results
   for (int point : verdict.points)
     for (const ResultField& field : panel.results)
       if (field.display == Display::ratio && field.point == point)
-        where += tr("%1 = %2 at %3")
-                     .arg(QString::fromUtf8(field.symbol.data(), static_cast<qsizetype>(field.symbol.size())),
-                          text_of(ratio_text(verdict.governing, decimal_point)), place_name(panel, point));
+        where +=
+            tr("%1 = %2 at %3")
+                .arg(QString::fromUtf8(field.symbol.data(), static_cast<qsizetype>(field.symbol.size())),
+                     QString::fromStdString(ratio_text(verdict.governing, decimal_point)), place_name(panel, point));
   return where.join("; ");
 }
 
 QString VerdictTexts::verdict(const Verdict& verdict, double allowable, std::string_view decimal_point) {
   const QString text = verdict.exceeds ? tr("exceeds the allowable stress (%1 MPa > [S] = %2 MPa)")
                                        : tr("within the allowable stress (%1 MPa ≤ [S] = %2 MPa)");
-  return text.arg(text_of(governing_stress_text(verdict, allowable, decimal_point)),
-                  text_of(allowable_mpa_text(allowable, decimal_point)));
+  return text.arg(QString::fromStdString(governing_stress_text(verdict, allowable, decimal_point)),
+                  QString::fromStdString(allowable_mpa_text(allowable, decimal_point)));
 }
 
 }  // namespace quorvel::ui
