@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "start.h"
 #include "window/font_config.h"
 #include "window/main_window.h"
-#include "start.h"
 #include "window/translation.h"
 
 int main(int argc, char* argv[]) {

@@ -16,9 +16,9 @@
 #include <optional>
 #include <vector>
 
+#include "start.h"
 #include "window/font_config.h"
 #include "window/main_window.h"
-#include "start.h"
 #include "window/translation.h"
 
 namespace {

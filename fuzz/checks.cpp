@@ -6,11 +6,11 @@
 #include <optional>
 #include <variant>
 
-#include "quorvel/panels/real.h"
 #include "quorvel/analyses/validity.h"
-#include "quorvel/text/decimal.h"
 #include "quorvel/panels/display.h"
 #include "quorvel/panels/fields.h"
+#include "quorvel/panels/real.h"
+#include "quorvel/text/decimal.h"
 #include "quorvel/text/text.h"
 
 namespace quorvel::fuzz {

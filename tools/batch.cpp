@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "plot.h"
-#include "quorvel/analyses/validity.h"
-#include "quorvel/text/csv.h"
-#include "quorvel/panels/display.h"
 #include "quorvel/analyses/elbows.h"
-#include "quorvel/panels/panels.h"
-#include "quorvel/text/text.h"
+#include "quorvel/analyses/validity.h"
 #include "quorvel/analyses/verdict.h"
+#include "quorvel/panels/display.h"
+#include "quorvel/panels/panels.h"
+#include "quorvel/text/csv.h"
+#include "quorvel/text/text.h"
 
 namespace quorvel::batch {
 namespace {
@@ -41,22 +41,20 @@ void append_elbows(std::vector<std::string>& cells, const Panel& panel, const Ou
     cells.resize(cells.size() + count);
     return;
   }
-  const Values& v = *outcome.values;
-  const ElbowRun run = with_elbows(panel, v, options.elbows->of(v.D), to_double(options.target));
-  if (run.status != ElbowStatus::solved) {
+  const ElbowRunTexts run =
+      elbow_run_texts(panel, with_elbows(panel, outcome, *options.elbows, to_double(options.target)), decimal_point);
+  if (!run.unsolved.empty()) {
     cells.resize(cells.size() + count - 1);
-    cells.push_back(run.status == ElbowStatus::does_not_fit ? "does not fit L" + std::to_string(run.leg)
-                                                            : "not available");
+    cells.push_back(run.unsolved);
     return;
   }
-  cells.push_back(fixed_text(run.factors.k, 0, 2, decimal_point));
-  cells.push_back(fixed_text(run.factors.i, 0, 2, decimal_point));
+  cells.push_back(run.k_cell);
+  cells.push_back(run.i_cell);
   for (bool ratios : {false, true})
     for (std::size_t i = 0; i < panel.results.size(); ++i)
-      if ((panel.results[i].display == Display::ratio) == ratios)
-        cells.push_back(elbow_text(panel, run, i, decimal_point));
-  cells.push_back(ratio_text(run.verdict.governing, decimal_point));
-  cells.push_back(run.verdict.exceeds ? "exceeds" : "passes");
+      if ((panel.results[i].display == Display::ratio) == ratios) cells.push_back(run.results[i]);
+  cells.push_back(run.governing);
+  cells.emplace_back(run.verdict);
 }
 
 // --check: the checks of the inputs as "SYMBOL: text" joined by "; ".
@@ -85,7 +83,7 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
     } else {
       const Verdict verdict = judge(*outcome.values, to_double(options.target));
       cells.push_back(ratio_text(verdict.governing, decimal_point));
-      cells.push_back(verdict.exceeds ? "exceeds" : "passes");
+      cells.emplace_back(verdict_word(verdict));
     }
   }
   if (options.elbows) append_elbows(cells, panel, outcome, options, decimal_point);
@@ -96,10 +94,8 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
 // Every unrounded ratio at most the target; with --elbows every ratio with
 // elbows.
 bool passes(const Panel& panel, const Outcome& outcome, const Options& options, double target) {
-  if (outcome.failure || !outcome.values) return false;
-  if (!options.elbows) return !judge(*outcome.values, target).exceeds;
-  const ElbowRun run = with_elbows(panel, *outcome.values, options.elbows->of(outcome.values->D), target);
-  return run.status == ElbowStatus::solved && !run.verdict.exceeds;
+  return options.elbows ? passes_with_elbows(panel, outcome, *options.elbows, target)
+                        : quorvel::passes(outcome, target);
 }
 
 // What a walk of a row's field found: its passing stretches (only the first

@@ -8,8 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "review_cells.h"
+#include "quorvel/analyses/elbows.h"
 #include "quorvel/text/decimal.h"
+#include "review_cells.h"
 #include "walk.h"
 
 namespace quorvel::batch {
@@ -23,11 +24,7 @@ enum class WalkMode {
   ranges,  // every stretch of values at which every ratio is at most the target
 };
 
-// --elbows: the elbows' radius as a multiple of D, or in metres.
-struct ElbowRadius {
-  double times_D = 0, metres = 0;
-  double of(double D) const { return times_D > 0 ? times_D * D : metres; }
-};
+// --elbows: the elbows' radius as a multiple of D ("1.5D"), or in metres ("0.6m").
 std::optional<ElbowRadius> parse_elbow_radius(std::string_view text);
 
 struct Options {

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <utility>
 
-#include "quorvel/text/csv.h"
-#include "quorvel/panels/display.h"
 #include "quorvel/analyses/hand_methods.h"
+#include "quorvel/panels/display.h"
 #include "quorvel/panels/panels.h"
+#include "quorvel/text/csv.h"
 #include "walk.h"
 
 namespace quorvel::batch {
@@ -70,7 +70,8 @@ const Option* named(std::string_view arg) {
 
 std::vector<Option> table() {
   const csv::Dialect comma = csv::Dialect::with_decimal_comma(true);
-  const std::string mpa = std::to_string(allowable_stress_mpa);
+  const Material& steel = carbon_steel();
+  const std::string mpa = steel.allowable_mpa_text(steel.reference_T, ".");
   return {
       {"--decimal-comma", "",
        "numbers use '" + std::string(comma.decimal_point) + "' as decimal separator and cells are separated by '" +
@@ -172,8 +173,8 @@ std::vector<Option> table() {
        "distance in m) with one decimal, passes or fails against K1 = " +
            fixed_text(kScreenK1, 0, 1, ".") +
            " (the code's own allowable stress range), passes or fails against K1 = 208000·[S]/E = " +
-           fixed_text(208000.0 * allowable_stress_mpa / (elastic_modulus_gpa * 1000), 0, 1, ".") + " ([S] = " + mpa +
-           " MPa, E = " + std::to_string(elastic_modulus_gpa) +
+           fixed_text(screen_limit(steel, steel.reference_T), 0, 1, ".") + " ([S] = " + mpa +
+           " MPa, E = " + steel.modulus_gpa_text(".") +
            " GPa), the guided-cantilever governing ratio with three decimals, and the exact governing ratio over "
            "it with two decimals. The default bend gives 116.8, passes, fails, 0.448, 0.71; \"not defined\" for a "
            "straight run",
@@ -182,7 +183,9 @@ std::vector<Option> table() {
        "one last cell after all others: the checks of the row's inputs, each as SYMBOL: text, joined by \"; \", "
        "empty when every input describes a pipe the calculation covers (D above 0, t above 0 and below D/2, no leg "
        "below 0 and not every leg 0, angles strictly between 0 and 180 degrees, L above 0 and within 1 % of the "
-       "anchors' distance the legs give, T from -50 to 425 ℃). The calculation runs and is written as without it",
+       "anchors' distance the legs give, T from " +
+           number_text(steel.range().coldest, ".") + " to " + number_text(steel.range().hottest, ".") +
+           " ℃). The calculation runs and is written as without it",
        switch_on<&Options::check>},
       {"--help", "", "this text", nullptr},
       {"--version", "", "the version", nullptr},

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "command_line.h"
+#include "quorvel/analyses/material.h"
 #include "quorvel/panels/panels.h"
 #include "walk.h"
 
@@ -150,7 +151,8 @@ std::string help() {
                 std::string(panel->name) + ". Input row: " + row + " (" + std::to_string(panel->inputs.size()) +
                     " texts).\nResults: " + results + ".");
   }
-  s += with(kUnits, "{[S]}", std::to_string(allowable_stress_mpa));
+  const Material& steel = carbon_steel();
+  s += with(kUnits, "{[S]}", steel.allowable_mpa_text(steel.reference_T, "."));
   for (const Option& option : options()) {
     std::string tag = "  ";
     tag += option.name;

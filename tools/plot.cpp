@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "quorvel/analyses/material.h"
+#include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
 #include "quorvel/text/text.h"
 
@@ -129,14 +131,9 @@ void Plot::start(const Panel& panel, std::span<const std::string> inputs, std::s
 
 void Plot::add(const Decimal& value, const Outcome& outcome) {
   x_.push_back(to_double(value));
-  for (std::size_t r = 0; r < ratios_.size(); ++r) {
-    const std::size_t at = ratios_[r];
-    std::optional<double> y;
-    if (!outcome.failure && outcome.values && at < outcome.values->results.size())
-      y = std::fabs(outcome.values->results[at]);
-    if (y && !std::isfinite(*y)) y.reset();
-    y_[r].push_back(y);
-  }
+  const std::vector<double> ratios = result_ratios(*panel_, outcome);
+  for (std::size_t r = 0; r < ratios_.size(); ++r)
+    y_[r].push_back(std::isnan(ratios[r]) ? std::nullopt : std::optional(ratios[r]));
 }
 
 std::string Plot::svg(const Decimal& target, std::string_view decimal_point) const {
@@ -190,8 +187,10 @@ std::string Plot::svg(const Decimal& target, std::string_view decimal_point) con
        "\" height=\"" + number(kBottom - kTop) + "\" fill=\"none\" stroke=\"#333333\"/>\n";
   s += "<text x=\"" + number((kLeft + kRight) / 2) + "\" y=\"" + number(kBottom + 42) + "\" text-anchor=\"middle\">" +
        escaped(std::string(field.symbol) + " (" + std::string(field.unit) + ")") + "</text>\n";
-  const std::string y_title = "S/[S]: bending stress ÷ allowable stress [S] = " + std::to_string(allowable_stress_mpa) +
-                              " " + std::string(si_unit(Display::ratio));
+  const Material& steel = carbon_steel();
+  const std::string y_title =
+      "S/[S]: bending stress ÷ allowable stress [S] = " + steel.allowable_mpa_text(steel.reference_T, ".") + " " +
+      std::string(si_unit(Display::ratio));
   s += "<text x=\"22\" y=\"" + number((kTop + kBottom) / 2) + "\" text-anchor=\"middle\" transform=\"rotate(-90 22 " +
        number((kTop + kBottom) / 2) + ")\">" + escaped(y_title) + "</text>\n";
 

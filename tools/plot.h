@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "quorvel/text/decimal.h"
 #include "quorvel/panels/panels.h"
+#include "quorvel/text/decimal.h"
 
 namespace quorvel::batch {
 

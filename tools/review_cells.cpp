@@ -1,19 +1,11 @@
 #include "review_cells.h"
 
-#include "quorvel/panels/display.h"
 #include "quorvel/analyses/hand_methods.h"
 #include "quorvel/analyses/installation.h"
 #include "quorvel/analyses/movements.h"
-#include "quorvel/analyses/verdict.h"
 
 namespace quorvel::batch {
 namespace {
-
-constexpr std::string_view kNotDefined = "not defined";
-
-std::string passes(bool passes) {
-  return passes ? "passes" : "fails";
-}
 
 // The factor, the scaled results in the panel's displays, the governing
 // ratio and its verdict.
@@ -26,21 +18,19 @@ void installed_cells(std::vector<std::string>& cells, const Panel& panel, const 
     cells.insert(cells.end(), count - 1, "");
     return;
   }
-  cells.push_back(fixed_text(scaled->factor, 0, 3, dp));
-  std::vector<std::string> results = result_texts(panel, scaled->values, dp);
-  results.resize(panel.results.size());
-  cells.insert(cells.end(), results.begin(), results.end());
-  cells.push_back(ratio_text(scaled->verdict.governing, dp));
-  cells.push_back(scaled->verdict.exceeds ? "exceeds" : "passes");
+  const InstalledTexts texts = installed_texts(panel, *scaled, dp);
+  cells.push_back(texts.factor);
+  cells.insert(cells.end(), texts.results.begin(), texts.results.end());
+  cells.push_back(texts.governing);
+  cells.emplace_back(texts.verdict);
 }
 
 // dx and dy of every bend point, mm with one decimal.
 void movement_cells(std::vector<std::string>& cells, const Panel& panel, const Values* run, std::string_view dp) {
-  const std::vector<Point> moved = run ? movements(*run) : std::vector<Point>{};
-  for (int k = 1; k + 1 < panel.points; ++k) {
-    const bool known = static_cast<std::size_t>(k) < moved.size();
-    cells.push_back(known ? fixed_text(moved[k].x, 3, 1, dp) : "");
-    cells.push_back(known ? fixed_text(moved[k].y, 3, 1, dp) : "");
+  const auto moved = bend_point_texts(run ? movements(*run) : std::vector<Point>{}, dp);
+  for (std::size_t k = 0; k + 2 < static_cast<std::size_t>(panel.points); ++k) {
+    cells.push_back(k < moved.size() ? moved[k].dx : "");
+    cells.push_back(k < moved.size() ? moved[k].dy : "");
   }
 }
 
@@ -51,19 +41,16 @@ void crosscheck_cells(std::vector<std::string>& cells, const Values* run, std::s
     cells.insert(cells.end(), 5, "");
     return;
   }
-  if (const auto screen = b31_screen(*run)) {
-    cells.push_back(fixed_text(*screen, 0, 1, dp));
-    cells.push_back(passes(*screen <= kScreenK1));
-    cells.push_back(passes(*screen <= panels_screen_limit(*run)));
-  } else {
+  const HandMethodTexts hand = hand_method_texts(*run, dp);
+  if (hand.screen)
+    cells.insert(cells.end(), {*hand.screen, std::string(screen_word(hand.within_K1)),
+                               std::string(screen_word(hand.within_panels_limit))});
+  else
     cells.insert(cells.end(), {std::string(kNotDefined), "", ""});
-  }
-  if (const auto hand = guided_cantilever(*run)) {
-    cells.push_back(ratio_text(hand->governing, dp));
-    cells.push_back(hand->exact_over_hand ? fixed_text(*hand->exact_over_hand, 0, 2, dp) : "");
-  } else {
+  if (hand.cantilever)
+    cells.insert(cells.end(), {*hand.cantilever, hand.exact_over_hand});
+  else
     cells.insert(cells.end(), {std::string(kNotDefined), ""});
-  }
 }
 
 }  // namespace

@@ -11,9 +11,9 @@
 #include <variant>
 #include <vector>
 
-#include "quorvel/text/decimal.h"
-#include "quorvel/panels/panels.h"
 #include "quorvel/analyses/walk.h"
+#include "quorvel/panels/panels.h"
+#include "quorvel/text/decimal.h"
 
 namespace quorvel::batch {
 

@@ -17,11 +17,12 @@
 #include <string>
 #include <vector>
 
+#include "quorvel/analyses/elbows.h"
 #include "quorvel/analyses/hand_methods.h"
 #include "quorvel/analyses/installation.h"
 #include "quorvel/analyses/movements.h"
-#include "quorvel/panels/panels.h"
 #include "quorvel/analyses/section.h"
+#include "quorvel/panels/panels.h"
 
 namespace {
 
@@ -34,8 +35,8 @@ quorvel::Values run_of(const quorvel::Panel& panel, const std::string& T = "70")
 }
 
 TEST(Installation, ScalesTheRunByTheExpansionLeft) {
-  EXPECT_NEAR(quorvel::free_expansion(70), 8.085091e-4, 1e-15);
-  EXPECT_NEAR(quorvel::free_expansion(20), 2.257436e-4, 1e-15);
+  EXPECT_NEAR(quorvel::carbon_steel().expansion(0, 70), 8.085091e-4, 1e-15);
+  EXPECT_NEAR(quorvel::carbon_steel().expansion(0, 20), 2.257436e-4, 1e-15);
   const quorvel::Values run = run_of(bend);
   const auto at20 = quorvel::installed(run, 20);
   ASSERT_TRUE(at20);
@@ -87,6 +88,48 @@ TEST(HandMethods, OfTheDefaultBend) {
   EXPECT_NEAR(std::fabs(hand->deflections[1]), 0.016170, 1e-6);
   EXPECT_NEAR(hand->governing, 0.44807, 1e-5);
   EXPECT_NEAR(hand->exact_over_hand.value(), 0.31738 / 0.44807, 1e-4);
+}
+
+// The same values as the note and quorvel-batch write them, with a decimal
+// comma; k = 10.976 and i = 3.183 for long-radius elbows on 377 × 9
+// (tests/frame/elbows_test.cpp); the legs stiff along themselves, the bend
+// moves by e·L1 = 16.17 mm along L1 and by −e·L2 = −8.09 mm across it.
+TEST(CheckerTexts, OfTheDefaultBend) {
+  const quorvel::Values run = run_of(bend);
+  const quorvel::InstalledTexts at20 = quorvel::installed_texts(bend, *quorvel::installed(run, 20), ",");
+  const quorvel::HandMethodTexts hand = quorvel::hand_method_texts(run, ",");
+  const quorvel::ElbowRunTexts elbows =
+      quorvel::elbow_run_texts(bend, quorvel::with_elbows(bend, run, 1.5 * run.D), ",");
+  const auto moved = quorvel::bend_point_texts(quorvel::movements(run), ",");
+  ASSERT_EQ(moved.size(), 1u);
+  const struct {
+    std::string got, want;
+  } texts[] = {
+      {at20.expansion_at_T, "0,8085091"},
+      {at20.expansion_at_T0, "0,2257436"},
+      {at20.factor, "0,721"},
+      {at20.governing, "0,229"},
+      {std::string(at20.verdict), "passes"},
+      {hand.screen.value_or(""), "116,8"},
+      {hand.panels_limit, "84,9"},
+      {hand.cantilever.value_or(""), "0,448"},
+      {hand.exact_over_hand, "0,71"},
+      {elbows.k, "11,0"},
+      {elbows.i, "3,18"},
+      {elbows.k_cell, "10,98"},
+      {elbows.i_cell, "3,18"},
+      {moved[0].dx, "16,2"},
+      {moved[0].dy, "-8,1"},
+      {quorvel::expansion_text(8.085091e-4, ","), "0,8085091"},
+      {quorvel::temperature_text(20, ","), "20"},
+      {quorvel::temperature_text(20.5, ","), "20,5"},
+      {quorvel::temperature_text(-7.25, "."), "-7.25"},
+  };
+  for (const auto& t : texts) EXPECT_EQ(t.got, t.want);
+  EXPECT_EQ(at20.results.size(), bend.results.size());
+  EXPECT_TRUE(hand.within_K1);
+  EXPECT_FALSE(hand.within_panels_limit);
+  EXPECT_TRUE(quorvel::bend_point_texts({}, ",").empty());
 }
 
 // A straight run has no slack for the screen, no leg across its growth and

@@ -15,8 +15,8 @@
 
 #include "frame.h"
 #include "quorvel/analyses/elbows.h"
-#include "quorvel/panels/panels.h"
 #include "quorvel/analyses/verdict.h"
+#include "quorvel/panels/panels.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include "frame.h"
 #include "quorvel/analyses/hand_methods.h"
 #include "quorvel/analyses/movements.h"
-#include "quorvel/panels/panels.h"
 #include "quorvel/analyses/verdict.h"
+#include "quorvel/panels/panels.h"
 
 namespace {
 

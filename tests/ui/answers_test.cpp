@@ -7,10 +7,10 @@
 #include <QMimeData>
 
 #include "dialogs/design_answers.h"
+#include "dialogs/pass_finder.h"
 #include "note/elbow_view.h"
 #include "window/layout.h"
 #include "window/panel_view.h"
-#include "dialogs/pass_finder.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui::testing {

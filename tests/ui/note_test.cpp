@@ -173,6 +173,15 @@ TEST(CalculationNote, HoldsTheChecksOfTheRun) {
   EXPECT_TRUE(installed_at(70).contains("S3/[S] = 0.000 at the far anchor"));
   EXPECT_TRUE(installed_at(-10.5).contains("Installation (installed at -10.5 ℃)"));
   EXPECT_TRUE(installed_at(20, "0").contains("Not defined: there is no free expansion"));
+
+  // Another material reaches the note's assumptions, installation and
+  // screen: e = 16·T/10⁶ leaves (1.12 − 0.32)/1.12 = 0.714 at 20 ℃.
+  constexpr MaterialRow rows[] = {{-100, 294e9, 40e6}, {500, 294e9, 40e6}};
+  const Material other{"test steel", "this test", rows, 20, [](double T) { return 16e-6 * T; }, "e = 16·T/10⁶"};
+  const QString with_other = calculation_note(bend, default_inputs(bend), kC, when, {.material = &other}).plain_text();
+  for (const char* said : {"E = 294 GPa, [S] = 40 MPa.", "T in ℃: e = 16·T/10⁶.", "at T = 70 ℃: 1.12 mm/m.",
+                           "= (1.1200000 − 0.3200000) / 1.1200000 = 0.714,", "([S] = 40 MPa, E = 294 GPa)"})
+    EXPECT_TRUE(with_other.contains(QString::fromUtf8(said))) << said << "\n" << with_other.toStdString();
 }
 
 // What quorvel-batch writes for one input row.

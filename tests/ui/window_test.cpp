@@ -14,8 +14,8 @@
 #include <QTextLayout>
 #include <cmath>
 
-#include "note/elbow_view.h"
 #include "expected_layout.h"
+#include "note/elbow_view.h"
 #include "window/input_marks.h"
 #include "window/panel_view.h"
 #include "window/result_edit.h"

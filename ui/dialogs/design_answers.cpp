@@ -6,9 +6,9 @@
 #include <QMenu>
 #include <memory>
 
-#include "window/panel_view.h"
 #include "dialogs/pass_finder.h"
 #include "quorvel/text/batch_row.h"
+#include "window/panel_view.h"
 #include "window/text_of.h"
 #include "window/translation.h"
 

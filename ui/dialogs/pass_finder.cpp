@@ -8,12 +8,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "note/elbow_view.h"
-#include "window/panel_view.h"
 #include "quorvel/analyses/elbows.h"
 #include "quorvel/analyses/verdict.h"
+#include "window/panel_view.h"
 #include "window/text_of.h"
 #include "window/translation.h"
 
@@ -133,17 +132,14 @@ void PassFinder::refresh() {
   const double times_D = panel_.elbows_times_D();
   Stretches stretches, elbow_stretches;
   std::vector<double> values, ratios, elbow_ratios;
-  constexpr double kFailed = std::numeric_limits<double>::quiet_NaN();
   walk_field(panel, texts, field_, walk, decimal_point_, [&](const Decimal& value, const Outcome& outcome) {
-    const bool ran = !outcome.failure && outcome.values;
     stretches.add(value, passes(outcome));
     values.push_back(to_double(value));
-    ratios.push_back(ran ? judge(*outcome.values).governing : kFailed);
+    ratios.push_back(governing_ratio(outcome));  // NaN where the run failed
     if (times_D > 0) {
-      const ElbowRun run = ran ? with_elbows(panel, *outcome.values, times_D * outcome.values->D) : ElbowRun{};
-      const bool solved = run.status == ElbowStatus::solved;
-      elbow_stretches.add(value, solved && !run.verdict.exceeds);
-      elbow_ratios.push_back(solved ? run.verdict.governing : kFailed);
+      const ElbowRun run = with_elbows(panel, outcome, ElbowRadius{times_D});
+      elbow_stretches.add(value, passes(run));
+      elbow_ratios.push_back(governing_ratio(run));  // NaN unless solved
     }
     return true;
   });
@@ -174,7 +170,8 @@ void PassFinder::refresh() {
     nearest_->setText(tr("The passing value nearest to the current one: %1").arg(with_unit(*nearest)));
   take_->setText(nearest ? tr("Set %1 = %2 and compute").arg(symbol, nearest_text_) : tr("Set and compute"));
   take_->setEnabled(nearest && compare(*nearest, *current) != 0);
-  chart_->set(std::move(values), std::move(ratios), std::move(elbow_ratios), current ? to_double(*current) : kFailed);
+  chart_->set(std::move(values), std::move(ratios), std::move(elbow_ratios),
+              current ? to_double(*current) : std::nan(""));
   resize(size().expandedTo(sizeHint()));  // longer texts than before
 }
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "quorvel/panels/panels.h"
 #include "quorvel/analyses/walk.h"
+#include "quorvel/panels/panels.h"
 
 class QLabel;
 class QPushButton;

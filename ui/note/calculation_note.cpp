@@ -1,16 +1,16 @@
 #include "note/calculation_note.h"
 
 #include <algorithm>
-#include <charconv>
 
-#include "note/review_note.h"
 #include "note/elbow_view.h"
-#include "quorvel/text/csv.h"
-#include "quorvel/text/decimal.h"
-#include "quorvel/panels/display.h"
-#include "quorvel/analyses/verdict.h"
-#include "quorvel/version.h"
+#include "note/review_note.h"
 #include "note/text_columns.h"
+#include "note/verdict_texts.h"
+#include "quorvel/analyses/elbows.h"
+#include "quorvel/analyses/verdict.h"
+#include "quorvel/panels/display.h"
+#include "quorvel/text/csv.h"
+#include "quorvel/version.h"
 #include "window/translation.h"
 
 namespace quorvel::ui {
@@ -18,19 +18,6 @@ namespace {
 
 QString text_of(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// Metres per metre as millimetres per metre, to 12 significant digits and
-// shifted in decimal, so that no binary noise shows (0.8085091, not
-// 0.8085091000000001). to_chars, not printf: the window runs in the user's C
-// locale, whose decimal separator may be a comma.
-QString millimetres_per_metre(double expansion, std::string_view decimal_point) {
-  char buf[32];
-  const auto end = std::to_chars(buf, buf + sizeof buf, expansion, std::chars_format::scientific, 11).ptr;
-  std::optional<Decimal> d = parse_decimal(std::string_view(buf, static_cast<std::size_t>(end - buf)), ".");
-  if (!d) return {};
-  d->exponent += 3;
-  return QString::fromStdString(plain_text(*d, decimal_point));
 }
 
 // A table row; numbers align right in the `right` columns.
@@ -48,28 +35,44 @@ constexpr bool kNumbers[] = {false, true, false, true, false};
 
 constexpr const char* kTable = R"(<table border="1" cellspacing="0" cellpadding="3">)";
 
+// The section "With elbows of R = 1.5·D": the run with elbows beside the
+// sharp corners, and how their verdicts differ.
+CalculationNote::Elbows elbow_section(const Panel& panel, const Values& values, double times_D, std::string_view dp,
+                                      bool sharp_exceeds, const Material& material) {
+  const std::string decimal_point(dp);
+  const ElbowRun run = with_elbows(panel, values, times_D * values.D, 1, material);
+  const ElbowRunTexts texts = elbow_run_texts(panel, run, dp);
+  const QString with = ElbowTexts::radius_name(times_D, decimal_point);
+  CalculationNote::Elbows s{
+      ElbowTexts::tr("With elbows of R = %1").arg(ElbowTexts::radius_text(times_D, decimal_point)), {}, {}, {}};
+  if (run.status == ElbowStatus::does_not_fit) {
+    s.before << ElbowTexts::tr("The elbows do not fit L%1: their tangent lengths exceed the leg.").arg(run.leg);
+    return s;
+  }
+  if (run.status != ElbowStatus::solved) {
+    s.before << ElbowTexts::tr("No answer with elbows for this geometry.");
+    return s;
+  }
+  s.before << ElbowTexts::tr("Flexibility factor k = %1, stress intensification factor i = %2 (ASME B31.3 Appendix D).")
+                  .arg(text_of(texts.k), text_of(texts.i));
+  for (std::size_t i = 0; i < panel.results.size(); ++i)
+    s.results.push_back(
+        {text_of(panel.results[i].symbol), text_of(texts.results[i]), text_of(panel.results[i].unit), {}, {}});
+  s.after << ElbowTexts::tr("Governing ratio: %1").arg(VerdictTexts::governing(panel, run.verdict, dp));
+  s.after << ElbowTexts::tr("Verdict: %1").arg(VerdictTexts::verdict(run.verdict, run.allowable, dp));
+  if (run.verdict.exceeds && !sharp_exceeds)
+    s.after
+        << ElbowTexts::tr("The layout passes with sharp corners but exceeds the allowable stress with %1.").arg(with);
+  if (!run.verdict.exceeds && sharp_exceeds)
+    s.after
+        << ElbowTexts::tr("The layout exceeds the allowable stress with sharp corners but passes with %1.").arg(with);
+  return s;
+}
+
 }  // namespace
 
 QString CalculationNote::stale_text() {
   return tr("The window shows results of other inputs: this note is computed from the inputs as they stand.");
-}
-
-QString governing_text(const Panel& panel, const Verdict& verdict, std::string_view decimal_point) {
-  QStringList where;  // at the points of the ratio results
-  for (int point : verdict.points)
-    for (const ResultField& field : panel.results)
-      if (field.display == Display::ratio && field.point == point)
-        where += CalculationNote::tr("%1 = %2 at %3")
-                     .arg(text_of(field.symbol), QString::fromStdString(ratio_text(verdict.governing, decimal_point)),
-                          place_name(panel, point));
-  return where.join("; ");
-}
-
-QString verdict_text(const Verdict& verdict, const Values& values, std::string_view decimal_point) {
-  const QString stress = QString::fromStdString(fixed_text(verdict.governing * values.allowable, -6, 2, decimal_point));
-  const QString text = verdict.exceeds ? CalculationNote::tr("exceeds the allowable stress (%1 MPa > [S] = %2 MPa)")
-                                       : CalculationNote::tr("within the allowable stress (%1 MPa ≤ [S] = %2 MPa)");
-  return text.arg(stress).arg(allowable_stress_mpa);
 }
 
 QString program_name_and_version() {
@@ -79,6 +82,7 @@ QString program_name_and_version() {
 CalculationNote calculation_note(const Panel& panel, std::span<const std::string> inputs, const QLocale& locale,
                                  const QDateTime& when, const NoteOptions& options) {
   const std::string decimal_point = locale.decimalPoint().toStdString();
+  const Material& material = *options.material;
   CalculationNote note;
   note.configuration = panel_name(panel);
   note.date = when.toString("yyyy-MM-dd HH:mm");
@@ -104,26 +108,32 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
                               text_of(si_unit(field.display))});
     }
     // The verdict from the unrounded stresses.
-    const Verdict verdict = judge(values);
+    const Values judged = with_material(values, material);
+    const Verdict verdict = judge(judged);
     note.exceeds = verdict.exceeds;
-    note.governing = governing_text(panel, verdict, decimal_point);
-    note.verdict = verdict_text(verdict, values, decimal_point);
-    note.checks = checker_sections(panel, values, options.installed_at, decimal_point);
+    note.governing = VerdictTexts::governing(panel, verdict, decimal_point);
+    note.verdict = VerdictTexts::verdict(verdict, judged.allowable, decimal_point);
+    note.checks = checker_sections(panel, values, options.installed_at, decimal_point, material);
     if (options.elbows_times_D > 0)
-      note.elbows = ElbowTexts::note_section(panel, values, options.elbows_times_D, decimal_point, note.exceeds);
+      note.elbows = elbow_section(panel, values, options.elbows_times_D, decimal_point, note.exceeds, material);
   }
 
-  for (const InputCheck& check : check_inputs(panel, inputs, decimal_point)) note.input_checks << check_text(check);
+  for (const InputCheck& check : check_inputs(panel, inputs, decimal_point, material))
+    note.input_checks << check_text(check);
+  const double T = outcome.values ? outcome.values->T : material.reference_T;
+  note.assumptions << CalculationNote::tr("Plane frame, sharp bends, bending stress only, both ends clamped.")
+                   << CalculationNote::tr("E = %1 GPa, [S] = %2 MPa.")
+                          .arg(text_of(material.modulus_gpa_text(decimal_point)),
+                               text_of(material.allowable_mpa_text(T, decimal_point)));
   note.assumptions
-      << CalculationNote::tr("Plane frame, sharp bends, bending stress only, both ends clamped.")
-      << CalculationNote::tr("E = %1 GPa, [S] = %2 MPa.").arg(elastic_modulus_gpa).arg(allowable_stress_mpa);
-  note.assumptions
-      << CalculationNote::tr("Free expansion per metre of pipe, T in ℃: %1.").arg(text_of(panel.expansion_law));
+      << CalculationNote::tr("Free expansion per metre of pipe, T in ℃: %1.").arg(text_of(material.law_text));
   if (const auto temperature = input_index(panel, "T"); outcome.values && temperature)
     note.assumptions << CalculationNote::tr("Free expansion at T = %1 ℃: %2 mm/m.")
                             .arg(QString::fromStdString(inputs[*temperature]),
-                                 millimetres_per_metre(outcome.values->expansion, decimal_point));
-  if (outcome.values && !outcome.failure) note.assumptions << section_assumptions(*outcome.values, decimal_point);
+                                 QString::fromStdString(expansion_text(
+                                     with_material(*outcome.values, material).expansion, decimal_point)));
+  if (outcome.values && !outcome.failure)
+    note.assumptions << section_assumptions(*outcome.values, decimal_point, material);
 
   // quorvel-batch reads a decimal comma with --decimal-comma.
   const auto dialect = csv::Dialect::for_decimal_point(decimal_point);

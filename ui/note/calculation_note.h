@@ -12,8 +12,9 @@
 
 #include "note/review_note.h"
 #include "quorvel/analyses/installation.h"
-#include "quorvel/panels/panels.h"
+#include "quorvel/analyses/material.h"
 #include "quorvel/analyses/verdict.h"
+#include "quorvel/panels/panels.h"
 
 namespace quorvel::ui {
 
@@ -34,8 +35,8 @@ struct CalculationNote {
   QString failure;                       // how it failed, as the message box says; empty when it ran through
   QString governing;                     // the highest unrounded stress ratio and where it occurs
   QString verdict;
-  bool exceeds = false;  // a stress above the allowable stress
-  bool stale = false;    // the window shows results of other inputs
+  bool exceeds = false;      // a stress above the allowable stress
+  bool stale = false;        // the window shows results of other inputs
   QStringList input_checks;  // the checks of the inputs that fail (quorvel/analyses/validity.h)
   QStringList assumptions;
   QString batch_command;  // "quorvel-batch", with --decimal-comma where the locale needs it
@@ -60,21 +61,18 @@ struct CalculationNote {
 };
 
 // How a note is taken beside the sharp-corner frame: the pipe installed at
-// `installed_at` ℃, and elbows of R = elbows_times_D·D unless that is 0.
+// `installed_at` ℃, elbows of R = elbows_times_D·D unless that is 0, and the
+// material the analyses beside the panel take.
 struct NoteOptions {
   double installed_at = kInstalledAt;
   double elbows_times_D = 0;
+  const Material* material = &carbon_steel();
 };
 
 // The note of a panel's run with these input texts, computed afresh; numbers
 // are read and written with the locale's decimal separator.
 CalculationNote calculation_note(const Panel& panel, std::span<const std::string> inputs, const QLocale& locale,
                                  const QDateTime& when, const NoteOptions& options = {});
-
-// "S3/[S] = 0.317 at the far anchor": the governing ratio where it occurs.
-QString governing_text(const Panel& panel, const Verdict& verdict, std::string_view decimal_point);
-// "within the allowable stress (25.39 MPa ≤ [S] = 80 MPa)"
-QString verdict_text(const Verdict& verdict, const Values& values, std::string_view decimal_point);
 
 // "Quorvel 0.1.0"
 QString program_name_and_version();

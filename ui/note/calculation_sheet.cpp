@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "note/sheet_printer.h"
+#include "quorvel/panels/display.h"
 #include "window/font_config.h"
 #include "window/layout.h"
-#include "quorvel/panels/display.h"
 #include "window/schematic.h"
-#include "note/sheet_printer.h"
 #include "window/text_of.h"
 
 namespace quorvel::ui {

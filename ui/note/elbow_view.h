@@ -7,8 +7,8 @@
 #include <map>
 #include <string>
 
-#include "note/calculation_note.h"
 #include "quorvel/analyses/elbows.h"
+#include "quorvel/panels/panel.h"
 
 class QMenu;
 
@@ -45,6 +45,7 @@ struct ElbowTexts {
 
  public:
   static QString menu_entry(double times_D, const std::string& decimal_point);
+  static QString radius_text(double times_D, const std::string& decimal_point);  // "1.5·D"
   static QString radius_name(double times_D, const std::string& decimal_point);  // "long-radius elbows"
   // A result field's tooltip line: "with long-radius elbows: 0.29; k = 11.0, i = 3.18".
   static QString tooltip(const Panel& panel, const ElbowRun& run, std::size_t index, double times_D,
@@ -53,9 +54,6 @@ struct ElbowTexts {
   static QString exceeds(double times_D, const std::string& decimal_point);
   // Whether result `index` is a ratio at a bend above 1 with elbows.
   static bool exceeds_at_bend(const Panel& panel, const ElbowRun& run, std::size_t index);
-  // The note's section "With elbows of R = 1.5·D".
-  static CalculationNote::Elbows note_section(const Panel& panel, const Values& values, double times_D,
-                                              const std::string& decimal_point, bool sharp_exceeds);
 };
 
 }  // namespace quorvel::ui

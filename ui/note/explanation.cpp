@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "quorvel/panels/display.h"
 #include "quorvel/analyses/verdict.h"
+#include "quorvel/panels/display.h"
 #include "window/text_of.h"
 #include "window/translation.h"
 

@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <memory>
 
-#include "note/calculation_sheet.h"
 #include "dialogs/note_forms.h"
+#include "note/calculation_sheet.h"
 #include "note/elbow_view.h"
 #include "window/layout.h"
 #include "window/panel_view.h"

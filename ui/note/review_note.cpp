@@ -4,8 +4,7 @@
 
 #include <algorithm>
 
-#include "note/calculation_note.h"
-#include "quorvel/panels/display.h"
+#include "note/verdict_texts.h"
 #include "quorvel/analyses/hand_methods.h"
 #include "quorvel/analyses/installation.h"
 #include "quorvel/analyses/movements.h"
@@ -19,37 +18,30 @@ constexpr bool kNumbersAfterTheFirst[] = {false, true, true, true, true, true, t
 
 using Section = CheckerSections::Section;
 
-// v·10^shift with `places` decimals, as every value of these sections.
-QString fixed(double v, int shift, int places, std::string_view dp) {
-  return QString::fromStdString(fixed_text(v, shift, places, dp));
-}
-
-QString temperature(double T, std::string_view dp) {
-  QString text = fixed(T, 0, 2, dp);
-  while (text.endsWith('0')) text.chop(1);  // 20 ℃, 20.5 ℃
-  if (text.endsWith(QString::fromUtf8(dp.data(), static_cast<qsizetype>(dp.size())))) text.chop(1);
-  return text;
-}
-
-Section installation(const Panel& panel, const Values& run, double T0, std::string_view dp) {
-  Section s{CheckerSections::tr("Installation (installed at %1 ℃)").arg(temperature(T0, dp)), {}, {}};
-  const auto installed = quorvel::installed(run, T0);
+Section installation(const Panel& panel, const Values& run, double T0, std::string_view dp, const Material& material) {
+  Section s{
+      CheckerSections::tr("Installation (installed at %1 ℃)").arg(QString::fromStdString(temperature_text(T0, dp))),
+      {},
+      {}};
+  const auto installed = quorvel::installed(run, T0, 1, material);
   if (!installed) {
     s.lines << CheckerSections::tr("Not defined: there is no free expansion at the temperature entered (e(T) = 0).");
     return s;
   }
+  const InstalledTexts texts = installed_texts(panel, *installed, dp);
   s.lines << CheckerSections::tr("Factor (e(T) − e(T0)) / e(T) = (%1 − %2) / %1 = %3, e in mm/m.")
-                 .arg(fixed(run.expansion, 3, 7, dp), fixed(free_expansion(T0), 3, 7, dp),
-                      fixed(installed->factor, 0, 3, dp))
-          << CheckerSections::tr("Governing ratio: %1").arg(governing_text(panel, installed->verdict, dp))
-          << CheckerSections::tr("Verdict: %1").arg(verdict_text(installed->verdict, installed->values, dp));
+                 .arg(QString::fromStdString(texts.expansion_at_T), QString::fromStdString(texts.expansion_at_T0),
+                      QString::fromStdString(texts.factor))
+          << CheckerSections::tr("Governing ratio: %1").arg(VerdictTexts::governing(panel, installed->verdict, dp))
+          << CheckerSections::tr("Verdict: %1")
+                 .arg(VerdictTexts::verdict(installed->verdict, installed->values.allowable, dp));
   return s;
 }
 
-Section movements(const Values& run, std::string_view dp) {
+Section movements(const Values& run, std::string_view dp, const Material& material) {
   Section s{CheckerSections::tr("Movements of the bend points (mm, both anchors held)"), {}, {}};
-  const std::vector<Point> moved = quorvel::movements(run);
-  if (moved.size() < 3) {
+  const std::vector<MovementTexts> moved = bend_point_texts(quorvel::movements(run, material), dp);
+  if (moved.empty()) {
     s.lines << CheckerSections::tr("Not defined for a run on one straight line.");
     return s;
   }
@@ -58,36 +50,37 @@ Section movements(const Values& run, std::string_view dp) {
       "shows; free thermal growth plus bending of the sharp-corner frame.");
   // The points across, so that the table stays three rows high.
   s.table = {{CheckerSections::tr("Point")}, {"dx"}, {"dy"}};
-  for (std::size_t k = 1; k + 1 < moved.size(); ++k) {
-    s.table[0] << QString::number(k + 1);
-    s.table[1] << fixed(moved[k].x, 3, 1, dp);
-    s.table[2] << fixed(moved[k].y, 3, 1, dp);
+  for (std::size_t k = 0; k < moved.size(); ++k) {
+    s.table[0] << QString::number(k + 2);
+    s.table[1] << QString::fromStdString(moved[k].dx);
+    s.table[2] << QString::fromStdString(moved[k].dy);
   }
   return s;
 }
 
-Section cross_check(const Values& run, std::string_view dp) {
+Section cross_check(const Values& run, std::string_view dp, const Material& material) {
   Section s{CheckerSections::tr("Cross-check (hand methods)"), {}, {}};
   const auto verdict = [](bool passes) {
     return passes ? CheckerSections::tr("passes") : CheckerSections::tr("fails");
   };
-  if (const auto screen = b31_screen(run)) {
+  const HandMethodTexts hand = hand_method_texts(run, dp, material);
+  if (hand.screen) {
     s.lines << CheckerSections::tr(
                    "ASME B31.3 319.4.1 (GB 50316) screen D·y/(L − U)² = %1: %2 K1 = 208.3 (the "
                    "code's allowable stress range, about 200 MPa for carbon steel); %3 "
                    "K1 = 208000·[S]/E = %4 ([S] = %5 MPa, E = %6 GPa).")
-                   .arg(fixed(*screen, 0, 1, dp), verdict(*screen <= kScreenK1),
-                        verdict(*screen <= panels_screen_limit(run)), fixed(panels_screen_limit(run), 0, 1, dp))
-                   .arg(allowable_stress_mpa)
-                   .arg(elastic_modulus_gpa);
+                   .arg(QString::fromStdString(*hand.screen), verdict(hand.within_K1),
+                        verdict(hand.within_panels_limit), QString::fromStdString(hand.panels_limit))
+                   .arg(QString::fromStdString(material.allowable_mpa_text(run.T, dp)))
+                   .arg(QString::fromStdString(material.modulus_gpa_text(dp)));
   } else {
     s.lines << CheckerSections::tr("ASME B31.3 319.4.1 screen: not defined for a run on one straight line.");
   }
-  if (const auto hand = guided_cantilever(run)) {
+  if (hand.cantilever) {
     QString line = CheckerSections::tr("Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio %1")
-                       .arg(QString::fromStdString(ratio_text(hand->governing, dp)));
-    if (hand->exact_over_hand)
-      line += CheckerSections::tr("; exact ÷ hand = %1").arg(fixed(*hand->exact_over_hand, 0, 2, dp));
+                       .arg(QString::fromStdString(*hand.cantilever));
+    if (!hand.exact_over_hand.empty())
+      line += CheckerSections::tr("; exact ÷ hand = %1").arg(QString::fromStdString(hand.exact_over_hand));
     s.lines << line + '.';
   }
   return s;
@@ -154,19 +147,19 @@ QString CheckerSections::html() const {
 }
 
 CheckerSections checker_sections(const Panel& panel, const Values& run, double installed_at,
-                                 std::string_view decimal_point) {
-  return {{installation(panel, run, installed_at, decimal_point), movements(run, decimal_point),
-           cross_check(run, decimal_point)}};
+                                 std::string_view decimal_point, const Material& material) {
+  return {{installation(panel, run, installed_at, decimal_point, material), movements(run, decimal_point, material),
+           cross_check(run, decimal_point, material)}};
 }
 
-QStringList section_assumptions(const Values& run, std::string_view dp) {
-  const SectionData s = section_data(run);
+QStringList section_assumptions(const Values& run, std::string_view dp, const Material& material) {
+  const SectionTexts s = section_texts(section_data(run, material), dp);
   return {CheckerSections::tr("Section: I = %1 cm⁴, Z = %2 cm³, EI = %3 kN·m².")
-              .arg(fixed(s.I, 8, 2, dp), fixed(s.Z, 6, 2, dp), fixed(s.EI, -3, 3, dp)),
+              .arg(QString::fromStdString(s.I), QString::fromStdString(s.Z), QString::fromStdString(s.EI)),
           CheckerSections::tr("Free growth the anchors hold back: %1 mm across the run, %2 mm along it; the anchors "
                               "%3 m apart from the legs, %4 m of pipe along them.")
-              .arg(fixed(s.across, 3, 1, dp), fixed(s.along, 3, 1, dp), fixed(s.anchors, 0, 3, dp),
-                   fixed(s.developed, 0, 3, dp))};
+              .arg(QString::fromStdString(s.across), QString::fromStdString(s.along), QString::fromStdString(s.anchors),
+                   QString::fromStdString(s.developed))};
 }
 
 }  // namespace quorvel::ui

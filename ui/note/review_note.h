@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "quorvel/analyses/material.h"
 #include "quorvel/panels/panel.h"
 
 namespace quorvel::ui {
@@ -44,11 +45,13 @@ struct CheckerSections {
   QString html() const;
 };
 
-// The sections for a run that computed, installed at `installed_at` ℃.
+// The sections for a run that computed, installed at `installed_at` ℃, with
+// the material's E, [S] and expansion.
 CheckerSections checker_sections(const Panel& panel, const Values& run, double installed_at,
-                                 std::string_view decimal_point);
+                                 std::string_view decimal_point, const Material& material = carbon_steel());
 
 // The section data, as lines of the note's assumptions.
-QStringList section_assumptions(const Values& run, std::string_view decimal_point);
+QStringList section_assumptions(const Values& run, std::string_view decimal_point,
+                                const Material& material = carbon_steel());
 
 }  // namespace quorvel::ui

@@ -8,18 +8,6 @@
         <translation>，字段 %1：“%2”</translation>
     </message>
     <message>
-        <source>%1 = %2 at %3</source>
-        <translation>%3处 %1 = %2</translation>
-    </message>
-    <message>
-        <source>exceeds the allowable stress (%1 MPa &gt; [S] = %2 MPa)</source>
-        <translation>超过许用应力（%1 MPa &gt; [S] = %2 MPa）</translation>
-    </message>
-    <message>
-        <source>within the allowable stress (%1 MPa ≤ [S] = %2 MPa)</source>
-        <translation>在许用应力以内（%1 MPa ≤ [S] = %2 MPa）</translation>
-    </message>
-    <message>
         <source>Plane frame, sharp bends, bending stress only, both ends clamped.</source>
         <translation>平面刚架，弯头按折角计，只计弯曲应力，两端固定。</translation>
     </message>
@@ -317,20 +305,12 @@
         <translation>柔性系数 k = %1，应力增强系数 i = %2（ASME B31.3 附录 D）。</translation>
     </message>
     <message>
-        <source>%1 = %2 at %3</source>
-        <translation>%3处 %1 = %2</translation>
-    </message>
-    <message>
         <source>Governing ratio: %1</source>
         <translation>控制应力比：%1</translation>
     </message>
     <message>
-        <source>Verdict: exceeds the allowable stress (%1 MPa &gt; [S] = %2 MPa)</source>
-        <translation>结论：超过许用应力（%1 MPa &gt; [S] = %2 MPa）</translation>
-    </message>
-    <message>
-        <source>Verdict: within the allowable stress (%1 MPa ≤ [S] = %2 MPa)</source>
-        <translation>结论：在许用应力以内（%1 MPa ≤ [S] = %2 MPa）</translation>
+        <source>Verdict: %1</source>
+        <translation>结论：%1</translation>
     </message>
     <message>
         <source>The layout passes with sharp corners but exceeds the allowable stress with %1.</source>
@@ -393,6 +373,21 @@
     <message>
         <source>Title block</source>
         <translation>标题栏</translation>
+    </message>
+</context>
+<context>
+    <name>VerdictTexts</name>
+    <message>
+        <source>%1 = %2 at %3</source>
+        <translation>%3处 %1 = %2</translation>
+    </message>
+    <message>
+        <source>exceeds the allowable stress (%1 MPa &gt; [S] = %2 MPa)</source>
+        <translation>超过许用应力（%1 MPa &gt; [S] = %2 MPa）</translation>
+    </message>
+    <message>
+        <source>within the allowable stress (%1 MPa ≤ [S] = %2 MPa)</source>
+        <translation>在许用应力以内（%1 MPa ≤ [S] = %2 MPa）</translation>
     </message>
 </context>
 <context>

@@ -13,11 +13,11 @@
 
 #include "dialogs/design_answers.h"
 #include "note/explanation.h"
+#include "note/note_actions.h"
+#include "quorvel/text/text.h"
 #include "window/font_config.h"
 #include "window/layout.h"
-#include "note/note_actions.h"
 #include "window/panel_view.h"
-#include "quorvel/text/text.h"
 #include "window/result_edit.h"
 #include "window/schematic.h"
 #include "window/text_of.h"

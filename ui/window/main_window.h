@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "window/message_sink.h"
 #include "quorvel/panels/panels.h"
+#include "window/message_sink.h"
 
 namespace quorvel::ui {
 

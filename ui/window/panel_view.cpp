@@ -6,8 +6,8 @@
 
 #include "note/elbow_view.h"
 #include "note/explanation.h"
-#include "window/input_marks.h"
 #include "quorvel/analyses/elbows.h"
+#include "window/input_marks.h"
 #include "window/result_edit.h"
 #include "window/text_of.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "quorvel/analyses/validity.h"
 #include "quorvel/analyses/installation.h"
+#include "quorvel/analyses/validity.h"
 #include "quorvel/panels/panels.h"
 
 class QLineEdit;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "quorvel/panels/display.h"
@@ -128,11 +129,13 @@ ElbowFactors elbow_factors(double D, double t, double R) {
   return {h, std::max(1.0, 1.65 / h), std::max(1.0, 0.9 / std::pow(h, 2.0 / 3.0))};
 }
 
-ElbowRun with_elbows(const Panel& panel, const Values& values, double R, double target) {
-  return with_elbows(panel, values, R, elbow_factors(values.D, values.t, R), target);
+ElbowRun with_elbows(const Panel& panel, const Values& values, double R, double target, const Material& material) {
+  return with_elbows(panel, values, R, elbow_factors(values.D, values.t, R), target, material);
 }
 
-ElbowRun with_elbows(const Panel& panel, const Values& values, double R, const ElbowFactors& factors, double target) {
+ElbowRun with_elbows(const Panel& panel, const Values& run_values, double R, const ElbowFactors& factors, double target,
+                     const Material& material) {
+  const Values values = with_material(run_values, material);
   ElbowRun run;
   run.R = R;
   run.factors = factors;
@@ -192,8 +195,28 @@ ElbowRun with_elbows(const Panel& panel, const Values& values, double R, const E
     if (field.display == Display::force) run.results.push_back(field.symbol == "Fy" ? run.Fy : run.Fx);
   }
   run.verdict = judge(run.ratios, target);
+  run.allowable = values.allowable;
   run.status = ElbowStatus::solved;
   return run;
+}
+
+ElbowRun with_elbows(const Panel& panel, const Outcome& outcome, const ElbowRadius& radius, double target,
+                     const Material& material) {
+  if (outcome.failure || !outcome.values) return {};
+  return with_elbows(panel, *outcome.values, radius.of(outcome.values->D), target, material);
+}
+
+bool passes(const ElbowRun& run) noexcept {
+  return run.status == ElbowStatus::solved && !run.verdict.exceeds;
+}
+
+bool passes_with_elbows(const Panel& panel, const Outcome& outcome, const ElbowRadius& radius, double target,
+                        const Material& material) {
+  return passes(with_elbows(panel, outcome, radius, target, material));
+}
+
+double governing_ratio(const ElbowRun& run) noexcept {
+  return run.status == ElbowStatus::solved ? run.verdict.governing : std::numeric_limits<double>::quiet_NaN();
 }
 
 std::string elbow_text(const Panel& panel, const ElbowRun& run, std::size_t index, std::string_view decimal_point) {
@@ -201,6 +224,27 @@ std::string elbow_text(const Panel& panel, const ElbowRun& run, std::size_t inde
   const double v = run.results[index];
   const Real shown = panel.results[index].display == Display::ratio ? ratio(v) : tenths(v);
   return number_text(shown.value(), decimal_point);
+}
+
+ElbowRunTexts elbow_run_texts(const Panel& panel, const ElbowRun& run, std::string_view dp) {
+  // k and i to three significant digits.
+  const auto factor = [&](double v) {
+    return fixed_text(v, 0, std::max(0, 2 - static_cast<int>(std::floor(std::log10(v)))), dp);
+  };
+  ElbowRunTexts t;
+  if (run.status != ElbowStatus::solved) {
+    t.unsolved = run.status == ElbowStatus::does_not_fit ? "does not fit L" + std::to_string(run.leg) : "not available";
+    return t;
+  }
+  t.k = factor(run.factors.k);
+  t.i = factor(run.factors.i);
+  t.k_cell = fixed_text(run.factors.k, 0, 2, dp);
+  t.i_cell = fixed_text(run.factors.i, 0, 2, dp);
+  for (std::size_t index = 0; index < panel.results.size(); ++index)
+    t.results.push_back(elbow_text(panel, run, index, dp));
+  t.governing = ratio_text(run.verdict.governing, dp);
+  t.verdict = verdict_word(run.verdict);
+  return t;
 }
 
 }  // namespace quorvel

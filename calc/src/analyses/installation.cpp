@@ -2,19 +2,17 @@
 
 #include <cmath>
 
-#include "panels/equations.h"
 #include "panels/number.h"
 #include "quorvel/panels/display.h"
 
 namespace quorvel {
 
-double free_expansion(double T) noexcept {
-  return detail::expansion<detail::Unchecked>(T);
-}
-
-std::optional<Installed> installed(const Values& run, double T0, double target) {
+std::optional<Installed> installed(const Values& values, double T0, double target, const Material& material) {
+  const Values run = with_material(values, material);
+  // The run's expansion counts from 0 ℃, the installed run's from T0.
+  const double before = material.expansion(0, T0);
   if (run.expansion == 0 || !std::isfinite(run.expansion)) return std::nullopt;
-  const double factor = (run.expansion - free_expansion(T0)) / run.expansion;
+  const double factor = (run.expansion - before) / run.expansion;
   if (!std::isfinite(factor)) return std::nullopt;
   Values v = run;
   v.M1 *= factor;
@@ -23,11 +21,11 @@ std::optional<Installed> installed(const Values& run, double T0, double target) 
   for (double& m : v.moments) m *= factor;
   for (double& sigma : v.stresses) sigma *= factor;
   for (double& r : v.results) r *= factor;
-  v.expansion -= free_expansion(T0);
+  v.expansion -= before;
   v.growth_x *= factor;
   v.growth_y *= factor;
   const Verdict verdict = judge(v, target);
-  return Installed{factor, std::move(v), verdict};
+  return Installed{factor, std::move(v), verdict, run.expansion, before};
 }
 
 std::vector<std::string> result_texts(const Panel& panel, const Values& values, std::string_view decimal_point) {
@@ -38,6 +36,24 @@ std::vector<std::string> result_texts(const Panel& panel, const Values& values, 
     texts.push_back(number_text(ratio ? detail::ratio_display(r) : detail::tenths_display(r), decimal_point));
   }
   return texts;
+}
+
+std::string temperature_text(double T0, std::string_view decimal_point) {
+  std::string text = fixed_text(T0, 0, 2, decimal_point);
+  while (text.ends_with('0')) text.pop_back();
+  if (text.ends_with(decimal_point)) text.resize(text.size() - decimal_point.size());
+  return text;
+}
+
+InstalledTexts installed_texts(const Panel& panel, const Installed& installed, std::string_view decimal_point) {
+  InstalledTexts t{fixed_text(installed.expansion_at_T, 3, 7, decimal_point),
+                   fixed_text(installed.expansion_at_T0, 3, 7, decimal_point),
+                   fixed_text(installed.factor, 0, 3, decimal_point),
+                   result_texts(panel, installed.values, decimal_point),
+                   ratio_text(installed.verdict.governing, decimal_point),
+                   verdict_word(installed.verdict)};
+  t.results.resize(panel.results.size());
+  return t;
 }
 
 }  // namespace quorvel

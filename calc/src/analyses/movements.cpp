@@ -14,10 +14,12 @@
 #include <cmath>
 
 #include "quorvel/analyses/section.h"
+#include "quorvel/panels/display.h"
 
 namespace quorvel {
 
-std::vector<Point> movements(const Values& run) {
+std::vector<Point> movements(const Values& values, const Material& material) {
+  const Values run = with_material(values, material);
   const std::size_t n = run.run.size();
   if (n < 2 || run.moments.size() != n || !(run.EI != 0) || in_one_line(run)) return {};
   const Point far = run.run.back();
@@ -40,6 +42,13 @@ std::vector<Point> movements(const Values& run) {
     moved.push_back({strain_x * b.x - wy, strain_y * b.y + wx});
   }
   return moved;
+}
+
+std::vector<MovementTexts> bend_point_texts(const std::vector<Point>& moved, std::string_view decimal_point) {
+  std::vector<MovementTexts> texts;
+  for (std::size_t k = 1; k + 1 < moved.size(); ++k)
+    texts.push_back({fixed_text(moved[k].x, 3, 1, decimal_point), fixed_text(moved[k].y, 3, 1, decimal_point)});
+  return texts;
 }
 
 }  // namespace quorvel

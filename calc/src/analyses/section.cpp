@@ -2,12 +2,15 @@
 
 #include <cmath>
 
+#include "quorvel/panels/display.h"
+
 namespace quorvel {
 
-SectionData section_data(const Values& run) noexcept {
+SectionData section_data(const Values& values, const Material& material) {
+  const Values run = with_material(values, material);
   SectionData s;
   s.EI = run.EI;
-  s.I = run.EI / kElasticModulus;
+  s.I = run.EI / material.reference_E();
   s.Z = s.I / (run.D / 2);
   s.across = run.growth_y;
   s.along = run.growth_x;
@@ -16,6 +19,12 @@ SectionData section_data(const Values& run) noexcept {
   for (std::size_t k = 1; k < run.run.size(); ++k)
     s.developed += std::hypot(run.run[k].x - run.run[k - 1].x, run.run[k].y - run.run[k - 1].y);
   return s;
+}
+
+SectionTexts section_texts(const SectionData& s, std::string_view dp) {
+  return {fixed_text(s.I, 8, 2, dp),        fixed_text(s.Z, 6, 2, dp),     fixed_text(s.EI, -3, 3, dp),
+          fixed_text(s.across, 3, 1, dp),   fixed_text(s.along, 3, 1, dp), fixed_text(s.anchors, 0, 3, dp),
+          fixed_text(s.developed, 0, 3, dp)};
 }
 
 bool in_one_line(const Values& run) noexcept {

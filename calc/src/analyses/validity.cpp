@@ -11,11 +11,6 @@
 namespace quorvel {
 namespace {
 
-// E = 196 GPa and [S] = 80 MPa are those of carbon steel pipe: below about
-// -50 ℃ every grade needs impact testing (ASME B31.3, Fig. 323.2.2A: -48 ℃),
-// above about 425 ℃ (800 °F) it creeps and graphitizes (B31.1, 124.2.A).
-// docs/engineering.md gives the sources.
-constexpr double kColdest = -50, kHottest = 425;
 // How far the entered overall length may stand from the anchors' distance.
 constexpr double kLengthTolerance = 0.01;
 constexpr double kPi = 3.1415926;  // as the calculations turn angles
@@ -60,8 +55,9 @@ std::string with_unit(double v, std::string_view unit, std::string_view decimal_
 
 class Checker {
  public:
-  Checker(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point)
-      : panel_(panel), dp_(decimal_point) {
+  Checker(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point,
+          const Material& material)
+      : panel_(panel), dp_(decimal_point), material_(material) {
     for (std::size_t i = 0; i < inputs.size(); ++i) {
       const InputField& f = panel.inputs[i];
       const Real r = f.kind == FieldKind::whole_number ? read_whole(inputs[i], dp_)
@@ -80,10 +76,13 @@ class Checker {
  private:
   void check(std::size_t i, double v) {
     switch (role_of(panel_.inputs[i])) {
-      case Role::temperature:
-        if (v < kColdest) fail(i, kCold, {degrees(kColdest), gpa(), mpa()});
-        if (v > kHottest) fail(i, kHot, {degrees(kHottest), gpa(), mpa()});
+      case Role::temperature: {
+        // Beyond the ends of the material's table, with E and [S] at the end passed.
+        const TemperatureRange range = material_.range();
+        if (v < range.coldest) fail(i, kCold, {degrees(range.coldest), gpa(), mpa(range.coldest)});
+        if (v > range.hottest) fail(i, kHot, {degrees(range.hottest), gpa(), mpa(range.hottest)});
         return;
+      }
       case Role::diameter:
         if (v <= 0) fail(i, kNoDiameter);
         return;
@@ -119,8 +118,8 @@ class Checker {
   }
 
   std::string degrees(double v) const { return with_unit(v, "℃", dp_); }
-  std::string gpa() const { return std::to_string(elastic_modulus_gpa) + " GPa"; }
-  std::string mpa() const { return std::to_string(allowable_stress_mpa) + " MPa"; }
+  std::string gpa() const { return material_.modulus_gpa_text(dp_) + " GPa"; }
+  std::string mpa(double T) const { return material_.allowable_mpa_text(T, dp_) + " MPa"; }
 
   std::size_t first_of(Role role) const {
     for (std::size_t i = 0; i < panel_.inputs.size(); ++i)
@@ -167,6 +166,7 @@ class Checker {
 
   const Panel& panel_;
   std::string_view dp_;
+  const Material& material_;
   std::vector<std::optional<double>> values_;
   std::vector<InputCheck> found_;
 };
@@ -184,9 +184,9 @@ std::string InputCheck::text() const {
 }
 
 std::vector<InputCheck> check_inputs(const Panel& panel, std::span<const std::string> inputs,
-                                     std::string_view decimal_point) {
+                                     std::string_view decimal_point, const Material& material) {
   if (inputs.size() != panel.inputs.size()) throw std::invalid_argument("wrong number of input texts for this panel");
-  return Checker(panel, inputs, decimal_point).run();
+  return Checker(panel, inputs, decimal_point, material).run();
 }
 
 std::span<const std::string_view> check_reasons() noexcept {

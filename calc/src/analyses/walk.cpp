@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <utility>
 
-#include "quorvel/panels/panels.h"
 #include "quorvel/analyses/verdict.h"
+#include "quorvel/panels/display.h"
+#include "quorvel/panels/panels.h"
 
 namespace quorvel {
 namespace {
@@ -66,10 +67,11 @@ void Stretches::add(const Decimal& value, bool passes) {
 }
 
 std::vector<Stretch> passing_stretches(const Panel& panel, std::vector<std::string> inputs, std::size_t field,
-                                       const Walk& walk, std::string_view decimal_point, double target) {
+                                       const Walk& walk, std::string_view decimal_point, double target,
+                                       const Material& material) {
   Stretches stretches;
   walk_field(panel, std::move(inputs), field, walk, decimal_point, [&](const Decimal& value, const Outcome& outcome) {
-    stretches.add(value, passes(outcome, target));
+    stretches.add(value, passes(outcome, target, material));
     return true;
   });
   return stretches.found();
@@ -96,14 +98,15 @@ std::optional<Decimal> nearest_passing(std::span<const Stretch> stretches, const
 }
 
 Walk search_walk(const Panel& panel, std::span<const std::string> inputs, std::size_t field,
-                 std::string_view decimal_point) {
+                 std::string_view decimal_point, const Material& material) {
   const InputField& f = panel.inputs[field];
   const auto current = [&](std::string_view symbol) {
     const std::size_t i = input_index(panel, symbol).value_or(field);
     return value_of(panel.inputs[i], inputs[i], decimal_point);
   };
   const std::string symbol(f.symbol);
-  if (f.unit == "℃") return {symbol, number(-50), number(425), number(1)};
+  const auto exactly = [](double v) { return *parse_decimal(number_text(v, "."), "."); };
+  if (f.unit == "℃") return {symbol, exactly(material.range().coldest), exactly(material.range().hottest), number(1)};
   if (f.unit == "°") return {symbol, number(1), number(179), number(1)};
   if (f.symbol == "D") return tenths(f.symbol, current("D") / 2, current("D") * 2);
   if (f.symbol == "t") return tenths(f.symbol, 0.1, std::min(current("t") * 4, current("D") / 2));

@@ -66,11 +66,11 @@ Frame<N, 3> compute(FieldReader<N>& in) {
   const Q sigma2 = single(Dm * 32) * m2 / (H * kPi);
   const Q m3 = M1 - Fy * (L2 * s + L1) + Fx * L2 * c;
   const Q sigma3 = m3 * 32 * Dm / (H * kPi);
-  const Q allowable = pow(typename N::Real(10), 7) * 8;
+  const Q allowable = allowable_stress<N>();
   const Point p3 = point<N>(L2 * s + L1, L2 * c);
-  return {M1,  Fx, Fy, {M1, m2, m3}, {sigma1, sigma2, sigma3},       allowable,
-          e,   Dm, tm, EI,           {Point{}, point<N>(L1, 0), p3}, p3.x,
-          p3.y};
+  return {M1,   Fx, Fy, {M1, m2, m3}, {sigma1, sigma2, sigma3},       allowable,
+          e,    Dm, tm, EI,           {Point{}, point<N>(L1, 0), p3}, p3.x,
+          p3.y, T};
 }
 
 template <class N>
@@ -85,6 +85,6 @@ constexpr PanelCalculation kCalculation{write<Checked>, write<Unchecked>};
 
 }  // namespace
 
-extern constinit const Panel bend{"bend", "Two-leg bend", kExpansionLaw, 3, 1, kInputs, kResults, &kCalculation};
+extern constinit const Panel bend{"bend", "Two-leg bend", 3, 1, kInputs, kResults, &kCalculation};
 
 }  // namespace quorvel::detail

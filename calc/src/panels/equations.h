@@ -12,7 +12,6 @@
 
 #include <array>
 #include <cstddef>
-#include <string_view>
 
 #include "panels/number.h"
 #include "quorvel/panels/panel.h"
@@ -48,10 +47,25 @@ Reactions<N> eliminate(const Equations<N>& q) {
   return {M1, Fx, Fy};
 }
 
-// Young's modulus of steel, pascals.
+// The material's values as the panels form them, each in the order the
+// calculations write it, step-checked; carbon_steel() (material.cpp) holds
+// the same values and its test holds them equal.
+
+// Young's modulus, pascals: carbon_steel().reference_E().
 template <class N>
 typename N::Quantity elastic_modulus() {
   return pow(typename N::Real(10), 11) * 1.96;
+}
+
+// The allowable stress [S], pascals: carbon_steel().allowable(T), written
+// 8·10⁷ by the bend and the offset and 80·10⁶ by the loop.
+template <class N>
+typename N::Quantity allowable_stress() {
+  return pow(typename N::Real(10), 7) * 8;
+}
+template <class N>
+typename N::Quantity allowable_stress_loop() {
+  return pow(typename N::Real(10), 6) * 80;
 }
 
 // A leg's direction from its entered angle: (angle − 90°) in radians.
@@ -66,9 +80,8 @@ auto section(const R& D, const R& t) {
   return pow(D, 4) - pow(D - (t + t), 4);
 }
 
-// The free expansion per metre of carbon steel pipe at T ℃, the same law for
-// every panel, and as the calculation notes write it.
-inline constexpr std::string_view kExpansionLaw = "e = 0.005259·T²/10⁶ + 0.011182·T/1000";
+// The free expansion per metre of pipe from 0 ℃ to T ℃, the same law for
+// every panel: carbon_steel().expansion(0, T), whose law_text writes it.
 template <class N>
 typename N::Real expansion(const typename N::Real& T) {
   return pow(T, 2) * 0.005259 / pow(typename N::Real(10), 6) + T * 0.011182 / 1000;
@@ -86,6 +99,7 @@ struct Frame {
   typename N::Quantity D, t, EI;
   std::array<Point, P> run;
   double along, across;
+  typename N::Quantity T;
 };
 
 // A point of the run from values already formed, in plain doubles: the
@@ -104,6 +118,9 @@ Values values_of(const Frame<N, P>& f) {
   v.run.assign(f.run.begin(), f.run.end());
   v.growth_x = v.expansion * f.along;
   v.growth_y = v.expansion * f.across;
+  v.T = N::value(f.T);
+  v.length_x = f.along;
+  v.length_y = f.across;
   return v;
 }
 

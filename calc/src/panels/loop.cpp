@@ -121,7 +121,7 @@ Loop<N> compute(FieldReader<N>& in) {
   const Q sigma5 = m5 * 32 * D / W64b;
   const Q m6 = M1 - Fy * (L2 * s + L1 + L3 + L4 * sphi + L5) - Fx * (L2 * c - L4 * cphi);
   const Q sigma6 = m6 * 32 * D / W64b;
-  const Q allowable = pow(R(10), 6) * 80;
+  const Q allowable = allowable_stress_loop<N>();
   const Point p3 = point<N>(L2 * s + L1, L2 * c);
   const Point p4{p3.x + N::value(L3), p3.y};
   const Point p5{p4.x + N::value(L4 * sphi), p4.y - N::value(L4 * cphi)};
@@ -138,7 +138,8 @@ Loop<N> compute(FieldReader<N>& in) {
            EI,
            {Point{}, point<N>(L1, 0), p3, p4, p5, p6},
            N::value(L),
-           p6.y},
+           p6.y,
+           T},
           L1,
           L2,
           s,
@@ -166,6 +167,6 @@ constexpr PanelCalculation kCalculation{write<Checked>, write<Unchecked>};
 
 }  // namespace
 
-extern constinit const Panel loop{"loop", "Raised loop", kExpansionLaw, 6, -1, kInputs, kResults, &kCalculation};
+extern constinit const Panel loop{"loop", "Raised loop", 6, -1, kInputs, kResults, &kCalculation};
 
 }  // namespace quorvel::detail

@@ -80,7 +80,7 @@ Frame<N, 4> compute(FieldReader<N>& in) {
   const Q sigma2 = single(32 * D) * m2 / W64;
   const Q sigma3 = m3 * 32 * D / W64;
   const Q sigma4 = m4 * 32 * D / W64;
-  const Q allowable = pow(R(10), 7) * 8;
+  const Q allowable = allowable_stress<N>();
   const Point p3 = point<N>(L2 * s + L1, L2 * c);
   const Point p4{p3.x + N::value(L3), p3.y};
   return {M1,
@@ -95,7 +95,8 @@ Frame<N, 4> compute(FieldReader<N>& in) {
           EI,
           {Point{}, point<N>(L1, 0), p3, p4},
           N::value(L),
-          p3.y};
+          p3.y,
+          T};
 }
 
 template <class N>
@@ -111,6 +112,6 @@ constexpr PanelCalculation kCalculation{write<Checked>, write<Unchecked>};
 
 }  // namespace
 
-extern constinit const Panel offset{"offset", "Z-shaped offset", kExpansionLaw, 4, 1, kInputs, kResults, &kCalculation};
+extern constinit const Panel offset{"offset", "Z-shaped offset", 4, 1, kInputs, kResults, &kCalculation};
 
 }  // namespace quorvel::detail

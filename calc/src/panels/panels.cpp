@@ -3,9 +3,9 @@
 #include <stdexcept>
 
 #include "panels/calculation.h"
-#include "quorvel/panels/unchecked.h"
 #include "panels/reader.h"
 #include "panels/writer.h"
+#include "quorvel/panels/unchecked.h"
 
 namespace quorvel {
 namespace detail {

@@ -16,7 +16,7 @@
 #include "panels/equations.h"
 #include "panels/number.h"
 #include "quorvel/panels/display.h"
-#include "quorvel/panels/panels.h"
+#include "quorvel/panels/panel.h"
 
 namespace quorvel::detail {
 

@@ -11,8 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "quorvel/panels/panel.h"
+#include "quorvel/analyses/material.h"
 #include "quorvel/analyses/verdict.h"
+#include "quorvel/panels/panel.h"
 
 namespace quorvel {
 
@@ -43,18 +44,49 @@ struct ElbowRun {
   std::vector<double> ratios;
   // Each of the panel's results with elbows, as Values::results holds them.
   std::vector<double> results;
-  Verdict verdict;  // from `ratios`
+  Verdict verdict;       // from `ratios`
+  double allowable = 0;  // [S] the ratios are taken to, Pa
+};
+
+// The elbows' radius as a multiple of D, or in metres.
+struct ElbowRadius {
+  double times_D = 0, metres = 0;
+  double of(double D) const { return times_D > 0 ? times_D * D : metres; }
 };
 
 // The run of `values` with elbows of radius R (metres), k and i from the
-// section; judged against `target` as quorvel/analyses/verdict.h judges.
-ElbowRun with_elbows(const Panel& panel, const Values& values, double R, double target = 1);
+// section; judged against `target` as quorvel/analyses/verdict.h judges; E·I, the
+// growth and [S] are the material's (with_material).
+ElbowRun with_elbows(const Panel& panel, const Values& values, double R, double target = 1,
+                     const Material& material = carbon_steel());
 // The same with the factors given, for the comparisons with other models.
-ElbowRun with_elbows(const Panel& panel, const Values& values, double R, const ElbowFactors& factors,
-                     double target = 1);
+ElbowRun with_elbows(const Panel& panel, const Values& values, double R, const ElbowFactors& factors, double target = 1,
+                     const Material& material = carbon_steel());
+
+// The run of an outcome with elbows; not available where the calculation failed.
+ElbowRun with_elbows(const Panel& panel, const Outcome& outcome, const ElbowRadius& radius, double target = 1,
+                     const Material& material = carbon_steel());
+// Solved, and no ratio with elbows above the target.
+bool passes(const ElbowRun& run) noexcept;
+// The same for a run of the panel as it came: it computed and passes with elbows.
+bool passes_with_elbows(const Panel& panel, const Outcome& outcome, const ElbowRadius& radius, double target = 1,
+                        const Material& material = carbon_steel());
+// For a chart: the governing ratio with elbows, NaN unless solved.
+double governing_ratio(const ElbowRun& run) noexcept;
 
 // Result `index` with elbows in the display of the panel's result (tenths,
 // or the ratio display); empty unless the run was solved.
 std::string elbow_text(const Panel& panel, const ElbowRun& run, std::size_t index, std::string_view decimal_point);
+
+// A run with elbows as the note, the tooltips and quorvel-batch write it.
+struct ElbowRunTexts {
+  std::string k, i;                  // three significant digits: 11.0, 3.18
+  std::string k_cell, i_cell;        // two decimals, quorvel-batch's cells
+  std::vector<std::string> results;  // elbow_text of each of the panel's results
+  std::string governing;             // the governing ratio, three decimals
+  std::string_view verdict;          // "passes" or "exceeds"
+  std::string unsolved;              // "does not fit L2" or "not available"; empty when solved
+};
+ElbowRunTexts elbow_run_texts(const Panel& panel, const ElbowRun& run, std::string_view decimal_point);
 
 }  // namespace quorvel

@@ -3,8 +3,11 @@
 // How far each point of the sharp-corner frame moves when heated with both
 // anchors held: its free thermal growth plus the deflection of bending.
 
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "quorvel/analyses/material.h"
 #include "quorvel/panels/panel.h"
 
 namespace quorvel {
@@ -16,6 +19,15 @@ namespace quorvel {
 // missing, for a run on one straight line (section.h), or where the growth
 // along x is held back (growth_x ≠ 0) by a run that has no extent along x to
 // spread it over.
-std::vector<Point> movements(const Values& run);
+// E·I and the growth are the material's (with_material).
+std::vector<Point> movements(const Values& run, const Material& material = carbon_steel());
+
+// dx and dy of every bend point (point 2 to the one before the far anchor)
+// in mm with one decimal, as the note and quorvel-batch write them; none
+// where `moved` is empty.
+struct MovementTexts {
+  std::string dx, dy;
+};
+std::vector<MovementTexts> bend_point_texts(const std::vector<Point>& moved, std::string_view decimal_point);
 
 }  // namespace quorvel

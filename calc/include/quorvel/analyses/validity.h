@@ -1,8 +1,8 @@
 #pragma once
 
 // Checks of the inputs beside the calculation, which still runs and shows
-// what it always showed: inputs that describe no pipe, or a pipe outside what
-// the fixed E and [S] describe, are named with what is wrong about them.
+// what it always showed: inputs that describe no pipe, or a pipe outside the
+// range of the material's table, are named with what is wrong about them.
 
 #include <cstddef>
 #include <span>
@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "quorvel/analyses/material.h"
 #include "quorvel/panels/panel.h"
 
 namespace quorvel {
@@ -29,7 +30,7 @@ struct InputCheck {
 // field. Numbers are written plainly with `decimal_point`. A text that is no
 // number gets no check: the calculation's own message names it.
 std::vector<InputCheck> check_inputs(const Panel& panel, std::span<const std::string> inputs,
-                                     std::string_view decimal_point);
+                                     std::string_view decimal_point, const Material& material = carbon_steel());
 
 // Every reason a check can give, for translations.
 std::span<const std::string_view> check_reasons() noexcept;

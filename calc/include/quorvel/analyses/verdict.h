@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "quorvel/analyses/material.h"
 #include "quorvel/panels/panel.h"
 
 namespace quorvel {
@@ -27,9 +28,9 @@ Verdict judge(const Values& values, double target = 1);
 // The same rule over ratios formed elsewhere, point 1 first.
 Verdict judge(std::span<const double> ratios, double target = 1);
 
-// A run passes when its calculation did not fail and its governing ratio is
-// at most the target.
-bool passes(const Outcome& outcome, double target = 1);
+// A run passes when its calculation did not fail and its governing ratio
+// with the material (with_material) is at most the target.
+bool passes(const Outcome& outcome, double target = 1, const Material& material = carbon_steel());
 
 // |σ|/[S] at each point of the run, point 1 first.
 std::vector<double> ratios(const Values& values);
@@ -37,5 +38,19 @@ std::vector<double> ratios(const Values& values);
 // A ratio as the notes and quorvel-batch give it: three decimals, rounded to
 // nearest from the unrounded value.
 std::string ratio_text(double ratio, std::string_view decimal_point);
+// The governing stress in MPa with two decimals, as a verdict quotes it
+// beside [S] (`allowable`, Pa): "25.39".
+std::string governing_stress_text(const Verdict& verdict, double allowable, std::string_view decimal_point);
+// [S] (`allowable`, Pa) in MPa, as a verdict quotes it: "80".
+std::string allowable_mpa_text(double allowable, std::string_view decimal_point);
+// quorvel-batch's word for a verdict: "passes" or "exceeds".
+std::string_view verdict_word(const Verdict& verdict) noexcept;
+
+// For a chart of a walk: the governing ratio of one run with the material,
+// NaN where the calculation failed.
+double governing_ratio(const Outcome& outcome, const Material& material = carbon_steel());
+// Each ratio result of the panel in result order, unrounded, as a magnitude;
+// NaN where the run failed or the ratio is not finite.
+std::vector<double> result_ratios(const Panel& panel, const Outcome& outcome);
 
 }  // namespace quorvel

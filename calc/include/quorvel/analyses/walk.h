@@ -14,8 +14,9 @@
 #include <string_view>
 #include <vector>
 
-#include "quorvel/text/decimal.h"
+#include "quorvel/analyses/material.h"
 #include "quorvel/panels/panel.h"
+#include "quorvel/text/decimal.h"
 
 namespace quorvel {
 
@@ -62,9 +63,10 @@ class Stretches {
   bool open_ = false;
 };
 
-// Every stretch of the walk at which the run passes the target.
+// Every stretch of the walk at which the run passes the target with the material.
 std::vector<Stretch> passing_stretches(const Panel& panel, std::vector<std::string> inputs, std::size_t field,
-                                       const Walk& walk, std::string_view decimal_point, double target = 1);
+                                       const Walk& walk, std::string_view decimal_point, double target = 1,
+                                       const Material& material = carbon_steel());
 
 // The passing value nearest to `current`: `current` itself when it lies within
 // a stretch, else the nearer end of the nearest stretch (the lower value when
@@ -72,12 +74,12 @@ std::vector<Stretch> passing_stretches(const Panel& panel, std::vector<std::stri
 std::optional<Decimal> nearest_passing(std::span<const Stretch> stretches, const Decimal& current);
 
 // The values the window searches for a field of a run, from the run's current
-// texts: T from −50 to 425 ℃ by 1; a length from 0.1 m to four times the
+// texts: T over the material's range by 1 (−50 to 425 ℃); a length from 0.1 m to four times the
 // longest length of the run (the field's own included, at least 1 m) by
 // 0.1 m; D from half to twice its value and t from 0.1 mm to the smaller of
 // four times its value and half of D, by 0.1 mm; angles from 1° to 179° by 1°.
 // A text that is no number counts as the field's default.
 Walk search_walk(const Panel& panel, std::span<const std::string> inputs, std::size_t field,
-                 std::string_view decimal_point);
+                 std::string_view decimal_point, const Material& material = carbon_steel());
 
 }  // namespace quorvel

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "quorvel/panels/real.h"
 #include "quorvel/panels/panel.h"
+#include "quorvel/panels/real.h"
 
 #include <cstddef>
 

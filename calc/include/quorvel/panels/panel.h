@@ -5,6 +5,7 @@
 // one run. quorvel/panels/panels.h lists the panels and runs them.
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -42,10 +43,6 @@ struct ResultField {
   std::string_view quantity;  // "force along the level legs"; the place is named from `point`
 };
 
-// Shared physical constants, as a calculation note states them.
-inline constexpr int elastic_modulus_gpa = 196;
-inline constexpr int allowable_stress_mpa = 80;
-
 struct Point {
   double x = 0, y = 0;
 };
@@ -68,22 +65,26 @@ struct Values {
   double D = 0, t = 0;                // outer diameter and wall, m, as the calculation holds them
   double EI = 0;                      // bending stiffness, N·m²
   double growth_x = 0, growth_y = 0;  // the free growth the anchors hold back, along x and y, m
+  double T = 0;                       // the temperature, ℃, as read
+  double length_x = 0, length_y = 0;  // the lengths whose growth that is: growth_x = expansion·length_x
 };
 
 // The internals of a panel's calculation (calc/src/panels/calculation.h).
 struct PanelCalculation;
 
 struct Panel {
-  std::string_view key;            // "bend": how quorvel-batch rows name it
-  std::string_view name;           // "Two-leg bend"
-  std::string_view expansion_law;  // the free expansion per metre e as a function of T
-  int points;                      // points of the run: the anchors, and the bends between them
+  std::string_view key;   // "bend": how quorvel-batch rows name it
+  std::string_view name;  // "Two-leg bend"
+  int points;             // points of the run: the anchors, and the bends between them
   // The sign of Fx in the bending moment: m = M1 − Fy·x + fx_sign·Fx·y.
   int fx_sign;
   std::span<const InputField> inputs;
   std::span<const ResultField> results;
   const PanelCalculation* calculation;
 };
+
+// Called with each result text of a run as soon as it is formed.
+using Deliver = std::function<void(std::size_t index, const std::string& text)>;
 
 // One run of a panel's calculation.
 struct Outcome {

@@ -6,7 +6,6 @@
 // panel's fields walks these tables.
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -24,9 +23,6 @@ const Panel* panel_by_key(std::string_view key) noexcept;
 std::vector<std::string> default_inputs(const Panel& panel);
 // The read-order index of the input with this symbol.
 std::optional<std::size_t> input_index(const Panel& panel, std::string_view symbol) noexcept;
-
-// Called with each result text as soon as it is formed.
-using Deliver = std::function<void(std::size_t index, const std::string& text)>;
 
 // Runs one calculation: the result texts (each also handed to `deliver` the
 // moment it is formed), the failure if any, and the values of the same run.

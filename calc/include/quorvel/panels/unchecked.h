@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "quorvel/panels/panels.h"
+#include "quorvel/panels/panel.h"
 
 namespace quorvel::detail {
 

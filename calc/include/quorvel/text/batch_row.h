@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "quorvel/text/csv.h"
 #include "quorvel/panels/panel.h"
+#include "quorvel/text/csv.h"
 
 namespace quorvel {
 
