@@ -87,7 +87,7 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
     }
   }
   if (options.elbows) append_elbows(cells, panel, outcome, options, decimal_point);
-  append_checker_cells(cells, panel, outcome, options.checker, to_double(options.target), decimal_point);
+  append_review_cells(cells, panel, outcome, options.review, to_double(options.target), decimal_point);
   if (options.check) cells.push_back(checks_cell(panel, inputs, decimal_point));
 }
 

@@ -32,7 +32,7 @@ struct Options {
   bool si = false;                      // the results again in kN, kN·m and MPa
   bool verdict = false;                 // the governing ratio and passes or exceeds
   std::optional<ElbowRadius> elbows{};  // the run with elbows beside it; --solve walks on its verdict
-  CheckerCells checker{};               // --installed, --movements, --crosscheck
+  ReviewCells review{};                 // --installed, --movements, --crosscheck
   bool check = false;                   // last, the checks of the inputs
   std::optional<Walk> walk{};
   WalkMode mode = WalkMode::solve;

@@ -48,7 +48,7 @@ std::string take_walk(CommandLine& command, WalkMode mode, const std::string& na
 }
 
 // The action of an option without a value: sets the flag that the members
-// lead to, &Options::si or &Options::checker, &CheckerCells::movements.
+// lead to, &Options::si or &Options::review, &ReviewCells::movements.
 template <auto... members>
 std::string switch_on(CommandLine& c, const std::string&) {
   // Spaced, as clang-format would glue the fold into ".*....*".
@@ -158,7 +158,7 @@ std::vector<Option> table() {
        [](CommandLine& c, const std::string& value) {
          const auto T0 = parse_decimal(value, ".");
          if (!T0 || !std::isfinite(to_double(*T0))) return "--installed " + value + ": expected a temperature in ℃";
-         c.options.checker.installed = to_double(*T0);
+         c.options.review.installed = to_double(*T0);
          return std::string();
        }},
       {"--movements", "",
@@ -166,7 +166,7 @@ std::vector<Option> table() {
        "panel's axes: +x along the first leg away from the start anchor, +y across it as the run's points lie; the "
        "free thermal growth plus the bending deflection of the sharp-corner frame with both anchors held. The "
        "default bend's point 2 moves 16.2 mm along L1 and -8.1 mm across it",
-       switch_on<&Options::checker, &CheckerCells::movements>},
+       switch_on<&Options::review, &ReviewCells::movements>},
       {"--crosscheck", "",
        "after those cells, the hand methods beside the exact frame: the ASME B31.3 319.4.1 screen D·y/(L − U)² "
        "(D in mm, y the resultant free growth between the anchors in mm, L the developed length and U the anchors' "
@@ -178,7 +178,7 @@ std::vector<Option> table() {
            " GPa), the guided-cantilever governing ratio with three decimals, and the exact governing ratio over "
            "it with two decimals. The default bend gives 116.8, passes, fails, 0.448, 0.71; \"not defined\" for a "
            "straight run",
-       switch_on<&Options::checker, &CheckerCells::crosscheck>},
+       switch_on<&Options::review, &ReviewCells::crosscheck>},
       {"--check", "",
        "one last cell after all others: the checks of the row's inputs, each as SYMBOL: text, joined by \"; \", "
        "empty when every input describes a pipe the calculation covers (D above 0, t above 0 and below D/2, no leg "
@@ -219,9 +219,9 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
     if (std::string why = option->apply(command, value); !why.empty()) return why;
   }
   const Options& options = command.options;
-  const CheckerCells& checker = options.checker;
+  const ReviewCells& review = options.review;
   if (options.walk && options.mode == WalkMode::ranges &&
-      (options.si || options.verdict || checker.installed || checker.movements || checker.crosscheck || options.check))
+      (options.si || options.verdict || review.installed || review.movements || review.crosscheck || options.check))
     return "--ranges writes stretches, not results: it takes no --si, --verdict, --installed, --movements, "
            "--crosscheck or --check";
   if (!command.plot_file.empty() && (!command.options.walk || command.options.mode != WalkMode::sweep))

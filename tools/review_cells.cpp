@@ -55,8 +55,8 @@ void crosscheck_cells(std::vector<std::string>& cells, const Values* run, std::s
 
 }  // namespace
 
-void append_checker_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
-                          const CheckerCells& checks, double target, std::string_view decimal_point) {
+void append_review_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
+                         const ReviewCells& checks, double target, std::string_view decimal_point) {
   const Values* run = outcome.failure || !outcome.values ? nullptr : &*outcome.values;
   if (checks.installed) installed_cells(cells, panel, run, *checks.installed, target, decimal_point);
   if (checks.movements) movement_cells(cells, panel, run, decimal_point);

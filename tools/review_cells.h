@@ -12,14 +12,14 @@
 
 namespace quorvel::batch {
 
-struct CheckerCells {
+struct ReviewCells {
   std::optional<double> installed;  // --installed T0, ℃
   bool movements = false;           // --movements
   bool crosscheck = false;          // --crosscheck
 };
 
 // Appends the cells the checks ask for; empty cells where the run failed.
-void append_checker_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
-                          const CheckerCells& checks, double target, std::string_view decimal_point);
+void append_review_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
+                         const ReviewCells& checks, double target, std::string_view decimal_point);
 
 }  // namespace quorvel::batch

@@ -11,8 +11,8 @@ namespace quorvel::ui {
 
 std::optional<double> ask_installed_at(QWidget* parent, const QString& configuration, double current) {
   bool ok = false;
-  const double T0 = QInputDialog::getDouble(parent, CheckerSections::tr("Installed at – %1").arg(configuration),
-                                            CheckerSections::tr("Temperature at which the pipe is anchored (℃):"),
+  const double T0 = QInputDialog::getDouble(parent, ReviewSections::tr("Installed at – %1").arg(configuration),
+                                            ReviewSections::tr("Temperature at which the pipe is anchored (℃):"),
                                             current, -273, 2000, 1, &ok);
   return ok ? std::optional(T0) : std::nullopt;
 }

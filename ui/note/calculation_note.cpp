@@ -113,7 +113,7 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
     note.exceeds = verdict.exceeds;
     note.governing = VerdictTexts::governing(panel, verdict, decimal_point);
     note.verdict = VerdictTexts::verdict(verdict, judged.allowable, decimal_point);
-    note.checks = checker_sections(panel, values, options.installed_at, decimal_point, material);
+    note.checks = review_sections(panel, values, options.installed_at, decimal_point, material);
     if (options.elbows_times_D > 0)
       note.elbows = elbow_section(panel, values, options.elbows_times_D, decimal_point, note.exceeds, material);
   }

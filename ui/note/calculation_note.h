@@ -49,7 +49,7 @@ struct CalculationNote {
     QStringList after;         // governing ratio, verdict, and how it differs from the one above
   };
   std::optional<Elbows> elbows;
-  CheckerSections checks;  // installation, movements, cross-check; empty when the calculation failed
+  ReviewSections checks;  // installation, movements, cross-check; empty when the calculation failed
   TitleBlock title;        // as entered before printing; the note carries the filled entries
 
   QString plain_text() const;

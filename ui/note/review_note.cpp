@@ -16,40 +16,40 @@ namespace {
 // Every column after the first holds numbers.
 constexpr bool kNumbersAfterTheFirst[] = {false, true, true, true, true, true, true, true};
 
-using Section = CheckerSections::Section;
+using Section = ReviewSections::Section;
 
 Section installation(const Panel& panel, const Values& run, double T0, std::string_view dp, const Material& material) {
   Section s{
-      CheckerSections::tr("Installation (installed at %1 ℃)").arg(QString::fromStdString(temperature_text(T0, dp))),
+      ReviewSections::tr("Installation (installed at %1 ℃)").arg(QString::fromStdString(temperature_text(T0, dp))),
       {},
       {}};
   const auto installed = quorvel::installed(run, T0, 1, material);
   if (!installed) {
-    s.lines << CheckerSections::tr("Not defined: there is no free expansion at the temperature entered (e(T) = 0).");
+    s.lines << ReviewSections::tr("Not defined: there is no free expansion at the temperature entered (e(T) = 0).");
     return s;
   }
   const InstalledTexts texts = installed_texts(panel, *installed, dp);
-  s.lines << CheckerSections::tr("Factor (e(T) − e(T0)) / e(T) = (%1 − %2) / %1 = %3, e in mm/m.")
+  s.lines << ReviewSections::tr("Factor (e(T) − e(T0)) / e(T) = (%1 − %2) / %1 = %3, e in mm/m.")
                  .arg(QString::fromStdString(texts.expansion_at_T), QString::fromStdString(texts.expansion_at_T0),
                       QString::fromStdString(texts.factor))
-          << CheckerSections::tr("Governing ratio: %1").arg(VerdictTexts::governing(panel, installed->verdict, dp))
-          << CheckerSections::tr("Verdict: %1")
+          << ReviewSections::tr("Governing ratio: %1").arg(VerdictTexts::governing(panel, installed->verdict, dp))
+          << ReviewSections::tr("Verdict: %1")
                  .arg(VerdictTexts::verdict(installed->verdict, installed->values.allowable, dp));
   return s;
 }
 
 Section movements(const Values& run, std::string_view dp, const Material& material) {
-  Section s{CheckerSections::tr("Movements of the bend points (mm, both anchors held)"), {}, {}};
+  Section s{ReviewSections::tr("Movements of the bend points (mm, both anchors held)"), {}, {}};
   const std::vector<MovementTexts> moved = bend_point_texts(quorvel::movements(run, material), dp);
   if (moved.empty()) {
-    s.lines << CheckerSections::tr("Not defined for a run on one straight line.");
+    s.lines << ReviewSections::tr("Not defined for a run on one straight line.");
     return s;
   }
-  s.lines << CheckerSections::tr(
+  s.lines << ReviewSections::tr(
       "x along the first leg away from the start anchor, y across it as the drawing "
       "shows; free thermal growth plus bending of the sharp-corner frame.");
   // The points across, so that the table stays three rows high.
-  s.table = {{CheckerSections::tr("Point")}, {"dx"}, {"dy"}};
+  s.table = {{ReviewSections::tr("Point")}, {"dx"}, {"dy"}};
   for (std::size_t k = 0; k < moved.size(); ++k) {
     s.table[0] << QString::number(k + 2);
     s.table[1] << QString::fromStdString(moved[k].dx);
@@ -59,13 +59,13 @@ Section movements(const Values& run, std::string_view dp, const Material& materi
 }
 
 Section cross_check(const Values& run, std::string_view dp, const Material& material) {
-  Section s{CheckerSections::tr("Cross-check (hand methods)"), {}, {}};
+  Section s{ReviewSections::tr("Cross-check (hand methods)"), {}, {}};
   const auto verdict = [](bool passes) {
-    return passes ? CheckerSections::tr("passes") : CheckerSections::tr("fails");
+    return passes ? ReviewSections::tr("passes") : ReviewSections::tr("fails");
   };
   const HandMethodTexts hand = hand_method_texts(run, dp, material);
   if (hand.screen) {
-    s.lines << CheckerSections::tr(
+    s.lines << ReviewSections::tr(
                    "ASME B31.3 319.4.1 (GB 50316) screen D·y/(L − U)² = %1: %2 K1 = 208.3 (the "
                    "code's allowable stress range, about 200 MPa for carbon steel); %3 "
                    "K1 = 208000·[S]/E = %4 ([S] = %5 MPa, E = %6 GPa).")
@@ -74,13 +74,13 @@ Section cross_check(const Values& run, std::string_view dp, const Material& mate
                    .arg(QString::fromStdString(material.allowable_mpa_text(run.T, dp)))
                    .arg(QString::fromStdString(material.modulus_gpa_text(dp)));
   } else {
-    s.lines << CheckerSections::tr("ASME B31.3 319.4.1 screen: not defined for a run on one straight line.");
+    s.lines << ReviewSections::tr("ASME B31.3 319.4.1 screen: not defined for a run on one straight line.");
   }
   if (hand.cantilever) {
-    QString line = CheckerSections::tr("Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio %1")
+    QString line = ReviewSections::tr("Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio %1")
                        .arg(QString::fromStdString(*hand.cantilever));
     if (!hand.exact_over_hand.empty())
-      line += CheckerSections::tr("; exact ÷ hand = %1").arg(QString::fromStdString(hand.exact_over_hand));
+      line += ReviewSections::tr("; exact ÷ hand = %1").arg(QString::fromStdString(hand.exact_over_hand));
     s.lines << line + '.';
   }
   return s;
@@ -116,7 +116,7 @@ QString TitleBlock::plain_text() const {
   return text;
 }
 
-QString CheckerSections::plain_text() const {
+QString ReviewSections::plain_text() const {
   QString text;
   for (const Section& s : sections) {
     text += s.heading + '\n';
@@ -126,7 +126,7 @@ QString CheckerSections::plain_text() const {
   return text;
 }
 
-QString CheckerSections::html() const {
+QString ReviewSections::html() const {
   QString html;
   for (const Section& s : sections) {
     html += "<h4>" + s.heading.toHtmlEscaped() + "</h4>\n";
@@ -146,7 +146,7 @@ QString CheckerSections::html() const {
   return html;
 }
 
-CheckerSections checker_sections(const Panel& panel, const Values& run, double installed_at,
+ReviewSections review_sections(const Panel& panel, const Values& run, double installed_at,
                                  std::string_view decimal_point, const Material& material) {
   return {{installation(panel, run, installed_at, decimal_point, material), movements(run, decimal_point, material),
            cross_check(run, decimal_point, material)}};
@@ -154,9 +154,9 @@ CheckerSections checker_sections(const Panel& panel, const Values& run, double i
 
 QStringList section_assumptions(const Values& run, std::string_view dp, const Material& material) {
   const SectionTexts s = section_texts(section_data(run, material), dp);
-  return {CheckerSections::tr("Section: I = %1 cm⁴, Z = %2 cm³, EI = %3 kN·m².")
+  return {ReviewSections::tr("Section: I = %1 cm⁴, Z = %2 cm³, EI = %3 kN·m².")
               .arg(QString::fromStdString(s.I), QString::fromStdString(s.Z), QString::fromStdString(s.EI)),
-          CheckerSections::tr("Free growth the anchors hold back: %1 mm across the run, %2 mm along it; the anchors "
+          ReviewSections::tr("Free growth the anchors hold back: %1 mm across the run, %2 mm along it; the anchors "
                               "%3 m apart from the legs, %4 m of pipe along them.")
               .arg(QString::fromStdString(s.across), QString::fromStdString(s.along), QString::fromStdString(s.anchors),
                    QString::fromStdString(s.developed))};

@@ -30,8 +30,8 @@ struct TitleBlock {
   QString plain_text() const;                               // "Project: …" lines of the filled entries
 };
 
-struct CheckerSections {
-  Q_DECLARE_TR_FUNCTIONS(CheckerSections)
+struct ReviewSections {
+  Q_DECLARE_TR_FUNCTIONS(ReviewSections)
 
  public:
   struct Section {
@@ -47,7 +47,7 @@ struct CheckerSections {
 
 // The sections for a run that computed, installed at `installed_at` ℃, with
 // the material's E, [S] and expansion.
-CheckerSections checker_sections(const Panel& panel, const Values& run, double installed_at,
+ReviewSections review_sections(const Panel& panel, const Values& run, double installed_at,
                                  std::string_view decimal_point, const Material& material = carbon_steel());
 
 // The section data, as lines of the note's assumptions.

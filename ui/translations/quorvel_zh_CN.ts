@@ -156,7 +156,7 @@
     </message>
 </context>
 <context>
-    <name>CheckerSections</name>
+    <name>ReviewSections</name>
     <message>
         <source>Installation (installed at %1 ℃)</source>
         <translation>安装温度（按 %1 ℃ 安装）</translation>

@@ -53,10 +53,10 @@ std::string with_unit(double v, std::string_view unit, std::string_view decimal_
   return plain(v, decimal_point) + (unit == "°" ? "" : " ") + std::string(unit);
 }
 
-class Checker {
+class InputChecker {
  public:
-  Checker(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point,
-          const Material& material)
+  InputChecker(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point,
+               const Material& material)
       : panel_(panel), dp_(decimal_point), material_(material) {
     for (std::size_t i = 0; i < inputs.size(); ++i) {
       const InputField& f = panel.inputs[i];
@@ -186,7 +186,7 @@ std::string InputCheck::text() const {
 std::vector<InputCheck> check_inputs(const Panel& panel, std::span<const std::string> inputs,
                                      std::string_view decimal_point, const Material& material) {
   if (inputs.size() != panel.inputs.size()) throw std::invalid_argument("wrong number of input texts for this panel");
-  return Checker(panel, inputs, decimal_point, material).run();
+  return InputChecker(panel, inputs, decimal_point, material).run();
 }
 
 std::span<const std::string_view> check_reasons() noexcept {
