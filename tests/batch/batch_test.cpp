@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <variant>
@@ -477,6 +478,44 @@ TEST(BatchHelp, ListsEveryOptionWithinItsColumns) {
   EXPECT_TRUE(
       help.ends_with("\n  quorvel-batch --decimal-comma --si runs.csv\n"
                      "        rows written with decimal commas, results also in kN, kN·m and MPa\n"));
+}
+
+// Each option's text as --help wraps it: every word once and in order, on
+// lines starting at column 20, each line as full as the next line's first
+// word allows.
+TEST(BatchHelp, WrapsEachOptionWithoutLosingAWord) {
+  const std::vector<std::string> help = lines(quorvel::batch::help());
+  const auto columns = [](std::string_view s) {
+    return std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; });
+  };
+  const auto words = [](const std::string& text) {
+    std::istringstream in(text);
+    return std::vector<std::string>(std::istream_iterator<std::string>(in), {});
+  };
+  const std::string indent(20, ' ');
+  for (const quorvel::batch::Option& option : quorvel::batch::options()) {
+    const std::string tag =
+        "  " + std::string(option.name) + (option.value.empty() ? "" : " ") + std::string(option.value);
+    auto at = std::find_if(help.begin(), help.end(), [&](const std::string& line) {
+      return line == tag ||
+             (line.starts_with(tag + "  ") && line.size() > 20 && line.substr(0, 20).ends_with(' ') && line[20] != ' ');
+    });
+    ASSERT_NE(at, help.end()) << tag;
+    std::vector<std::string> text;  // the lines of text, without their indent
+    if (*at != tag) text.push_back(at->substr(20));
+    for (++at; at != help.end() && at->starts_with(indent); ++at) {
+      EXPECT_NE((*at)[20], ' ') << *at;
+      text.push_back(at->substr(20));
+    }
+    std::string joined;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      joined += text[i] + " ";
+      if (i + 1 < text.size()) {
+        EXPECT_GT(20 + columns(text[i]) + 1 + columns(words(text[i + 1]).front()), 79) << text[i];
+      }
+    }
+    EXPECT_EQ(words(joined), words(option.help)) << tag;
+  }
 }
 
 }  // namespace
