@@ -28,6 +28,7 @@
 #include "calculation_note.h"
 #include "calculation_sheet.h"
 #include "note_actions.h"
+#include "text_columns.h"
 #include "translation.h"
 #include "window_fixture.h"
 
@@ -250,6 +251,18 @@ TEST(CalculationNote, InChineseWithAChineseLocale) {
   const std::vector<std::string> bad = {"70", "377", "9", "abc", "10", "90"};
   lines = calculation_note(bend, bad, QLocale::c(), when).plain_text().split('\n');
   EXPECT_TRUE(lines.contains("计算失败：类型不匹配，字段 L1：“abc”"));
+}
+
+// The note's columns line up by characters, whatever their bytes: Greek
+// symbols, ℃ and Chinese captions take one character each, a number column
+// aligns right. Laid out by hand.
+TEST(CalculationNote, ColumnsAlignByCharactersWithWideOnes) {
+  const bool right[] = {false, true, false};
+  EXPECT_EQ(text_columns({{"α", "90", "°"}, {"温度 T", "250", "℃"}, {"L1", "12.5", "m"}, {"β"}}, right).toStdString(),
+            "  α       90  °\n"
+            "  温度 T   250  ℃\n"
+            "  L1    12.5  m\n"
+            "  β\n");
 }
 
 #ifdef QUORVEL_POPPLER_DIR
