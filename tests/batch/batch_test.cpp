@@ -229,6 +229,8 @@ TEST(BatchProcess, AnswersDesignQuestions) {
             bend,
             "bend,70,377,9,20,10,90,ok,-1..-0.5,0.5..1"},
            {"no stretch", {"--ranges", "L2=0.5:40:0.5", "--target", "0.1"}, bend, "bend,70,377,9,20,10,90,no solution"},
+           // At T = 0 nothing expands: every ratio is 0, the only one a target of 0 passes.
+           {"a target of 0", {"--ranges", "T=-5:5", "--target", "0"}, bend, "bend,70,377,9,20,10,90,ok,0..0"},
            {"every value failed alike",
             {"--ranges", "L2=1:2"},
             "bend,70,377,9,abc,10,90\n",
@@ -349,6 +351,11 @@ TEST(BatchProcess, SolvesOnTheVerdictWithElbows) {
   EXPECT_FALSE(passes(std::stoi(T) + 1)) << out;
   const std::string sharp = process("bend,70,377,9,20,10,90\n", options_of({"--solve", "T=400:-10"})).out;
   EXPECT_FALSE(sharp.starts_with("bend,70,377,9,20,10,90,ok," + T + ",")) << sharp;
+  // An elbow of R = 5·D = 1.885 m needs that much of L1 = 1 m at the bend:
+  // with it, no second leg passes.
+  const std::string short_leg =
+      process("bend,70,377,9,1,10,90\n", options_of({"--solve", "L2=0.5:40:0.5", "--elbows", "5D"})).out;
+  EXPECT_TRUE(short_leg.starts_with("bend,70,377,9,1,10,90,no solution,")) << short_leg;
 }
 
 // --check adds the checks of the inputs as one last cell and changes nothing
@@ -447,6 +454,7 @@ TEST(BatchProcess, RefusesBadOptionsWithOneLine) {
            {{"--plot", "a.svg", "--solve", "L2=1:2"}, "--plot draws a --sweep"},
            {{"--sweep", "L2=1:2", "--plot="}, "--plot needs a file name"},
            {{"--decimal-point"}, "unknown option --decimal-point"},
+           {{"--si=1"}, "unknown option --si=1"},  // a switch takes no value
            {{"--elbows", "2D"}, "--elbows 2D: expected 1D, 1.5D, 3D, 5D or a radius in metres"},
            {{"--elbows=0m"}, "--elbows 0m"},
            {{"--elbows", "0.6"}, "--elbows 0.6"},

@@ -18,6 +18,7 @@ import shlex
 import subprocess
 import sys
 import tempfile
+from decimal import Decimal
 
 BEND = 'bend,70,377,9,20,10,90'  # the window's default bend
 
@@ -41,8 +42,11 @@ QUOTES = [
 # A quoted result: a number, a stretch FROM..TO, or a verdict word; not the
 # digit of a name such as S2 or L1.
 RESULT = re.compile(r'(?<![\w.])(-?\d+(?:\.\d+)?(?:\.\.-?\d+(?:\.\d+)?)?|passes|exceeds|fails)(?![\w])')
+# The default loop has every field a walk takes.
+LOOP = 'loop,70,377,9,20,10,15,10,20,50,90,90'
+LOOP_FIELDS = ['T', 'D', 't', 'L1', 'L2', 'L3', 'L4', 'L5', 'L', 'alpha', 'beta']
 # The rows of the examples that read a file.
-ROWS = [BEND, 'offset,70,377,9,20,10,20,40,90', 'loop,70,377,9,20,10,15,10,20,50,90,90']
+ROWS = [BEND, 'offset,70,377,9,20,10,20,40,90', LOOP]
 
 failures = []
 
@@ -120,6 +124,20 @@ def main():
         check('overstresses the anchor at L1' in texts['quorvel-batch --ranges L2=0.5:40:0.1'][1], 'no overstress')
         rows = run(opts.batch, 'echo bend,250,323.9,8,12,28.8,90 | quorvel-batch --si', tmp)[0]
         check(rows and [float(mpa) > 80 for mpa in rows[0][-3:]] == [True, False, False], 'L2 = 28.8: %s' % rows)
+        # What the help works out itself: K1 = 208000·[S]/E from the [S] and E it names.
+        k1 = re.search(r'K1 = 208000·\[S\]/E = (\S+) \(\[S\] = (\S+) MPa, E = (\S+) GPa\)', texts['--crosscheck'][1])
+        check(k1 and k1.group(1) == '%.1f' % (208 * float(k1.group(2)) / float(k1.group(3))), 'K1: %s' % k1)
+        # "STEP is 1 for T and 0.01 for the others": a walk of one and a half
+        # steps from a field's value in the loop's row ends one step on.
+        steps = re.search(r'F is one of (.*?); STEP is (\S+) for (.*?) and (\S+) for the others', texts['--solve'][1])
+        fields = [name.split()[0] for name in steps.group(1).split(', ')] if steps else []
+        check(fields == LOOP_FIELDS, 'the fields a walk takes: %s' % fields)
+        for field, value in zip(fields, LOOP.split(',')[1:]):
+            step = Decimal(steps.group(2) if field in steps.group(3).split(', ') else steps.group(4))
+            stretch = '%s..%s' % (value, Decimal(value) + step)
+            rows = run(opts.batch, 'echo %s | quorvel-batch --ranges %s=%s:%s'
+                       % (LOOP, field, value, Decimal(value) + step * Decimal('1.5')), tmp)[0]
+            check(rows and rows[0][-1] == stretch, '%s walks by %s: %s' % (field, step, rows))
         # An example that quotes a result has its pair above.
         for key, (_, text) in texts.items():
             if key.startswith('quorvel-batch') and key not in [q[0] for q in QUOTES]:

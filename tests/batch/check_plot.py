@@ -111,8 +111,10 @@ def geometry(root, svg, what, xs, ys, target):
               '%s: ratio %d drawn at %s, expected %s' % (what, r + 1, drawn, expected))
         check(all('L' in p or 'h0' in p for p in pieces), '%s: ratio %d, a lone point not drawn' % (what, r + 1))
     target_line = [e for e in root.iter(SVG + 'line') if e.get('class') == 'target']
-    check(target_line and abs(float(target_line[0].get('y1')) - y_at(target)) < 0.05,
-          '%s: target line not at %s' % (what, target))
+    check(target_line and abs(float(target_line[0].get('y1')) - y_at(target)) < 0.05
+          and target_line[0].get('y1') == target_line[0].get('y2')
+          and [float(target_line[0].get(x)) for x in ('x1', 'x2')] == [left, left + width],
+          '%s: target line not at %s across the frame: %s' % (what, target, target_line[:1] and target_line[0].attrib))
 
 
 def reference(args, row):
