@@ -263,6 +263,11 @@ TEST(CalculationNote, ColumnsAlignByCharactersWithWideOnes) {
             "  温度 T   250  ℃\n"
             "  L1    12.5  m\n"
             "  β\n");
+  // A column empty in every row takes no room.
+  const bool last[] = {false, false, true};
+  EXPECT_EQ(text_columns({{"S1/[S]", "", "0.6"}, {"k", "", "11.0"}}, last).toStdString(),
+            "  S1/[S]     0.6\n"
+            "  k         11.0\n");
 }
 
 #ifdef QUORVEL_POPPLER_DIR
