@@ -6,7 +6,8 @@ named in it is made from ROWS); each option sentence and example that quotes
 a result is paired below with the run that reproduces it and the output cells
 that it quotes, in the order it quotes them. The quoted numbers are read from
 the help itself, so the help's prose is the claim and the program the proof.
-README's example commands are run too, each against the row its comment shows.
+The K1 the help works out and the default steps it names are checked too, and
+README's example commands are run, each against the row its comment shows.
 
 Usage: check_help.py --batch PATH_TO_quorvel-batch --readme README.md
 """
