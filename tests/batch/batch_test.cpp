@@ -6,6 +6,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -321,13 +322,16 @@ TEST(BatchProcess, ElbowsFollowTheVerdict) {
   EXPECT_NE(want.find(",0.74,0.74,0.41,0.742,passes,10.98,3.18,"), std::string::npos);
   EXPECT_NE(want.find(",1.06,1.06,"), std::string::npos);
 
-  // 2·0.5655·tan 45° on a middle leg of 1.1 m; a type mismatch; no bend.
-  for (const auto& [row, cells] : std::vector<std::pair<std::string, std::string>>{
-           {"offset,200,377,9,20,1.1,20,40,90", std::string(11, ',') + "does not fit L2"},
-           {"bend,70,377,9,abc,10,90", std::string(10, ',')},
-           {"bend,70,377,9,20,10,180", std::string(9, ',') + "not available"}}) {
+  // 2·0.5655·tan 45° on a middle leg of 1.1 m; a type mismatch; no bend. Each
+  // row as long as one whose elbows fit: the input cells, the status, the
+  // results, k, i, the results with elbows, the governing ratio and verdict.
+  for (const auto& [row, cells, count] : std::vector<std::tuple<std::string, std::string, long>>{
+           {"offset,200,377,9,20,1.1,20,40,90", std::string(11, ',') + "does not fit L2", 9 + 1 + 8 + 2 + 8 + 2},
+           {"bend,70,377,9,abc,10,90", std::string(10, ','), 7 + 1 + 6 + 2 + 6 + 2},
+           {"bend,70,377,9,20,10,180", std::string(9, ',') + "not available", 7 + 1 + 6 + 2 + 6 + 2}}) {
     const std::string out = process(row + "\n", options_of({"--elbows", "1.5D"})).out;
     EXPECT_TRUE(out.ends_with(cells + "\r\n")) << out;
+    EXPECT_EQ(std::count(out.begin(), out.end(), ',') + 1, count) << out;
   }
   // R = 0.6 m: h = 0.009·0.6/0.184² = 0.159 50, k = 10.345, i = 0.9/0.294 10 = 3.060.
   EXPECT_NE(

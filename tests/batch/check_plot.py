@@ -151,6 +151,17 @@ def plot(batch, tmp, args, row, ratios, x_title, subpaths):
     for label in ratios + [x_title, 'target ' + target]:
         check(label in texts, '%s: no text %r among %s' % (what, label, texts))
     check(any('80 MPa' in t for t in texts), '%s: the ratio axis names no unit' % what)
+    # The legend, right of the frame: each entry on a line of its own.
+    frame = [e for e in root.iter(SVG + 'rect') if e.get('fill') == 'none'][0]
+    right = float(frame.get('x')) + float(frame.get('width'))
+    legend = [float(e.get('y')) for e in root.iter(SVG + 'text') if float(e.get('x', 0)) > right]
+    check(len(legend) == len(ratios) + 1 and len(set(legend)) == len(legend), '%s: legend at %s' % (what, legend))
+    # The subtitle: the row's other cells, without the swept field's.
+    swept = args[args.index('--sweep') + 1].split('=')[0].replace('beta', 'β').replace('alpha', 'α')
+    subtitle = [t for t in texts if ' = ' in t and 'ratios against' not in t and 'MPa' not in t][:1] or ['']
+    cells = re.split(r'[,;]', row)
+    check(len(subtitle[0].split(', ')) == len(cells) - 2 and not re.search(r'(^|, )%s = ' % swept, subtitle[0]),
+          '%s: subtitle %r' % (what, subtitle[0]))
     check(len([e for e in root.iter(SVG + 'line') if e.get('class') == 'target']) == 1,
           '%s: no target line' % what)
     with open(svg, encoding='utf-8') as f:
