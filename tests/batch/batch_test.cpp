@@ -126,7 +126,7 @@ TEST(BatchProcess, ReportsRejectedRowsWithTheirLinesAndRunsTheRest) {
 
   // Each report: where, and what it must name.
   const std::vector<std::pair<std::string, std::vector<std::string>>> reports = {
-      {"in.csv:1: ", {"unknown panel", "'panel'"}},
+      {"in.csv:1: ", {"unknown panel", "'panel'", "(expected bend, offset or loop)"}},
       {"in.csv:4: ", {"6", "5"}},
       {"in.csv:7: ", {"'Bend'"}},
       {"in.csv:8: ", {"11", "12"}},
