@@ -87,9 +87,11 @@ Ticks ticks(double lo, double hi) {
   return t;
 }
 
+// Large and small values in exponent form, and zero too among small ones,
+// which would otherwise take as many decimals as the step.
 std::string tick_text(double v, double step, std::string_view decimal_point) {
   char text[64];
-  if (std::abs(v) >= 1e7 || (v != 0 && std::abs(v) < 1e-4))
+  if (std::abs(v) >= 1e7 || (std::abs(v) < 1e-4 && (v != 0 || step < 1e-4)))
     std::snprintf(text, sizeof text, "%.6g", v);
   else
     std::snprintf(text, sizeof text, "%.*f", std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9))), v);
@@ -98,11 +100,15 @@ std::string tick_text(double v, double step, std::string_view decimal_point) {
   return escaped(s);
 }
 
-// The lowest and highest finite value, widened when they coincide, and kept
-// finite.
+// The lowest and highest finite value, kept finite, and widened when they
+// coincide or lie too close for round ticks between them: less than a
+// millionth of a millionth of their size apart, where the ticks' whole numbers
+// of steps would round to the same double, or less than the smallest normal
+// double, a fifth of which underflows.
 std::pair<double, double> range(double lo, double hi) {
   constexpr double most = std::numeric_limits<double>::max();
-  if (!(lo < hi)) {
+  if (!(half_span(lo, hi) >=
+        std::max({std::abs(lo) * 1e-12, std::abs(hi) * 1e-12, std::numeric_limits<double>::min()}))) {
     const double pad = lo == 0 ? 1 : std::max(std::abs(lo) / 2, std::numeric_limits<double>::min());
     lo -= pad;
     hi += pad;

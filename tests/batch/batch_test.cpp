@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -124,7 +126,7 @@ TEST(BatchProcess, ReportsRejectedRowsWithTheirLinesAndRunsTheRest) {
 
   // Each report: where, and what it must name.
   const std::vector<std::pair<std::string, std::vector<std::string>>> reports = {
-      {"in.csv:1: ", {"unknown panel", "'panel'"}},
+      {"in.csv:1: ", {"unknown panel", "'panel'", "(expected bend, offset or loop)"}},
       {"in.csv:4: ", {"6", "5"}},
       {"in.csv:7: ", {"'Bend'"}},
       {"in.csv:8: ", {"11", "12"}},
@@ -228,6 +230,8 @@ TEST(BatchProcess, AnswersDesignQuestions) {
             bend,
             "bend,70,377,9,20,10,90,ok,-1..-0.5,0.5..1"},
            {"no stretch", {"--ranges", "L2=0.5:40:0.5", "--target", "0.1"}, bend, "bend,70,377,9,20,10,90,no solution"},
+           // At T = 0 nothing expands: every ratio is 0, the only one a target of 0 passes.
+           {"a target of 0", {"--ranges", "T=-5:5", "--target", "0"}, bend, "bend,70,377,9,20,10,90,ok,0..0"},
            {"every value failed alike",
             {"--ranges", "L2=1:2"},
             "bend,70,377,9,abc,10,90\n",
@@ -318,13 +322,16 @@ TEST(BatchProcess, ElbowsFollowTheVerdict) {
   EXPECT_NE(want.find(",0.74,0.74,0.41,0.742,passes,10.98,3.18,"), std::string::npos);
   EXPECT_NE(want.find(",1.06,1.06,"), std::string::npos);
 
-  // 2·0.5655·tan 45° on a middle leg of 1.1 m; a type mismatch; no bend.
-  for (const auto& [row, cells] : std::vector<std::pair<std::string, std::string>>{
-           {"offset,200,377,9,20,1.1,20,40,90", std::string(11, ',') + "does not fit L2"},
-           {"bend,70,377,9,abc,10,90", std::string(10, ',')},
-           {"bend,70,377,9,20,10,180", std::string(9, ',') + "not available"}}) {
+  // 2·0.5655·tan 45° on a middle leg of 1.1 m; a type mismatch; no bend. Each
+  // row as long as one whose elbows fit: the input cells, the status, the
+  // results, k, i, the results with elbows, the governing ratio and verdict.
+  for (const auto& [row, cells, count] : std::vector<std::tuple<std::string, std::string, long>>{
+           {"offset,200,377,9,20,1.1,20,40,90", std::string(11, ',') + "does not fit L2", 9 + 1 + 8 + 2 + 8 + 2},
+           {"bend,70,377,9,abc,10,90", std::string(10, ','), 7 + 1 + 6 + 2 + 6 + 2},
+           {"bend,70,377,9,20,10,180", std::string(9, ',') + "not available", 7 + 1 + 6 + 2 + 6 + 2}}) {
     const std::string out = process(row + "\n", options_of({"--elbows", "1.5D"})).out;
     EXPECT_TRUE(out.ends_with(cells + "\r\n")) << out;
+    EXPECT_EQ(std::count(out.begin(), out.end(), ',') + 1, count) << out;
   }
   // R = 0.6 m: h = 0.009·0.6/0.184² = 0.159 50, k = 10.345, i = 0.9/0.294 10 = 3.060.
   EXPECT_NE(
@@ -348,6 +355,11 @@ TEST(BatchProcess, SolvesOnTheVerdictWithElbows) {
   EXPECT_FALSE(passes(std::stoi(T) + 1)) << out;
   const std::string sharp = process("bend,70,377,9,20,10,90\n", options_of({"--solve", "T=400:-10"})).out;
   EXPECT_FALSE(sharp.starts_with("bend,70,377,9,20,10,90,ok," + T + ",")) << sharp;
+  // An elbow of R = 5·D = 1.885 m needs that much of L1 = 1 m at the bend:
+  // with it, no second leg passes.
+  const std::string short_leg =
+      process("bend,70,377,9,1,10,90\n", options_of({"--solve", "L2=0.5:40:0.5", "--elbows", "5D"})).out;
+  EXPECT_TRUE(short_leg.starts_with("bend,70,377,9,1,10,90,no solution,")) << short_leg;
 }
 
 // --check adds the checks of the inputs as one last cell and changes nothing
@@ -446,6 +458,7 @@ TEST(BatchProcess, RefusesBadOptionsWithOneLine) {
            {{"--plot", "a.svg", "--solve", "L2=1:2"}, "--plot draws a --sweep"},
            {{"--sweep", "L2=1:2", "--plot="}, "--plot needs a file name"},
            {{"--decimal-point"}, "unknown option --decimal-point"},
+           {{"--si=1"}, "unknown option --si=1"},  // a switch takes no value
            {{"--elbows", "2D"}, "--elbows 2D: expected 1D, 1.5D, 3D, 5D or a radius in metres"},
            {{"--elbows=0m"}, "--elbows 0m"},
            {{"--elbows", "0.6"}, "--elbows 0.6"},
@@ -477,6 +490,44 @@ TEST(BatchHelp, ListsEveryOptionWithinItsColumns) {
   EXPECT_TRUE(
       help.ends_with("\n  quorvel-batch --decimal-comma --si runs.csv\n"
                      "        rows written with decimal commas, results also in kN, kN·m and MPa\n"));
+}
+
+// Each option's text as --help wraps it: every word once and in order, on
+// lines starting at column 20, each line as full as the next line's first
+// word allows.
+TEST(BatchHelp, WrapsEachOptionWithoutLosingAWord) {
+  const std::vector<std::string> help = lines(quorvel::batch::help());
+  const auto columns = [](std::string_view s) {
+    return std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; });
+  };
+  const auto words = [](const std::string& text) {
+    std::istringstream in(text);
+    return std::vector<std::string>(std::istream_iterator<std::string>(in), {});
+  };
+  const std::string indent(20, ' ');
+  for (const quorvel::batch::Option& option : quorvel::batch::options()) {
+    const std::string tag =
+        "  " + std::string(option.name) + (option.value.empty() ? "" : " ") + std::string(option.value);
+    auto at = std::find_if(help.begin(), help.end(), [&](const std::string& line) {
+      return line == tag ||
+             (line.starts_with(tag + "  ") && line.size() > 20 && line.substr(0, 20).ends_with(' ') && line[20] != ' ');
+    });
+    ASSERT_NE(at, help.end()) << tag;
+    std::vector<std::string> text;  // the lines of text, without their indent
+    if (*at != tag) text.push_back(at->substr(20));
+    for (++at; at != help.end() && at->starts_with(indent); ++at) {
+      EXPECT_NE((*at)[20], ' ') << *at;
+      text.push_back(at->substr(20));
+    }
+    std::string joined;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      joined += text[i] + " ";
+      if (i + 1 < text.size()) {
+        EXPECT_GT(20 + columns(text[i]) + 1 + columns(words(text[i + 1]).front()), 79) << text[i];
+      }
+    }
+    EXPECT_EQ(words(joined), words(option.help)) << tag;
+  }
 }
 
 }  // namespace

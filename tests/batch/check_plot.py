@@ -5,7 +5,9 @@ target line and axis titles with units; a failed value is a gap; and --plot
 refuses more than one row before any output. The row's other cells show on
 one line, whatever bytes they hold. Read through its ticks, the picture puts
 every point and the target where tests/reference/quorvel_ref.py says, ticks
-at round values inside the frame, and no "nan" or "inf" anywhere.
+at round values, about five of them, filling the frame, the axis titles
+centred on their axes, the data filling the frame's width and reaching
+within a tenth of its top, and no "nan" or "inf" anywhere.
 
 Usage: check_plot.py --batch PATH_TO_quorvel-batch
 """
@@ -36,16 +38,25 @@ def run(batch, args, rows):
 
 
 def axis(what, ticks, lo, hi):
-    """Ticks (value, position) by value, 1, 2 or 5 times a power of ten apart,
-    evenly spaced within [lo, hi]: gives the position of a value."""
+    """Ticks (value, position) by value, evenly spaced within [lo, hi], every
+    multiple of the step that the frame spans, the step the smallest of 1, 2
+    or 5 times a power of ten that gives at most six: gives the position of a
+    value."""
     step = ticks[1][0] - ticks[0][0] if len(ticks) > 2 else math.nan
     if not 0 < step < math.inf:
         return check(False, '%s: ticks %s' % (what, ticks)) or (lambda v: math.nan)
     (v0, p0), (vn, pn) = ticks[0], ticks[-1]
     at = lambda v: p0 + (v / step - v0 / step) * (pn - p0) / round(vn / step - v0 / step)  # noqa: E731
+    inside = lambda p: lo - 0.01 <= p <= hi + 0.01  # noqa: E731
     check(min(abs(step / 10 ** math.floor(math.log10(step)) - m) for m in (1, 2, 5)) < 1e-9
-          and all(abs(v / step - round(v / step)) < 1e-9 and abs(at(v) - p) < 0.02 and lo - 0.01 <= p <= hi + 0.01
-                  for v, p in ticks), '%s: ticks %s' % (what, ticks))
+          and all(abs(v / step - round(v / step)) < 1e-9 and abs(at(v) - p) < 0.02 and inside(p) for v, p in ticks)
+          and not inside(at(v0 - step)) and not inside(at(vn + step)), '%s: ticks %s' % (what, ticks))
+    # The step is a fifth of the frame's span rounded up to 1, 2 or 5 times a
+    # power of ten: the next smaller one is below it. In steps, as the span
+    # may be beyond the largest double.
+    fifth = abs(hi - lo) / abs(at(step) - at(0)) / 5
+    below = {1: 0.5, 2: 0.5, 5: 0.4}[round(step / 10 ** math.floor(math.log10(step)))]
+    check(below * (1 - 1e-4) < fifth < 1 + 1e-4, '%s: step %g for a span of %g steps' % (what, step, 5 * fifth))
     return at
 
 
@@ -54,19 +65,37 @@ def geometry(root, svg, what, xs, ys, target):
     check(not re.search('nan|inf', svg, re.I), '%s: nan or inf in the SVG' % what)
     left, top, width, height = (float([e for e in root.iter(SVG + 'rect') if e.get('fill') == 'none'][0].get(a))
                                 for a in ('x', 'y', 'width', 'height'))
+    # The axis titles centred on their axes: x's below the frame, y's turned a
+    # quarter left of it, about its own middle.
+    titles = [e for e in root.iter(SVG + 'text') if e.get('text-anchor') == 'middle' and e.get('class') != 'tick']
+    x_title, y_title = [[e for e in titles if bool(e.get('transform')) == turned] for turned in (False, True)]
+    check(len(x_title) == 1 and float(x_title[0].get('x')) == left + width / 2
+          and top + height < float(x_title[0].get('y')) < float(root.get('height')),
+          '%s: x title at %s' % (what, [e.attrib for e in x_title]))
+    check(len(y_title) == 1 and 0 < float(y_title[0].get('x')) < left and float(y_title[0].get('y')) == top + height / 2
+          and y_title[0].get('transform') == 'rotate(-90 %s %s)' % (y_title[0].get('x'), y_title[0].get('y')),
+          '%s: y title at %s' % (what, [e.attrib for e in y_title]))
     ticks = {True: [], False: []}  # each label after its grid line, vertical for x
     for line, text in zip(list(root), list(root)[1:]):
         if text.get('class') == 'tick':
             v, vertical = float(text.text.replace(',', '.')), line.get('x1') == line.get('x2')
-            check(math.isfinite(v) and (v or not text.text.startswith('-')), '%s: tick %r' % (what, text.text))
+            check(math.isfinite(v) and (v or not text.text.startswith('-')) and len(text.text) <= 13,
+                  '%s: tick %r' % (what, text.text))
             ticks[vertical] += [(v, float(line.get('x1' if vertical else 'y1')))] if math.isfinite(v) else []
     x_at = axis(what + ' x axis', sorted(ticks[True]), left, left + width)
     y_at = axis(what + ' y axis', sorted(ticks[False]), top, top + height)
     check(sorted(ticks[False])[:1] == [(0, top + height)] and y_at(1) < y_at(0),
           '%s: y axis %s' % (what, ticks[False]))
-    # The chart uses its height: the highest ratio or the target reaches its top fifth.
+    # The chart uses its height: the highest ratio or the target comes within a
+    # tenth of its top, without touching it.
     highest = max([target] + [max(y) for y in ys if y])
-    check(y_at(highest) < top + height / 5, '%s: %g drawn at %g' % (what, highest, y_at(highest)))
+    check(top + height / 20 < y_at(highest) < top + height / 8, '%s: %g drawn at %g' % (what, highest, y_at(highest)))
+    # and its width: the first and last value at the frame's sides, when they differ.
+    finite = [float(x) for x in xs if math.isfinite(float(x))]
+    if finite and max(finite) - min(finite) > 1e-9 * max(map(abs, finite)) + 1e-300:
+        check(abs(x_at(min(finite)) - left) + abs(x_at(max(finite)) - left - width) < 0.05,
+              '%s: x from %g to %g drawn from %g to %g' % (what, min(finite), max(finite), x_at(min(finite)),
+                                                          x_at(max(finite))))
     for r, e in enumerate(e for e in root.iter(SVG + 'path') if e.get('class') == 'ratio'):
         pieces = [] if e.get('d') == 'M0 0' else e.get('d').split(' M')  # "M0 0": nothing to draw
         drawn = [(i, float(x), float(y)) for i, p in enumerate(pieces)
@@ -82,8 +111,10 @@ def geometry(root, svg, what, xs, ys, target):
               '%s: ratio %d drawn at %s, expected %s' % (what, r + 1, drawn, expected))
         check(all('L' in p or 'h0' in p for p in pieces), '%s: ratio %d, a lone point not drawn' % (what, r + 1))
     target_line = [e for e in root.iter(SVG + 'line') if e.get('class') == 'target']
-    check(target_line and abs(float(target_line[0].get('y1')) - y_at(target)) < 0.05,
-          '%s: target line not at %s' % (what, target))
+    check(target_line and abs(float(target_line[0].get('y1')) - y_at(target)) < 0.05
+          and target_line[0].get('y1') == target_line[0].get('y2')
+          and [float(target_line[0].get(x)) for x in ('x1', 'x2')] == [left, left + width],
+          '%s: target line not at %s across the frame: %s' % (what, target, target_line[:1] and target_line[0].attrib))
 
 
 def reference(args, row):
@@ -120,6 +151,17 @@ def plot(batch, tmp, args, row, ratios, x_title, subpaths):
     for label in ratios + [x_title, 'target ' + target]:
         check(label in texts, '%s: no text %r among %s' % (what, label, texts))
     check(any('80 MPa' in t for t in texts), '%s: the ratio axis names no unit' % what)
+    # The legend, right of the frame: each entry on a line of its own.
+    frame = [e for e in root.iter(SVG + 'rect') if e.get('fill') == 'none'][0]
+    right = float(frame.get('x')) + float(frame.get('width'))
+    legend = [float(e.get('y')) for e in root.iter(SVG + 'text') if float(e.get('x', 0)) > right]
+    check(len(legend) == len(ratios) + 1 and len(set(legend)) == len(legend), '%s: legend at %s' % (what, legend))
+    # The subtitle: the row's other cells, without the swept field's.
+    swept = args[args.index('--sweep') + 1].split('=')[0].replace('beta', 'β').replace('alpha', 'α')
+    subtitle = [t for t in texts if ' = ' in t and 'ratios against' not in t and 'MPa' not in t][:1] or ['']
+    cells = re.split(r'[,;]', row)
+    check(len(subtitle[0].split(', ')) == len(cells) - 2 and not re.search(r'(^|, )%s = ' % swept, subtitle[0]),
+          '%s: subtitle %r' % (what, subtitle[0]))
     check(len([e for e in root.iter(SVG + 'line') if e.get('class') == 'target']) == 1,
           '%s: no target line' % what)
     with open(svg, encoding='utf-8') as f:
@@ -145,6 +187,11 @@ def main():
         plot(batch, tmp, ['--sweep', 'L2=5:5', '--target', '0.25'], 'bend,70,377,9,20,10,90', bend, 'L2 (m)', 1)
         plot(batch, tmp, ['--sweep', 'L2=-1E308:1E308:1E307'], 'bend,70,377,9,20,10,90', bend, 'L2 (m)', 1)
         plot(batch, tmp, ['--sweep', 'L2=1.7E308:1.7E308'], 'bend,70,377,9,20,10,90', bend, 'L2 (m)', 1)
+        # Values closer together than round ticks can be placed: a double's
+        # last digit apart, or the smallest subnormals (every value overflows).
+        plot(batch, tmp, ['--sweep', 'L2=1:1.0000000000000002:0.0000000000000001'], 'bend,70,377,9,20,10,90', bend,
+             'L2 (m)', 1)
+        plot(batch, tmp, ['--sweep', 'L2=4.9E-324:9.9E-324:4.9E-324'], 'bend,70,377,9,20,10,90', bend, 'L2 (m)', 1)
         # Markup, a control character and U+FFFF, which XML forbids, in a cell
         # past 24 characters: escaped, each of the last two shown as U+FFFD,
         # and cut with an ellipsis. Every value fails on that cell.

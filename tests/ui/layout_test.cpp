@@ -3,11 +3,13 @@
 #include <QAccessible>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 
 #include "expected_layout.h"
 #include "window/layout.h"
+#include "window/schematic.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui::testing {
@@ -203,6 +205,37 @@ TEST_F(LayoutTest, LinesArePaintedWhereTheyBelong) {
       if (!on_a_line) ++stray;
     }
   EXPECT_EQ(stray, 0);
+}
+
+// Each panel's drawing on its own, as the calculation sheet draws it from its
+// top-left corner: every line where the window has it, moved by that corner,
+// and a symbol for every length and angle the panel reads.
+TEST(PanelDrawing, HoldsEveryLineAndNamesEveryDimension) {
+  for (std::size_t p = 0; p < panels().size(); ++p) {
+    const PanelLayout& layout = panel_layouts()[p];
+    const QRect extent = schematic_extent(layout);
+    QImage image(extent.width() / 15 + 1, extent.height() / 15 + 1, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(QPen(Qt::black, 1));
+    draw_schematic(painter, layout, 15, extent.topLeft());
+    painter.end();
+    for (const LinePlace& l : layout.lines) {
+      const int x = ((l.x1 + l.x2) / 2 - extent.left()) / 15, y = ((l.y1 + l.y2) / 2 - extent.top()) / 15;
+      bool inked = false;
+      for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+          inked |= image.valid(x + dx, y + dy) && qGray(image.pixel(x + dx, y + dy)) < 128;
+      EXPECT_TRUE(inked) << l.name << " of panel " << p;
+    }
+    std::vector<std::string_view> named, dimensions;
+    for (const SymbolPlace& s : layout.symbols) named.push_back(s.text);
+    for (const InputField& f : panels()[p]->inputs)
+      if (f.symbol != "T" && f.symbol != "D" && f.symbol != "t") dimensions.push_back(f.symbol);
+    std::sort(named.begin(), named.end());
+    std::sort(dimensions.begin(), dimensions.end());
+    EXPECT_EQ(named, dimensions) << "panel " << p;
+  }
 }
 
 // The drawings never follow the inputs: after calculations with other

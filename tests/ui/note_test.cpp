@@ -28,6 +28,7 @@
 #include "note/calculation_note.h"
 #include "note/calculation_sheet.h"
 #include "note/note_actions.h"
+#include "note/text_columns.h"
 #include "window/translation.h"
 #include "window_fixture.h"
 
@@ -259,6 +260,23 @@ TEST(CalculationNote, InChineseWithAChineseLocale) {
   const std::vector<std::string> bad = {"70", "377", "9", "abc", "10", "90"};
   lines = calculation_note(bend, bad, QLocale::c(), when).plain_text().split('\n');
   EXPECT_TRUE(lines.contains("计算失败：类型不匹配，字段 L1：“abc”"));
+}
+
+// The note's columns line up by characters, whatever their bytes: Greek
+// symbols, ℃ and Chinese captions take one character each, a number column
+// aligns right. Laid out by hand.
+TEST(CalculationNote, ColumnsAlignByCharactersWithWideOnes) {
+  const bool right[] = {false, true, false};
+  EXPECT_EQ(text_columns({{"α", "90", "°"}, {"温度 T", "250", "℃"}, {"L1", "12.5", "m"}, {"β"}}, right).toStdString(),
+            "  α       90  °\n"
+            "  温度 T   250  ℃\n"
+            "  L1    12.5  m\n"
+            "  β\n");
+  // A column empty in every row takes no room.
+  const bool last[] = {false, false, true};
+  EXPECT_EQ(text_columns({{"S1/[S]", "", "0.6"}, {"k", "", "11.0"}}, last).toStdString(),
+            "  S1/[S]     0.6\n"
+            "  k         11.0\n");
 }
 
 #ifdef QUORVEL_POPPLER_DIR

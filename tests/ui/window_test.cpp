@@ -376,6 +376,84 @@ TEST_F(Window, ElbowsStandBesideTheShownResults) {
   EXPECT_EQ(results(1)[0].toStdString(), shown.results[0]);
 }
 
+// A theme changed while results are marked, to dark and back: every marked
+// result takes the warning colour that reads on the new background at once,
+// the unmarked ones the theme's own text colour. The DN300 bend's S3 is
+// 1.0023 [S] (red), the offset at 200 ℃ exceeds only with elbows at S2 and
+// S3 (amber), and the loop's results are greyed by a failed run.
+TEST_F(Window, MarkedResultsStayReadableWhenTheThemeChanges) {
+  const char* const inputs[][2] = {{"nTem", "250"}, {"nD", "323.9"}, {"nTubeThick", "8"},
+                                   {"nL1", "12"},   {"nL2", "8.5"},  {"nTem1", "200"}};
+  for (const auto& [name, text] : inputs) field(name)->setText(text);
+  for (const char* compute : {"计算", "计算1", "计算2"}) button(compute)->click();
+  field("nD2")->setText("abc");
+  button("计算2")->click();  // the loop's results, now of no inputs, greyed
+  ASSERT_TRUE(result("nS3")->exceeds_allowable());
+  ASSERT_TRUE(result("nS21")->exceeds_with_elbows());
+  ASSERT_TRUE(result("nS12")->stale());
+
+  const QPalette light = window().palette();
+  QPalette dark = light;
+  dark.setColor(QPalette::Base, QColor(30, 30, 30));
+  dark.setColor(QPalette::Text, QColor(230, 230, 230));
+  dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+  for (const QPalette& theme : {dark, light, dark}) {
+    window().setPalette(theme);
+    const QColor base = theme.color(QPalette::Base);
+    for (const char* name : {"nS3", "nS21", "nS31", "nS2", "nMz11", "nS12"}) {
+      ResultEdit* edit = result(name);
+      const QColor text = edit->palette().color(QPalette::Text);
+      const std::string what = std::string(name) + (base.lightness() < 128 ? " on dark" : " on light");
+      EXPECT_EQ(edit->palette().color(QPalette::Base), base) << what;
+      QColor wanted = theme.color(QPalette::Text);
+      if (edit->stale())
+        wanted = theme.color(QPalette::Disabled, QPalette::Text);
+      else if (edit->exceeds_allowable())
+        wanted = ResultEdit::warning_colour(theme);
+      else if (edit->exceeds_with_elbows())
+        wanted = ResultEdit::elbow_warning_colour(theme);
+      EXPECT_EQ(text, wanted) << what;
+      EXPECT_TRUE(edit->stale() || contrast(text, base) >= 4.5) << what;
+    }
+  }
+}
+
+// A calculation may deliver fewer texts than it formed values (it failed
+// after the fifth) or more than the panel has fields: a field is marked only
+// by the value of the text it shows, and no text lands outside the panel.
+TEST_F(Window, MarksOnlyTheResultsACalculationDelivered) {
+  const char* const inputs[][2] = {{"nTem", "250"}, {"nD", "323.9"}, {"nTubeThick", "8"},
+                                   {"nL1", "12"},   {"nL2", "8.5"},  {"nAlpha", "90"}};
+  for (const auto& [name, text] : inputs) field(name)->setText(text);
+  for (const std::size_t delivered : {5, 6, 7}) {
+    window().set_calculation(
+        [&](const Panel& panel, std::span<const std::string> texts, std::string_view point, const Deliver& deliver) {
+          Outcome outcome = calculate(panel, texts, point, [&](std::size_t i, const std::string& text) {
+            if (i < delivered) deliver(i, text);
+          });
+          EXPECT_EQ(outcome.values->results.back(), outcome.values->results.at(5));  // S3 = 1.0023 [S]
+          if (delivered < outcome.results.size()) {
+            outcome.results.resize(delivered);
+            outcome.failure = Failure{ErrorKind::overflow, std::nullopt, delivered};
+          }
+          for (std::size_t i = outcome.results.size(); i < delivered; ++i) {
+            outcome.results.push_back("9");
+            outcome.values->results.push_back(9);
+          }
+          return outcome;
+        });
+    fill_results("");
+    button("计算")->click();
+    const std::string what = std::to_string(delivered) + " texts";
+    EXPECT_EQ(result("nS2")->text(), "0.77") << what;
+    EXPECT_EQ(result("nS3")->text(), delivered > 5 ? "1" : "") << what;
+    EXPECT_EQ(result("nS3")->exceeds_allowable(), delivered > 5) << what;
+    EXPECT_EQ(result("nS3")->toolTip().isEmpty(), delivered == 5) << what;
+    EXPECT_EQ(result("nS1")->text(), "0.6") << what;
+    EXPECT_EQ(result("nS11")->text(), "") << what;  // the next panel
+  }
+}
+
 struct BadInput {
   int panel;
   const char* field;
