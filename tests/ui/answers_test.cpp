@@ -148,7 +148,7 @@ TEST_F(Answers, FindsWhereAFieldPassesAndTakesTheNearestValue) {
   EXPECT_EQ(elbows[0], "With long-radius elbows:");
   EXPECT_TRUE(elbows[1].startsWith("L2 passes from ")) << elbows[1].toStdString();
   EXPECT_NE(elbows[1], finder.stretches_text());
-  bend.elbows().set_times_D(bend.panel(), 0);  // sharp corners only
+  bend.elbows().set_times_D(0);  // sharp corners only
   field("nTem")->setText("71");
   QTest::qWait(300);
   EXPECT_EQ(finder.elbows_text(), "");

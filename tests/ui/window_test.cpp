@@ -349,12 +349,12 @@ TEST_F(Window, ElbowsStandBesideTheShownResults) {
   }
 
   ElbowChoice& elbows = window().panel_views()[1]->elbows();
-  elbows.set_times_D(offset, 3);  // R = 3·D: 0.74 with elbows, within [S]
+  elbows.set_times_D(3);  // R = 3·D: 0.74 with elbows, within [S]
   for (std::size_t other : {0, 2}) EXPECT_EQ(window().panel_views()[other]->elbows_times_D(), 1.5);  // their own
   EXPECT_FALSE(s2->exceeds_with_elbows());
   EXPECT_TRUE(s2->toolTip().contains("\nwith elbows of R = 3·D: 0.74; k = 5.49, i = 2.01"));
   QMenu menu;  // the panel's "Elbows" submenu, as its context menus add it
-  elbows.add_menu(menu, offset);
+  elbows.add_menu(menu);
   ASSERT_EQ(menu.actions().size(), 1);
   EXPECT_EQ(menu.actions()[0]->text(), "Elbows");
   QStringList choices, checked;
@@ -365,9 +365,9 @@ TEST_F(Window, ElbowsStandBesideTheShownResults) {
   EXPECT_EQ(choices, (QStringList{"Short radius, 1·D", "Long radius, 1.5·D", "3·D", "5·D", "Sharp corners only"}));
   EXPECT_EQ(checked, QStringList{"3·D"});
   menu.actions()[0]->menu()->actions().back()->trigger();
-  EXPECT_EQ(elbows.times_D(offset), 0);
+  EXPECT_EQ(elbows.times_D(), 0);
   EXPECT_FALSE(s2->toolTip().contains("elbows"));
-  elbows.set_times_D(offset, 1.5);
+  elbows.set_times_D(1.5);
   EXPECT_TRUE(s2->exceeds_with_elbows());
   s2->setFocus();
   QTest::keyClicks(s2, "9");  // typed text is no result

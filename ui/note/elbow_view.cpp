@@ -14,26 +14,21 @@ QString text_of(std::string_view s) {
 
 }  // namespace
 
-double ElbowChoice::times_D(const Panel& panel) const {
-  const auto it = chosen_.find(&panel);
-  return it == chosen_.end() ? kDefault : it->second;
+void ElbowChoice::set_times_D(double times_D) {
+  if (times_D == chosen_) return;
+  chosen_ = times_D;
+  emit changed();
 }
 
-void ElbowChoice::set_times_D(const Panel& panel, double times_D) {
-  if (times_D == this->times_D(panel)) return;
-  chosen_[&panel] = times_D;
-  emit changed(panel);
-}
-
-void ElbowChoice::add_menu(QMenu& menu, const Panel& panel) {
+void ElbowChoice::add_menu(QMenu& menu) {
   QMenu* sub = menu.addMenu(ElbowTexts::tr("Elbows"));
   auto* group = new QActionGroup(sub);
   for (double choice : kChoices) {
     QAction* action = sub->addAction(ElbowTexts::menu_entry(choice, decimal_point_));
     action->setCheckable(true);
-    action->setChecked(choice == times_D(panel));
+    action->setChecked(choice == chosen_);
     group->addAction(action);
-    connect(action, &QAction::triggered, this, [this, &panel, choice] { set_times_D(panel, choice); });
+    connect(action, &QAction::triggered, this, [this, choice] { set_times_D(choice); });
   }
 }
 

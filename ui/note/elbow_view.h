@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QString>
 #include <cstddef>
-#include <map>
 #include <string>
 
 #include "quorvel/analyses/elbows.h"
@@ -26,17 +25,17 @@ class ElbowChoice final : public QObject {
 
   ElbowChoice(const std::string& decimal_point, QObject* parent) : QObject(parent), decimal_point_(decimal_point) {}
 
-  double times_D(const Panel& panel) const;
-  void set_times_D(const Panel& panel, double times_D);
-  // Adds the "Elbows" submenu of `panel`, its choice checked, to `menu`.
-  void add_menu(QMenu& menu, const Panel& panel);
+  double times_D() const { return chosen_; }
+  void set_times_D(double times_D);
+  // Adds the "Elbows" submenu, its choice checked, to `menu`.
+  void add_menu(QMenu& menu);
 
  signals:
-  void changed(const Panel& panel);
+  void changed();
 
  private:
   std::string decimal_point_;
-  std::map<const Panel*, double> chosen_;
+  double chosen_ = kDefault;
 };
 
 // The window's words for a run with elbows (quorvel/analyses/elbows.h).

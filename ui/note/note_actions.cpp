@@ -27,7 +27,7 @@ namespace {
 // the panel's choice of elbows.
 void add_panel_entries(QMenu& menu, const QList<QAction*>& actions, const PanelView& panel) {
   menu.addActions(actions);
-  panel.elbows().add_menu(menu, panel.panel());
+  panel.elbows().add_menu(menu);
 }
 
 }  // namespace

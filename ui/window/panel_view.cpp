@@ -70,7 +70,7 @@ const Values* PanelView::values() const {
 }
 
 double PanelView::elbows_times_D() const {
-  return elbows_->times_D(panel_);
+  return elbows_->times_D();
 }
 
 void PanelView::show_elbows() {
