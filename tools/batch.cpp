@@ -91,6 +91,27 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
   if (options.check) cells.push_back(checks_cell(panel, inputs, decimal_point));
 }
 
+// The names of the cells append_results writes, in its order.
+void append_result_names(std::vector<std::string>& names, const Panel& panel, const Options& options) {
+  for (const ResultField& result : panel.results) names.push_back(cell_name(result.symbol, result.unit));
+  if (options.si)  // a stress, not its ratio: "S2 MPa"
+    for (const ResultField& result : panel.results)
+      names.push_back(
+          cell_name(result.display == Display::ratio ? result.symbol.substr(0, result.symbol.find('/')) : result.symbol,
+                    si_unit(result.display)));
+  if (options.verdict) names.insert(names.end(), {cell_name("governing", "S/[S]"), "verdict"});
+  if (options.elbows) {
+    names.insert(names.end(), {cell_name("k", "", "elbows"), cell_name("i", "", "elbows")});
+    for (bool ratios : {false, true})
+      for (const ResultField& result : panel.results)
+        if ((result.display == Display::ratio) == ratios)
+          names.push_back(cell_name(result.symbol, result.unit, "elbows"));
+    names.insert(names.end(), {cell_name("governing", "S/[S]", "elbows"), cell_name("verdict", "", "elbows")});
+  }
+  append_review_names(names, panel, options.review);
+  if (options.check) names.emplace_back("check");
+}
+
 // Every unrounded ratio at most the target; with --elbows every ratio with
 // elbows.
 bool passes(const Panel& panel, const Outcome& outcome, const Options& options, double target) {
@@ -173,6 +194,13 @@ void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, std::
   });
 }
 
+// ASCII letters in lower case: the panel keys and "panel" in any case.
+std::string lowercase(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
 // "bend, offset or loop"
 std::string panel_keys() {
   std::string keys;
@@ -184,6 +212,26 @@ std::string panel_keys() {
 
 }  // namespace
 
+bool is_header_row(const std::vector<std::string>& cells) {
+  return lowercase(cells.front()) == "panel";
+}
+
+std::vector<std::string> header_row(const Panel& panel, const Options& options) {
+  std::vector<std::string> names{"panel"};
+  for (const InputField& field : panel.inputs) names.emplace_back(field.symbol);
+  names.emplace_back("status");
+  const auto field = options.walk ? input_index(panel, options.walk->symbol) : std::nullopt;
+  if (field && options.mode == WalkMode::ranges) {
+    names.push_back(cell_name(panel.inputs[*field].symbol, panel.inputs[*field].unit, "ranges"));
+    return names;
+  }
+  if (field && options.mode == WalkMode::solve)
+    names.insert(names.end(), {cell_name(panel.inputs[*field].symbol, panel.inputs[*field].unit, "solve"),
+                               cell_name(panel.inputs[*field].symbol, panel.inputs[*field].unit, "solve end")});
+  append_result_names(names, panel, options);
+  return names;
+}
+
 std::optional<ElbowRadius> parse_elbow_radius(std::string_view text) {
   for (const auto& [name, times] : {std::pair{"1D", 1.0}, {"1.5D", 1.5}, {"3D", 3.0}, {"5D", 5.0}})
     if (text == name) return ElbowRadius{times, 0};
@@ -194,13 +242,16 @@ std::optional<ElbowRadius> parse_elbow_radius(std::string_view text) {
 }
 
 bool process(std::string_view data, const std::string& source, const Options& options, std::ostream& out,
-             std::ostream& err) {
+             std::ostream& err, const Panel** last) {
   const auto dialect = csv::Dialect::with_decimal_comma(options.decimal_comma);
   const std::string_view decimal_point = dialect.decimal_point;
   bool all_valid = true;
+  const Panel* last_here = nullptr;
+  if (!last) last = &last_here;
   csv::Reader reader(data, dialect);
-  while (auto record = reader.next()) {
+  for (bool first = true; auto record = reader.next(); first = false) {
     std::vector<std::string>& cells = record->cells;
+    if (first && !record->unterminated && is_header_row(cells)) continue;
     const auto reject = [&](const std::string& why) {
       err << source << ":" << record->line << ": " << why << "\n";
       all_valid = false;
@@ -209,17 +260,24 @@ bool process(std::string_view data, const std::string& source, const Options& op
       reject("a quoted cell is not closed");
       continue;
     }
-    const Panel* panel = panel_by_key(cells.front());
+    const Panel* panel = panel_by_key(lowercase(cells.front()));
     if (!panel) {
       reject("unknown panel '" + one_line(cells.front(), 40) + "' (expected " + panel_keys() + ")");
       continue;
     }
+    // Spreadsheets pad every row to the widest one.
+    while (cells.size() > panel->inputs.size() + 1 && cells.back().empty()) cells.pop_back();
     if (cells.size() != panel->inputs.size() + 1) {
       reject(std::string(panel->key) + " takes " + std::to_string(panel->inputs.size()) + " input texts, the row has " +
              std::to_string(cells.size() - 1));
       continue;
     }
+    const auto name_columns = [&] {
+      if (options.header && panel != *last) out << csv::write_record(header_row(*panel, options), dialect);
+      *last = panel;
+    };
     if (!options.walk) {
+      name_columns();
       const std::vector<std::string> texts(cells.begin() + 1, cells.end());
       Outcome outcome = calculate(*panel, texts, decimal_point);
       cells.push_back(status_text(outcome.failure));
@@ -232,6 +290,7 @@ bool process(std::string_view data, const std::string& source, const Options& op
       reject(std::string(panel->key) + " has no field " + typed_symbol(options.walk->symbol));
       continue;
     }
+    name_columns();
     if (options.mode == WalkMode::solve)
       out << csv::write_record(solve_row(*panel, std::move(cells), *field, options, decimal_point), dialect);
     else if (options.mode == WalkMode::ranges)

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "quorvel/analyses/elbows.h"
 #include "quorvel/text/decimal.h"
@@ -34,14 +35,26 @@ struct Options {
   std::optional<ElbowRadius> elbows{};  // the run with elbows beside it; --solve walks on its verdict
   ReviewCells review{};                 // --installed, --movements, --crosscheck
   bool check = false;                   // last, the checks of the inputs
+  bool header = false;                  // a row naming the cells before each panel's rows
   std::optional<Walk> walk{};
   WalkMode mode = WalkMode::solve;
   Decimal target{false, "1", 0};  // the highest ratio that passes
   Plot* plot = nullptr;           // collects a sweep
 };
 
-// Returns false when a row was rejected.
+// An input row that names the columns: its first cell is "panel", in any
+// letter case.
+bool is_header_row(const std::vector<std::string>& cells);
+
+// --header: the name of every cell of the panel's output rows under these
+// options ("panel", "T", …, "status", "Mz1 kgm", …, "S2/[S] elbows"); with
+// --ranges the first stretch's cell is named, the others are not.
+std::vector<std::string> header_row(const Panel& panel, const Options& options);
+
+// Returns false when a row was rejected. `last` holds the panel of the last
+// row written, so that --header names the columns again where the panel
+// changes, also from one input to the next.
 bool process(std::string_view data, const std::string& source, const Options& options, std::ostream& out,
-             std::ostream& err);
+             std::ostream& err, const Panel** last = nullptr);
 
 }  // namespace quorvel::batch

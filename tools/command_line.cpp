@@ -187,6 +187,13 @@ std::vector<Option> table() {
            number_text(steel.range().coldest, ".") + " to " + number_text(steel.range().hottest, ".") +
            " ℃). The calculation runs and is written as without it",
        switch_on<&Options::check>},
+      {"--header", "",
+       "before the first output row, and before every row whose panel differs from the row above, a row naming "
+       "each cell of the rows below: panel, the input symbols, status, each result with its unit (Mz1 kgm, "
+       "S2/[S]), then each cell an option adds, named with its symbol, its unit and the option (S2 MPa for --si, "
+       "governing S/[S] and verdict for --verdict, S2/[S] elbows, dx2 mm movements, L2 m solve and L2 m solve "
+       "end). With --ranges the first stretch's cell is named L2 m ranges",
+       switch_on<&Options::header>},
       {"--help", "", "this text", nullptr},
       {"--version", "", "the version", nullptr},
   };

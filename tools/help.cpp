@@ -22,8 +22,10 @@ and answers design questions: how long a leg must be, how hot a run may get.
 Reads CSV (RFC 4180) from each FILE in turn, or from standard input when no
 FILE is given, and writes CSV to standard output.
 
-Each input row is a panel's key followed by exactly that panel's input
-texts. Each output row repeats the input row's cells, then the status (ok,
+Each input row is a panel's key (in any letter case) followed by exactly
+that panel's input texts; empty cells after them are ignored, and a first
+row whose first cell is "panel" is taken as a header and skipped. Each
+output row repeats the input row's cells, then the status (ok,
 type mismatch, overflow or division by zero), then the panel's results. The
 panels:
 

@@ -26,11 +26,14 @@ int bad_option(const std::string& why) {
   return 2;
 }
 
-// Records in all inputs, blank lines not counted.
+// Records in all inputs, blank lines and header rows not counted.
 std::size_t record_count(const std::vector<std::string>& inputs, quorvel::csv::Dialect dialect) {
   std::size_t count = 0;
-  for (const std::string& data : inputs)
-    for (quorvel::csv::Reader reader(data, dialect); reader.next();) ++count;
+  for (const std::string& data : inputs) {
+    quorvel::csv::Reader reader(data, dialect);
+    for (bool first = true; auto record = reader.next(); first = false)
+      count += first && quorvel::batch::is_header_row(record->cells) ? 0 : 1;
+  }
   return count;
 }
 
@@ -84,8 +87,9 @@ int main(int argc, char** argv) {
   }
 
   bool rejected = false;
+  const quorvel::Panel* last = nullptr;  // of the row written last, over all inputs
   for (std::size_t i = 0; i < inputs.size(); ++i)
-    rejected |= !quorvel::batch::process(inputs[i], names[i], options, std::cout, std::cerr);
+    rejected |= !quorvel::batch::process(inputs[i], names[i], options, std::cout, std::cerr, &last);
   std::cout.flush();
   if (!plot.empty()) {
     std::ofstream svg(plot_file, std::ios::binary);

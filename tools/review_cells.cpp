@@ -55,6 +55,29 @@ void crosscheck_cells(std::vector<std::string>& cells, const Values* run, std::s
 
 }  // namespace
 
+std::string cell_name(std::string_view symbol, std::string_view unit, std::string_view option) {
+  std::string name(symbol);
+  for (std::string_view word : {unit, option})
+    if (!word.empty()) name.append(" ").append(word);
+  return name;
+}
+
+void append_review_names(std::vector<std::string>& names, const Panel& panel, const ReviewCells& checks) {
+  if (checks.installed) {
+    names.push_back(cell_name("factor", "", "installed"));
+    for (const ResultField& result : panel.results) names.push_back(cell_name(result.symbol, result.unit, "installed"));
+    names.push_back(cell_name("governing", "S/[S]", "installed"));
+    names.push_back(cell_name("verdict", "", "installed"));
+  }
+  if (checks.movements)
+    for (int point = 2; point < panel.points; ++point)
+      for (std::string_view axis : {"dx", "dy"})
+        names.push_back(cell_name(std::string(axis) + std::to_string(point), "mm", "movements"));
+  if (checks.crosscheck)
+    for (std::string_view what : {"screen", "screen K1", "screen 208000·[S]/E", "cantilever S/[S]", "exact/cantilever"})
+      names.push_back(cell_name(what, "", "crosscheck"));
+}
+
 void append_review_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
                          const ReviewCells& checks, double target, std::string_view decimal_point) {
   const Values* run = outcome.failure || !outcome.values ? nullptr : &*outcome.values;

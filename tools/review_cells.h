@@ -22,4 +22,11 @@ struct ReviewCells {
 void append_review_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
                          const ReviewCells& checks, double target, std::string_view decimal_point);
 
+// A cell's name for --header from its symbol, its unit and the option that
+// adds it: "Mz1 kgm elbows".
+std::string cell_name(std::string_view symbol, std::string_view unit = {}, std::string_view option = {});
+
+// The names of the cells above, for --header.
+void append_review_names(std::vector<std::string>& names, const Panel& panel, const ReviewCells& checks);
+
 }  // namespace quorvel::batch

@@ -13,6 +13,7 @@
 #include "command_line.h"
 #include "quorvel/analyses/elbows.h"
 #include "quorvel/panels/panels.h"
+#include "quorvel/text/csv.h"
 
 namespace {
 
@@ -107,30 +108,31 @@ TEST(BatchProcess, DecimalCommaReadsAndWritesCommasBetweenSemicolons) {
 
 TEST(BatchProcess, ReportsRejectedRowsWithTheirLinesAndRunsTheRest) {
   const std::string data =
-      "panel,T,D,t,L1,L2,alpha\r\n"                  // 1: a header is no panel
+      "Panel,T,D,t,L1,L2,alpha\r\n"                  // 1: a header, skipped
       "bend,70,377,9,20,10,90\r\n"                   // 2
       "\r\n"                                         // 3
       "bend,70,377,9,20,10\r\n"                      // 4: five texts
       "bend,\"7\n0\",377,9,20,10,90\r\n"             // 5-6: a line break inside a cell
-      "Bend,70,377,9,20,10,90\r\n"                   // 7: panels are lower case
+      "Bend,70,377,9,20,10,90,,,\r\n"                // 7: any letter case, empty cells after the inputs
       "loop,70,377,9,20,10,15,10,20,50,90,90,1\r\n"  // 8: twelve texts
-      "offset,70,377,9,20,10,20,40,90\r\n"           // 9
-      "bend,\"70,377,9,20,10,90\r\n";                // 10: the quote is never closed
+      "LOOP,70,377,9,20,10,15,10,20,50,90,,1,\r\n"   // 9: twelve texts, one empty among them
+      "offset,70,377,9,20,10,20,40,90\r\n"           // 10
+      "panel,T,D,t,L1,L2,alpha\r\n"                  // 11: a header only as the first row
+      "bend,\"70,377,9,20,10,90\r\n";                // 12: the quote is never closed
 
   const Processed run = process(data);
   EXPECT_FALSE(run.all_valid);
   EXPECT_EQ(run.out,
             "bend,70,377,9,20,10,90,ok,907.7,377,115.2,0.12,0.19,0.32\r\n"
             "bend,\"7\n0\",377,9,20,10,90,type mismatch,,,,,,\r\n"
+            "Bend,70,377,9,20,10,90,ok,907.7,377,115.2,0.12,0.19,0.32\r\n"
             "offset,70,377,9,20,10,20,40,90,ok,1021.1,-1021.1,366.6,142.7,0.14,0.25,0.25,0.14\r\n");
 
   // Each report: where, and what it must name.
   const std::vector<std::pair<std::string, std::vector<std::string>>> reports = {
-      {"in.csv:1: ", {"unknown panel", "'panel'", "(expected bend, offset or loop)"}},
-      {"in.csv:4: ", {"6", "5"}},
-      {"in.csv:7: ", {"'Bend'"}},
-      {"in.csv:8: ", {"11", "12"}},
-      {"in.csv:10: ", {"quote"}},
+      {"in.csv:4: ", {"6", "5"}},   {"in.csv:8: ", {"11", "12"}},
+      {"in.csv:9: ", {"11", "12"}}, {"in.csv:11: ", {"unknown panel", "'panel'", "(expected bend, offset or loop)"}},
+      {"in.csv:12: ", {"quote"}},
   };
   const auto err = lines(run.err);
   ASSERT_EQ(err.size(), reports.size()) << run.err;
@@ -285,6 +287,56 @@ TEST(BatchProcess, AnswersDesignQuestions) {
             "887,35;45250,44|"
             "bend;70;377;9;20;0,3;90;ok;27528,2;6481535,7;4128,6;3,68;7,36;252,61;275,282;64815,357;41,286;294,43;"
             "588,73;20208,48"},
+           // --header: the names as --help gives them, written out by hand.
+           {"a header before each change of panel, none for the skipped header and the same panel",
+            {"--header"},
+            "Panel,T\nbend,70,377,9,20,10,90\nBend,0,377,9,20,10,90,,\noffset,70,377,9,20,10,20,40,90\n"
+            "bend,0,377,9,20,10,90\nLoop,70,377,9,20,10,15,10,20,50,90,90\n",
+            "panel,T,D,t,L1,L2,α,status,Mz1 kgm,Fx kg,Fy kg,S1/[S],S2/[S],S3/[S]|"
+            "bend,70,377,9,20,10,90,ok,907.7,377,115.2,0.12,0.19,0.32|"
+            "Bend,0,377,9,20,10,90,ok,0,0,0,0,0,0|"
+            "panel,T,D,t,L1,L2,L3,L,α,status,Mz1 kgm,Mz2 kgm,Fx kg,Fy kg,S1/[S],S2/[S],S3/[S],S4/[S]|"
+            "offset,70,377,9,20,10,20,40,90,ok,1021.1,-1021.1,366.6,142.7,0.14,0.25,0.25,0.14|"
+            "panel,T,D,t,L1,L2,α,status,Mz1 kgm,Fx kg,Fy kg,S1/[S],S2/[S],S3/[S]|"
+            "bend,0,377,9,20,10,90,ok,0,0,0,0,0,0|"
+            "panel,T,D,t,L1,L2,L3,L4,L5,L,α,β,status,Mz1 kgm,Mz2 kgm,Fx kg,Fy kg,S1/[S],S2/[S],S3/[S],S4/[S],S5/[S],"
+            "S6/[S]|"
+            "Loop,70,377,9,20,10,15,10,20,50,90,90,ok,-349.1,-349.1,-104.7,0,0.05,0.05,0.09,0.09,0.05,0.05"},
+           {"a header of every option's cells",
+            {"--header", "--si", "--verdict", "--elbows", "1.5D", "--installed", "20", "--movements", "--crosscheck",
+             "--check"},
+            "bend,70,377,9,abc,10,90\n",
+            "panel,T,D,t,L1,L2,α,status,Mz1 kgm,Fx kg,Fy kg,S1/[S],S2/[S],S3/[S],Mz1 kN·m,Fx kN,Fy kN,S1 MPa,S2 MPa,"
+            "S3 MPa,governing S/[S],verdict,k elbows,i elbows,Mz1 kgm elbows,Fx kg elbows,Fy kg elbows,S1/[S] elbows,"
+            "S2/[S] elbows,S3/[S] elbows,governing S/[S] elbows,verdict elbows,factor installed,Mz1 kgm installed,"
+            "Fx kg installed,Fy kg installed,S1/[S] installed,S2/[S] installed,S3/[S] installed,"
+            "governing S/[S] installed,verdict installed,dx2 mm movements,dy2 mm movements,screen crosscheck,"
+            "screen K1 crosscheck,screen 208000·[S]/E crosscheck,cantilever S/[S] crosscheck,"
+            "exact/cantilever crosscheck,check|"
+            "bend,70,377,9,abc,10,90,type mismatch,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,"},
+           {"a header of the loop's movements and SI cells",
+            {"--header", "--movements", "--si"},
+            "loop,70,377,9,abc,10,15,10,20,50,90,90\n",
+            "panel,T,D,t,L1,L2,L3,L4,L5,L,α,β,status,Mz1 kgm,Mz2 kgm,Fx kg,Fy kg,S1/[S],S2/[S],S3/[S],S4/[S],S5/[S],"
+            "S6/[S],Mz1 kN·m,Mz2 kN·m,Fx kN,Fy kN,S1 MPa,S2 MPa,S3 MPa,S4 MPa,S5 MPa,S6 MPa,dx2 mm movements,"
+            "dy2 mm movements,dx3 mm movements,dy3 mm movements,dx4 mm movements,dy4 mm movements,dx5 mm movements,"
+            "dy5 mm movements|"
+            "loop,70,377,9,abc,10,15,10,20,50,90,90,type mismatch,,,,,,,,,,,,,,,,,,,,,,,,,,,,"},
+           {"a header of a walk's cells",
+            {"--header", "--solve", "L2=0.5:40:0.5"},
+            bend,
+            "panel,T,D,t,L1,L2,α,status,L2 m solve,L2 m solve end,Mz1 kgm,Fx kg,Fy kg,S1/[S],S2/[S],S3/[S]|"
+            "bend,70,377,9,20,10,90,ok,5.5,40,1400.4,1708.2,198.5,0.19,0.34,0.91"},
+           {"a header of the first stretch",
+            {"--header", "--ranges", "T=-50:425"},
+            bend,
+            "panel,T,D,t,L1,L2,α,status,T ℃ ranges|bend,70,377,9,20,10,90,ok,-50..207"},
+           {"a header once before a sweep, in the row's dialect",
+            {"--header", "--decimal-comma", "--sweep", "t=1:0.5:0.5"},
+            "bend;70;377;9;20;10;90\n",
+            "panel;T;D;t;L1;L2;α;status;Mz1 kgm;Fx kg;Fy kg;S1/[S];S2/[S];S3/[S]|"
+            "bend;70;377;1;20;10;90;ok;107,5;44,7;13,6;0,12;0,19;0,32|"
+            "bend;70;377;0,5;20;10;90;ok;54;22,4;6,8;0,12;0,19;0,32"},
            {"sweep of beta",
             {"--sweep", "beta=90:70:10"},
             "loop,70,377,9,20,10,15,10,20,50,90,90\n",
@@ -299,6 +351,31 @@ TEST(BatchProcess, AnswersDesignQuestions) {
     EXPECT_EQ(run.err, "") << c.what;
     EXPECT_TRUE(run.all_valid) << c.what;
   }
+}
+
+// Whatever the panel and the options, the header names every cell of the
+// row below it.
+TEST(BatchProcess, HeaderIsAsWideAsTheRows) {
+  const std::vector<std::vector<std::string>> option_sets = {
+      {},
+      {"--si", "--verdict", "--elbows", "3D", "--installed", "20", "--movements", "--crosscheck", "--check"},
+      {"--solve", "L2=0.5:40:0.5", "--si", "--verdict", "--elbows", "1D", "--movements", "--check"},
+      {"--sweep", "T=60:70:10", "--installed", "0", "--crosscheck"},
+      {"--ranges", "T=60:70"},
+  };
+  const auto dialect = quorvel::csv::Dialect::with_decimal_comma(false);
+  for (const quorvel::Panel* panel : quorvel::panels())
+    for (std::vector<std::string> args : option_sets) {
+      args.emplace_back("--header");
+      std::vector<std::string> row = quorvel::default_inputs(*panel);
+      row.insert(row.begin(), std::string(panel->key));
+      const Processed run = process(quorvel::csv::write_record(row, dialect), options_of(args));
+      quorvel::csv::Reader reader(run.out, dialect);
+      const auto header = reader.next();
+      ASSERT_TRUE(header) << panel->key;
+      for (int rows = 0; const auto record = reader.next(); ++rows)
+        EXPECT_EQ(record->cells.size(), header->cells.size()) << panel->key << " " << args.front() << " row " << rows;
+    }
 }
 
 // --elbows: the default offset at 200 ℃ with long-radius elbows (k = 10.98,

@@ -681,21 +681,29 @@ def run(lines, name, sep, writer, err, opts=None):
     good = True
     reader = csv.reader(lines, delimiter=';' if sep == ',' else ',')
     start = 1
+    first = True
     for row in reader:
+        if row and row[0].lower() in PANELS:   # keys in any letter case, empty cells after the inputs dropped
+            key = row[0].lower()
+            while len(row) > PANELS[key][0] + 1 and row[-1] == '':
+                row.pop()
         if not row:                        # a blank line is no row
             pass
-        elif row[0] not in PANELS or len(row) != PANELS[row[0]][0] + 1:
+        elif first and row[0].lower() == 'panel':   # a header row
+            pass
+        elif row[0].lower() not in PANELS or len(row) != PANELS[row[0].lower()][0] + 1:
             what = 'unknown panel' if row[0] not in PANELS else 'wrong number of cells'
             print('%s:%d: %s' % (name, start, what), file=err)
             good = False
         else:
-            out = answer_rows(row[0], row, opts, sep)
+            out = answer_rows(row[0].lower(), row, opts, sep)
             if out is None:
                 print('%s:%d: no such field' % (name, start), file=err)
                 good = False
             else:
                 writer.writerows(out)
         start = reader.line_num + 1
+        first = first and not row
     return good
 
 
