@@ -580,6 +580,10 @@
         <source>%1 = %2: %3</source>
         <translation>%1 = %2：%3</translation>
     </message>
+    <message>
+        <source>read as the whole number %1</source>
+        <translation>按整数 %1 计算</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::DesignAnswers</name>
