@@ -706,5 +706,9 @@ Space or Enter: compute</source>
         <source>This result does not belong to the current inputs: press Compute.</source>
         <translation>此结果与当前输入不符：请按“计算”。</translation>
     </message>
+    <message>
+        <source>This text was typed, not computed: press Compute.</source>
+        <translation>此文本为手工输入，并非计算结果：请按“计算”。</translation>
+    </message>
 </context>
 </TS>
