@@ -637,12 +637,16 @@ def checks_cell(panel, texts, sep):
     said = []
     for i, (role, v) in enumerate(zip(roles, vals)):
         why = None
+        shown = v                          # the value as read, unless the check is about the typed one
         if v is None:
             continue
         if role == 'T' and v < -50:
             why = 'below -50 ℃ carbon steel turns brittle, ' + STEEL
         elif role == 'T' and v > 425:
             why = 'above 425 ℃ carbon steel creeps, ' + STEEL
+        elif role == 'T' and read_value('d', texts[i], sep) not in (None, v):
+            shown = read_value('d', texts[i], sep)
+            why = 'read as the whole number %s' % with_unit(v, '℃', sep)
         elif role == 'D' and v <= 0:
             why = 'the outer diameter must be above 0'
         elif role == 't' and v <= 0:
@@ -669,7 +673,7 @@ def checks_cell(panel, texts, sep):
                 why = 'the legs put the anchors %s apart; L sets the free expansion' % with_unit(x, 'm', sep)
         if why:
             s = SYMBOLS[panel][i]
-            said.append('%s: %s = %s: %s' % (s, s, with_unit(v, UNITS[role], sep), why))
+            said.append('%s: %s = %s: %s' % (s, s, with_unit(shown, UNITS[role], sep), why))
     return '; '.join(said)
 
 

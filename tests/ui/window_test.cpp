@@ -142,16 +142,30 @@ TEST_F(Window, EnterOrSpaceOnComputeFillsPanelZeroOnly) {
   EXPECT_TRUE(messages().empty());
 }
 
-TEST_F(Window, EnterInAFieldPressesNothing) {
-  for (const char* name : {"nL1", "nS2", "nBeta2"}) {
-    field(name)->setFocus();
-    QTest::keyClick(field(name), Qt::Key_Return);
-    QTest::keyClick(field(name), Qt::Key_Enter);
-    EXPECT_EQ(QApplication::focusWidget(), field(name));
+// Return and the keypad's Enter in an input field compute that panel only, as
+// its Compute button does, and leave the focus where it is; in a result field
+// they do nothing.
+TEST_F(Window, EnterInAnInputFieldComputesItsPanelOnly) {
+  const std::pair<const char*, std::size_t> inputs[] = {{"nL1", 0}, {"nTem1", 1}, {"nBeta2", 2}};
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    for (const auto& [name, panel] : inputs) {
+      fill_results("");
+      field(name)->setFocus();
+      QTest::keyClick(field(name), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+      EXPECT_EQ(QApplication::focusWidget(), field(name)) << name;
+      for (std::size_t other = 0; other < panels().size(); ++other)
+        EXPECT_EQ(results(other),
+                  other == panel ? texts(kDefaultResults[other]) : std::vector<QString>(kResultFields[other].size()))
+            << name << " " << key;
+    }
+    fill_results("");
+    field("nS2")->setFocus();
+    QTest::keyClick(field("nS2"), key);
+    EXPECT_EQ(QApplication::focusWidget(), field("nS2"));
+    for (std::size_t panel = 0; panel < panels().size(); ++panel)
+      EXPECT_EQ(results(panel), std::vector<QString>(kResultFields[panel].size()));
   }
-  for (std::size_t panel = 0; panel < panels().size(); ++panel)
-    EXPECT_EQ(results(panel), std::vector<QString>(kResultFields[panel].size()));
-  EXPECT_TRUE(QApplication::topLevelWidgets().contains(&window()));
+  EXPECT_TRUE(messages().empty());
   EXPECT_TRUE(window().isVisible());
 }
 
@@ -257,7 +271,9 @@ TEST_F(Window, RatiosAboveOneStandOut) {
     EXPECT_EQ(moment->palette().color(QPalette::Text), normal) << value;
   }
   ratio->set_run(2, {});
-  QTest::keyClicks(ratio, "7");
+  QTest::keyClicks(ratio, "7");  // typed: no ratio, greyed until the next Compute
+  EXPECT_FALSE(ratio->exceeds_allowable());
+  ratio->set_computed();
   expect_marked(false, 7);
   // On a dark theme the red turns lighter.
   QPalette dark = window().palette();
@@ -286,7 +302,7 @@ TEST_F(Window, JudgesByTheUnroundedRatioAndMarksStaleResults) {
   EXPECT_EQ(s3->toolTip().section('\n', 0, 0), "S3/[S]: bending stress at the far anchor, 80.18 MPa = 1.002 [S]");
   EXPECT_EQ(result("nFx")->toolTip().section('\n', 0, 0), "Fx: force along L1 at the start anchor, 10.202 kN");
   EXPECT_EQ(field("nL2")->toolTip(), "L2: leg from the bend to the far anchor, m");
-  QTest::keyClick(field("nTem"), Qt::Key_Return);  // no button is pressed
+  QTest::keyClick(field("nTem"), Qt::Key_Return);  // computes the same run again
   for (const char* name : kResultFields[0]) EXPECT_FALSE(result(name)->stale()) << name;
 
   const QColor red = s3->palette().color(QPalette::Text);
@@ -303,6 +319,26 @@ TEST_F(Window, JudgesByTheUnroundedRatioAndMarksStaleResults) {
   button("计算")->click();
   EXPECT_FALSE(s3->stale());
   EXPECT_EQ(s3->palette().color(QPalette::Text), red);
+
+  // A number typed into a result is none: greyed as stale, saying it was
+  // typed, until the panel's next Compute, which Enter in an input starts.
+  s3->setFocus();
+  s3->selectAll();
+  QTest::keyClicks(s3, "0.5");
+  const QString typed = "This text was typed, not computed: press Compute.";
+  EXPECT_TRUE(s3->stale());
+  EXPECT_EQ(s3->palette().color(QPalette::Text), window().palette().color(QPalette::Disabled, QPalette::Text));
+  EXPECT_EQ(s3->toolTip(), typed);
+  EXPECT_EQ(s3->accessibleDescription(), "Two-leg bend; " + typed);
+  EXPECT_FALSE(result("nS2")->stale());
+  field("nL1")->setText("13");  // still typed, whatever the inputs
+  EXPECT_EQ(s3->toolTip(), typed);
+  field("nL1")->setText("12");
+  QTest::keyClick(field("nL1"), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(s3->text(), "1");
+  EXPECT_FALSE(s3->stale());
+  EXPECT_EQ(s3->palette().color(QPalette::Text), red);
+  EXPECT_TRUE(s3->toolTip().startsWith("S3/[S]: bending stress"));
   field("nD")->setText("abc");
   button("计算")->click();
   EXPECT_EQ(s3->text(), "1");

@@ -580,6 +580,10 @@
         <source>%1 = %2: %3</source>
         <translation>%1 = %2：%3</translation>
     </message>
+    <message>
+        <source>read as the whole number %1</source>
+        <translation>按整数 %1 计算</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::DesignAnswers</name>
@@ -701,6 +705,10 @@ Space or Enter: compute</source>
     <message>
         <source>This result does not belong to the current inputs: press Compute.</source>
         <translation>此结果与当前输入不符：请按“计算”。</translation>
+    </message>
+    <message>
+        <source>This text was typed, not computed: press Compute.</source>
+        <translation>此文本为手工输入，并非计算结果：请按“计算”。</translation>
     </message>
 </context>
 </TS>

@@ -31,7 +31,8 @@ QRect pixels(int left, int top, int width, int height) {
 }
 
 // A focused button is pressed by Enter as by Space. No button is a default
-// button, so Enter in a text field presses nothing.
+// button: Enter in an input field computes its panel (add_panel), in a result
+// field it does nothing.
 class Button final : public QPushButton {
  public:
   Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
@@ -181,6 +182,8 @@ PanelView* MainWindow::add_panel(const Panel& panel, const PanelLayout& layout, 
   controls.exit = add_button(layout.exit, QString("退出"), tr("Exit (%1)").arg(title));
   auto* view = new PanelView(panel, layout, std::move(controls), locale_, this);
   connect(view->compute_button(), &QPushButton::clicked, this, [this, view] { compute(*view); });
+  for (QLineEdit* input : view->inputs())  // Return and the keypad's Enter alike
+    connect(input, &QLineEdit::returnPressed, this, [this, view] { compute(*view); });
   connect(view->exit_button(), &QPushButton::clicked, this, &QCoreApplication::quit);
   return view;
 }

@@ -60,7 +60,10 @@ void PanelView::show(const Outcome& outcome) {
     results[i]->set_run(outcome.values->results[i], Explanation::of_result(panel_, i, *outcome.values, decimal_point));
   }
   // A failed run leaves texts of an earlier one, or no complete set.
-  for (ResultEdit* result : results) result->set_stale(outcome.failure.has_value() && !result->text().isEmpty());
+  for (ResultEdit* result : results) {
+    result->set_computed();
+    result->set_stale(outcome.failure.has_value() && !result->text().isEmpty());
+  }
   last_ = outcome;
   show_elbows();
 }

@@ -34,6 +34,7 @@ ResultEdit::ResultEdit(Display display, const QString& description, const QLocal
   setAccessibleDescription(description_);
   connect(this, &QLineEdit::textChanged, this, &ResultEdit::fit_text);
   connect(this, &QLineEdit::textEdited, this, [this] {
+    typed_ = true;
     set_elbows({}, {});
     set_run(std::nullopt, {});
   });
@@ -54,6 +55,12 @@ void ResultEdit::set_elbows(const QString& line, const QString& exceeds_note) {
 void ResultEdit::set_stale(bool stale) {
   if (stale == stale_) return;
   stale_ = stale;
+  update_look();
+}
+
+void ResultEdit::set_computed() {
+  if (!typed_) return;
+  typed_ = false;
   update_look();
 }
 
@@ -116,11 +123,12 @@ void ResultEdit::fit_text() {
   update_look();
 }
 
-// Greyed while stale, else red while the stress exceeds, amber while it
+// Greyed while stale or typed, else red while the stress exceeds, amber while it
 // exceeds only with elbows; the window's own colour otherwise.
 std::optional<QColor> ResultEdit::text_colour(const QPalette& palette) const {
   // The window's own greyed text: this field's palette may carry the red.
-  if (stale_) return (parentWidget() ? parentWidget()->palette() : palette).color(QPalette::Disabled, QPalette::Text);
+  if (stale_ || typed_)
+    return (parentWidget() ? parentWidget()->palette() : palette).color(QPalette::Disabled, QPalette::Text);
   if (exceeds_) return warning_colour(palette);
   if (exceeds_with_elbows()) return elbow_warning_colour(palette);
   return std::nullopt;
@@ -130,13 +138,16 @@ void ResultEdit::update_look() {
   QString description = description_;
   if (exceeds_) description = tr("%1; the stress exceeds the allowable stress").arg(description);
   if (exceeds_with_elbows()) description += "; " + elbows_exceed_;
-  const QString stale_note = tr("This result does not belong to the current inputs: press Compute.");
-  if (stale_) description += "; " + stale_note;
+  // A typed text is stale too, for a reason of its own.
+  const QString stale_note = typed_   ? tr("This text was typed, not computed: press Compute.")
+                             : stale_ ? tr("This result does not belong to the current inputs: press Compute.")
+                                      : QString();
+  if (!stale_note.isEmpty()) description += "; " + stale_note;
   setAccessibleDescription(description);
 
   QStringList tip;
   if (elided_) tip << text();
-  if (stale_) tip << stale_note;
+  if (!stale_note.isEmpty()) tip << stale_note;
   if (!explanation_.isEmpty()) tip << explanation_;
   if (!elbows_.isEmpty()) tip << elbows_;
   setToolTip(tip.join('\n'));

@@ -21,7 +21,8 @@ namespace quorvel::ui {
 // shows "1". Its tooltip explains the result. A result that no longer belongs
 // to the panel's inputs (an input changed, or the last run failed) is drawn
 // greyed and says so, until the next run. Text the user types into the field
-// is no result: it drops the colour and the explanation.
+// is no result: it drops the colour and the explanation and is greyed, saying
+// it was typed, until the panel's next Compute.
 //
 // Beside it, the same run with elbows (elbow_view.h) adds a line to the
 // tooltip; a ratio at a bend that exceeds the allowable stress only with
@@ -39,12 +40,15 @@ class ResultEdit final : public QLineEdit {
   // value; `explanation` becomes the tooltip.
   void set_run(std::optional<double> ratio, const QString& explanation);
   void set_stale(bool stale);
+  // A Compute of the panel: a typed text is no longer marked as typed.
+  void set_computed();
   // The tooltip line of the run with elbows, and what joins the accessible
   // description when the ratio exceeds with elbows (empty: it does not).
   void set_elbows(const QString& line, const QString& exceeds_note);
 
   bool exceeds_allowable() const { return exceeds_; }
-  bool stale() const { return stale_; }
+  bool stale() const { return stale_ || typed_; }
+  bool typed() const { return typed_; }
   bool exceeds_with_elbows() const { return !exceeds_ && !elbows_exceed_.isEmpty(); }
   bool elided() const { return elided_; }
   // The width that a text may take in the field, in device-independent pixels.
@@ -73,6 +77,7 @@ class ResultEdit final : public QLineEdit {
   QString elbows_, elbows_exceed_;
   bool exceeds_ = false;
   bool stale_ = false;
+  bool typed_ = false;  // edited by the user since the last Compute
   bool elided_ = false;
 };
 

@@ -51,6 +51,7 @@ constexpr char kContext[] = "quorvel";
     QT_TRANSLATE_NOOP("quorvel",
                       "below %1 carbon steel turns brittle, which the fixed E = %2 and [S] = %3 do not describe"),
     QT_TRANSLATE_NOOP("quorvel", "above %1 carbon steel creeps, which the fixed E = %2 and [S] = %3 do not describe"),
+    QT_TRANSLATE_NOOP("quorvel", "read as the whole number %1"),
     QT_TRANSLATE_NOOP("quorvel", "the outer diameter must be above 0"),
     QT_TRANSLATE_NOOP("quorvel", "a wall must be thicker than 0"),
     QT_TRANSLATE_NOOP("quorvel", "a wall must be thinner than half the diameter (%1)"),

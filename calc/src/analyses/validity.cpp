@@ -27,8 +27,9 @@ constexpr std::string_view kInLine =
     "an angle must lie strictly between 0° and 180°; at 0° and 180° the legs lie in line, which bending cannot carry";
 constexpr std::string_view kNoLength = "the overall length must be above 0";
 constexpr std::string_view kOtherLength = "the legs put the anchors %1 apart; L sets the free expansion";
-constexpr std::string_view kReasons[] = {kCold,        kHot,    kNoDiameter, kNoWall,   kThickWall,
-                                         kNegativeLeg, kNoLegs, kInLine,     kNoLength, kOtherLength};
+constexpr std::string_view kFraction = "read as the whole number %1";
+constexpr std::string_view kReasons[] = {kCold,        kHot,    kFraction, kNoDiameter, kNoWall,     kThickWall,
+                                         kNegativeLeg, kNoLegs, kInLine,   kNoLength,   kOtherLength};
 
 // What an input stands for, from its unit and symbol.
 enum class Role { temperature, diameter, wall, leg, length, angle };
@@ -60,6 +61,8 @@ class InputChecker {
       : panel_(panel), dp_(decimal_point), material_(material) {
     for (std::size_t i = 0; i < inputs.size(); ++i) {
       const InputField& f = panel.inputs[i];
+      const Real typed = read_double(inputs[i], dp_);
+      typed_.push_back(typed.ok() ? std::optional(typed.value()) : std::nullopt);
       const Real r = f.kind == FieldKind::whole_number ? read_whole(inputs[i], dp_)
                      : f.kind == FieldKind::real       ? read_real(inputs[i], dp_)
                                                        : read_double(inputs[i], dp_);
@@ -79,8 +82,13 @@ class InputChecker {
       case Role::temperature: {
         // Beyond the ends of the material's table, with E and [S] at the end passed.
         const TemperatureRange range = material_.range();
-        if (v < range.coldest) fail(i, kCold, {degrees(range.coldest), gpa(), mpa(range.coldest)});
-        if (v > range.hottest) fail(i, kHot, {degrees(range.hottest), gpa(), mpa(range.hottest)});
+        if (v < range.coldest)
+          fail(i, kCold, {degrees(range.coldest), gpa(), mpa(range.coldest)});
+        else if (v > range.hottest)
+          fail(i, kHot, {degrees(range.hottest), gpa(), mpa(range.hottest)});
+        // The field keeps whole degrees: 70.5 is computed as 70, and says so here only.
+        else if (typed_[i] && *typed_[i] != v)
+          fail(i, kFraction, {degrees(v)}, *typed_[i]);
         return;
       }
       case Role::diameter:
@@ -112,9 +120,11 @@ class InputChecker {
     }
   }
 
-  void fail(std::size_t i, std::string_view reason, std::vector<std::string> numbers = {}) {
+  // The field named with its value as read, or as typed when that is what the check is about.
+  void fail(std::size_t i, std::string_view reason, std::vector<std::string> numbers = {},
+            std::optional<double> typed = std::nullopt) {
     const InputField& f = panel_.inputs[i];
-    found_.push_back({i, f.symbol, with_unit(*values_[i], f.unit, dp_), reason, std::move(numbers)});
+    found_.push_back({i, f.symbol, with_unit(typed.value_or(*values_[i]), f.unit, dp_), reason, std::move(numbers)});
   }
 
   std::string degrees(double v) const { return with_unit(v, "℃", dp_); }
@@ -167,7 +177,8 @@ class InputChecker {
   const Panel& panel_;
   std::string_view dp_;
   const Material& material_;
-  std::vector<std::optional<double>> values_;
+  std::vector<std::optional<double>> values_;  // as the calculation reads them
+  std::vector<std::optional<double>> typed_;   // as typed, fraction and all
   std::vector<InputCheck> found_;
 };
 
