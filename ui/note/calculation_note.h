@@ -50,7 +50,7 @@ struct CalculationNote {
   };
   std::optional<Elbows> elbows;
   ReviewSections checks;  // installation, movements, cross-check; empty when the calculation failed
-  TitleBlock title;        // as entered before printing; the note carries the filled entries
+  TitleBlock title;       // as entered before printing; the note carries the filled entries
 
   QString plain_text() const;
   static QString stale_text();

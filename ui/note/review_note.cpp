@@ -60,9 +60,7 @@ Section movements(const Values& run, std::string_view dp, const Material& materi
 
 Section cross_check(const Values& run, std::string_view dp, const Material& material) {
   Section s{ReviewSections::tr("Cross-check (hand methods)"), {}, {}};
-  const auto verdict = [](bool passes) {
-    return passes ? ReviewSections::tr("passes") : ReviewSections::tr("fails");
-  };
+  const auto verdict = [](bool passes) { return passes ? ReviewSections::tr("passes") : ReviewSections::tr("fails"); };
   const HandMethodTexts hand = hand_method_texts(run, dp, material);
   if (hand.screen) {
     s.lines << ReviewSections::tr(
@@ -147,7 +145,7 @@ QString ReviewSections::html() const {
 }
 
 ReviewSections review_sections(const Panel& panel, const Values& run, double installed_at,
-                                 std::string_view decimal_point, const Material& material) {
+                               std::string_view decimal_point, const Material& material) {
   return {{installation(panel, run, installed_at, decimal_point, material), movements(run, decimal_point, material),
            cross_check(run, decimal_point, material)}};
 }
@@ -157,7 +155,7 @@ QStringList section_assumptions(const Values& run, std::string_view dp, const Ma
   return {ReviewSections::tr("Section: I = %1 cm⁴, Z = %2 cm³, EI = %3 kN·m².")
               .arg(QString::fromStdString(s.I), QString::fromStdString(s.Z), QString::fromStdString(s.EI)),
           ReviewSections::tr("Free growth the anchors hold back: %1 mm across the run, %2 mm along it; the anchors "
-                              "%3 m apart from the legs, %4 m of pipe along them.")
+                             "%3 m apart from the legs, %4 m of pipe along them.")
               .arg(QString::fromStdString(s.across), QString::fromStdString(s.along), QString::fromStdString(s.anchors),
                    QString::fromStdString(s.developed))};
 }
