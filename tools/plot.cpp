@@ -1,6 +1,7 @@
 #include "plot.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -68,10 +69,20 @@ double half_span(double lo, double hi) {
   return hi / 2 - lo / 2;
 }
 
+// 10 to the power `exponent`, the double nearest to it: read from its decimal
+// text, as the C libraries' pow need not be that near (the Windows one is not
+// at 10³⁰⁷, and the ticks of a sweep over the whole range of doubles moved).
+double power_of_ten(int exponent) {
+  const std::string text = "1e" + std::to_string(exponent);
+  double power = 0;
+  std::from_chars(text.data(), text.data() + text.size(), power);
+  return power;
+}
+
 Ticks ticks(double lo, double hi) {
   Ticks t;
   const double raw = half_span(lo, hi) / 2.5;
-  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  const double power = power_of_ten(static_cast<int>(std::floor(std::log10(raw))));
   for (double m : {1.0, 2.0, 5.0, 10.0}) {
     t.step = m * power;
     if (t.step >= raw) break;
