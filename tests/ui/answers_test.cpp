@@ -1,14 +1,18 @@
 // Pasting a run back into its panel, and the pass finder of a field.
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QTemporaryDir>
 
 #include "dialogs/design_answers.h"
 #include "dialogs/pass_finder.h"
 #include "note/elbow_view.h"
+#include "note/note_actions.h"
 #include "window/layout.h"
 #include "window/panel_view.h"
 #include "window_fixture.h"
@@ -27,7 +31,8 @@ QStringList texts(QWidget& window, std::span<const FieldPlace> places) {
   return out;
 }
 
-void press(QWidget& window, const FieldPlace& place, Qt::Key key) {
+void press(QWidget& window, const FieldPlace& place, Qt::Key key,
+           Qt::KeyboardModifiers modifiers = Qt::ControlModifier | Qt::ShiftModifier) {
   if (!window.isActiveWindow()) {
     window.show();
     window.activateWindow();
@@ -35,7 +40,12 @@ void press(QWidget& window, const FieldPlace& place, Qt::Key key) {
   }
   auto* field = window.findChild<QLineEdit*>(name_of(place));
   field->setFocus();
-  QTest::keyClick(field, key, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(field, key, modifiers);
+}
+
+// The texts with one locale's decimal separator put in another's place.
+QStringList with_point(QStringList texts, const QLocale& from, const QLocale& to) {
+  return texts.replaceInStrings(from.decimalPoint(), to.decimalPoint());
 }
 
 // Runs of each panel, with a decimal in them; '.' becomes the locale's.
@@ -45,16 +55,17 @@ const std::vector<std::vector<QString>> kRuns = {
     {"200", "377", "9", "20", "10", "15", "12.5", "20", "50", "90", "90"},
 };
 
-class PasteRoundTrip : public ::testing::TestWithParam<const char*> {};
+class PasteRoundTrip : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
 
 // A note copied from one window and pasted into a fresh one gives the same
-// inputs and results, for every panel and in both dialects.
+// inputs and results, for every panel, in both dialects and from one into
+// the other, whose decimal separators the pasted inputs take.
 TEST_P(PasteRoundTrip, GivesTheSameResultsInAFreshWindow) {
-  const QLocale locale(GetParam());
-  const QString point = locale.decimalPoint();
+  const QLocale from_locale(GetParam().first), to_locale(GetParam().second);
+  const QString point = from_locale.decimalPoint();
   for (std::size_t p = 0; p < panels().size(); ++p) {
     const PanelLayout& layout = panel_layouts()[p];
-    MainWindow from(locale, std::make_unique<RecordingSink>());
+    MainWindow from(from_locale, std::make_unique<RecordingSink>());
     for (std::size_t i = 0; i < layout.inputs.size(); ++i)
       from.findChild<QLineEdit*>(name_of(layout.inputs[i]))->setText(QString(kRuns[p][i]).replace(".", point));
     from.compute(*from.panel_views()[p]);
@@ -63,16 +74,150 @@ TEST_P(PasteRoundTrip, GivesTheSameResultsInAFreshWindow) {
 
     auto sink = std::make_unique<RecordingSink>();
     RecordingSink& messages = *sink;
-    MainWindow to(locale, std::move(sink));
+    MainWindow to(to_locale, std::move(sink));
     press(to, layout.inputs.back(), Qt::Key_V);
-    EXPECT_EQ(texts(to, layout.inputs), texts(from, layout.inputs)) << p;
-    EXPECT_EQ(texts(to, layout.results), texts(from, layout.results)) << p;
+    EXPECT_EQ(texts(to, layout.inputs),
+              with_point(QStringList(kRuns[p].begin(), kRuns[p].end()), QLocale::c(), to_locale))
+        << p;
+    EXPECT_EQ(texts(to, layout.results), with_point(texts(from, layout.results), from_locale, to_locale)) << p;
     EXPECT_FALSE(texts(to, layout.results).contains("")) << p;
     EXPECT_TRUE(messages.messages.empty()) << p;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothDialects, PasteRoundTrip, ::testing::Values("C", "de_DE"));
+INSTANTIATE_TEST_SUITE_P(BothDialects, PasteRoundTrip,
+                         ::testing::Values(std::pair{"C", "C"}, std::pair{"de_DE", "de_DE"}, std::pair{"de_DE", "C"},
+                                           std::pair{"C", "de_DE"}));
+
+// A row of either dialect computes in a window of either: its decimal
+// separator becomes the window's, whatever else it holds stays as written.
+TEST(PasteDialects, ARowOfEitherDialectComputesInAWindowOfEither) {
+  struct Case {
+    const char* locale;
+    const char* row;
+    std::vector<std::string> inputs;  // as the window's fields then hold them
+  };
+  for (const Case& c : std::vector<Case>{
+           {"C", "bend;250;323,9;8;12;6;90", {"250", "323.9", "8", "12", "6", "90"}},
+           {"C", "bend,250,323.9,8,12,6,90", {"250", "323.9", "8", "12", "6", "90"}},
+           {"C", "bend;250;323.9;8;1,2E1;6;90\r\n", {"250", "323.9", "8", "1.2E1", "6", "90"}},
+           {"de_DE", "bend,250,323.9,8,12,6,90", {"250", "323,9", "8", "12", "6", "90"}},
+           {"de_DE", "bend;250;323,9;8;12;6;90", {"250", "323,9", "8", "12", "6", "90"}},
+           {"de_DE", "bend,250,323.9,8,12,6,90,ok,1,2,3,4,5,6,7", {"250", "323,9", "8", "12", "6", "90"}},
+       }) {
+    const QLocale locale(c.locale);
+    auto sink = std::make_unique<RecordingSink>();
+    RecordingSink& messages = *sink;
+    MainWindow window(locale, std::move(sink));
+    QGuiApplication::clipboard()->setText(c.row);
+    const PanelLayout& bend = panel_layouts()[0];
+    press(window, bend.inputs[3], Qt::Key_V);
+    const Outcome expected = calculate(*panels()[0], c.inputs, locale.decimalPoint().toStdString());
+    ASSERT_FALSE(expected.failure) << c.row;
+    QStringList inputs, results;
+    for (const std::string& text : c.inputs) inputs << QString::fromStdString(text);
+    for (const std::string& text : expected.results) results << QString::fromStdString(text);
+    EXPECT_EQ(texts(window, bend.inputs), inputs) << c.locale << ' ' << c.row;
+    EXPECT_EQ(texts(window, bend.results), results) << c.locale << ' ' << c.row;
+    EXPECT_TRUE(messages.messages.empty()) << c.row;
+  }
+}
+
+// Ctrl+S saves a panel's note as Copy gives it; Ctrl+O, in any panel, opens
+// it into the panel it names with the note's installation temperature and
+// elbows, and computes. A file that cannot be read or holds no run is
+// refused with a message naming it; a cancelled dialog does nothing.
+TEST(SaveAndOpen, BringsTheRunBackIntoItsPanelWithItsSettings) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString path = folder.filePath("offset.txt");
+  const PanelLayout& bend = panel_layouts()[0];
+  const PanelLayout& offset = panel_layouts()[1];
+
+  auto from_sink = std::make_unique<RecordingSink>();
+  RecordingSink& from_messages = *from_sink;
+  MainWindow from(QLocale::c(), std::move(from_sink));
+  std::vector<QString> suggested;
+  from.findChild<NoteActions*>()->set_file_asker([&](QWidget*, const QString& name) {
+    suggested.push_back(name);
+    return suggested.size() == 1 ? QString() : path;  // the first is cancelled
+  });
+  for (std::size_t i = 0; i < offset.inputs.size(); ++i)
+    from.findChild<QLineEdit*>(name_of(offset.inputs[i]))->setText(kRuns[1][i]);
+  PanelView& source = *from.panel_views()[1];
+  source.set_installed_at(35.5);
+  source.elbows().set_times_D(3);
+  from.compute(source);
+  press(from, offset.inputs[0], Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(QFile::exists(path));
+  press(from, offset.inputs[0], Qt::Key_S, Qt::ControlModifier);
+  press(from, offset.inputs[0], Qt::Key_C);
+  EXPECT_EQ(suggested, (std::vector<QString>{"offset.txt", "offset.txt"}));
+  QFile saved(path);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly | QIODevice::Text));
+  const QString text = QString::fromUtf8(saved.readAll());
+  EXPECT_EQ(text, QGuiApplication::clipboard()->text());
+  EXPECT_TRUE(text.contains("Installation (installed at 35.5 ℃)\n") && text.contains("With elbows of R = 3·D\n"));
+  EXPECT_TRUE(from_messages.messages.empty());
+
+  // Opened from the bend panel of a fresh window, in the decimal-comma dialect.
+  auto sink = std::make_unique<RecordingSink>();
+  RecordingSink& messages = *sink;
+  MainWindow to(QLocale("de_DE"), std::move(sink));
+  QString chosen;  // what the open dialog answers
+  to.findChild<DesignAnswers*>()->set_file_asker([&](QWidget*) { return chosen; });
+  press(to, bend.inputs[0], Qt::Key_O, Qt::ControlModifier);  // cancelled
+  EXPECT_TRUE(messages.messages.empty());
+  EXPECT_EQ(texts(to, offset.results), QStringList(offset.results.size(), ""));
+  chosen = path;
+  press(to, bend.inputs[0], Qt::Key_O, Qt::ControlModifier);
+  EXPECT_TRUE(messages.messages.empty());
+  EXPECT_EQ(texts(to, offset.inputs),
+            with_point(QStringList(kRuns[1].begin(), kRuns[1].end()), QLocale::c(), QLocale("de_DE")));
+  EXPECT_EQ(texts(to, offset.results), with_point(texts(from, offset.results), QLocale::c(), QLocale("de_DE")));
+  const PanelView& opened = *to.panel_views()[1];
+  EXPECT_EQ(opened.installed_at(), 35.5);
+  EXPECT_EQ(opened.elbows_times_D(), 3);
+  const PanelView& untouched = *to.panel_views()[0];
+  EXPECT_EQ(untouched.installed_at(), 20);
+  EXPECT_EQ(untouched.elbows_times_D(), 1.5);
+  EXPECT_EQ(texts(to, bend.results), QStringList(bend.results.size(), ""));
+
+  // Sharp corners only, saved and opened again.
+  source.elbows().set_times_D(0);
+  press(from, offset.inputs[0], Qt::Key_S, Qt::ControlModifier);
+  press(to, bend.inputs[0], Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(opened.elbows_times_D(), 0);
+  EXPECT_EQ(opened.installed_at(), 35.5);
+
+  // Refused, naming the file.
+  const QString other = folder.filePath("other.txt");
+  const std::pair<const char*, const char*> refusals[] = {
+      {nullptr, "Could not read "}, {"Calculation note\nConfiguration: Two-leg bend\n", " is not a calculation note"}};
+  for (const auto& [contents, why] : refusals) {
+    messages.messages.clear();
+    if (contents) {
+      QFile file(other);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write(contents);
+    }
+    chosen = other;
+    press(to, bend.inputs[0], Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(messages.messages.size(), 1u) << why;
+    const QString& message = messages.messages[0].text;
+    EXPECT_TRUE(message.contains(why) && message.contains(QDir::toNativeSeparators(other)) &&
+                message.endsWith("Nothing was opened."))
+        << message.toStdString();
+  }
+  EXPECT_EQ(texts(to, bend.results), QStringList(bend.results.size(), ""));
+
+  // A file that cannot be written is named too.
+  from.findChild<NoteActions*>()->set_file_asker(
+      [&](QWidget*, const QString&) { return folder.filePath("none/x.txt"); });
+  press(from, offset.inputs[0], Qt::Key_S, Qt::ControlModifier);
+  ASSERT_EQ(from_messages.messages.size(), 1u);
+  EXPECT_TRUE(from_messages.messages[0].text.contains(QDir::toNativeSeparators(folder.filePath("none/x.txt"))));
+}
 
 class Answers : public WindowTest {
  protected:
@@ -94,13 +239,19 @@ TEST_F(Answers, PastesABatchRowIntoItsPanelAndComputes) {
 
 TEST_F(Answers, RefusesWhatHoldsNoRunOfThePanel) {
   const QStringList before = texts(window(), offset.inputs);
-  for (const QString& clipboard : {QString("bend,250,323.9,8,12,10,90"), QString("Hello"), QString()}) {
+  for (const QString& clipboard :
+       {QString("bend,250,323.9,8,12,10,90"), QString("Hello"), QString(), QString("offset;120;377;9;20;10,5;20;40")}) {
     messages().clear();
     QGuiApplication::clipboard()->setText(clipboard);
     press(window(), offset.inputs[0], Qt::Key_V);
     ASSERT_EQ(messages().size(), 1u) << clipboard.toStdString();
     EXPECT_TRUE(messages()[0].text.contains("nothing was pasted")) << messages()[0].text.toStdString();
-    EXPECT_EQ(messages()[0].text.contains("Two-leg bend"), !clipboard.isEmpty() && clipboard != "Hello");
+    EXPECT_EQ(messages()[0].text.contains("Two-leg bend"), clipboard.startsWith("bend"));
+    // A text with no row names what was expected.
+    EXPECT_EQ(messages()[0].text.contains("quorvel-batch row offset,T,D,t,L1,L2,L3,L,α (decimal point and ',' "
+                                          "between cells, or decimal comma and ';') or a calculation note"),
+              clipboard != "bend,250,323.9,8,12,10,90")
+        << messages()[0].text.toStdString();
     EXPECT_EQ(texts(window(), offset.inputs), before);
     EXPECT_EQ(texts(window(), offset.results), QStringList(offset.results.size(), ""));
   }

@@ -105,8 +105,10 @@ TEST_F(LayoutTest, Buttons) {
                                   ": computes the results from the inputs.\n"
                                   "Space or Enter: compute\n"
                                   "Ctrl+Shift+C: Copy calculation note\n"
+                                  "Ctrl+S: Save calculation\n"
                                   "Ctrl+P: Print calculation sheet\n"
-                                  "Ctrl+Shift+V: Paste calculation");
+                                  "Ctrl+Shift+V: Paste calculation\n"
+                                  "Ctrl+O: Open calculation");
     } else {
       EXPECT_EQ(b->toolTip(), "");
     }

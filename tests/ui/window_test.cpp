@@ -703,8 +703,8 @@ TEST_F(ChineseWindow, SpeaksChineseWithTheSameCaptions) {
   EXPECT_EQ(messages().back().text, "类型不匹配\n输入框 L1：\"20m\"");
   EXPECT_EQ(button("计算1")->accessibleName(), "计算（Z形弯管）");
   EXPECT_EQ(button("计算1")->toolTip(),
-            "Z形弯管：由输入值计算结果。\n空格键或回车键：计算\nCtrl+Shift+C：复制计算书\nCtrl+P：打印计算单\nCtrl+"
-            "Shift+V：粘贴计算");
+            "Z形弯管：由输入值计算结果。\n空格键或回车键：计算\nCtrl+Shift+C：复制计算书\nCtrl+S：保存计算\n"
+            "Ctrl+P：打印计算单\nCtrl+Shift+V：粘贴计算\nCtrl+O：打开计算");
   // Every text the calculation core gives has its translation.
   for (const Panel* panel : panels())
     EXPECT_NE(panel_name(*panel), QString::fromUtf8(panel->name.data(), panel->name.size())) << panel->name;

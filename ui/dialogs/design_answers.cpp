@@ -1,46 +1,80 @@
 #include "dialogs/design_answers.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <algorithm>
 #include <memory>
 
+#include "dialogs/note_forms.h"
 #include "dialogs/pass_finder.h"
+#include "note/calculation_note.h"
+#include "note/elbow_view.h"
 #include "quorvel/text/batch_row.h"
 #include "window/panel_view.h"
 #include "window/text_of.h"
 #include "window/translation.h"
 
 namespace quorvel::ui {
+namespace {
+
+// The row a panel's run is written as, in the window's dialect: "bend,T,D,…".
+QString row_pattern(const Panel& panel, const QLocale& locale) {
+  const auto dialect = csv::Dialect::for_decimal_point(locale.decimalPoint().toStdString());
+  QString row = text_of(panel.key);
+  for (const InputField& field : panel.inputs) row += dialect.separator + text_of(field.symbol);
+  return row;
+}
+
+// The row's inputs, in the window's dialect, into the panel.
+void fill(PanelView& panel, const BatchRow& row, const QLocale& locale) {
+  const std::vector<std::string> texts = inputs_for(row, locale.decimalPoint().toStdString());
+  for (std::size_t i = 0; i < panel.inputs().size(); ++i) panel.input(i)->setText(QString::fromStdString(texts[i]));
+}
+
+}  // namespace
 
 DesignAnswers::DesignAnswers(QWidget* window, const QLocale& locale, MessageSink& sink, Compute compute)
-    : QObject(window), window_(window), locale_(locale), sink_(sink), compute_(std::move(compute)) {
+    : QObject(window),
+      window_(window),
+      locale_(locale),
+      sink_(sink),
+      compute_(std::move(compute)),
+      ask_open_file_(ask_open_file) {
   setObjectName("DesignAnswers");
 }
 
-QAction* DesignAnswers::add_panel(PanelView& panel) {
+QList<QAction*> DesignAnswers::add_panel(PanelView& panel) {
+  panels_.push_back(&panel);
   auto* paste_action = new QAction(tr("Paste calculation"), this);
   paste_action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
   connect(paste_action, &QAction::triggered, this, [this, &panel] { paste(panel); });
+  auto* open_action = new QAction(tr("Open calculation…"), this);
+  open_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  connect(open_action, &QAction::triggered, this, &DesignAnswers::open_file);
   for (std::size_t i = 0; i < panel.inputs().size(); ++i) {
     QLineEdit* field = panel.input(i);
     field->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(field, &QWidget::customContextMenuRequested, this, [this, &panel, i, field, paste_action](QPoint pos) {
-      const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
-      menu->addSeparator();
-      const QString symbol = text_of(panel.panel().inputs[i].symbol);
-      menu->addAction(tr("Find where %1 passes…").arg(symbol), this, [this, &panel, i] {
-        PassFinder& f = finder(panel, i);
-        f.show();
-        f.raise();
-        f.activateWindow();
-      });
-      menu->addAction(paste_action);
-      menu->exec(field->mapToGlobal(pos));
-    });
+    connect(field, &QWidget::customContextMenuRequested, this,
+            [this, &panel, i, field, paste_action, open_action](QPoint pos) {
+              const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+              menu->addSeparator();
+              const QString symbol = text_of(panel.panel().inputs[i].symbol);
+              menu->addAction(tr("Find where %1 passes…").arg(symbol), this, [this, &panel, i] {
+                PassFinder& f = finder(panel, i);
+                f.show();
+                f.raise();
+                f.activateWindow();
+              });
+              menu->addAction(paste_action);
+              menu->addAction(open_action);
+              menu->exec(field->mapToGlobal(pos));
+            });
   }
-  return paste_action;
+  return {paste_action, open_action};
 }
 
 void DesignAnswers::paste(PanelView& panel) {
@@ -48,14 +82,39 @@ void DesignAnswers::paste(PanelView& panel) {
   if (!row || row->panel != &panel.panel()) {
     const QString why = row ? tr("The clipboard holds a run of the %1 panel, not of the %2 panel: nothing was pasted.")
                                   .arg(panel_name(*row->panel), panel_name(panel.panel()))
-                            : tr("The clipboard holds no quorvel-batch row and no calculation note of the %1 "
-                                 "panel: nothing was pasted.")
-                                  .arg(panel_name(panel.panel()));
+                            : tr("The clipboard holds no run of the %1 panel: nothing was pasted. Expected a "
+                                 "quorvel-batch row %2 (decimal point and ',' between cells, or decimal comma and "
+                                 "';') or a calculation note copied from that panel.")
+                                  .arg(panel_name(panel.panel()), row_pattern(panel.panel(), locale_));
     return sink_.show_error(window_, window_->windowTitle(), why);
   }
-  for (std::size_t i = 0; i < panel.inputs().size(); ++i)
-    panel.input(i)->setText(QString::fromStdString(row->inputs[i]));
+  fill(panel, *row, locale_);
   compute_(panel);
+}
+
+void DesignAnswers::open_file() {
+  const QString path = ask_open_file_(window_);
+  if (path.isEmpty()) return;
+  const QString name = QDir::toNativeSeparators(path);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    return sink_.show_error(window_, window_->windowTitle(),
+                            tr("Could not read %1: %2. Nothing was opened.").arg(name, file.errorString()));
+  const QString text = QString::fromUtf8(file.readAll());
+  const auto row = find_batch_row(text.toStdString());
+  const auto panel = std::find_if(panels_.begin(), panels_.end(),
+                                  [&](const PanelView* p) { return row && &p->panel() == row->panel; });
+  if (panel == panels_.end())
+    return sink_.show_error(window_, window_->windowTitle(),
+                            tr("%1 is not a calculation note: it holds no quorvel-batch row of a panel, such as "
+                               "%2. Nothing was opened.")
+                                .arg(name, row_pattern(panels_.front()->panel(), locale_)));
+  if (const auto options = note_options(text, std::string(row->dialect.decimal_point))) {
+    (*panel)->set_installed_at(options->installed_at);
+    (*panel)->elbows().set_times_D(options->elbows_times_D);
+  }
+  fill(**panel, *row, locale_);
+  compute_(**panel);
 }
 
 PassFinder& DesignAnswers::finder(PanelView& panel, std::size_t field) {

@@ -2,10 +2,13 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <vector>
+
+#include "note/calculation_note.h"
 
 namespace quorvel::ui {
 
@@ -36,6 +39,16 @@ std::optional<TitleBlock> ask_title_block(QWidget* parent, const TitleBlock& las
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   for (const auto& [edit, value] : fields) *value = edit->text();
   return entered;
+}
+
+QString ask_save_file(QWidget* parent, const QString& suggested) {
+  return QFileDialog::getSaveFileName(parent, CalculationNote::tr("Save calculation"), suggested,
+                                      CalculationNote::tr("Text files (*.txt);;All files (*)"));
+}
+
+QString ask_open_file(QWidget* parent) {
+  return QFileDialog::getOpenFileName(parent, CalculationNote::tr("Open calculation"), {},
+                                      CalculationNote::tr("Text files (*.txt);;All files (*)"));
 }
 
 }  // namespace quorvel::ui

@@ -1,8 +1,9 @@
 #pragma once
 
-// The two small forms of the checker's sections: the installation
-// temperature of a panel, and the title block before the print dialog. Both
-// block until answered; NoteActions lets tests put others in their place.
+// The small forms of the checker's sections: the installation temperature
+// of a panel, the title block before the print dialog, and the files a note
+// is saved to and opened from. All block until answered; NoteActions and
+// DesignAnswers let tests put others in their place.
 
 #include <optional>
 
@@ -18,5 +19,10 @@ std::optional<double> ask_installed_at(QWidget* parent, const QString& configura
 // The title block's entries, all optional, prefilled with `last`; none when
 // cancelled.
 std::optional<TitleBlock> ask_title_block(QWidget* parent, const TitleBlock& last);
+
+// The file to save a calculation note to, proposing `suggested`, and the
+// file to open one from; empty when cancelled.
+QString ask_save_file(QWidget* parent, const QString& suggested);
+QString ask_open_file(QWidget* parent);
 
 }  // namespace quorvel::ui

@@ -1,5 +1,6 @@
 #include "note/calculation_note.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "note/elbow_view.h"
@@ -10,6 +11,7 @@
 #include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
 #include "quorvel/text/csv.h"
+#include "quorvel/text/decimal.h"
 #include "quorvel/version.h"
 #include "window/translation.h"
 
@@ -143,6 +145,27 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
   note.batch_command =
       dialect.decimal_comma() ? QStringLiteral("quorvel-batch --decimal-comma") : QStringLiteral("quorvel-batch");
   return note;
+}
+
+std::optional<NoteOptions> note_options(const QString& text, const std::string& decimal_point) {
+  const auto line = [](const QString& pattern) {
+    return QRegularExpression('^' + pattern + '$', QRegularExpression::MultilineOption);
+  };
+  const QStringList around = ReviewSections::tr("Installation (installed at %1 ℃)").split("%1");
+  if (around.size() != 2) return std::nullopt;
+  const QRegularExpressionMatch installed =
+      line(QRegularExpression::escape(around[0]) + "(.+)" + QRegularExpression::escape(around[1])).match(text);
+  if (!installed.hasMatch()) return std::nullopt;
+  const auto T0 = parse_decimal(installed.captured(1).toStdString(), decimal_point);
+  if (!T0) return std::nullopt;
+  NoteOptions options;
+  options.installed_at = to_double(*T0);
+  options.elbows_times_D = 0;
+  for (const double times_D : ElbowChoice::kChoices) {
+    const QString title = ElbowTexts::tr("With elbows of R = %1").arg(ElbowTexts::radius_text(times_D, decimal_point));
+    if (times_D > 0 && line(QRegularExpression::escape(title)).match(text).hasMatch()) options.elbows_times_D = times_D;
+  }
+  return options;
 }
 
 QString CalculationNote::plain_text() const {

@@ -74,6 +74,13 @@ struct NoteOptions {
 CalculationNote calculation_note(const Panel& panel, std::span<const std::string> inputs, const QLocale& locale,
                                  const QDateTime& when, const NoteOptions& options = {});
 
+// The settings a note was taken with, read back from the headings of its
+// installation and elbow sections, written in the window's language with
+// numbers in `decimal_point`: none when it has no installation heading (a
+// failed run, or a note in another language). No elbow section: sharp
+// corners only.
+std::optional<NoteOptions> note_options(const QString& text, const std::string& decimal_point);
+
 // "Quorvel 0.1.0"
 QString program_name_and_version();
 

@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSaveFile>
 #include <memory>
 
 #include "dialogs/note_forms.h"
@@ -18,6 +20,7 @@
 #include "window/panel_view.h"
 #include "window/result_edit.h"
 #include "window/schematic.h"
+#include "window/text_of.h"
 #include "window/translation.h"
 
 namespace quorvel::ui {
@@ -32,12 +35,14 @@ void add_panel_entries(QMenu& menu, const QList<QAction*>& actions, const PanelV
 
 }  // namespace
 
-NoteActions::NoteActions(QWidget* window, const QLocale& locale)
+NoteActions::NoteActions(QWidget* window, const QLocale& locale, MessageSink& sink)
     : QObject(window),
       window_(window),
       locale_(locale),
+      sink_(sink),
       ask_installed_at_(quorvel::ui::ask_installed_at),
-      ask_title_block_(quorvel::ui::ask_title_block) {
+      ask_title_block_(quorvel::ui::ask_title_block),
+      ask_save_file_(quorvel::ui::ask_save_file) {
   setObjectName("NoteActions");
   window->installEventFilter(this);
 }
@@ -46,15 +51,18 @@ QList<QAction*> NoteActions::add_panel(PanelView& panel, const QList<QAction*>& 
   const QRect extent = schematic_extent(panel.layout());
   auto* copy = new QAction(tr("Copy calculation note"), this);
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  auto* save = new QAction(tr("Save calculation…"), this);
+  save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   auto* print = new QAction(tr("Print calculation sheet…"), this);
   print->setShortcut(QKeySequence::Print);
   auto* installed = new QAction(tr("Installed at…"), this);
-  const QList<QAction*> menu = QList<QAction*>{copy, print, installed} + more;
+  const QList<QAction*> menu = QList<QAction*>{copy, save, print, installed} + more;
   drawings_.push_back(
       {&panel,
        QRect(to_pixels(extent.x()), to_pixels(extent.y()), to_pixels(extent.width()), to_pixels(extent.height())),
        menu});
   connect(copy, &QAction::triggered, this, [this, &panel] { copy_note(panel); });
+  connect(save, &QAction::triggered, this, [this, &panel] { save_note(panel); });
   connect(print, &QAction::triggered, this, [this, &panel] { print_sheet(panel); });
   connect(installed, &QAction::triggered, this, [this, &panel] { ask_installed_at(panel); });
 
@@ -63,7 +71,7 @@ QList<QAction*> NoteActions::add_panel(PanelView& panel, const QList<QAction*>& 
   widgets.insert(widgets.end(), panel.results().begin(), panel.results().end());
   widgets.push_back(panel.compute_button());
   widgets.push_back(panel.exit_button());
-  const QList<QAction*> all = QList<QAction*>{copy, print} + more;
+  const QList<QAction*> all = QList<QAction*>{copy, save, print} + more;
   for (QAction* action : all) {
     action->setShortcutContext(Qt::WidgetShortcut);
     for (QWidget* widget : widgets) widget->addAction(action);
@@ -122,6 +130,18 @@ void NoteActions::copy_note(const PanelView& panel) const {
   data->setText(note.plain_text());
   data->setHtml(note.html());
   QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void NoteActions::save_note(const PanelView& panel) const {
+  const QString path = ask_save_file_(window_, text_of(panel.panel().key) + ".txt");
+  if (path.isEmpty()) return;
+  QSaveFile file(path);  // a failed write leaves an existing file as it was
+  const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Text) &&
+                     file.write(note_of(panel).plain_text().toUtf8()) >= 0 && file.commit();
+  if (!saved)
+    sink_.show_error(
+        window_, window_->windowTitle(),
+        tr("Could not save the calculation note to %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
 void NoteActions::print_sheet(const PanelView& panel) const {

@@ -10,6 +10,7 @@
 
 #include "note/calculation_note.h"
 #include "quorvel/panels/panels.h"
+#include "window/message_sink.h"
 
 class QAction;
 
@@ -19,9 +20,10 @@ class CalculationSheet;
 class PanelView;
 
 // Takes a calculation away from the window: Ctrl+Shift+C copies a panel's
-// calculation note (plain text and HTML), Ctrl+P prints its calculation
-// sheet after asking for its title block, both while the focus is in one of
-// the panel's fields or buttons, and both are in the context menus of the
+// calculation note (plain text and HTML), Ctrl+S saves its plain text to a
+// file the user picks, Ctrl+P prints its calculation sheet after asking for
+// its title block, all while the focus is in one of the panel's fields or
+// buttons, and all are in the context menus of the
 // panel's drawing and result fields, with the panel's choice of elbows
 // (elbow_view.h), which the note follows, and "Installed at…", which sets the
 // panel's installation temperature for its notes until the program ends; the
@@ -40,14 +42,18 @@ class NoteActions final : public QObject {
   using AskInstalledAt =
       std::function<std::optional<double>(QWidget* window, const QString& configuration, double current)>;
   using AskTitleBlock = std::function<std::optional<TitleBlock>(QWidget* window, const TitleBlock& last)>;
+  // The file to save a note to (note_forms.h unless a test puts another in
+  // its place); empty when cancelled.
+  using AskSaveFile = std::function<QString(QWidget* window, const QString& suggested)>;
 
-  NoteActions(QWidget* window, const QLocale& locale);
+  NoteActions(QWidget* window, const QLocale& locale, MessageSink& sink);
 
   // Gives the panel's actions, which own their keys; `more` actions join the
   // menus and keys after them.
   QList<QAction*> add_panel(PanelView& panel, const QList<QAction*>& more = {});
   void set_printer(Printer printer);
   void set_askers(AskInstalledAt installed_at, AskTitleBlock title_block);
+  void set_file_asker(AskSaveFile ask) { ask_save_file_ = std::move(ask); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;  // the drawings' context menu
@@ -61,14 +67,17 @@ class NoteActions final : public QObject {
   };
   CalculationNote note_of(const PanelView& panel) const;
   void copy_note(const PanelView& panel) const;
+  void save_note(const PanelView& panel) const;
   void print_sheet(const PanelView& panel) const;
   void ask_installed_at(PanelView& panel);
 
   QWidget* window_;
   QLocale locale_;
+  MessageSink& sink_;
   Printer printer_;
   AskInstalledAt ask_installed_at_;
   AskTitleBlock ask_title_block_;
+  AskSaveFile ask_save_file_;
   mutable TitleBlock last_title_;  // what was entered last, for the next sheet
   std::vector<DrawingMenu> drawings_;
 };

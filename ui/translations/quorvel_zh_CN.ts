@@ -119,6 +119,18 @@
         <source>Checks of the inputs</source>
         <translation>输入检查</translation>
     </message>
+    <message>
+        <source>Save calculation</source>
+        <translation>保存计算</translation>
+    </message>
+    <message>
+        <source>Open calculation</source>
+        <translation>打开计算</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>文本文件 (*.txt);;所有文件 (*)</translation>
+    </message>
 </context>
 <context>
     <name>CalculationSheet</name>
@@ -600,8 +612,20 @@
         <translation>剪贴板中是%1面板的计算，而不是%2面板的：未粘贴任何内容。</translation>
     </message>
     <message>
-        <source>The clipboard holds no quorvel-batch row and no calculation note of the %1 panel: nothing was pasted.</source>
-        <translation>剪贴板中没有%1面板的 quorvel-batch 行或计算书：未粘贴任何内容。</translation>
+        <source>The clipboard holds no run of the %1 panel: nothing was pasted. Expected a quorvel-batch row %2 (decimal point and &apos;,&apos; between cells, or decimal comma and &apos;;&apos;) or a calculation note copied from that panel.</source>
+        <translation>剪贴板中没有%1面板的计算：未粘贴任何内容。应为 quorvel-batch 行 %2（小数点且单元格以“,”分隔，或小数逗号且单元格以“;”分隔），或从该面板复制的计算书。</translation>
+    </message>
+    <message>
+        <source>Open calculation…</source>
+        <translation>打开计算…</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2. Nothing was opened.</source>
+        <translation>无法读取 %1：%2。未打开任何内容。</translation>
+    </message>
+    <message>
+        <source>%1 is not a calculation note: it holds no quorvel-batch row of a panel, such as %2. Nothing was opened.</source>
+        <translation>%1 不是计算书：其中没有任何面板的 quorvel-batch 行（例如 %2）。未打开任何内容。</translation>
     </message>
 </context>
 <context>
@@ -647,6 +671,14 @@ Space or Enter: compute</source>
     <message>
         <source>Installed at…</source>
         <translation>安装温度…</translation>
+    </message>
+    <message>
+        <source>Save calculation…</source>
+        <translation>保存计算…</translation>
+    </message>
+    <message>
+        <source>Could not save the calculation note to %1: %2.</source>
+        <translation>无法将计算书保存到 %1：%2。</translation>
     </message>
 </context>
 <context>

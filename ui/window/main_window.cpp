@@ -119,13 +119,12 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
   const auto layouts = panel_layouts();
   if (layouts.size() != panels().size()) throw std::logic_error("every panel needs a layout");
   for (std::size_t i = 0; i < layouts.size(); ++i) panels_.push_back(add_panel(*panels()[i], layouts[i], labels));
-  // Copying a calculation note and printing a calculation sheet; pasting a
+  // Copying, saving and printing a calculation note; pasting or opening a
   // run and finding where a field passes.
-  auto* notes = new NoteActions(this, locale);
+  auto* notes = new NoteActions(this, locale, *sink_);
   auto* answers = new DesignAnswers(this, locale, *sink_, [this](PanelView& panel) { compute(panel); });
   for (PanelView* panel : panels_) {
-    QAction* paste = answers->add_panel(*panel);
-    const QList<QAction*> actions = notes->add_panel(*panel, {paste});
+    const QList<QAction*> actions = notes->add_panel(*panel, answers->add_panel(*panel));
     panel->compute_button()->setToolTip(compute_tooltip(panel_name(panel->panel()), actions));
   }
   set_focus_order();

@@ -34,4 +34,14 @@ std::optional<BatchRow> find_batch_row(std::string_view text) {
   return std::nullopt;
 }
 
+std::vector<std::string> inputs_for(const BatchRow& row, std::string_view decimal_point) {
+  const std::string_view from = row.dialect.decimal_point;
+  if (csv::Dialect::for_decimal_point(decimal_point).decimal_comma() == row.dialect.decimal_comma()) return row.inputs;
+  std::vector<std::string> inputs = row.inputs;
+  for (std::string& text : inputs)
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + decimal_point.size()))
+      text.replace(at, from.size(), decimal_point);
+  return inputs;
+}
+
 }  // namespace quorvel

@@ -25,4 +25,9 @@ struct BatchRow {
 // texts, the status and at least the results. Nothing when no row is there.
 std::optional<BatchRow> find_batch_row(std::string_view text);
 
+// The row's input texts for a reader of numbers with `decimal_point`: in a
+// row of the other dialect its decimal separator becomes that one ("323,9"
+// becomes "323.9"); any other character stays as written.
+std::vector<std::string> inputs_for(const BatchRow& row, std::string_view decimal_point);
+
 }  // namespace quorvel
