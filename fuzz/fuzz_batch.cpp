@@ -1,7 +1,8 @@
 // quorvel-batch's work on arbitrary CSV, in both number styles: every input
-// record ends in exactly one output row or one rejection, output rows read
-// back as the input cells, the status and the results, and every result
-// meets the panel properties.
+// record ends in exactly one output row or one rejection, a rejected or
+// failed row is reported with its line, output rows read back as the input
+// cells, the status and the results, and every result meets the panel
+// properties.
 
 #include <algorithm>
 #include <cctype>
@@ -50,7 +51,7 @@ void check(std::string_view data, bool decimal_comma) {
       static_cast<std::size_t>(std::count(data.begin(), data.end(), '\n') + std::count(data.begin(), data.end(), '\r'));
   csv::Reader input(data, dialect);
   csv::Reader output(written, dialect);
-  std::size_t rejected = 0;
+  std::size_t rejected = 0, failed = 0;
   std::size_t last_line = 0;
   std::size_t message_at = 0;
   while (const auto record = input.next()) {
@@ -61,17 +62,23 @@ void check(std::string_view data, bool decimal_comma) {
     last_line = record->line;
 
     const Panel* panel = panel_by_key(record->cells.front());
+    const auto reported = [&](std::string_view rule) {
+      message_at = messages.find("fuzz:" + std::to_string(record->line) + ": ", message_at);
+      if (message_at == std::string::npos) broken(rule, where);
+      ++message_at;
+    };
     if (record->unterminated || !panel || record->cells.size() != panel->inputs.size() + 1) {
       ++rejected;
-      const std::string prefix = "fuzz:" + std::to_string(record->line) + ": ";
-      message_at = messages.find(prefix, message_at);
-      if (message_at == std::string::npos) broken("a rejected row is reported with its line", where);
-      ++message_at;
+      reported("a rejected row is reported with its line");
       continue;
     }
 
     const std::vector<std::string> inputs(record->cells.begin() + 1, record->cells.end());
     const Outcome outcome = fuzz::check_panel(*panel, inputs, dp);
+    if (outcome.failure) {
+      ++failed;
+      reported("a failed row is reported with its line");
+    }
     std::vector<std::string> expected = record->cells;
     expected.push_back(status_text(outcome.failure));
     expected.insert(expected.end(), outcome.results.begin(), outcome.results.end());
@@ -81,8 +88,9 @@ void check(std::string_view data, bool decimal_comma) {
       broken("an output row reads back as the input cells, the status and the results", where);
   }
   if (output.next()) broken("one output row per valid record", "extra rows");
-  if (all_valid != (rejected == 0) || messages.empty() != (rejected == 0))
-    broken("process reports a rejection exactly when a row was rejected", std::to_string(rejected) + " rejected");
+  if (all_valid != (rejected == 0) || messages.empty() != (rejected == 0 && failed == 0))
+    broken("process reports a row exactly when it was rejected or failed",
+           std::to_string(rejected) + " rejected, " + std::to_string(failed) + " failed");
 }
 
 }  // namespace

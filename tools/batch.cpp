@@ -11,6 +11,7 @@
 #include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
 #include "quorvel/panels/panels.h"
+#include "quorvel/text/advice.h"
 #include "quorvel/text/csv.h"
 #include "quorvel/text/text.h"
 
@@ -28,6 +29,21 @@ std::string status_text(ErrorKind kind) {
 
 std::string status_text(const std::optional<Failure>& failure) {
   return failure ? status_text(failure->kind) : "ok";
+}
+
+// What standard error says of a row that failed: its status and what to type
+// into the field that caused it, or what the checks of the inputs say about a
+// failed step of the formulas (t = 0: a zero section), as the window does.
+std::string failure_text(const Panel& panel, std::span<const std::string> inputs, const Failure& failure,
+                         std::string_view decimal_point) {
+  std::string text = status_text(failure.kind);
+  if (const auto advice = advise(panel, inputs, failure, decimal_point)) return text + ": " + advice->text();
+  const char* separator = ": ";
+  for (const InputCheck& check : check_inputs(panel, inputs, decimal_point)) {
+    text += separator + check.text();
+    separator = "; ";
+  }
+  return text;
 }
 
 // --elbows: k and i, the panel's reactions and ratios with elbows, the
@@ -280,6 +296,9 @@ bool process(std::string_view data, const std::string& source, const Options& op
       name_columns();
       const std::vector<std::string> texts(cells.begin() + 1, cells.end());
       Outcome outcome = calculate(*panel, texts, decimal_point);
+      if (outcome.failure)
+        err << source << ":" << record->line << ": " << failure_text(*panel, texts, *outcome.failure, decimal_point)
+            << "\n";
       cells.push_back(status_text(outcome.failure));
       append_results(cells, *panel, outcome, options, decimal_point, texts);
       out << csv::write_record(cells, dialect);

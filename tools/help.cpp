@@ -49,8 +49,11 @@ row is read.
 
 A row with an unknown panel or a wrong number of cells is reported on
 standard error with its line number and gives no output row; the other rows
-are still processed. Exit status: 0 when every row was processed, 1 when a
-row was rejected, 2 when an option or a file could not be used.
+are still processed. A row whose calculation fails keeps its output row, and
+standard error says with its line number which field caused the failure and
+what to type there (or what the checks of the inputs find). Exit status: 0
+when every row was processed, 1 when a row was rejected, 2 when an option or
+a file could not be used.
 
 Examples:
   quorvel-batch runs.csv > results.csv

@@ -273,11 +273,12 @@ class Monkey : public WindowTest {
     const std::string text = m.text.toStdString();
     EXPECT_EQ(m.title.toStdString(), "Quorvel");
     EXPECT_EQ(text.substr(0, text.find('\n')), first_lines.at(failure.kind));
-    // A failure that a field caused names that field; the quoted field text
-    // may hold line breaks of its own, so only the start is checked.
+    // A failure that a field caused names that field and the separator to
+    // type; the quoted field text may hold anything, so only the ends are checked.
     if (failure.field) {
       const std::string symbol(panel.inputs[*failure.field].symbol);
       EXPECT_TRUE(text.starts_with(first_lines.at(failure.kind) + "\nField " + symbol + ": \"")) << text;
+      EXPECT_TRUE(text.ends_with("(decimal separator \"" + dp + "\")")) << text;  // the window's own
     } else {  // a failed step: then the checks of the inputs, if any
       QString checks;
       for (const InputCheck& check : check_inputs(panel, inputs, dp)) checks += '\n' + check_text(check);

@@ -499,14 +499,36 @@ struct BadInput {
 
 TEST_F(Window, BadInputIsReportedAndLeavesTheResults) {
   const BadInput cases[] = {
-      {0, "nL1", "20m", "Type mismatch\nField L1: \"20m\""},
-      {0, "nD", "1E39", "Overflow\nField D: \"1E39\""},
-      {0, "nTem", "", "Type mismatch\nField T: \"\""},
-      {0, "nL2", "1\x01\t2", "Type mismatch\nField L2: \"1\uFFFD\uFFFD2\""},  // control characters stay on one line
-      {1, "nTem1", "40000", "Overflow\nField T: \"40000\""},
-      {1, "nAlpha1", "abc", "Type mismatch\nField α: \"abc\""},
-      {2, "nL32", "abc", "Type mismatch\nField L3: \"abc\""},  // a double field fails at its first use
-      {2, "nTem2", "32767.5", "Overflow\nField T: \"32767.5\""},
+      {0, "nL1", "20m",
+       "Type mismatch\nField L1: \"20m\" is not a number. Enter the leg from the start anchor to the bend in metres, "
+       "for example 20 (decimal separator \".\")"},
+      {0, "nD", "1E39",
+       "Overflow\nField D: \"1E39\" is too large. Enter the outer diameter of the pipe in millimetres, for example 377 "
+       "(decimal separator \".\")"},
+      {0, "nTem", "",
+       "Type mismatch\nField T: \"\" is not a number. Enter the temperature in degrees Celsius, for example 70 "
+       "(decimal separator \".\")"},
+      // control characters stay on one line
+      {0, "nL2", "1\x01\t2",
+       "Type mismatch\nField L2: \"1\uFFFD\uFFFD2\" is not a number. Enter the leg from the bend to the far anchor in "
+       "metres, for example 10 (decimal separator \".\")"},
+      // a typed %-mark is not filled in
+      {0, "nAlpha", "%3%5",
+       "Type mismatch\nField α: \"%3%5\" is not a number. Enter the angle between L1 and L2 at the bend in degrees, "
+       "for example 90 (decimal separator \".\")"},
+      {1, "nTem1", "40000",
+       "Overflow\nField T: \"40000\" is out of range. Enter the temperature in degrees Celsius as a whole number from "
+       "-32768 to 32767, for example 70 (decimal separator \".\")"},
+      {1, "nAlpha1", "abc",
+       "Type mismatch\nField α: \"abc\" is not a number. Enter the angle between L1 and L2 in degrees, for example 90 "
+       "(decimal separator \".\")"},
+      // a double field fails at its first use
+      {2, "nL32", "abc",
+       "Type mismatch\nField L3: \"abc\" is not a number. Enter the level top leg in metres, for example 15 (decimal "
+       "separator \".\")"},
+      {2, "nTem2", "32767.5",
+       "Overflow\nField T: \"32767.5\" is out of range. Enter the temperature in degrees Celsius as a whole number "
+       "from -32768 to 32767, for example 70 (decimal separator \".\")"},
   };
   for (const BadInput& c : cases) {
     fill_results("before");
@@ -600,7 +622,9 @@ TEST_F(Window, LongFieldTextIsCutShortInTheMessage) {
   field("nL2")->setText(QString(5000, 'x'));
   button("计算")->click();
   ASSERT_EQ(messages().size(), 1u);
-  EXPECT_EQ(messages().back().text, "Type mismatch\nField L2: \"" + QString(40, 'x') + QChar(0x2026) + '"');
+  EXPECT_EQ(messages().back().text, "Type mismatch\nField L2: \"" + QString(40, 'x') + QChar(0x2026) +
+                                        "\" is not a number. Enter the leg from the bend to the far anchor in metres, "
+                                        "for example 10 (decimal separator \".\")");
   EXPECT_EQ(field("nL2")->text().size(), 5000);
 }
 
@@ -665,6 +689,15 @@ TEST_F(CommaLocale, ReadsAndWritesCommas) {
   button("计算")->click();
   EXPECT_EQ(results(0), texts({"4,3", "1,8", "0,5", "0,02", "0,03", "0,06"}));
   EXPECT_TRUE(messages().empty());
+  field("nTubeThick")->setText("6.35");  // the message names the separator
+  button("计算")->click();
+  ASSERT_EQ(messages().size(), 1u);
+  EXPECT_EQ(messages().back().text,
+            "Type mismatch\nField t: \"6.35\" is not a number. Enter the wall thickness in millimetres, for example 9 "
+            "(decimal separator \",\")");
+  messages().clear();
+  field("nTubeThick")->setText("9");
+  button("计算")->click();
   const QStringList tip = result("nS1")->toolTip().split('\n');
   ASSERT_EQ(tip.size(), 2);
   EXPECT_EQ(tip[0], "S1/[S]: bending stress at the start anchor, 1,82 MPa = 0,023 [S]");
@@ -700,7 +733,8 @@ TEST_F(ChineseWindow, SpeaksChineseWithTheSameCaptions) {
   button("计算")->click();
   ASSERT_EQ(messages().size(), 1u);
   EXPECT_EQ(messages().back().title, "Quorvel");
-  EXPECT_EQ(messages().back().text, "类型不匹配\n输入框 L1：\"20m\"");
+  EXPECT_EQ(messages().back().text,
+            "类型不匹配\n输入框 L1：“20m”不是数字。请以米为单位输入起点固定支座至弯头的管段，例如 20（小数点为“.”）");
   EXPECT_EQ(button("计算1")->accessibleName(), "计算（Z形弯管）");
   EXPECT_EQ(button("计算1")->toolTip(),
             "Z形弯管：由输入值计算结果。\n空格键或回车键：计算\nCtrl+Shift+C：复制计算书\nCtrl+S：保存计算\n"
@@ -716,6 +750,14 @@ TEST_F(ChineseWindow, SpeaksChineseWithTheSameCaptions) {
   }
   for (std::string_view reason : check_reasons())
     EXPECT_NE(QCoreApplication::translate("quorvel", std::string(reason).c_str()).toStdString(), reason);
+  for (std::string_view sentence : advice_sentences())
+    EXPECT_NE(QCoreApplication::translate("quorvel", std::string(sentence).c_str()).toStdString(), sentence);
+  for (const Panel* panel : panels())  // every unit has a name, in Chinese too
+    for (const InputField& f : panel->inputs) {
+      EXPECT_NE(unit_name(f.unit), f.unit);
+      EXPECT_NE(QCoreApplication::translate("quorvel", std::string(unit_name(f.unit)).c_str()).toStdString(),
+                unit_name(f.unit));
+    }
   const Panel& loop = *panels()[2];
   EXPECT_EQ(check_text(check_inputs(loop, default_inputs(loop), ".").at(0)),
             "L = 50 m：按各管段计算两固定支座相距 55 m；自由膨胀量按 L 计算");
@@ -730,7 +772,9 @@ TEST_F(ChineseWindow, SpeaksChineseWithTheSameCaptions) {
   english.findChild<QLineEdit*>("nL1")->setText("20m");
   english.compute(*english.panel_views()[0]);
   ASSERT_EQ(english_messages.messages.size(), 1u);
-  EXPECT_EQ(english_messages.messages.back().text, "Type mismatch\nField L1: \"20m\"");
+  EXPECT_EQ(english_messages.messages.back().text,
+            "Type mismatch\nField L1: \"20m\" is not a number. Enter the leg from the start anchor to the bend in "
+            "metres, for example 20 (decimal separator \".\")");
   EXPECT_EQ(english.findChild<QPushButton*>("计算1")->accessibleName(), "Compute (Z-shaped offset)");
   EXPECT_EQ(captions(english), chinese_captions);
 }

@@ -596,6 +596,34 @@
         <source>read as the whole number %1</source>
         <translation>按整数 %1 计算</translation>
     </message>
+    <message>
+        <source>Field %1: &quot;%2&quot; is not a number. Enter the %3 in %4, for example %5 (decimal separator &quot;%6&quot;)</source>
+        <translation>输入框 %1：“%2”不是数字。请以%4为单位输入%3，例如 %5（小数点为“%6”）</translation>
+    </message>
+    <message>
+        <source>Field %1: &quot;%2&quot; is out of range. Enter the %3 in %4 as a whole number from -32768 to 32767, for example %5 (decimal separator &quot;%6&quot;)</source>
+        <translation>输入框 %1：“%2”超出范围。请以%4为单位输入%3，取 -32768 至 32767 之间的整数，例如 %5（小数点为“%6”）</translation>
+    </message>
+    <message>
+        <source>Field %1: &quot;%2&quot; is too large. Enter the %3 in %4, for example %5 (decimal separator &quot;%6&quot;)</source>
+        <translation>输入框 %1：“%2”数值过大。请以%4为单位输入%3，例如 %5（小数点为“%6”）</translation>
+    </message>
+    <message>
+        <source>degrees Celsius</source>
+        <translation>摄氏度</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>毫米</translation>
+    </message>
+    <message>
+        <source>metres</source>
+        <translation>米</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>度</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::DesignAnswers</name>
@@ -641,10 +669,6 @@
     <message>
         <source>Exit (%1)</source>
         <translation>退出（%1）</translation>
-    </message>
-    <message>
-        <source>Field %1: %2</source>
-        <translation>输入框 %1：%2</translation>
     </message>
     <message>
         <source>%1: computes the results from the inputs.

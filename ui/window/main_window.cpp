@@ -14,7 +14,6 @@
 #include "dialogs/design_answers.h"
 #include "note/explanation.h"
 #include "note/note_actions.h"
-#include "quorvel/text/text.h"
 #include "window/font_config.h"
 #include "window/layout.h"
 #include "window/panel_view.h"
@@ -70,11 +69,6 @@ QString compute_tooltip(const QString& title, const QList<QAction*>& actions) {
                       .arg(action->shortcut().toString(QKeySequence::NativeText), text);
   }
   return tip;
-}
-
-// A field text as the error message quotes it, on one line.
-QString quoted(const QString& text) {
-  return '"' + QString::fromStdString(quorvel::one_line(text.toStdString(), 40)) + '"';
 }
 
 }  // namespace
@@ -213,10 +207,11 @@ void MainWindow::compute(PanelView& view) {
   if (!outcome.failure) return;
   const std::optional<Failure>& failure = outcome.failure;
 
+  // The kind of error, then what to type into the field that caused it.
   QString text = error_text(failure->kind);
-  QLineEdit* culprit = failure->field ? view.input(*failure->field) : nullptr;
-  if (culprit)
-    text += '\n' + tr("Field %1: %2").arg(text_of(panel.inputs[*failure->field].symbol), quoted(culprit->text()));
+  const std::optional<FieldAdvice> advice = advise(panel, texts, *failure, decimal_point_);
+  QLineEdit* culprit = advice ? view.input(advice->field) : nullptr;
+  if (advice) text += '\n' + advice_text(*advice);
   // A failed step names no field; what the checks say may be why (t = 0: a
   // zero section), and the focus goes to the first field they name.
   if (!culprit && !checks.empty()) {

@@ -62,6 +62,18 @@ constexpr char kContext[] = "quorvel";
                       "line, which bending cannot carry"),
     QT_TRANSLATE_NOOP("quorvel", "the overall length must be above 0"),
     QT_TRANSLATE_NOOP("quorvel", "the legs put the anchors %1 apart; L sets the free expansion"),
+    // advice_sentences() and unit_name()
+    QT_TRANSLATE_NOOP(
+        "quorvel", "Field %1: \"%2\" is not a number. Enter the %3 in %4, for example %5 (decimal separator \"%6\")"),
+    QT_TRANSLATE_NOOP("quorvel",
+                      "Field %1: \"%2\" is out of range. Enter the %3 in %4 as a whole number from -32768 to 32767, "
+                      "for example %5 (decimal separator \"%6\")"),
+    QT_TRANSLATE_NOOP("quorvel",
+                      "Field %1: \"%2\" is too large. Enter the %3 in %4, for example %5 (decimal separator \"%6\")"),
+    QT_TRANSLATE_NOOP("quorvel", "degrees Celsius"),
+    QT_TRANSLATE_NOOP("quorvel", "millimetres"),
+    QT_TRANSLATE_NOOP("quorvel", "metres"),
+    QT_TRANSLATE_NOOP("quorvel", "degrees"),
 };
 
 QString translated(std::string_view english) {
@@ -101,6 +113,13 @@ QString check_text(const InputCheck& check) {
   for (const std::string& number : check.numbers) reason = reason.arg(QString::fromStdString(number));
   return QCoreApplication::translate("quorvel", "%1 = %2: %3")
       .arg(text_of(check.symbol), QString::fromStdString(check.entered), reason);
+}
+
+// One arg() for all parts, so that a typed "%2" stays as it is.
+QString advice_text(const FieldAdvice& advice) {
+  return translated(advice.sentence)
+      .arg(text_of(advice.symbol), QString::fromStdString(advice.typed), quantity_text(advice.quantity),
+           translated(advice.unit), QString::fromStdString(advice.example), text_of(advice.decimal_point));
 }
 
 // Leg Lk runs from point k to point k + 1.

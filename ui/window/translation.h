@@ -9,6 +9,7 @@
 
 #include "quorvel/analyses/validity.h"
 #include "quorvel/panels/panels.h"
+#include "quorvel/text/advice.h"
 
 namespace quorvel::ui {
 
@@ -27,6 +28,10 @@ QString quantity_text(std::string_view quantity);  // InputField::quantity, Resu
 
 // "t = 200 mm: a wall must be thinner than half the diameter (161.95 mm)"
 QString check_text(const InputCheck& check);
+
+// "Field L1: "10 m" is not a number. Enter the leg from the start anchor to
+// the bend in metres, for example 20 (decimal separator ".")"
+QString advice_text(const FieldAdvice& advice);
 
 // Where along the run a point lies: "the start anchor", "the bend between L1
 // and L2", "the far anchor".

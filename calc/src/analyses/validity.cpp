@@ -7,6 +7,7 @@
 
 #include "quorvel/panels/display.h"
 #include "quorvel/panels/fields.h"
+#include "quorvel/text/text.h"
 
 namespace quorvel {
 namespace {
@@ -185,13 +186,7 @@ class InputChecker {
 }  // namespace
 
 std::string InputCheck::text() const {
-  std::string said(reason);
-  for (std::size_t k = numbers.size(); k-- > 0;) {  // %10 before %1
-    std::string mark = std::to_string(k + 1);
-    mark.insert(mark.begin(), '%');  // not "%" + …, which GCC 12 at -O3 flags with a false -Wrestrict
-    for (std::size_t at; (at = said.find(mark)) != std::string::npos;) said.replace(at, mark.size(), numbers[k]);
-  }
-  return std::string(symbol) + " = " + entered + ": " + said;
+  return std::string(symbol) + " = " + entered + ": " + filled(reason, numbers);
 }
 
 std::vector<InputCheck> check_inputs(const Panel& panel, std::span<const std::string> inputs,

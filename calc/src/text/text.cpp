@@ -52,4 +52,19 @@ std::string one_line(std::string_view text, std::size_t longest) {
   return shown;
 }
 
+std::string filled(std::string_view pattern, std::span<const std::string> parts) {
+  std::string said;
+  for (std::size_t at = 0; at < pattern.size(); ++at) {
+    const char next = at + 1 < pattern.size() ? pattern[at + 1] : '\0';
+    const auto k = static_cast<std::size_t>(next - '1');
+    if (pattern[at] == '%' && next >= '1' && next <= '9' && k < parts.size()) {
+      said += parts[k];
+      ++at;
+    } else {
+      said += pattern[at];
+    }
+  }
+  return said;
+}
+
 }  // namespace quorvel
