@@ -54,14 +54,22 @@ void check(std::string_view data, bool decimal_comma) {
   std::size_t rejected = 0, failed = 0;
   std::size_t last_line = 0;
   std::size_t message_at = 0;
-  while (const auto record = input.next()) {
+  for (bool first = true; auto record = input.next(); first = false) {
     const std::string where = "record on line " + std::to_string(record->line);
     if (record->cells.empty()) broken("a record has at least one cell", where);
     if (record->line <= last_line || record->line > line_breaks + 1)
       broken("records start on increasing lines within the data", where);
     last_line = record->line;
 
-    const Panel* panel = panel_by_key(record->cells.front());
+    // A first row naming the columns is skipped; panel keys in any letter
+    // case; empty cells past the panel's inputs are dropped.
+    std::string key = record->cells.front();
+    std::transform(key.begin(), key.end(), key.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    if (first && !record->unterminated && key == "panel") continue;
+    const Panel* panel = panel_by_key(key);
+    if (panel && !record->unterminated)
+      while (record->cells.size() > panel->inputs.size() + 1 && record->cells.back().empty()) record->cells.pop_back();
     const auto reported = [&](std::string_view rule) {
       message_at = messages.find("fuzz:" + std::to_string(record->line) + ": ", message_at);
       if (message_at == std::string::npos) broken(rule, where);
