@@ -95,9 +95,8 @@ class WholeLoop {
     // Unmoved, they keep their texts as typed.
     texts[L1_] = share.digits.empty() ? typed_.first : plain_text(first, decimal_point_);
     texts[L5_] = share.digits.empty() ? typed_.second : plain_text(last, decimal_point_);
-    if (compare(first, Decimal{}) < 0) return "L1";
-    if (compare(last, Decimal{}) < 0) return "L5";
-    return {};
+    const bool short_first = compare(first, Decimal{}) < 0, short_last = compare(last, Decimal{}) < 0;
+    return short_first && short_last ? "L1 and L5" : short_first ? "L1" : short_last ? "L5" : "";
   }
 
  private:

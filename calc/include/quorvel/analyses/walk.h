@@ -64,7 +64,7 @@ struct Walked {
 std::optional<Walked> walked(const Panel& panel, std::string_view symbol);
 
 // One value of a walk: the run's input texts there and its outcome; or,
-// when the value would make the leg `negative_leg` ("L1", "L5") shorter than
+// when the value would make `negative_leg` ("L1", "L5", "L1 and L5") shorter than
 // 0, an empty outcome (no run, it does not pass).
 struct WalkStep {
   const Decimal& value;
