@@ -163,7 +163,7 @@ Found walk_row(const Panel& panel, const std::vector<std::string>& cells, const 
   const std::vector<std::string> texts(cells.begin() + 1, cells.end());
   walk_run(panel, texts, *options.walk, decimal_point, [&](const WalkStep& step) {
     const Outcome& outcome = step.outcome;
-    const bool pass = step.negative_leg.empty() && passes(panel, outcome, options, target);
+    const bool pass = passes(panel, outcome, options, target);  // never without a run
     if (pass && found.stretches.found().empty()) {
       found.first = outcome;
       found.inputs = step.inputs;

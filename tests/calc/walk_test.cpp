@@ -145,8 +145,9 @@ TEST(WholeLoop, FirstPassingHeight) {
 
 // L1 and L5 by hand: W = 5 gives each back 0.5 m; L2 tilted by α = 120°
 // reaches sin 30° = 0.5 per metre (0.49999998 with the panel's π, half of it
-// rounded to the micrometre), so H = 8 takes 0.5 m from each; a value that
-// leaves them below 0 is not run.
+// rounded to the micrometre), so H = 8 takes 0.5 m from each; back at the
+// row's own width they are as typed; a value that leaves them below 0 is not
+// run. Each case's last value.
 TEST(WholeLoop, LevelLegsGiveUpHalfTheReach) {
   const quorvel::Panel& loop = *quorvel::panel_by_key("loop");
   struct Case {
@@ -162,17 +163,20 @@ TEST(WholeLoop, LevelLegsGiveUpHalfTheReach) {
   uneven[7] = "26";   // L5
   for (const Case& c : std::vector<Case>{
            {kDn200Loop, walk("W", "5", "5", "1"), {"27.5", "6", "5", "6", "27.5"}, ""},
+           {kDn200Loop, walk("W", "5", "6", "1"), {"27", "6", "6", "6", "27"}, ""},
            {kDn200Loop, walk("H", "8", "8", "1"), {"27", "8", "6", "8", "27"}, ""},
            {tilted, walk("H", "8", "8", "1"), {"26.5", "8", "6", "8", "26.5"}, ""},
            {uneven, walk("W", "60", "60", "1"), {"0", "6", "60", "4.5", "-1"}, "L5"},
            {kDn200Loop, walk("W", "61", "61", "1"), {"-0.5", "6", "61", "6", "-0.5"}, "L1 and L5"},
        }) {
+    std::vector<std::string> L1_to_L5;
     quorvel::walk_run(loop, c.inputs, c.walk, ".", [&](const quorvel::WalkStep& step) {
-      EXPECT_EQ(std::vector<std::string>(step.inputs.begin() + 3, step.inputs.begin() + 8), c.L1_to_L5);
+      L1_to_L5.assign(step.inputs.begin() + 3, step.inputs.begin() + 8);
       EXPECT_EQ(step.negative_leg, c.negative_leg);
       EXPECT_EQ(step.outcome.values.has_value(), c.negative_leg.empty());
       return true;
     });
+    EXPECT_EQ(L1_to_L5, c.L1_to_L5);
   }
 }
 
