@@ -360,6 +360,10 @@ TEST_F(Answers, FindsWhereTheLoopsHeightPasses) {
   EXPECT_EQ(finder.range_edits()[0]->text(), "2");
   EXPECT_FALSE(finder.take_elbows_button()->isEnabled());  // 5.82 passes with elbows
   EXPECT_FALSE(finder.take_button()->isEnabled());         // and with sharp corners
+  finder.range_edits()[2]->selectAll();
+  QTest::keyClicks(finder.range_edits()[2], "0");
+  QTest::qWait(500);
+  EXPECT_EQ(finder.stretches_text(), "");  // a step of 0 walks nothing
   QTest::keyClick(&finder, Qt::Key_Escape);
 }
 

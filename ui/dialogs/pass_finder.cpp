@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "note/elbow_view.h"
 #include "quorvel/analyses/elbows.h"
@@ -20,8 +21,16 @@
 namespace quorvel::ui {
 namespace {
 
-// The most values a range of the window walks: a few tenths of a second.
+// The most values a range of the window walks: a few tenths of a second; and
+// the places of its numbers, which every value is written with.
 constexpr double kMostValues = 50'000;
+constexpr std::int64_t kMostPlaces = 30;
+
+// Whether a number written plainly reaches beyond kMostPlaces on either side
+// of the decimal point.
+bool too_long(const Decimal& d) {
+  return d.exponent < -kMostPlaces || d.exponent + static_cast<std::int64_t>(d.digits.size()) > kMostPlaces;
+}
 
 }  // namespace
 
@@ -192,7 +201,7 @@ std::optional<Walk> PassFinder::edited_walk() const {
   std::array<Decimal, 3> numbers;
   for (std::size_t i = 0; i < numbers.size(); ++i) {
     const auto number = parse_decimal(range_edits_[i]->text().toStdString(), decimal_point_);
-    if (!number || !std::isfinite(to_double(*number))) return std::nullopt;
+    if (!number || too_long(*number)) return std::nullopt;
     numbers[i] = *number;
   }
   const auto& [from, to, step] = numbers;
@@ -227,7 +236,8 @@ void PassFinder::refresh() {
   take_elbows_->setEnabled(false);
   negative_->hide();
   if (!walk) {
-    range_->setText(tr("The range needs three numbers, the step above 0, and at most %L1 values.")
+    range_->setText(tr("The range needs three numbers of at most %L1 digits, the step above 0, and at most %L2 values.")
+                        .arg(static_cast<int>(kMostPlaces))
                         .arg(static_cast<int>(kMostValues)));
     stretches_->clear();
     with_elbows_->hide();

@@ -748,8 +748,8 @@ Space or Enter: compute</source>
         <translation>步长</translation>
     </message>
     <message>
-        <source>The range needs three numbers, the step above 0, and at most %L1 values.</source>
-        <translation>范围需要三个数，步长大于 0，且最多 %L1 个值。</translation>
+        <source>The range needs three numbers of at most %L1 digits, the step above 0, and at most %L2 values.</source>
+        <translation>范围需要三个数（每个最多 %L1 位），步长大于 0，且最多 %L2 个值。</translation>
     </message>
     <message>
         <source>From %1 = %2 on, %3 would be shorter than 0: such a loop is not run and does not pass.</source>

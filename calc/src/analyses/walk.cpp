@@ -89,8 +89,9 @@ class WholeLoop {
   // one of them that the value leaves below 0, if any.
   std::string_view set(std::vector<std::string>& texts, const Decimal& value) const {
     for (std::size_t i : legs_) texts[i] = plain_text(value, decimal_point_);
-    if (!ready_) return {};
-    const Decimal share = half_gain(value);
+    const std::optional<Decimal> gained = ready_ ? half_gain(value) : std::nullopt;
+    if (!gained) return {};
+    const Decimal& share = *gained;
     const Decimal first = add(first_, negated(share)), last = add(last_, negated(share));
     // Unmoved, they keep their texts as typed.
     texts[L1_] = share.digits.empty() ? typed_.first : plain_text(first, decimal_point_);
@@ -102,8 +103,9 @@ class WholeLoop {
  private:
   // Half of what the walked legs at `value` reach beyond the row's own:
   // exact in decimal where each metre reaches 0 or 1 (square corners, W),
-  // else to the micrometre, which keeps L1 and L5 short texts.
-  Decimal half_gain(const Decimal& value) const {
+  // else to the micrometre, which keeps L1 and L5 short texts. Nothing when
+  // it is beyond the doubles: L1 and L5 stay, and the run overflows.
+  std::optional<Decimal> half_gain(const Decimal& value) const {
     Decimal exact;
     double gain = 0;
     bool inexact = false;
@@ -113,7 +115,9 @@ class WholeLoop {
       inexact = inexact || (reach_[k] != 0 && reach_[k] != 1);
       gain += to_double(longer) * reach_[k];
     }
-    return inexact ? rounded(decimal_of(gain / 2), -6) : half(exact);
+    if (!inexact) return half(exact);
+    if (!std::isfinite(gain)) return std::nullopt;
+    return rounded(decimal_of(gain / 2), -6);
   }
 
   std::size_t L1_, L5_;

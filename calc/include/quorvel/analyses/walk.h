@@ -77,7 +77,8 @@ using StepVisit = std::function<bool(const WalkStep& step)>;
 // walk_field for any walk of `panel` (a field, or H and W of the loop: see
 // walked), handing each value to `visit` until it returns false or the walk
 // ends. A loop whose L1, L5, α, β or walked legs hold a text that is no
-// number keeps L1 and L5 as they are: its run fails as the row does.
+// number keeps L1 and L5 as they are (so does a value beyond the doubles with
+// tilted legs): its run fails as the row does.
 void walk_run(const Panel& panel, std::vector<std::string> inputs, const Walk& walk, std::string_view decimal_point,
               const StepVisit& visit);
 
