@@ -505,6 +505,20 @@ TEST(BatchProcess, CodeCheckCells) {
   }
 }
 
+// --lowest starts the range: installed at 50 ℃ with the lowest metal
+// temperature 38 ℃, a run at 93 ℃ has the range of one installed at 38 ℃
+// (the same hot loads too, both runs being hotter than T0); without it the
+// range is 50 to 93 ℃.
+TEST(BatchProcess, CodeRangeStartsAtTheLowest) {
+  const auto code_cells = [](std::vector<std::string> args) {
+    args.insert(args.end(), {"--code", "b31.3", "--material", "a106b"});
+    const std::string out = process("bend,93,377,9,20,10,90\n", options_of(args)).out;
+    return out.substr(out.size() - 60);  // the code's cells, the installed ones before them differ
+  };
+  EXPECT_EQ(code_cells({"--installed", "50", "--lowest", "38"}), code_cells({"--installed", "38"}));
+  EXPECT_NE(code_cells({"--installed", "50"}), code_cells({"--installed", "38"}));
+}
+
 // --solve with --code walks on SE/SA: at N = 10⁶ (f = 0.379) the answer
 // passes the code check and the degree above it does not.
 TEST(BatchProcess, SolvesOnTheCodeCheck) {
