@@ -104,6 +104,7 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
   }
   if (options.elbows) append_elbows(cells, panel, outcome, options, decimal_point);
   append_review_cells(cells, panel, outcome, options.review, to_double(options.target), decimal_point);
+  if (options.code.on) append_code_cells(cells, panel, outcome, options.code, to_double(options.target), decimal_point);
   if (options.check) cells.push_back(checks_cell(panel, inputs, decimal_point));
 }
 
@@ -125,12 +126,14 @@ void append_result_names(std::vector<std::string>& names, const Panel& panel, co
     names.insert(names.end(), {cell_name("governing", "S/[S]", "elbows"), cell_name("verdict", "", "elbows")});
   }
   append_review_names(names, panel, options.review);
+  if (options.code.on) append_code_names(names, panel);
   if (options.check) names.emplace_back("check");
 }
 
-// Every unrounded ratio at most the target; with --elbows every ratio with
-// elbows.
+// Every unrounded ratio at most the target: with --code SE/SA at every
+// point, else with --elbows every ratio with elbows, else the panel's.
 bool passes(const Panel& panel, const Outcome& outcome, const Options& options, double target) {
+  if (options.code.on) return passes_code_check(panel, outcome, options.code.settings, target);
   return options.elbows ? passes_with_elbows(panel, outcome, *options.elbows, target)
                         : quorvel::passes(outcome, target);
 }

@@ -387,6 +387,8 @@ TEST(BatchProcess, HeaderIsAsWideAsTheRows) {
       {"--solve", "L2=0.5:40:0.5", "--si", "--verdict", "--elbows", "1D", "--movements", "--check"},
       {"--sweep", "T=60:70:10", "--installed", "0", "--crosscheck"},
       {"--ranges", "T=60:70"},
+      {"--code", "b31.3", "--material", "A106B", "--installed", "38", "--sc", "137.9", "--sh", "137.9", "--check"},
+      {"--solve", "L2=0.5:40:0.5", "--code", "b31.3", "--ea", "200", "--sc", "138", "--sh", "138", "--growth", "3"},
   };
   const auto dialect = quorvel::csv::Dialect::with_decimal_comma(false);
   for (const quorvel::Panel* panel : quorvel::panels())
@@ -462,6 +464,77 @@ TEST(BatchProcess, SolvesOnTheVerdictWithElbows) {
   const std::string short_leg =
       process("bend,70,377,9,1,10,90\n", options_of({"--solve", "L2=0.5:40:0.5", "--elbows", "5D"})).out;
   EXPECT_TRUE(short_leg.starts_with("bend,70,377,9,1,10,90,no solution,")) << short_leg;
+}
+
+// --code on the L of tests/calc/code_check_test.cpp, worked by hand there
+// (anchor moment 7.985 kN·m, force 8.125 kN, SE 95.07 and 90.65 MPa), with
+// Sc = Sh = 138 MPa: SA = 207.0, 95.07/207 = 0.459. Colder than T0 the hot
+// loads turn; a full cold spring leaves a third hot and all of R cold;
+// Eh = 180 GPa takes 0.9 of the hot loads. Where a table ends, the last cell
+// says so and the others are empty.
+TEST(BatchProcess, CodeCheckCells) {
+  const std::vector<std::string> user = {"--code", "b31.3", "--ea", "200",      "--sc",
+                                         "138",    "--sh",  "138",  "--growth", "3"};
+  const auto with = [&](std::vector<std::string> more) {
+    more.insert(more.begin(), user.begin(), user.end());
+    return options_of(more);
+  };
+  const std::string given = ",no material: every value is the one given\r\n";
+  const struct {
+    std::string row;
+    quorvel::batch::Options options;
+    std::string tail;
+  } cases[] = {
+      {"bend,70,100,20,2,2,90", with({}),
+       ",207.0,95.1,90.6,95.1,0.459,passes,7.985,8.125,8.125,0.000,0.000,0.000" + given},
+      {"bend,-30,100,20,2,2,90", with({}),
+       ",207.0,95.1,90.6,95.1,0.459,passes,-7.985,-8.125,-8.125,0.000,0.000,0.000" + given},
+      {"bend,70,100,20,2,2,90", with({"--cold-spring", "1"}),
+       ",0.459,passes,2.662,2.708,2.708,-7.985,-8.125,-8.125" + given},
+      {"bend,70,100,20,2,2,90", with({"--eh", "180"}), ",passes,7.187,7.312,7.312,0.000,0.000,0.000" + given},
+      {"bend,70,100,20,2,2,90", with({"--target", "0.45"}), ",0.459,fails,"},
+      {"bend,70,100,0,2,2,90", with({}), ",overflow" + std::string(6 + 13, ',') + "\r\n"},
+      {"bend,70,377,9,20,10,90", options_of({"--code", "b31.3", "--material", "a106b"}),
+       ",0.32" + std::string(12 + 1, ',') +
+           "\"Sc of a106b at 20 ℃: outside its table, 38 to 93 ℃; the expansion of a106b at 20 ℃: outside its "
+           "table, 21.1 to 704.4 ℃\"\r\n"},
+  };
+  for (const auto& c : cases) {
+    const std::string out = process(c.row + "\n", c.options).out;
+    EXPECT_NE(out.find(c.tail), std::string::npos) << c.row << "\n" << out << c.tail;
+  }
+}
+
+// --lowest starts the range: installed at 50 ℃ with the lowest metal
+// temperature 38 ℃, a run at 93 ℃ has the range of one installed at 38 ℃
+// (the same hot loads too, both runs being hotter than T0); without it the
+// range is 50 to 93 ℃.
+TEST(BatchProcess, CodeRangeStartsAtTheLowest) {
+  const auto code_cells = [](std::vector<std::string> args) {
+    args.insert(args.end(), {"--code", "b31.3", "--material", "a106b"});
+    const std::string out = process("bend,93,377,9,20,10,90\n", options_of(args)).out;
+    return out.substr(out.size() - 60);  // the code's cells, the installed ones before them differ
+  };
+  EXPECT_EQ(code_cells({"--installed", "50", "--lowest", "38"}), code_cells({"--installed", "38"}));
+  EXPECT_NE(code_cells({"--installed", "50"}), code_cells({"--installed", "38"}));
+}
+
+// --solve with --code walks on SE/SA: at N = 10⁶ (f = 0.379) the answer
+// passes the code check and the degree above it does not.
+TEST(BatchProcess, SolvesOnTheCodeCheck) {
+  const quorvel::Panel& bend = *quorvel::panel_by_key("bend");
+  const std::vector<std::string> code = {"--code", "b31.3", "--material", "a106b", "--installed", "38",
+                                         "--sc",   "137.9", "--sh",       "137.9", "--cycles",    "1000000"};
+  std::vector<std::string> args = code;
+  args.insert(args.end(), {"--solve", "T=400:-10"});
+  const std::string out = process("bend,70,377,9,20,10,90\n", options_of(args)).out;
+  const std::string T = out.substr(std::string("bend,70,377,9,20,10,90,ok,").size(), 3);
+  const auto passes = [&](int t) {
+    const std::vector<std::string> in = {std::to_string(t), "377", "9", "20", "10", "90"};
+    return quorvel::passes_code_check(bend, quorvel::calculate(bend, in, "."), options_of(code).code.settings);
+  };
+  EXPECT_TRUE(passes(std::stoi(T))) << out;
+  EXPECT_FALSE(passes(std::stoi(T) + 1)) << out;
 }
 
 // --check adds the checks of the inputs as one last cell and changes nothing
@@ -568,6 +641,14 @@ TEST(BatchProcess, RefusesBadOptionsWithOneLine) {
            {{"--elbows"}, "--elbows needs a value"},
            {{"--installed", "warm"}, "--installed warm"},
            {{"--installed"}, "--installed needs a value"},
+           {{"--material", "a106b"}, "--material belongs to the code check: give --code b31.3 too"},
+           {{"--code", "b31.3", "--material", "a106"}, "--material a106: expected one of a106b, 20, s30408"},
+           {{"--code", "gb50316", "--material", "20"}, "--code gb50316: not built"},
+           {{"--code", "b31.3", "--ea", "200", "--sc", "138", "--sh", "138"}, "needs --ea, --sc, --sh and --growth"},
+           {{"--code", "b31.3", "--material", "20", "--growth", "2", "--solve", "T=1:2"}, "--growth is the expansion"},
+           {{"--code", "b31.3", "--material", "20", "--cold-spring", "1.5"}, "--cold-spring 1.5"},
+           {{"--code", "b31.3", "--material", "20", "--cycles", "0"}, "--cycles 0"},
+           {{"--code", "b31.3", "--material", "20", "--ea", "-1"}, "--ea -1"},
        }) {
     const auto parsed = quorvel::batch::parse_command_line(c.args);
     ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << c.names;
