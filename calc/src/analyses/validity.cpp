@@ -84,48 +84,56 @@ class InputChecker {
         // Beyond the ends of the material's table, with E and [S] at the end passed.
         const TemperatureRange range = material_.range();
         if (v < range.coldest)
-          fail(i, kCold, {degrees(range.coldest), gpa(), mpa(range.coldest)});
+          warn(i, kCold, {degrees(range.coldest), gpa(), mpa(range.coldest)});
         else if (v > range.hottest)
-          fail(i, kHot, {degrees(range.hottest), gpa(), mpa(range.hottest)});
+          warn(i, kHot, {degrees(range.hottest), gpa(), mpa(range.hottest)});
         // The field keeps whole degrees: 70.5 is computed as 70, and says so here only.
         else if (typed_[i] && *typed_[i] != v)
-          fail(i, kFraction, {degrees(v)}, *typed_[i]);
+          warn(i, kFraction, {degrees(v)}, *typed_[i]);
         return;
       }
       case Role::diameter:
-        if (v <= 0) fail(i, kNoDiameter);
+        if (v <= 0) no_pipe(i, kNoDiameter);
         return;
       case Role::wall: {
         const auto D = first(Role::diameter);
         if (v <= 0)
-          fail(i, kNoWall);
+          no_pipe(i, kNoWall);
         else if (D && *D > 0 && v >= *D / 2)
-          fail(i, kThickWall, {with_unit(*D / 2, "mm", dp_)});
+          no_pipe(i, kThickWall, {with_unit(*D / 2, "mm", dp_)});
         return;
       }
       case Role::leg:
-        if (v < 0) fail(i, kNegativeLeg);
-        if (i == first_of(Role::leg) && no_legs()) fail(i, kNoLegs);
+        if (v < 0) no_pipe(i, kNegativeLeg);
+        if (i == first_of(Role::leg) && no_legs()) no_pipe(i, kNoLegs);
         return;
       case Role::angle:
-        if (!(v > 0 && v < 180)) fail(i, kInLine);
+        if (!(v > 0 && v < 180)) no_pipe(i, kInLine);
         return;
       case Role::length: {
         const auto d = anchors_distance();
         if (v <= 0)
-          fail(i, kNoLength);
+          no_pipe(i, kNoLength);
         else if (d && std::fabs(v - *d) > kLengthTolerance * std::fabs(*d))
-          fail(i, kOtherLength, {with_unit(*d, "m", dp_)});
+          warn(i, kOtherLength, {with_unit(*d, "m", dp_)});
         return;
       }
     }
   }
 
   // The field named with its value as read, or as typed when that is what the check is about.
-  void fail(std::size_t i, std::string_view reason, std::vector<std::string> numbers = {},
+  void no_pipe(std::size_t i, std::string_view reason, std::vector<std::string> numbers = {}) {
+    add(i, reason, std::move(numbers), std::nullopt, true);
+  }
+  void warn(std::size_t i, std::string_view reason, std::vector<std::string> numbers = {},
             std::optional<double> typed = std::nullopt) {
+    add(i, reason, std::move(numbers), typed, false);
+  }
+  void add(std::size_t i, std::string_view reason, std::vector<std::string> numbers, std::optional<double> typed,
+           bool no_pipe) {
     const InputField& f = panel_.inputs[i];
-    found_.push_back({i, f.symbol, with_unit(typed.value_or(*values_[i]), f.unit, dp_), reason, std::move(numbers)});
+    found_.push_back(
+        {i, f.symbol, with_unit(typed.value_or(*values_[i]), f.unit, dp_), reason, std::move(numbers), no_pipe});
   }
 
   std::string degrees(double v) const { return with_unit(v, "℃", dp_); }
@@ -193,6 +201,17 @@ std::vector<InputCheck> check_inputs(const Panel& panel, std::span<const std::st
                                      std::string_view decimal_point, const Material& material) {
   if (inputs.size() != panel.inputs.size()) throw std::invalid_argument("wrong number of input texts for this panel");
   return InputChecker(panel, inputs, decimal_point, material).run();
+}
+
+std::optional<InputCheck> no_pipe_reason(const Panel& panel, std::span<const std::string> inputs,
+                                         std::string_view decimal_point) {
+  for (InputCheck& check : check_inputs(panel, inputs, decimal_point))
+    if (check.no_pipe) return std::move(check);
+  return std::nullopt;
+}
+
+bool describes_a_pipe(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point) {
+  return !no_pipe_reason(panel, inputs, decimal_point);
 }
 
 std::span<const std::string_view> check_reasons() noexcept {
