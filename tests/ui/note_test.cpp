@@ -127,6 +127,9 @@ const Case kCases[] = {
      {"Governing ratio: —",
       "Verdict: invalid: the inputs describe no pipe: t = 120 mm: a wall must be thinner than half the diameter "
       "(109.55 mm)",
+      "  Verdict: invalid: the inputs describe no pipe: t = 120 mm: a wall must be thinner than half the diameter "
+      "(109.55 mm)",
+      "  ASME B31.3 319.4.1 screen: invalid, the inputs describe no pipe.",
       "  t = 120 mm: a wall must be thinner than half the diameter (109.55 mm)"},
      "bend,100,219.1,120,10,5,90,ok,1687.1,1401.6,428.3,0.2,0.31,0.53"},
     {"a text that is no number",
@@ -352,6 +355,15 @@ TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
   EXPECT_TRUE(
       std::any_of(lines.begin(), lines.end(), [](const QString& l) { return l.simplified() == "S2/[S] 1.06"; }));
   EXPECT_EQ(note.html().count("<table"), sharp.html().count("<table") + 1);  // the results with elbows
+  // With L = 0 the inputs describe no pipe: no verdict, none compared.
+  std::vector<std::string> no_pipe = inputs;
+  no_pipe[6] = "0";
+  const QString invalid = calculation_note(offset, no_pipe, QLocale::c(), when, {.elbows_times_D = 1.5}).plain_text();
+  EXPECT_TRUE(
+      invalid.contains("With elbows of R = 1.5·D\nVerdict: invalid: the inputs describe no pipe: L = 0 m: the "
+                       "overall length must be above 0\n"))
+      << invalid.toStdString();
+  EXPECT_FALSE(invalid.contains("The layout"));
 
   QTemporaryDir dir;
   const QString pdf = dir.filePath("elbows.pdf");
