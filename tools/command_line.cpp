@@ -156,7 +156,8 @@ std::vector<Option> table() {
        "e(T). Cells after those of --si, --verdict and --elbows: the factor with three decimals, the results times "
        "the factor in the panel's displays, the governing ratio of the scaled stresses with three decimals and "
        "passes or exceeds (against the target). Where e(T) = 0 the factor cell says \"not defined\" and the others "
-       "are empty but the verdict, which says invalid where the inputs describe no pipe. The default bend installed at 20 ℃ gives 0.721 and the governing ratio 0.229, passes",
+       "are empty but the verdict, which says invalid where the inputs describe no pipe. The default bend installed "
+       "at 20 ℃ gives 0.721 and the governing ratio 0.229, passes",
        [](CommandLine& c, const std::string& value) {
          const auto T0 = parse_decimal(value, ".");
          if (!T0 || !std::isfinite(to_double(*T0))) return "--installed " + value + ": expected a temperature in ℃";
