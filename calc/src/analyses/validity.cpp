@@ -57,9 +57,12 @@ std::string with_unit(double v, std::string_view unit, std::string_view decimal_
 
 class InputChecker {
  public:
+  // Without `warnings` only the checks that say there is no pipe: a walk asks
+  // at every value, and the warnings' texts would cost it more than the run.
   InputChecker(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point,
-               const Material& material)
-      : panel_(panel), dp_(decimal_point), material_(material) {
+               const Material& material, bool warnings = true)
+      : panel_(panel), dp_(decimal_point), material_(material), warnings_(warnings) {
+    if (inputs.size() != panel.inputs.size()) throw std::invalid_argument("wrong number of input texts for this panel");
     for (std::size_t i = 0; i < inputs.size(); ++i) {
       const InputField& f = panel.inputs[i];
       const Real typed = read_double(inputs[i], dp_);
@@ -81,6 +84,7 @@ class InputChecker {
   void check(std::size_t i, double v) {
     switch (role_of(panel_.inputs[i])) {
       case Role::temperature: {
+        if (!warnings_) return;
         // Beyond the ends of the material's table, with E and [S] at the end passed.
         const TemperatureRange range = material_.range();
         if (v < range.coldest)
@@ -114,7 +118,7 @@ class InputChecker {
         const auto d = anchors_distance();
         if (v <= 0)
           no_pipe(i, kNoLength);
-        else if (d && std::fabs(v - *d) > kLengthTolerance * std::fabs(*d))
+        else if (warnings_ && d && std::fabs(v - *d) > kLengthTolerance * std::fabs(*d))
           warn(i, kOtherLength, {with_unit(*d, "m", dp_)});
         return;
       }
@@ -186,6 +190,7 @@ class InputChecker {
   const Panel& panel_;
   std::string_view dp_;
   const Material& material_;
+  const bool warnings_;
   std::vector<std::optional<double>> values_;  // as the calculation reads them
   std::vector<std::optional<double>> typed_;   // as typed, fraction and all
   std::vector<InputCheck> found_;
@@ -199,15 +204,14 @@ std::string InputCheck::text() const {
 
 std::vector<InputCheck> check_inputs(const Panel& panel, std::span<const std::string> inputs,
                                      std::string_view decimal_point, const Material& material) {
-  if (inputs.size() != panel.inputs.size()) throw std::invalid_argument("wrong number of input texts for this panel");
   return InputChecker(panel, inputs, decimal_point, material).run();
 }
 
 std::optional<InputCheck> no_pipe_reason(const Panel& panel, std::span<const std::string> inputs,
                                          std::string_view decimal_point) {
-  for (InputCheck& check : check_inputs(panel, inputs, decimal_point))
-    if (check.no_pipe) return std::move(check);
-  return std::nullopt;
+  std::vector<InputCheck> found = InputChecker(panel, inputs, decimal_point, carbon_steel(), false).run();
+  if (found.empty()) return std::nullopt;
+  return std::move(found.front());
 }
 
 bool describes_a_pipe(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point) {
