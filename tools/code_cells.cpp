@@ -1,5 +1,6 @@
 #include "code_cells.h"
 
+#include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
 #include "review_cells.h"
 
@@ -22,22 +23,24 @@ std::string table_line(const CodeTable& table, std::string_view give) {
 }  // namespace
 
 void append_code_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
-                       const CodeOptions& code, double target, std::string_view dp) {
+                       const CodeOptions& code, double target, std::string_view dp, bool pipe) {
   const std::size_t count = 4 + count_of(panel, true) + 2 * count_of(panel, false);
   if (outcome.failure || !outcome.values) {
     cells.resize(cells.size() + count);
     return;
   }
   const CodeTexts t = code_texts(panel, code_check(panel, outcome, code.settings, target, dp), dp);
-  if (t.SA.empty()) {
+  if (t.SA.empty()) {  // no answer; a run that describes no pipe is invalid all the same
+    const std::size_t verdict = cells.size() + 2 + count_of(panel, true);
     cells.resize(cells.size() + count - 1);
+    if (!pipe) cells[verdict] = kInvalid;
     cells.push_back(t.cautions);
     return;
   }
   cells.push_back(t.SA);
   cells.insert(cells.end(), t.SE.begin(), t.SE.end());
-  cells.push_back(t.governing);
-  cells.emplace_back(t.verdict);
+  cells.push_back(pipe ? t.governing : "");
+  cells.emplace_back(pipe ? t.verdict : kInvalid);
   cells.insert(cells.end(), t.hot.begin(), t.hot.end());
   cells.insert(cells.end(), t.cold.begin(), t.cold.end());
   cells.push_back(t.cautions);

@@ -22,9 +22,10 @@ struct CodeOptions {
 // SA, SE at each point in the order of the panel's ratio results, the
 // governing SE/SA, passes or fails, the hot and the cold anchor loads, the
 // cautions. All empty when the calculation failed; all but the last, which
-// says why, when the check has no answer.
+// says why, when the check has no answer. Where the inputs describe no pipe
+// the governing SE/SA is empty and the verdict invalid.
 void append_code_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
-                       const CodeOptions& code, double target, std::string_view decimal_point);
+                       const CodeOptions& code, double target, std::string_view decimal_point, bool pipe);
 void append_code_names(std::vector<std::string>& names, const Panel& panel);
 
 // --materials: every grade with its key, standards, the temperature range of

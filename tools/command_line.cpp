@@ -154,8 +154,10 @@ std::vector<Option> table() {
        "stress over the allowable stress [S] = " +
            mpa +
            " MPa anywhere along the run, with three decimals, and passes when it is at most the target or exceeds "
-           "when it is above; both empty when the calculation failed. --solve, --ranges and --plot judge by the same "
-           "unrounded ratios, so a ratio shown as 1 may exceed",
+           "when it is above; both empty when the calculation failed. Where the inputs describe no pipe (the first "
+           "kind of check under --check) the ratio is empty and the verdict says invalid, as does every verdict "
+           "below. --solve, --ranges and --plot judge by the same unrounded ratios, so a ratio shown as 1 may "
+           "exceed, and --solve and --ranges count a value whose inputs describe no pipe as not passing",
        switch_on<&Options::verdict>},
       {"--elbows", "R",
        "the same run with real elbows beside the sharp corners: every bend an arc of radius R tangent to both legs, "
@@ -167,8 +169,8 @@ std::vector<Option> table() {
        "results, |M|/Z/[S] at an anchor and i·|M|max/Z/[S] at a bend, |M|max the largest moment anywhere on its "
        "arc; the governing ratio with three decimals; passes or exceeds. All empty when the calculation failed; "
        "when the elbows at the ends of a leg need more than its length, all empty but the last, which names the "
-       "leg: does not fit L2, or says not available for a run with its legs in line. --solve then walks on the "
-       "verdict with elbows",
+       "leg: does not fit L2, or says not available for a run with its legs in line; invalid instead of either "
+       "where the inputs describe no pipe. --solve then walks on the verdict with elbows",
        [](CommandLine& c, const std::string& value) {
          c.options.elbows = parse_elbow_radius(value);
          if (!c.options.elbows)
@@ -180,7 +182,8 @@ std::vector<Option> table() {
        "e(T). Cells after those of --si, --verdict and --elbows: the factor with three decimals, the results times "
        "the factor in the panel's displays, the governing ratio of the scaled stresses with three decimals and "
        "passes or exceeds (against the target). Where e(T) = 0 the factor cell says \"not defined\" and the others "
-       "are empty. The default bend installed at 20 ℃ gives 0.721 and the governing ratio 0.229, passes",
+       "are empty but the verdict, which says invalid where the inputs describe no pipe. The default bend installed "
+       "at 20 ℃ gives 0.721 and the governing ratio 0.229, passes",
        [](CommandLine& c, const std::string& value) {
          const auto T0 = parse_decimal(value, ".");
          if (!T0 || !std::isfinite(to_double(*T0))) return "--installed " + value + ": expected a temperature in ℃";
@@ -203,7 +206,7 @@ std::vector<Option> table() {
            " MPa, E = " + steel.modulus_gpa_text(".") +
            " GPa), the guided-cantilever governing ratio with three decimals, and the exact governing ratio over "
            "it with two decimals. The default bend gives 116.8, passes, fails, 0.448, 0.71; \"not defined\" for a "
-           "straight run",
+           "straight run; where the inputs describe no pipe the screen is empty and both its verdicts say invalid",
        switch_on<&Options::review, &ReviewCells::crosscheck>},
       {"--code", "CODE",
        "the code's own check of the displacement stress range, beside the panel's: CODE is b31.3, " +
@@ -325,11 +328,12 @@ std::vector<Option> table() {
        }},
       {"--check", "",
        "one last cell after all others: the checks of the row's inputs, each as SYMBOL: text, joined by \"; \", "
-       "empty when every input describes a pipe the calculation covers (D above 0, t above 0 and below D/2, no leg "
-       "below 0 and not every leg 0, angles strictly between 0 and 180 degrees, L above 0 and within 1 % of the "
-       "anchors' distance the legs give, T from " +
+       "empty when every input describes a pipe the calculation covers. The inputs describe no pipe unless D is "
+       "above 0, t above 0 and below D/2, no leg below 0 and not every leg 0, angles strictly between 0 and 180 "
+       "degrees and L above 0; the others are warnings, which keep the verdicts: L within 1 % of the anchors' "
+       "distance the legs give, T from " +
            number_text(steel.range().coldest, ".") + " to " + number_text(steel.range().hottest, ".") +
-           " ℃). The calculation runs and is written as without it",
+           " ℃ and without a fraction. The calculation runs and is written as without it",
        switch_on<&Options::check>},
       {"--header", "",
        "before the first output row, and before every row whose panel differs from the row above, a row naming "

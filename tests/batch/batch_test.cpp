@@ -249,10 +249,12 @@ TEST(BatchProcess, AnswersDesignQuestions) {
             "bend;250;323,9;8;12;10;90\n",
             "bend;250;323,9;8;12;10;90;ok;28,7..8,6"},
            {"a stretch as far as the walk goes", {"--ranges", "T=-50:425"}, bend, "bend,70,377,9,20,10,90,ok,-50..207"},
-           {"a failure splits the stretch",
-            {"--ranges", "t=-1:1:0.5"},
-            bend,
-            "bend,70,377,9,20,10,90,ok,-1..-0.5,0.5..1"},
+           // t = 0 fails, and a wall of 0 or less describes no pipe
+           {"only walls above 0 pass", {"--ranges", "t=-1:1:0.5"}, bend, "bend,70,377,9,20,10,90,ok,0.5..1"},
+           {"no pipe at any value",
+            {"--solve", "T=60:80:10", "--verdict"},
+            "bend,70,0,9,20,10,90\n",
+            "bend,70,0,9,20,10,90,no solution,,,,,,,,,,"},
            {"no stretch", {"--ranges", "L2=0.5:40:0.5", "--target", "0.1"}, bend, "bend,70,377,9,20,10,90,no solution"},
            // At T = 0 nothing expands: every ratio is 0, the only one a target of 0 passes.
            {"a target of 0", {"--ranges", "T=-5:5", "--target", "0"}, bend, "bend,70,377,9,20,10,90,ok,0..0"},
@@ -405,6 +407,45 @@ TEST(BatchProcess, HeaderIsAsWideAsTheRows) {
     }
 }
 
+// Inputs that describe no pipe: every verdict cell, found by its name in the
+// header row, says "invalid" and every governing ratio's cell is empty; the
+// default bend beside them still passes. The installed run and the screen
+// that are not defined at T = 0 and elbows that are not available (D = 0,
+// α = 180°) are invalid too.
+TEST(BatchProcess, NoPipeMakesEveryVerdictInvalid) {
+  const std::vector<std::string> args = {"--header", "--si",         "--verdict", "--elbows", "1.5D",     "--installed",
+                                         "20",       "--crosscheck", "--code",    "b31.3",    "--ea",     "200",
+                                         "--sc",     "137.9",        "--sh",      "137.9",    "--growth", "2",
+                                         "--check"};
+  for (const auto& [row, verdict] :
+       std::vector<std::pair<std::string, std::string>>{{"bend,100,0,6,10,5,90", "invalid"},
+                                                        {"bend,100,219.1,120,10,5,90", "invalid"},
+                                                        {"bend,100,219.1,6,10,-5,90", "invalid"},
+                                                        {"bend,0,377,9,20,10,180", "invalid"},
+                                                        {"offset,70,377,9,20,10,20,0,90", "invalid"},
+                                                        {"loop,70,377,9,20,10,15,10,20,55,90,0", "invalid"},
+                                                        {"bend,100,219.1,6,10,5,90", "passes"}}) {
+    const std::string out = process(row + "\n", options_of(args)).out;
+    quorvel::csv::Reader reader(out, quorvel::csv::Dialect::with_decimal_comma(false));
+    const auto names = reader.next(), cells = reader.next();
+    ASSERT_TRUE(names && cells) << row;
+    int verdicts = 0;
+    for (std::size_t i = 0; i < names->cells.size(); ++i) {
+      const std::string& name = names->cells[i];
+      const bool judges = name.starts_with("verdict") || name.starts_with("screen K1") || name.starts_with("screen 2");
+      const bool judged = name.starts_with("governing") || name == "screen crosscheck";
+      verdicts += judges;
+      if (verdict == "invalid" && (judges || judged)) {
+        EXPECT_EQ(cells->cells[i], judges ? "invalid" : "") << row << ": " << name;
+      }
+    }
+    EXPECT_EQ(verdicts, 6) << row;
+    EXPECT_EQ(cells->cells.at(std::find(names->cells.begin(), names->cells.end(), "verdict") - names->cells.begin()),
+              verdict)
+        << row;
+  }
+}
+
 // --elbows: the default offset at 200 ℃ with long-radius elbows (k = 10.98,
 // i = 3.18 worked by hand in tests/frame/elbows_test.cpp) takes 1.06 of [S]
 // at its bends while S2 shows 0.74; its other cells are the run with elbows
@@ -426,13 +467,13 @@ TEST(BatchProcess, ElbowsFollowTheVerdict) {
   EXPECT_NE(want.find(",0.74,0.74,0.41,0.742,passes,10.98,3.18,"), std::string::npos);
   EXPECT_NE(want.find(",1.06,1.06,"), std::string::npos);
 
-  // 2·0.5655·tan 45° on a middle leg of 1.1 m; a type mismatch; no bend. Each
+  // 2·0.5655·tan 45° on a middle leg of 1.1 m; a type mismatch; no bend, no pipe. Each
   // row as long as one whose elbows fit: the input cells, the status, the
   // results, k, i, the results with elbows, the governing ratio and verdict.
   for (const auto& [row, cells, count] : std::vector<std::tuple<std::string, std::string, long>>{
            {"offset,200,377,9,20,1.1,20,40,90", std::string(11, ',') + "does not fit L2", 9 + 1 + 8 + 2 + 8 + 2},
            {"bend,70,377,9,abc,10,90", std::string(10, ','), 7 + 1 + 6 + 2 + 6 + 2},
-           {"bend,70,377,9,20,10,180", std::string(9, ',') + "not available", 7 + 1 + 6 + 2 + 6 + 2}}) {
+           {"bend,70,377,9,20,10,180", std::string(9, ',') + "invalid", 7 + 1 + 6 + 2 + 6 + 2}}) {
     const std::string out = process(row + "\n", options_of({"--elbows", "1.5D"})).out;
     EXPECT_TRUE(out.ends_with(cells + "\r\n")) << out;
     EXPECT_EQ(std::count(out.begin(), out.end(), ',') + 1, count) << out;

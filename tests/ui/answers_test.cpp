@@ -299,6 +299,12 @@ TEST_F(Answers, FindsWhereAFieldPassesAndTakesTheNearestValue) {
   EXPECT_EQ(elbows[0], "With long-radius elbows:");
   EXPECT_TRUE(elbows[1].startsWith("L2 passes from ")) << elbows[1].toStdString();
   EXPECT_NE(elbows[1], finder.stretches_text());
+  // A wall of more than half of D = 323.9 mm: no value describes a pipe.
+  field("nTubeThick")->setText("200");
+  QTest::qWait(300);
+  EXPECT_EQ(finder.stretches_text(), "L2 passes nowhere in this range.");
+  EXPECT_EQ(finder.elbows_text(), "With long-radius elbows:\nL2 passes nowhere in this range.");
+  field("nTubeThick")->setText("8");
   bend.elbows().set_times_D(0);  // sharp corners only
   field("nTem")->setText("71");
   QTest::qWait(300);

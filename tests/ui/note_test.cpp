@@ -101,7 +101,8 @@ const Case kCases[] = {
       result("S3/[S]", "0.09", "", "7.47", "MPa"), result("S6/[S]", "0.05", "", "3.73", "MPa")},
      {"Configuration: Raised loop",
       "Governing ratio: S3/[S] = 0.093 at the bend between L2 and L3; S4/[S] = 0.093 at the bend between L3 and L4",
-      "Verdict: within the allowable stress (7.47 MPa ≤ [S] = 80 MPa)",
+      "Verdict: within the allowable stress (7.47 MPa ≤ [S] = 80 MPa) (warnings: L = 50 m: the legs put the anchors "
+      "55 m apart; L sets the free expansion)",
       "  Free expansion per metre of pipe, T in ℃: e = 0.005259·T²/10⁶ + 0.011182·T/1000.",
       "  Free expansion at T = 70 ℃: 0.8085091 mm/m.", "Checks of the inputs",
       "  L = 50 m: the legs put the anchors 55 m apart; L sets the free expansion",
@@ -117,6 +118,20 @@ const Case kCases[] = {
       "  Free expansion per metre of pipe, T in ℃: e = 0.005259·T²/10⁶ + 0.011182·T/1000.",
       "  Free expansion at T = 300 ℃: 3.82791 mm/m."},
      "bend,300,377,9,20,10,90,ok,4297.4,1785.1,545.4,0.57,0.88,1.5"},
+    // A wall thicker than half of 219.1 mm: results, but no ratio or verdict.
+    {"inputs that describe no pipe",
+     "bend",
+     kC,
+     {"100", "219.1", "120", "10", "5", "90"},
+     {input("t", "120", "mm")},
+     {"Governing ratio: —",
+      "Verdict: invalid: the inputs describe no pipe: t = 120 mm: a wall must be thinner than half the diameter "
+      "(109.55 mm)",
+      "  Verdict: invalid: the inputs describe no pipe: t = 120 mm: a wall must be thinner than half the diameter "
+      "(109.55 mm)",
+      "  ASME B31.3 319.4.1 screen: invalid, the inputs describe no pipe.",
+      "  t = 120 mm: a wall must be thinner than half the diameter (109.55 mm)"},
+     "bend,100,219.1,120,10,5,90,ok,1687.1,1401.6,428.3,0.2,0.31,0.53"},
     {"a text that is no number",
      "bend",
      kC,
@@ -240,7 +255,8 @@ TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
     EXPECT_EQ(html.count("<table"), note.failure.isEmpty() ? 4 : 2);  // with the movements' table
     EXPECT_EQ(text.contains("Results"), note.failure.isEmpty());
     // The checks under their own heading, only where one fails.
-    EXPECT_EQ(text.contains("Checks of the inputs"), c.key == std::string_view("loop"));
+    EXPECT_EQ(text.contains("Checks of the inputs"),
+              c.key == std::string_view("loop") || c.what == std::string_view("inputs that describe no pipe"));
     for (const QString& check : note.input_checks) EXPECT_TRUE(html.contains("<li>" + check.toHtmlEscaped() + "</li>"));
     EXPECT_EQ(run_batch(note.batch_command, note.batch_row), c.batch_output);
   }
@@ -339,6 +355,15 @@ TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
   EXPECT_TRUE(
       std::any_of(lines.begin(), lines.end(), [](const QString& l) { return l.simplified() == "S2/[S] 1.06"; }));
   EXPECT_EQ(note.html().count("<table"), sharp.html().count("<table") + 1);  // the results with elbows
+  // With L = 0 the inputs describe no pipe: no verdict, none compared.
+  std::vector<std::string> no_pipe = inputs;
+  no_pipe[6] = "0";
+  const QString invalid = calculation_note(offset, no_pipe, QLocale::c(), when, {.elbows_times_D = 1.5}).plain_text();
+  EXPECT_TRUE(
+      invalid.contains("With elbows of R = 1.5·D\nVerdict: invalid: the inputs describe no pipe: L = 0 m: the "
+                       "overall length must be above 0\n"))
+      << invalid.toStdString();
+  EXPECT_FALSE(invalid.contains("The layout"));
 
   QTemporaryDir dir;
   const QString pdf = dir.filePath("elbows.pdf");

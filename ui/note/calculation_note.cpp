@@ -38,15 +38,20 @@ constexpr bool kNumbers[] = {false, true, false, true, false};
 constexpr const char* kTable = R"(<table border="1" cellspacing="0" cellpadding="3">)";
 
 // The section "With elbows of R = 1.5·D": the run with elbows beside the
-// sharp corners, and how their verdicts differ.
+// sharp corners, and how their verdicts differ; `invalid` (not empty) for
+// both where the inputs describe no pipe.
 CalculationNote::Elbows elbow_section(const Panel& panel, const Values& values, double times_D, std::string_view dp,
-                                      bool sharp_exceeds, const Material& material) {
+                                      bool sharp_exceeds, const Material& material, const QString& invalid) {
   const std::string decimal_point(dp);
   const ElbowRun run = with_elbows(panel, values, times_D * values.D, 1, material);
   const ElbowRunTexts texts = elbow_run_texts(panel, run, dp);
   const QString with = ElbowTexts::radius_name(times_D, decimal_point);
   CalculationNote::Elbows s{
       ElbowTexts::tr("With elbows of R = %1").arg(ElbowTexts::radius_text(times_D, decimal_point)), {}, {}, {}};
+  if (!invalid.isEmpty()) {
+    s.before << ElbowTexts::tr("Verdict: %1").arg(invalid);
+    return s;
+  }
   if (run.status == ElbowStatus::does_not_fit) {
     s.before << ElbowTexts::tr("The elbows do not fit L%1: their tangent lengths exceed the leg.").arg(run.leg);
     return s;
@@ -95,6 +100,9 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
   }
 
   const Outcome outcome = calculate(panel, inputs, decimal_point);
+  const std::vector<InputCheck> input_checks = check_inputs(panel, inputs, decimal_point, material);
+  const auto no_pipe = no_pipe_reason(panel, inputs, decimal_point);
+  const QString invalid = no_pipe ? VerdictTexts::invalid(*no_pipe) : QString();
   if (const auto& failure = outcome.failure) {
     note.failure = error_text(failure->kind);
     if (failure->field)
@@ -109,19 +117,22 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
                               QString::fromStdString(si_text(panel, values, i, decimal_point)),
                               text_of(si_unit(field.display))});
     }
-    // The verdict from the unrounded stresses.
+    // The verdict from the unrounded stresses, with the warnings beside it;
+    // none for inputs that describe no pipe.
     const Values judged = with_material(values, material);
     const Verdict verdict = judge(judged);
-    note.exceeds = verdict.exceeds;
-    note.governing = VerdictTexts::governing(panel, verdict, decimal_point);
-    note.verdict = VerdictTexts::verdict(verdict, judged.allowable, decimal_point);
-    note.checks = review_sections(panel, values, options.installed_at, decimal_point, material);
+    note.exceeds = verdict.exceeds && !no_pipe;
+    note.governing = no_pipe ? QStringLiteral("—") : VerdictTexts::governing(panel, verdict, decimal_point);
+    note.verdict = no_pipe ? invalid
+                           : VerdictTexts::with_warnings(
+                                 VerdictTexts::verdict(verdict, judged.allowable, decimal_point), input_checks);
+    note.checks = review_sections(panel, values, options.installed_at, decimal_point, material, invalid);
     if (options.elbows_times_D > 0)
-      note.elbows = elbow_section(panel, values, options.elbows_times_D, decimal_point, note.exceeds, material);
+      note.elbows =
+          elbow_section(panel, values, options.elbows_times_D, decimal_point, note.exceeds, material, invalid);
   }
 
-  for (const InputCheck& check : check_inputs(panel, inputs, decimal_point, material))
-    note.input_checks << check_text(check);
+  for (const InputCheck& check : input_checks) note.input_checks << check_text(check);
   const double T = outcome.values ? outcome.values->T : material.reference_T;
   note.assumptions << CalculationNote::tr("Plane frame, sharp bends, bending stress only, both ends clamped.")
                    << CalculationNote::tr("E = %1 GPa, [S] = %2 MPa.")

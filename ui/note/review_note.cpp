@@ -18,7 +18,8 @@ constexpr bool kNumbersAfterTheFirst[] = {false, true, true, true, true, true, t
 
 using Section = ReviewSections::Section;
 
-Section installation(const Panel& panel, const Values& run, double T0, std::string_view dp, const Material& material) {
+Section installation(const Panel& panel, const Values& run, double T0, std::string_view dp, const Material& material,
+                     const QString& invalid) {
   Section s{
       ReviewSections::tr("Installation (installed at %1 ℃)").arg(QString::fromStdString(temperature_text(T0, dp))),
       {},
@@ -31,8 +32,12 @@ Section installation(const Panel& panel, const Values& run, double T0, std::stri
   const InstalledTexts texts = installed_texts(panel, *installed, dp);
   s.lines << ReviewSections::tr("Factor (e(T) − e(T0)) / e(T) = (%1 − %2) / %1 = %3, e in mm/m.")
                  .arg(QString::fromStdString(texts.expansion_at_T), QString::fromStdString(texts.expansion_at_T0),
-                      QString::fromStdString(texts.factor))
-          << ReviewSections::tr("Governing ratio: %1").arg(VerdictTexts::governing(panel, installed->verdict, dp))
+                      QString::fromStdString(texts.factor));
+  if (!invalid.isEmpty()) {
+    s.lines << ReviewSections::tr("Verdict: %1").arg(invalid);
+    return s;
+  }
+  s.lines << ReviewSections::tr("Governing ratio: %1").arg(VerdictTexts::governing(panel, installed->verdict, dp))
           << ReviewSections::tr("Verdict: %1")
                  .arg(VerdictTexts::verdict(installed->verdict, installed->values.allowable, dp));
   return s;
@@ -58,11 +63,13 @@ Section movements(const Values& run, std::string_view dp, const Material& materi
   return s;
 }
 
-Section cross_check(const Values& run, std::string_view dp, const Material& material) {
+Section cross_check(const Values& run, std::string_view dp, const Material& material, bool pipe) {
   Section s{ReviewSections::tr("Cross-check (hand methods)"), {}, {}};
   const auto verdict = [](bool passes) { return passes ? ReviewSections::tr("passes") : ReviewSections::tr("fails"); };
   const HandMethodTexts hand = hand_method_texts(run, dp, material);
-  if (hand.screen) {
+  if (!pipe) {
+    s.lines << ReviewSections::tr("ASME B31.3 319.4.1 screen: invalid, the inputs describe no pipe.");
+  } else if (hand.screen) {
     s.lines << ReviewSections::tr(
                    "ASME B31.3 319.4.1 (GB 50316) screen D·y/(L − U)² = %1: %2 K1 = 208.3 (the "
                    "code's allowable stress range, about 200 MPa for carbon steel); %3 "
@@ -145,9 +152,9 @@ QString ReviewSections::html() const {
 }
 
 ReviewSections review_sections(const Panel& panel, const Values& run, double installed_at,
-                               std::string_view decimal_point, const Material& material) {
-  return {{installation(panel, run, installed_at, decimal_point, material), movements(run, decimal_point, material),
-           cross_check(run, decimal_point, material)}};
+                               std::string_view decimal_point, const Material& material, const QString& invalid) {
+  return {{installation(panel, run, installed_at, decimal_point, material, invalid),
+           movements(run, decimal_point, material), cross_check(run, decimal_point, material, invalid.isEmpty())}};
 }
 
 QStringList section_assumptions(const Values& run, std::string_view dp, const Material& material) {

@@ -46,9 +46,11 @@ struct ReviewSections {
 };
 
 // The sections for a run that computed, installed at `installed_at` ℃, with
-// the material's E, [S] and expansion.
+// the material's E, [S] and expansion; `invalid`, when not empty, stands for
+// every verdict of a run whose inputs describe no pipe (VerdictTexts::invalid).
 ReviewSections review_sections(const Panel& panel, const Values& run, double installed_at,
-                               std::string_view decimal_point, const Material& material = carbon_steel());
+                               std::string_view decimal_point, const Material& material = carbon_steel(),
+                               const QString& invalid = {});
 
 // The section data, as lines of the note's assumptions.
 QStringList section_assumptions(const Values& run, std::string_view decimal_point,

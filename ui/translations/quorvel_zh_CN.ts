@@ -226,6 +226,10 @@
         <translation>ASME B31.3 319.4.1 简化判别式：管段在一条直线上时无定义。</translation>
     </message>
     <message>
+        <source>ASME B31.3 319.4.1 screen: invalid, the inputs describe no pipe.</source>
+        <translation>ASME B31.3 319.4.1 简化判别式：无效，输入不构成管道。</translation>
+    </message>
+    <message>
         <source>Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio %1</source>
         <translation>导向悬臂法，每段 S = 3·E·D·Δ/L²：控制应力比 %1</translation>
     </message>
@@ -400,6 +404,14 @@
     <message>
         <source>within the allowable stress (%1 MPa ≤ [S] = %2 MPa)</source>
         <translation>在许用应力以内（%1 MPa ≤ [S] = %2 MPa）</translation>
+    </message>
+    <message>
+        <source>invalid: the inputs describe no pipe: %1</source>
+        <translation>无效：输入不构成管道：%1</translation>
+    </message>
+    <message>
+        <source>%1 (warnings: %2)</source>
+        <translation>%1（警告：%2）</translation>
     </message>
 </context>
 <context>
@@ -703,6 +715,13 @@ Space or Enter: compute</source>
     <message>
         <source>Could not save the calculation note to %1: %2.</source>
         <translation>无法将计算书保存到 %1：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ui::PanelView</name>
+    <message>
+        <source>The inputs describe no pipe: %1</source>
+        <translation>输入不构成管道：%1</translation>
     </message>
 </context>
 <context>
