@@ -7,6 +7,7 @@
 
 #include "plot.h"
 #include "quorvel/analyses/elbows.h"
+#include "quorvel/analyses/installation.h"
 #include "quorvel/analyses/validity.h"
 #include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
@@ -73,6 +74,16 @@ void append_elbows(std::vector<std::string>& cells, const Panel& panel, const Ou
   cells.emplace_back(run.verdict);
 }
 
+// The outcome the analyses beside the panel take: with --installed T0 the
+// run counted from T0 (no values where that is not defined), else the run.
+Outcome basis(const Panel& panel, const Outcome& outcome, const Options& options, std::string_view decimal_point,
+              std::span<const std::string> inputs) {
+  if (!options.review.installed) return outcome;
+  Outcome based{{}, outcome.failure, {}};
+  based.values = counted_from(panel, inputs, outcome, *options.review.installed, decimal_point);
+  return based;
+}
+
 // --check: the checks of the inputs as "SYMBOL: text" joined by "; ".
 std::string checks_cell(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point) {
   std::string cell;
@@ -102,8 +113,9 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
       cells.emplace_back(verdict_word(verdict));
     }
   }
-  if (options.elbows) append_elbows(cells, panel, outcome, options, decimal_point);
-  append_review_cells(cells, panel, outcome, options.review, to_double(options.target), decimal_point);
+  const Outcome based = basis(panel, outcome, options, decimal_point, inputs);
+  if (options.elbows) append_elbows(cells, panel, based, options, decimal_point);
+  append_review_cells(cells, panel, outcome, based, options.review, to_double(options.target), decimal_point);
   if (options.check) cells.push_back(checks_cell(panel, inputs, decimal_point));
 }
 
@@ -129,10 +141,11 @@ void append_result_names(std::vector<std::string>& names, const Panel& panel, co
 }
 
 // Every unrounded ratio at most the target; with --elbows every ratio with
-// elbows.
-bool passes(const Panel& panel, const Outcome& outcome, const Options& options, double target) {
-  return options.elbows ? passes_with_elbows(panel, outcome, *options.elbows, target)
-                        : quorvel::passes(outcome, target);
+// elbows; with --installed counted from T0.
+bool passes(const Panel& panel, const Outcome& outcome, const Options& options, double target,
+            std::string_view decimal_point, std::span<const std::string> inputs) {
+  const Outcome based = basis(panel, outcome, options, decimal_point, inputs);
+  return options.elbows ? passes_with_elbows(panel, based, *options.elbows, target) : quorvel::passes(based, target);
 }
 
 // What a walk of a row's field found: its passing stretches (only the first
@@ -150,9 +163,10 @@ Found walk_row(const Panel& panel, const std::vector<std::string>& cells, std::s
   const double target = quorvel::to_double(options.target);
   std::optional<ErrorKind> common;  // the kind every value so far failed with
   bool all_failed_alike = true;
-  const std::vector<std::string> texts(cells.begin() + 1, cells.end());
+  std::vector<std::string> texts(cells.begin() + 1, cells.end());
   walk_field(panel, texts, field, *options.walk, decimal_point, [&](const Decimal& value, const Outcome& outcome) {
-    const bool pass = passes(panel, outcome, options, target);
+    texts[field] = plain_text(value, decimal_point);
+    const bool pass = passes(panel, outcome, options, target, decimal_point, texts);
     if (pass && found.stretches.found().empty()) found.first = outcome;
     found.stretches.add(value, pass);
     if (!outcome.failure || (common && *common != outcome.failure->kind)) all_failed_alike = false;

@@ -138,10 +138,12 @@ const Case kCases[] = {
 };
 
 // The checker's sections, worked by hand (tests/calc/validity_test.cpp): the
-// default bend installed at 20 ℃ keeps 0.721 of its stresses, its bend point
-// moves e·L1 = 16.2 mm along L1 and −e·L2 = −8.1 mm, the screen is 116.8
-// and the guided cantilever 0.448; at its own temperature nothing is left; at
-// 0 ℃ there is no expansion to scale. The title block's filled entries only.
+// default bend installed at 20 ℃ keeps 0.721 of its stresses; from 20 ℃ its
+// bend point moves (e(70) − e(20))·L1 = 11.7 mm along L1 and −5.8 mm across,
+// the screen is 116.8 × 0.721 = 84.2 (within 84.9) and the guided cantilever
+// 0.448 × 0.721 = 0.323; at its own temperature nothing is left; at 0 ℃ there
+// is no expansion to scale, but from 20 ℃ the run pulls: −e(20)·L1 = −4.5 mm.
+// The title block's filled entries only.
 TEST(CalculationNote, HoldsTheChecksOfTheRun) {
   const Panel& bend = *panel_by_key("bend");
   const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
@@ -155,16 +157,19 @@ TEST(CalculationNote, HoldsTheChecksOfTheRun) {
         QString("  Factor (e(T) − e(T0)) / e(T) = (0.8085091 − 0.2257436) / 0.8085091 = 0.721, e in mm/m."),
         QString("  Governing ratio: S3/[S] = 0.229 at the far anchor"),
         QString("  Verdict: within the allowable stress (18.30 MPa ≤ [S] = 80 MPa)"), QString("  Point     2"),
-        QString("  dx     16.2"), QString("  dy     -8.1"),
-        QString("  Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio 0.448; exact ÷ hand = 0.71."),
+        QString("  dx     11.7"), QString("  dy     -5.8"),
+        QString("Movements of the bend points (mm, both anchors held) — installed at 20 ℃"),
+        QString("Cross-check (hand methods) — installed at 20 ℃"),
+        QString("Results (as shown, and in SI units) — from 0 ℃, as the panel's results"),
+        QString("  Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio 0.323; exact ÷ hand = 0.71."),
         QString("  Section: I = 17624.04 cm⁴, Z = 934.96 cm³, EI = 34543.123 kN·m²."), QString("Project: North header"),
         QString("Checked by: L. Wang")})
     EXPECT_TRUE(lines.contains(line)) << line.toStdString() << "\n" << text.toStdString();
-  EXPECT_TRUE(text.contains("screen D·y/(L − U)² = 116.8: passes K1 = 208.3")) << text.toStdString();
-  EXPECT_TRUE(text.contains("fails K1 = 208000·[S]/E = 84.9")) << text.toStdString();
+  EXPECT_TRUE(text.contains("screen D·y/(L − U)² = 84.2: passes K1 = 208.3")) << text.toStdString();
+  EXPECT_TRUE(text.contains("passes K1 = 208000·[S]/E = 84.9")) << text.toStdString();
   EXPECT_FALSE(text.contains("Prepared by"));
   EXPECT_TRUE(note.html().contains("<td>Project</td><td>North header</td>"));
-  EXPECT_TRUE(note.html().contains(R"(<td align="right">16.2</td>)"));
+  EXPECT_TRUE(note.html().contains(R"(<td align="right">11.7</td>)"));
 
   const auto installed_at = [&](double T0, const char* T = "70") {
     auto inputs = default_inputs(bend);
@@ -174,14 +179,17 @@ TEST(CalculationNote, HoldsTheChecksOfTheRun) {
   EXPECT_TRUE(installed_at(70).contains("S3/[S] = 0.000 at the far anchor"));
   EXPECT_TRUE(installed_at(-10.5).contains("Installation (installed at -10.5 ℃)"));
   EXPECT_TRUE(installed_at(20, "0").contains("Not defined: there is no free expansion"));
+  EXPECT_TRUE(installed_at(20, "0").contains("  dx     -4.5\n"));
 
   // Another material reaches the note's assumptions, installation and
-  // screen: e = 16·T/10⁶ leaves (1.12 − 0.32)/1.12 = 0.714 at 20 ℃.
+  // screen: e = 16·T/10⁶ leaves (1.12 − 0.32)/1.12 = 0.714 at 20 ℃, and the
+  // screen from 20 ℃ is 377·(0.8·22.3607)/(30 − 22.3607)² = 115.6.
   constexpr MaterialRow rows[] = {{-100, 294e9, 40e6}, {500, 294e9, 40e6}};
   const Material other{"test steel", "this test", rows, 20, [](double T) { return 16e-6 * T; }, "e = 16·T/10⁶"};
   const QString with_other = calculation_note(bend, default_inputs(bend), kC, when, {.material = &other}).plain_text();
-  for (const char* said : {"E = 294 GPa, [S] = 40 MPa.", "T in ℃: e = 16·T/10⁶.", "at T = 70 ℃: 1.12 mm/m.",
-                           "= (1.1200000 − 0.3200000) / 1.1200000 = 0.714,", "([S] = 40 MPa, E = 294 GPa)"})
+  for (const char* said :
+       {"E = 294 GPa, [S] = 40 MPa.", "T in ℃: e = 16·T/10⁶.", "at T = 70 ℃: 1.12 mm/m.",
+        "= (1.1200000 − 0.3200000) / 1.1200000 = 0.714,", "([S] = 40 MPa, E = 294 GPa)", "screen D·y/(L − U)² = 115.6"})
     EXPECT_TRUE(with_other.contains(QString::fromUtf8(said))) << said << "\n" << with_other.toStdString();
 }
 
@@ -218,7 +226,7 @@ TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
     }
     // The columns line up: in every row of a table each text starts, and each
     // number of the results ends, at the same place.
-    for (const QString heading : {"Inputs", "Results (as shown, and in SI units)"}) {
+    for (const QString heading : {"Inputs", "Results (as shown, and in SI units) — from 0 ℃, as the panel's results"}) {
       std::set<std::vector<qsizetype>> edges;
       std::set<qsizetype> units;  // of the results that have one
       for (qsizetype i = lines.indexOf(heading) + 1; i > 0 && !lines[i].isEmpty(); ++i) {
@@ -321,7 +329,7 @@ QString poppler(const QString& tool, const QStringList& args) {
 // The default offset at 200 ℃ passes with sharp corners (S2 = 0.74) and
 // exceeds with long-radius elbows (k = 11.0, i = 3.18 worked by hand in
 // tests/frame/elbows_test.cpp; its bends about 1.06): the note says so in its
-// own section, and the sheet prints it on its one page.
+// own section (installed at 0 ℃, the panel's own basis), and the sheet prints it.
 TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
   const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
   const Panel& offset = *panel_by_key("offset");
@@ -329,10 +337,11 @@ TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
   inputs[0] = "200";
   const CalculationNote sharp = calculation_note(offset, inputs, QLocale::c(), when);
   EXPECT_FALSE(sharp.plain_text().contains("elbows"));
-  const CalculationNote note = calculation_note(offset, inputs, QLocale::c(), when, {.elbows_times_D = 1.5});
+  const CalculationNote note =
+      calculation_note(offset, inputs, QLocale::c(), when, {.installed_at = 0, .elbows_times_D = 1.5});
   const QStringList lines = note.plain_text().split('\n');
   for (const char* line :
-       {"With elbows of R = 1.5·D",
+       {"With elbows of R = 1.5·D — installed at 0 ℃",
         "Flexibility factor k = 11.0, stress intensification factor i = 3.18 (ASME B31.3 Appendix D).",
         "The layout passes with sharp corners but exceeds the allowable stress with long-radius elbows."})
     EXPECT_TRUE(lines.contains(line)) << line << "\n" << note.plain_text().toStdString();

@@ -39,14 +39,19 @@ constexpr const char* kTable = R"(<table border="1" cellspacing="0" cellpadding=
 
 // The section "With elbows of R = 1.5·D": the run with elbows beside the
 // sharp corners, and how their verdicts differ.
-CalculationNote::Elbows elbow_section(const Panel& panel, const Values& values, double times_D, std::string_view dp,
-                                      bool sharp_exceeds, const Material& material) {
+CalculationNote::Elbows elbow_section(const Panel& panel, const std::optional<Values>& values, double times_D,
+                                      const QString& basis, std::string_view dp, bool sharp_exceeds,
+                                      const Material& material) {
   const std::string decimal_point(dp);
-  const ElbowRun run = with_elbows(panel, values, times_D * values.D, 1, material);
+  const ElbowRun run = values ? with_elbows(panel, *values, times_D * values->D, 1, material) : ElbowRun{};
   const ElbowRunTexts texts = elbow_run_texts(panel, run, dp);
   const QString with = ElbowTexts::radius_name(times_D, decimal_point);
   CalculationNote::Elbows s{
-      ElbowTexts::tr("With elbows of R = %1").arg(ElbowTexts::radius_text(times_D, decimal_point)), {}, {}, {}};
+      ReviewSections::headed(
+          ElbowTexts::tr("With elbows of R = %1").arg(ElbowTexts::radius_text(times_D, decimal_point)), basis),
+      {},
+      {},
+      {}};
   if (run.status == ElbowStatus::does_not_fit) {
     s.before << ElbowTexts::tr("The elbows do not fit L%1: their tangent lengths exceed the leg.").arg(run.leg);
     return s;
@@ -115,9 +120,13 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
     note.exceeds = verdict.exceeds;
     note.governing = VerdictTexts::governing(panel, verdict, decimal_point);
     note.verdict = VerdictTexts::verdict(verdict, judged.allowable, decimal_point);
-    note.checks = review_sections(panel, values, options.installed_at, decimal_point, material);
+    // Everything beside the panel's own results counts from the installation.
+    const auto basis = counted_from(panel, inputs, outcome, options.installed_at, decimal_point);
+    note.checks = review_sections(panel, values, basis, options.installed_at, decimal_point, material);
     if (options.elbows_times_D > 0)
-      note.elbows = elbow_section(panel, values, options.elbows_times_D, decimal_point, note.exceeds, material);
+      note.elbows = elbow_section(panel, basis, options.elbows_times_D,
+                                  ReviewSections::installed_basis(options.installed_at, decimal_point), decimal_point,
+                                  note.exceeds, material);
   }
 
   for (const InputCheck& check : check_inputs(panel, inputs, decimal_point, material))
@@ -163,7 +172,10 @@ std::optional<NoteOptions> note_options(const QString& text, const std::string& 
   options.elbows_times_D = 0;
   for (const double times_D : ElbowChoice::kChoices) {
     const QString title = ElbowTexts::tr("With elbows of R = %1").arg(ElbowTexts::radius_text(times_D, decimal_point));
-    if (times_D > 0 && line(QRegularExpression::escape(title)).match(text).hasMatch()) options.elbows_times_D = times_D;
+    // With the basis the note names since, or without it.
+    const QString basis = QRegularExpression::escape(ReviewSections::headed(title, "BASIS")).replace("BASIS", ".*");
+    if (times_D > 0 && line("(?:" + QRegularExpression::escape(title) + '|' + basis + ")").match(text).hasMatch())
+      options.elbows_times_D = times_D;
   }
   return options;
 }
@@ -183,7 +195,7 @@ QString CalculationNote::plain_text() const {
   if (!failure.isEmpty()) {
     text += tr("Calculation failed: %1").arg(failure) + "\n\n";
   } else {
-    text += tr("Results (as shown, and in SI units)") + '\n';
+    text += ReviewSections::headed(tr("Results (as shown, and in SI units)"), ReviewSections::panel_basis()) + '\n';
     rows.clear();
     for (const Row& r : results) rows.push_back({r.symbol, r.text, r.unit, r.si, r.si_unit});
     text += text_columns(rows, kNumbers) + '\n';
@@ -223,7 +235,8 @@ QString CalculationNote::html(HtmlFor use) const {
   if (!failure.isEmpty()) {
     out += "<p><b>" + tr("Calculation failed: %1").arg(failure).toHtmlEscaped() + "</b></p>\n";
   } else {
-    out += "<h4>" + tr("Results").toHtmlEscaped() + "</h4>\n" + kTable + '\n';
+    out += "<h4>" + ReviewSections::headed(tr("Results"), ReviewSections::panel_basis()).toHtmlEscaped() + "</h4>\n" +
+           kTable + '\n';
     out += cells({tr("Symbol"), tr("As shown"), tr("Unit"), tr("SI"), tr("SI unit")}, "th");
     for (const Row& r : results) out += cells({r.symbol, r.text, r.unit, r.si, r.si_unit}, "td", kNumbers);
     out += "</table>\n";

@@ -238,8 +238,8 @@
         <translation>截面：I = %1 cm⁴，Z = %2 cm³，EI = %3 kN·m²。</translation>
     </message>
     <message>
-        <source>Free growth the anchors hold back: %1 mm across the run, %2 mm along it; the anchors %3 m apart from the legs, %4 m of pipe along them.</source>
-        <translation>固定支架约束的自由伸长：横向 %1 mm，纵向 %2 mm；按各段计算两固定支架相距 %3 m，管道展开长度 %4 m。</translation>
+        <source>Free growth from 0 ℃ the anchors hold back: %1 mm across the run, %2 mm along it; the anchors %3 m apart from the legs, %4 m of pipe along them.</source>
+        <translation>自 0 ℃ 起固定支架约束的自由伸长：横向 %1 mm，纵向 %2 mm；按各段计算两固定支架相距 %3 m，管道展开长度 %4 m。</translation>
     </message>
     <message>
         <source>Installed at – %1</source>
@@ -248,6 +248,18 @@
     <message>
         <source>Temperature at which the pipe is anchored (℃):</source>
         <translation>管道固定时的温度（℃）：</translation>
+    </message>
+    <message>
+        <source>from 0 ℃, as the panel&apos;s results</source>
+        <translation>自 0 ℃ 起算，与面板结果相同</translation>
+    </message>
+    <message>
+        <source>installed at %1 ℃</source>
+        <translation>按 %1 ℃ 安装</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1——%2</translation>
     </message>
 </context>
 <context>
