@@ -170,6 +170,9 @@ TEST(CalculationNote, HoldsTheChecksOfTheRun) {
   EXPECT_FALSE(text.contains("Prepared by"));
   EXPECT_TRUE(note.html().contains("<td>Project</td><td>North header</td>"));
   EXPECT_TRUE(note.html().contains(R"(<td align="right">11.7</td>)"));
+  // The installed results: ratios as magnitudes with three decimals (S3: 0.229).
+  EXPECT_TRUE(note.html().contains(R"(<td align="right">0.229</td>)"));
+  EXPECT_FALSE(note.html().contains(R"(<td align="right">-0.)"));
 
   const auto installed_at = [&](double T0, const char* T = "70") {
     auto inputs = default_inputs(bend);
@@ -245,7 +248,7 @@ TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
     }
     // Every input is listed, also when the calculation failed.
     EXPECT_EQ(note.inputs.size(), c.inputs.size());
-    EXPECT_EQ(html.count("<table"), note.failure.isEmpty() ? 4 : 2);  // with the movements' table
+    EXPECT_EQ(html.count("<table"), note.failure.isEmpty() ? 5 : 2);  // with the installation's and movements' tables
     EXPECT_EQ(text.contains("Results"), note.failure.isEmpty());
     // The checks under their own heading, only where one fails.
     EXPECT_EQ(text.contains("Checks of the inputs"), c.key == std::string_view("loop"));
@@ -345,14 +348,16 @@ TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
         "Flexibility factor k = 11.0, stress intensification factor i = 3.18 (ASME B31.3 Appendix D).",
         "The layout passes with sharp corners but exceeds the allowable stress with long-radius elbows."})
     EXPECT_TRUE(lines.contains(line)) << line << "\n" << note.plain_text().toStdString();
-  EXPECT_TRUE(
-      std::any_of(lines.begin(), lines.end(), [](const QString& l) { return l.simplified() == "S2/[S] 1.06"; }));
+  // With three decimals, as the governing ratio, and in MPa (about 1.06 × 80).
+  EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const QString& l) {
+    return l.simplified().contains(QRegularExpression(R"(^S2/\[S\] 1\.06\d 8[45]\.\d\d MPa$)"));
+  })) << note.plain_text().toStdString();
   EXPECT_EQ(note.html().count("<table"), sharp.html().count("<table") + 1);  // the results with elbows
 
   QTemporaryDir dir;
   const QString pdf = dir.filePath("elbows.pdf");
   ASSERT_EQ(CalculationSheet(offset, note).print(nullptr, pdf), QString());
-  EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
+  EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +[12]\n")));
   EXPECT_TRUE(
       poppler("pdftotext", {pdf, "-"}).simplified().contains("exceeds the allowable stress with long-radius elbows"));
 
@@ -362,7 +367,7 @@ TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
                   .contains("The elbows do not fit L2: their tangent lengths exceed the leg."));
 }
 
-TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
+TEST(CalculationSheet, PrintsA4PagesWithTheDrawingInputsResultsAndVerdict) {
   QTemporaryDir dir;
   const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
   for (const Case& c : kCases) {
@@ -372,7 +377,7 @@ TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
     const QString pdf = dir.filePath(QString(c.key) + ".pdf");
     ASSERT_EQ(sheet.print(nullptr, pdf), QString());
     const QString info = poppler("pdfinfo", {pdf});
-    EXPECT_TRUE(info.contains(QRegularExpression("Pages: +1\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages: +[12]\n"))) << info.toStdString();
     EXPECT_TRUE(info.contains("(A4)")) << info.toStdString();
     // Compatibility forms on both sides undo the typeface's ligatures ("ﬁ").
     const auto plain = [](const QString& s) { return s.normalized(QString::NormalizationForm_KC).simplified(); };
@@ -400,14 +405,61 @@ TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
         "Installation (installed at 20 ℃)", "Cross-check", "Section: I = 17624.04 cm", "Movements of the bend points"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
 
-  // Very long texts shrink the note, never add a page.
+  // Very long texts break across the page's width, never past its edge.
   const Panel& bend = *panel_by_key("bend");
   const std::vector<std::string> long_texts(bend.inputs.size(), std::string(3000, '9'));
   const QString pdf = dir.filePath("long.pdf");
   ASSERT_EQ(CalculationSheet(bend, calculation_note(bend, long_texts, kC, when)).print(nullptr, pdf), QString());
-  EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
+  EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +\\d+\n")));
   const QString on_page = poppler("pdftotext", {"-x", "0", "-y", "0", "-W", "595", "-H", "842", pdf, "-"});
   EXPECT_TRUE(on_page.contains("Plane frame") && on_page.contains("Calculation failed")) << on_page.toStdString();
+}
+
+// Each panel's sheet, as pdftotext -bbox sees it: every word at least 10 pt
+// tall (8 pt type and more), text in the right half of the page, and the
+// drawing's labels of this run: its legs with their entered lengths, its
+// named angles, its point numbers, the axes and the reactions' senses.
+// QUORVEL_SHEET_DIR keeps the PDFs there, to look at.
+TEST(CalculationSheet, IsReadAtArmsLengthWithItsOwnDrawing) {
+  const QTemporaryDir temporary;
+  const QString dir =
+      qEnvironmentVariableIsSet("QUORVEL_SHEET_DIR") ? qEnvironmentVariable("QUORVEL_SHEET_DIR") : temporary.path();
+  const struct {
+    const char* key;
+    std::vector<std::string> inputs;
+    QStringList labels;
+  } sheets[] = {
+      {"bend", {"70", "377", "9", "20", "10", "90"}, {"L1 = 20 m", "L2 = 10 m", "α = 90°", "1", "2", "3"}},
+      {"offset",
+       {"70", "377", "9", "20", "10", "20", "40", "120"},
+       {"L1 = 20 m", "L2 = 10 m", "L3 = 20 m", "L = 40 m", "α = 120°", "4", "Mz2"}},
+      {"loop",
+       {"70", "377", "9", "20", "10", "15", "10", "20", "55", "90", "90"},
+       {"L1 = 20 m", "L3 = 15 m", "L5 = 20 m", "L = 55 m", "α = 90°", "β = 90°", "6", "Mz2"}},
+  };
+  for (const auto& sheet : sheets) {
+    const Panel& panel = *panel_by_key(sheet.key);
+    const QString pdf = dir + "/" + sheet.key + ".pdf";
+    const CalculationNote note = calculation_note(panel, sheet.inputs, kC, QDateTime(QDate(2026, 12, 7), QTime(16, 40)),
+                                                  {.elbows_times_D = 1.5});
+    ASSERT_EQ(CalculationSheet(panel, note).print(nullptr, pdf), QString());
+    const QString boxes = poppler("pdftotext", {"-bbox", pdf, "-"});
+    double lowest = 1e9, rightmost = 0;
+    QStringList words;
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    for (auto found = word.globalMatch(boxes); found.hasNext();) {
+      const auto w = found.next();
+      lowest = std::min(lowest, w.captured(4).toDouble() - w.captured(2).toDouble());
+      rightmost = std::max(rightmost, w.captured(1).toDouble());
+      words << w.captured(5);
+    }
+    EXPECT_GE(lowest, 10) << sheet.key;
+    EXPECT_GT(rightmost, 595 / 2.0) << sheet.key;
+    const QString text = words.join(' ');
+    for (const QString& label : sheet.labels + QStringList{"Fx", "Fy", "Mz1", "x", "y", "1:"})
+      EXPECT_TRUE(text.contains(label.toHtmlEscaped())) << sheet.key << ": " << label.toStdString();
+  }
 }
 
 // The keys and menus of the window.

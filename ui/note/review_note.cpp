@@ -3,12 +3,15 @@
 #include "note/text_columns.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "note/verdict_texts.h"
 #include "quorvel/analyses/hand_methods.h"
 #include "quorvel/analyses/installation.h"
 #include "quorvel/analyses/movements.h"
 #include "quorvel/analyses/section.h"
+#include "quorvel/analyses/verdict.h"
+#include "quorvel/panels/display.h"
 
 namespace quorvel::ui {
 namespace {
@@ -40,6 +43,17 @@ Section installation(const Panel& panel, const Values& run, double T0, std::stri
           << ReviewSections::tr("Governing ratio: %1").arg(VerdictTexts::governing(panel, installed->verdict, dp))
           << ReviewSections::tr("Verdict: %1")
                  .arg(VerdictTexts::verdict(installed->verdict, installed->values.allowable, dp));
+  // The results installed, across: ratios with three decimals as the
+  // governing one, forces and moments in the panel's display.
+  s.table = {{ReviewSections::tr("Result")}, {ReviewSections::tr("Installed")}, {ReviewSections::tr("Unit")}};
+  for (std::size_t i = 0; i < panel.results.size() && i < installed->values.results.size(); ++i) {
+    const ResultField& field = panel.results[i];
+    const bool ratio = field.display == Display::ratio;
+    s.table[0] << QString::fromUtf8(field.symbol.data(), static_cast<qsizetype>(field.symbol.size()));
+    s.table[1] << QString::fromStdString(ratio ? ratio_text(std::fabs(installed->values.results[i]), dp)
+                                               : texts.results[i]);
+    s.table[2] << QString::fromUtf8(field.unit.data(), static_cast<qsizetype>(field.unit.size()));
+  }
   return s;
 }
 
