@@ -143,7 +143,7 @@ void draw_run(QPainter& painter, const QRectF& box, const RunDrawing& d, double 
   const QFontMetricsF metrics(painter.font());
   const double line = metrics.height();
   // Room for the labels around the run, and a line of text above and below.
-  const QRectF inner = box.adjusted(22 * per_mm, 10 * per_mm + line, -22 * per_mm, -12 * per_mm - line);
+  const QRectF inner = box.adjusted(22 * per_mm, 10 * per_mm + line, -22 * per_mm, -17 * per_mm - line);
   double min_x = 0, max_x = 0, min_y = 0, max_y = 0;
   for (const QPointF& p : d.points) {
     min_x = std::min(min_x, p.x());
@@ -251,24 +251,18 @@ void draw_run(QPainter& painter, const QRectF& box, const RunDrawing& d, double 
   painter.setPen(QPen(blue, 0.3 * per_mm));
   painter.setBrush(blue);
   const double head = 1.8 * per_mm;
-  const QPointF p1 = at.front();
-  const QPointF fx_from = p1 + QPointF(-16 * per_mm, 7 * per_mm), fx_to = fx_from + QPointF(11 * per_mm, 0);
-  arrow(painter, fx_from, fx_to, head);
-  label(painter, fx_from, QPointF(-1, 0), 0.8 * per_mm, "Fx", placed);
-  const QPointF fy_from = p1 + QPointF(-16 * per_mm, 7 * per_mm), fy_to = fy_from + QPointF(0, -11 * per_mm);
-  arrow(painter, fy_from, fy_to, head);
-  label(painter, fy_to, QPointF(0, -1), 0.8 * per_mm, "Fy", placed);
-  moment_arrow(painter, p1, 9 * per_mm, 110, head, "Mz1", placed);
-  if (d.far_moment) moment_arrow(painter, at.back(), 9 * per_mm, -70, head, "Mz2", placed);
+  // Up and to the left of point 1, where every panel's run leaves room; the
+  // axes point the same ways.
+  const QPointF p1 = at.front(), base = p1 + QPointF(-15 * per_mm, -9 * per_mm);
+  arrow(painter, base, base + QPointF(9 * per_mm, 0), head);
+  label(painter, base + QPointF(9 * per_mm, 0), QPointF(1, 0), 0.8 * per_mm, RunDrawing::tr("Fx, x"), placed);
+  arrow(painter, base, base + QPointF(0, -9 * per_mm), head);
+  label(painter, base + QPointF(0, -9 * per_mm), QPointF(0, -1), 0.8 * per_mm, RunDrawing::tr("Fy, y"), placed);
+  moment_arrow(painter, p1, 11 * per_mm, 150, head, "Mz1", placed);
+  if (d.far_moment) moment_arrow(painter, at.back(), 11 * per_mm, -70, head, "Mz2", placed);
 
-  // The axes, from point 1's place in the corner, and the legend.
+  // The legend.
   painter.setPen(QPen(Qt::black, 0.25 * per_mm));
-  painter.setBrush(Qt::black);
-  const QPointF origin = box.bottomLeft() + QPointF(6 * per_mm, -7 * per_mm - line);
-  arrow(painter, origin, origin + QPointF(10 * per_mm, 0), head);
-  arrow(painter, origin, origin + QPointF(0, -10 * per_mm), head);
-  label(painter, origin + QPointF(10 * per_mm, 0), QPointF(1, 0), 0.8 * per_mm, "x", placed);
-  label(painter, origin + QPointF(0, -10 * per_mm), QPointF(0, -1), 0.8 * per_mm, "y", placed);
   QString legend = RunDrawing::tr("x along L1 from point 1, y across it; arrows: positive Fx, Fy and Mz");
   if (!d.elbow_label.isEmpty()) legend += RunDrawing::tr("; %1").arg(d.elbow_label);
   painter.drawText(box.adjusted(2 * per_mm, 0, -2 * per_mm, -1.5 * per_mm), Qt::AlignLeft | Qt::AlignBottom, legend);

@@ -398,6 +398,14 @@
         <source>; %1</source>
         <translation>；%1</translation>
     </message>
+    <message>
+        <source>Fx, x</source>
+        <translation>Fx，x</translation>
+    </message>
+    <message>
+        <source>Fy, y</source>
+        <translation>Fy，y</translation>
+    </message>
 </context>
 <context>
     <name>TitleBlock</name>
