@@ -211,20 +211,27 @@ QString CalculationNote::plain_text() const {
   text += tr("Program: %1").arg(program) + '\n' + title.plain_text() + '\n';
   if (stale) text += stale_text() + "\n\n";
 
+  // First what a checker signs: the verdicts and the checks of the inputs.
+  if (!failure.isEmpty()) {
+    text += tr("Calculation failed: %1").arg(failure) + "\n\n";
+  } else {
+    text += tr("Verdict: %1").arg(verdict) + '\n';
+    text += tr("Governing ratio: %1").arg(governing) + '\n';
+    for (const QString& line : other_verdicts) text += line + '\n';
+    text += '\n';
+  }
+  if (!input_checks.isEmpty()) text += tr("Checks of the inputs") + "\n  " + input_checks.join("\n  ") + "\n\n";
+
   text += tr("Inputs") + '\n';
   std::vector<QStringList> rows;
   for (const Row& r : inputs) rows.push_back({r.symbol, r.text, r.unit});
   text += text_columns(rows, {}) + '\n';
 
-  if (!failure.isEmpty()) {
-    text += tr("Calculation failed: %1").arg(failure) + "\n\n";
-  } else {
+  if (failure.isEmpty()) {
     text += ReviewSections::headed(tr("Results (as shown, and in SI units)"), ReviewSections::panel_basis()) + '\n';
     rows.clear();
     for (const Row& r : results) rows.push_back({r.symbol, r.text, r.unit, r.si, r.si_unit});
     text += text_columns(rows, kNumbers) + '\n';
-    text += tr("Governing ratio: %1").arg(governing) + '\n';
-    text += tr("Verdict: %1").arg(verdict) + "\n\n";
     text += checks.plain_text();
   }
   if (elbows) {
@@ -233,7 +240,6 @@ QString CalculationNote::plain_text() const {
     for (const Row& r : elbows->results) rows.push_back({r.symbol, r.text, r.unit, r.si, r.si_unit});
     text += text_columns(rows, kNumbers) + elbows->after.join('\n') + "\n\n";
   }
-  if (!input_checks.isEmpty()) text += tr("Checks of the inputs") + "\n  " + input_checks.join("\n  ") + "\n\n";
 
   text += tr("Assumptions") + '\n';
   for (const QString& a : assumptions) text += "  " + a + '\n';
