@@ -266,7 +266,7 @@ TEST(CalculationNote, InChineseWithAChineseLocale) {
   for (const char* line :
        {"管系形式：两臂弯管", "控制应力比：终点固定支座处 S3/[S] = 0.317",
         "结论：在许用应力以内（25.39 MPa ≤ [S] = 80 MPa）", "  T = 70 ℃ 时的自由膨胀量：0.8085091 mm/m。",
-        "quorvel-batch 的输入行：", "bend,70,377,9,20,10,90"})
+        "quorvel-batch 的输入行：", "bend,70,377,9,20,10,90", "弯头点位移（mm，两端固定支架不动）——按 20 ℃ 安装"})
     EXPECT_TRUE(lines.contains(line)) << line;
   const std::vector<std::string> bad = {"70", "377", "9", "abc", "10", "90"};
   lines = calculation_note(bend, bad, QLocale::c(), when).plain_text().split('\n');
