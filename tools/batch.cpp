@@ -7,6 +7,7 @@
 
 #include "plot.h"
 #include "quorvel/analyses/elbows.h"
+#include "quorvel/analyses/installation.h"
 #include "quorvel/analyses/validity.h"
 #include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
@@ -74,6 +75,16 @@ void append_elbows(std::vector<std::string>& cells, const Panel& panel, const Ou
   cells.emplace_back(pipe ? run.verdict : kInvalid);
 }
 
+// The outcome the analyses beside the panel take: with --installed T0 the
+// run counted from T0 (no values where that is not defined), else the run.
+Outcome basis(const Panel& panel, const Outcome& outcome, const Options& options, std::string_view decimal_point,
+              std::span<const std::string> inputs) {
+  if (!options.review.installed) return outcome;
+  Outcome based{{}, outcome.failure, {}};
+  based.values = counted_from(panel, inputs, outcome, *options.review.installed, decimal_point);
+  return based;
+}
+
 // --check: the checks of the inputs as "SYMBOL: text" joined by "; ".
 std::string checks_cell(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point) {
   std::string cell;
@@ -107,8 +118,9 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
       cells.emplace_back(verdict_word(verdict));
     }
   }
-  if (options.elbows) append_elbows(cells, panel, outcome, options, decimal_point, pipe);
-  append_review_cells(cells, panel, outcome, options.review, to_double(options.target), decimal_point, pipe);
+  const Outcome based = basis(panel, outcome, options, decimal_point, inputs);
+  if (options.elbows) append_elbows(cells, panel, based, options, decimal_point, pipe);
+  append_review_cells(cells, panel, outcome, based, options.review, to_double(options.target), decimal_point, pipe);
   if (options.code.on)
     append_code_cells(cells, panel, outcome, options.code, to_double(options.target), decimal_point, pipe);
   if (options.check) cells.push_back(checks_cell(panel, inputs, decimal_point));
@@ -137,14 +149,15 @@ void append_result_names(std::vector<std::string>& names, const Panel& panel, co
 }
 
 // The inputs describe a pipe and every unrounded ratio is at most the
-// target: with --code SE/SA at every point, else with --elbows every ratio
-// with elbows, else the panel's.
+// target: with --code SE/SA at every point (the code check takes its own
+// basis), else with --elbows every ratio with elbows, else the panel's; with
+// --installed counted from T0.
 bool passes(const Panel& panel, std::span<const std::string> inputs, const Outcome& outcome, const Options& options,
             double target, std::string_view decimal_point) {
   if (!describes_a_pipe(panel, inputs, decimal_point)) return false;
   if (options.code.on) return passes_code_check(panel, outcome, options.code.settings, target);
-  return options.elbows ? passes_with_elbows(panel, outcome, *options.elbows, target)
-                        : quorvel::passes(outcome, target);
+  const Outcome based = basis(panel, outcome, options, decimal_point, inputs);
+  return options.elbows ? passes_with_elbows(panel, based, *options.elbows, target) : quorvel::passes(based, target);
 }
 
 // What a walk of a row's field found: its passing stretches (only the first

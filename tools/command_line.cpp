@@ -120,7 +120,8 @@ std::vector<Option> table() {
        "which the run passes: the input row, the status as for --solve, then one cell FROM..TO per stretch, its "
        "first and last value in walk order (8.6..28.7). A short leg can overstress one anchor and a long one "
        "another, so a run may pass on several stretches or on none. Takes none of the options that add results "
-       "(--si, --verdict, --installed, --movements, --crosscheck, --check)",
+       "(--si, --verdict, --movements, --crosscheck, --check); with --installed T0 it judges the run installed at "
+       "T0, with --elbows the run with elbows",
        [](CommandLine& c, const std::string& value) { return take_walk(c, WalkMode::ranges, "--ranges", value); }},
       {"--target", "R",
        "the highest ratio that passes for --solve and --ranges, and the level drawn by --plot (default " +
@@ -170,7 +171,8 @@ std::vector<Option> table() {
        "arc; the governing ratio with three decimals; passes or exceeds. All empty when the calculation failed; "
        "when the elbows at the ends of a leg need more than its length, all empty but the last, which names the "
        "leg: does not fit L2, or says not available for a run with its legs in line; invalid instead of either "
-       "where the inputs describe no pipe. --solve then walks on the verdict with elbows",
+       "where the inputs describe no pipe. From 0 ℃, or from T0 with --installed. --solve then walks on the "
+       "verdict with elbows",
        [](CommandLine& c, const std::string& value) {
          c.options.elbows = parse_elbow_radius(value);
          if (!c.options.elbows)
@@ -182,8 +184,11 @@ std::vector<Option> table() {
        "e(T). Cells after those of --si, --verdict and --elbows: the factor with three decimals, the results times "
        "the factor in the panel's displays, the governing ratio of the scaled stresses with three decimals and "
        "passes or exceeds (against the target). Where e(T) = 0 the factor cell says \"not defined\" and the others "
-       "are empty but the verdict, which says invalid where the inputs describe no pipe. The default bend installed "
-       "at 20 ℃ gives 0.721 and the governing ratio 0.229, passes",
+       "are empty but the verdict, which says invalid where the inputs describe no pipe. With --installed the "
+       "cells of --elbows, --movements and --crosscheck and the verdict a walk takes (--solve, --ranges) count from "
+       "T0 as well: the signed growth from T0 to T, so that a run colder than T0 pulls where a hotter one pushes; "
+       "the results and --si and --verdict stay from 0 ℃ as the panel gives them. The default bend installed at "
+       "20 ℃ gives 0.721 and the governing ratio 0.229, passes",
        [](CommandLine& c, const std::string& value) {
          const auto T0 = parse_decimal(value, ".");
          if (!T0 || !std::isfinite(to_double(*T0))) return "--installed " + value + ": expected a temperature in ℃";
@@ -193,8 +198,9 @@ std::vector<Option> table() {
       {"--movements", "",
        "after those cells, dx and dy of each bend point in order (point 2 first), in mm with one decimal, in the "
        "panel's axes: +x along the first leg away from the start anchor, +y across it as the run's points lie; the "
-       "free thermal growth plus the bending deflection of the sharp-corner frame with both anchors held. The "
-       "default bend's point 2 moves 16.2 mm along L1 and -8.1 mm across it",
+       "free thermal growth plus the bending deflection of the sharp-corner frame with both anchors held, from 0 ℃ or "
+       "from T0 with --installed. The default bend's point 2 moves 16.2 mm along L1 and -8.1 mm across it "
+       "(installed at 20 ℃: 11.7 and -5.8)",
        switch_on<&Options::review, &ReviewCells::movements>},
       {"--crosscheck", "",
        "after those cells, the hand methods beside the exact frame: the ASME B31.3 319.4.1 screen D·y/(L − U)² "
@@ -205,8 +211,9 @@ std::vector<Option> table() {
            fixed_text(screen_limit(steel, steel.reference_T), 0, 1, ".") + " ([S] = " + mpa +
            " MPa, E = " + steel.modulus_gpa_text(".") +
            " GPa), the guided-cantilever governing ratio with three decimals, and the exact governing ratio over "
-           "it with two decimals. The default bend gives 116.8, passes, fails, 0.448, 0.71; \"not defined\" for a "
-           "straight run; where the inputs describe no pipe the screen is empty and both its verdicts say invalid",
+           "it with two decimals; from 0 ℃, or from T0 with --installed. The default bend gives 116.8, passes, fails, "
+           "0.448, 0.71; installed at 20 ℃ its screen gives 84.2, passes, passes; \"not defined\" for a straight "
+           "run; where the inputs describe no pipe the screen is empty and both its verdicts say invalid",
        switch_on<&Options::review, &ReviewCells::crosscheck>},
       {"--code", "CODE",
        "the code's own check of the displacement stress range, beside the panel's: CODE is b31.3, " +
@@ -376,9 +383,9 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
   const Options& options = command.options;
   const ReviewCells& review = options.review;
   if (options.walk && options.mode == WalkMode::ranges &&
-      (options.si || options.verdict || review.installed || review.movements || review.crosscheck || options.check))
-    return "--ranges writes stretches, not results: it takes no --si, --verdict, --installed, --movements, "
-           "--crosscheck or --check";
+      (options.si || options.verdict || review.movements || review.crosscheck || options.check))
+    return "--ranges writes stretches, not results: it takes no --si, --verdict, --movements, --crosscheck or "
+           "--check";
   const CodeOptions& code = options.code;
   if (!code.on && !code.given.empty()) return code.given + " belongs to the code check: give --code b31.3 too";
   if (code.on) {

@@ -85,11 +85,12 @@ void append_review_names(std::vector<std::string>& names, const Panel& panel, co
 }
 
 void append_review_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
-                         const ReviewCells& checks, double target, std::string_view decimal_point, bool pipe) {
-  const Values* run = outcome.failure || !outcome.values ? nullptr : &*outcome.values;
-  if (checks.installed) installed_cells(cells, panel, run, *checks.installed, target, decimal_point, pipe);
-  if (checks.movements) movement_cells(cells, panel, run, decimal_point);
-  if (checks.crosscheck) crosscheck_cells(cells, run, decimal_point, pipe);
+                         const Outcome& based, const ReviewCells& checks, double target, std::string_view decimal_point,
+                         bool pipe) {
+  const auto values = [](const Outcome& o) { return o.failure || !o.values ? nullptr : &*o.values; };
+  if (checks.installed) installed_cells(cells, panel, values(outcome), *checks.installed, target, decimal_point, pipe);
+  if (checks.movements) movement_cells(cells, panel, values(based), decimal_point);
+  if (checks.crosscheck) crosscheck_cells(cells, values(based), decimal_point, pipe);
 }
 
 }  // namespace quorvel::batch

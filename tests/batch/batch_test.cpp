@@ -258,6 +258,12 @@ TEST(BatchProcess, AnswersDesignQuestions) {
            {"no stretch", {"--ranges", "L2=0.5:40:0.5", "--target", "0.1"}, bend, "bend,70,377,9,20,10,90,no solution"},
            // At T = 0 nothing expands: every ratio is 0, the only one a target of 0 passes.
            {"a target of 0", {"--ranges", "T=-5:5", "--target", "0"}, bend, "bend,70,377,9,20,10,90,ok,0..0"},
+           // From 20 ℃ the ratio is 0.31738·(e(T) − e(20))/e(70), at most 1 up to e(T) = 2.7732·10⁻³ mm/m:
+           // T = 224.3 ℃; down to −50 ℃ it is 0.303, and at 0 ℃ too the run passes.
+           {"installed at 20 ℃, a walk of T judges from there",
+            {"--installed", "20", "--ranges", "T=400:-50"},
+            bend,
+            "bend,70,377,9,20,10,90,ok,224..-50"},
            {"every value failed alike",
             {"--ranges", "L2=1:2"},
             "bend,70,377,9,abc,10,90\n",
@@ -276,23 +282,25 @@ TEST(BatchProcess, AnswersDesignQuestions) {
             "bend,70,377,9,abc,10,90\n",
             "bend,70,377,9,abc,10,90,type mismatch,,,,,,,,"},
            // Installed at 20 ℃: (e(70) − e(20))/e(70) = 0.721, 907.7 kgm × 0.72079 = 654.2, governing
-           // 0.31738 × 0.72079 = 0.229; the bend point moves e·20 = 16.2 mm along L1 and −e·10 = −8.1 mm;
-           // the screen 377·18.079/(30 − 22.361)² = 116.8; guided cantilever 0.448, 0.317/0.448 = 0.71.
+           // 0.31738 × 0.72079 = 0.229; from 20 ℃ the bend point moves (e(70) − e(20))·20 = 11.7 mm along
+           // L1 and −(e(70) − e(20))·10 = −5.8 mm, the screen is 116.8 × 0.72079 = 84.2 (within 208.3 and
+           // 84.9), the guided cantilever 0.448 × 0.72079 = 0.323, 0.229/0.323 = 0.71.
            {"the checks after the SI cells and the verdict",
             {"--crosscheck", "--movements", "--installed", "20", "--si", "--verdict"},
             bend,
             "bend,70,377,9,20,10,90,ok,907.7,377,115.2,0.12,0.19,0.32,9.077,3.770,1.152,9.71,14.94,25.39,0.317,passes,"
-            "0.721,654.2,271.8,83,0.09,0.13,0.23,0.229,passes,16.2,-8.1,116.8,passes,fails,0.448,0.71"},
+            "0.721,654.2,271.8,83,0.09,0.13,0.23,0.229,passes,11.7,-5.8,84.2,passes,passes,0.323,0.71"},
            {"checks with a decimal comma",
             {"--decimal-comma", "--installed=20", "--movements", "--crosscheck"},
             "bend;70;377;9;20;10;90\n",
             "bend;70;377;9;20;10;90;ok;907,7;377;115,2;0,12;0,19;0,32;0,721;654,2;271,8;83;0,09;0,13;0,23;0,229;passes;"
-            "16,2;-8,1;116,8;passes;fails;0,448;0,71"},
-           // At 0 ℃ there is no expansion to scale; a failed run has no checks.
+            "11,7;-5,8;84,2;passes;passes;0,323;0,71"},
+           // At 0 ℃ there is no expansion to scale; from 20 ℃ the run pulls: −e(20)·20 = −4.5 mm,
+           // +e(20)·10 = 2.3 mm, screen 116.8·e(20)/e(70) = 32.6. A failed run has no checks.
            {"no expansion, and a failed run",
             {"--installed", "20", "--movements", "--crosscheck"},
             "bend,0,377,9,20,10,90\nbend,70,377,9,abc,10,90\n",
-            "bend,0,377,9,20,10,90,ok,0,0,0,0,0,0,not defined,,,,,,,,,0.0,0.0,0.0,passes,passes,0.000,|"
+            "bend,0,377,9,20,10,90,ok,0,0,0,0,0,0,not defined,,,,,,,,,-4.5,2.3,32.6,passes,passes,0.125,0.71|"
             "bend,70,377,9,abc,10,90,type mismatch,,,,,,,,,,,,,,,,,,,,,,"},
            {"sweep down through a failure",
             {"--sweep", "t=1:-1:0.5"},
@@ -444,6 +452,20 @@ TEST(BatchProcess, NoPipeMakesEveryVerdictInvalid) {
               verdict)
         << row;
   }
+}
+
+// With --installed 20 the elbows count from 20 ℃ too: every cell of the
+// frame with elbows is linear in the growth, so its governing ratio is the
+// one from 0 ℃ times (e(70) − e(20))/e(70) = 0.72079, within the rounding.
+TEST(BatchProcess, InstalledElbowsCountFromT0) {
+  const auto governing = [](std::vector<std::string> args) {
+    const std::string row = process("bend,70,377,9,20,10,90\n", options_of(std::move(args))).out;
+    std::vector<std::string> cells;
+    for (std::size_t from = 0, to; (to = row.find_first_of(",\r", from)) != std::string::npos; from = to + 1)
+      cells.push_back(row.substr(from, to - from));
+    return std::stod(cells.at(22));  // after the inputs, the status, six results, k, i and five more
+  };
+  EXPECT_NEAR(governing({"--elbows", "1.5D", "--installed", "20"}), 0.72079 * governing({"--elbows", "1.5D"}), 0.0011);
 }
 
 // --elbows: the default offset at 200 ℃ with long-radius elbows (k = 10.98,
@@ -667,7 +689,6 @@ TEST(BatchProcess, RefusesBadOptionsWithOneLine) {
            {{"--solve", "L2=1:2", "--sweep", "L2=1:2"}, "only one --solve, --sweep or --ranges"},
            {{"--ranges", "L2=1:2", "--solve", "L2=1:2"}, "only one --solve, --sweep or --ranges"},
            {{"--ranges", "L2=1:2", "--verdict"}, "takes no --si, --verdict"},
-           {{"--installed", "20", "--ranges", "L2=1:2"}, "takes no --si, --verdict, --installed"},
            {{"--ranges", "L2=1:2", "--check"}, "--crosscheck or --check"},
            {{"--target", "x"}, "--target x"},
            {{"--target", "-0.5"}, "--target -0.5"},

@@ -157,7 +157,8 @@ TEST(SaveAndOpen, BringsTheRunBackIntoItsPanelWithItsSettings) {
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly | QIODevice::Text));
   const QString text = QString::fromUtf8(saved.readAll());
   EXPECT_EQ(text, QGuiApplication::clipboard()->text());
-  EXPECT_TRUE(text.contains("Installation (installed at 35.5 ℃)\n") && text.contains("With elbows of R = 3·D\n"));
+  EXPECT_TRUE(text.contains("Installation (installed at 35.5 ℃)\n") &&
+              text.contains("With elbows of R = 3·D — installed at 35.5 ℃\n"));
   EXPECT_TRUE(from_messages.messages.empty());
 
   // Opened from the bend panel of a fresh window, in the decimal-comma dialect.
