@@ -13,6 +13,7 @@
 
 #include "note/elbow_view.h"
 #include "quorvel/analyses/elbows.h"
+#include "quorvel/analyses/validity.h"
 #include "quorvel/analyses/verdict.h"
 #include "window/panel_view.h"
 #include "window/text_of.h"
@@ -253,15 +254,17 @@ void PassFinder::refresh() {
   Stretches stretches, elbow_stretches;
   std::vector<double> values, ratios, elbow_ratios;
   std::optional<std::pair<Decimal, std::string_view>> negative;  // where a leg first goes below 0
+  // A value at which the inputs describe no pipe neither passes nor is drawn.
   walk_run(panel, texts, *walk, decimal_point_, [&](const WalkStep& step) {
     if (!step.negative_leg.empty() && !negative) negative.emplace(step.value, step.negative_leg);
-    stretches.add(step.value, passes(step.outcome));
+    const bool pipe = describes_a_pipe(panel, step.inputs, decimal_point_);
+    stretches.add(step.value, pipe && passes(step.outcome));
     values.push_back(to_double(step.value));
-    ratios.push_back(governing_ratio(step.outcome));  // NaN where the run failed or was not run
+    ratios.push_back(pipe ? governing_ratio(step.outcome) : std::nan(""));  // NaN where the run failed or was not run
     if (times_D > 0) {
       const ElbowRun run = with_elbows(panel, step.outcome, ElbowRadius{times_D});
-      elbow_stretches.add(step.value, passes(run));
-      elbow_ratios.push_back(governing_ratio(run));  // NaN unless solved
+      elbow_stretches.add(step.value, pipe && passes(run));
+      elbow_ratios.push_back(pipe ? governing_ratio(run) : std::nan(""));  // NaN unless solved
     }
     return true;
   });

@@ -126,7 +126,8 @@ bool finite(const Values& v) {
 ElbowFactors elbow_factors(double D, double t, double R) {
   const double r = (D - t) / 2;
   const double h = t * R / (r * r);
-  return {h, std::max(1.0, 1.65 / h), std::max(1.0, 0.9 / std::pow(h, 2.0 / 3.0))};
+  return {h, std::max(1.0, 1.65 / h), std::max(1.0, 0.9 / std::pow(h, 2.0 / 3.0)),
+          std::max(1.0, 0.75 / std::pow(h, 2.0 / 3.0))};
 }
 
 ElbowRun with_elbows(const Panel& panel, const Values& values, double R, double target, const Material& material) {
@@ -166,23 +167,36 @@ ElbowRun with_elbows(const Panel& panel, const Values& run_values, double R, con
 
   // On an arc m = m(c) + R·(Fx·sin φ − Fy·cos φ) = m(c) + A·cos(φ − ψ): its
   // largest magnitude at an end or where φ − ψ is a multiple of π.
-  const auto largest_on = [&](const Arc& a) {
+  // Also the angle where it is, for the axial force at that section.
+  const auto largest_on = [&](const Arc& a, double& where) {
     const double A = R * std::hypot(Fx, Fy), psi = std::atan2(Fx, -Fy);
     const auto at = [&](double phi) { return m(a.c) + A * std::cos(phi - psi); };
     double best = at(a.from);
-    const auto keep = [&](double v) { best = std::fabs(v) > std::fabs(best) ? v : best; };
-    keep(at(a.to));
+    where = a.from;
+    const auto keep = [&](double v, double phi) {
+      if (std::fabs(v) > std::fabs(best)) {
+        best = v;
+        where = phi;
+      }
+    };
+    keep(at(a.to), a.to);
     for (double n = std::ceil((a.from - psi) / std::numbers::pi); psi + n * std::numbers::pi <= a.to; ++n)
-      keep(m(a.c) + (std::fmod(n, 2) == 0 ? A : -A));
+      keep(m(a.c) + (std::fmod(n, 2) == 0 ? A : -A), psi + n * std::numbers::pi);
     return best;
   };
+  // The force along the pipe where its direction is (ux, uy): the same
+  // force (Fx, Fy) acts at every section of a run loaded only at its ends.
+  const auto along = [&](double ux, double uy) { return std::fabs(Fx * ux + Fy * uy) / std::hypot(ux, uy); };
 
   const double Z = std::numbers::pi * (std::pow(values.D, 4) - std::pow(values.D - 2 * values.t, 4)) / (32 * values.D);
   const std::size_t n = values.run.size();
   for (std::size_t j = 0; j < n; ++j) {
     const bool anchor = j == 0 || j + 1 == n;
-    const double moment = anchor ? m(values.run[j]) : largest_on(line.arcs[j - 1]);
+    double where = 0;
+    const double moment = anchor ? m(values.run[j]) : largest_on(line.arcs[j - 1], where);
     run.moments.push_back(moment);
+    const Point leg = j == 0 ? minus(values.run[1], values.run[0]) : minus(values.run[j], values.run[j - 1]);
+    run.axial.push_back(anchor ? along(leg.x, leg.y) : along(-std::sin(where), std::cos(where)));
     run.ratios.push_back((anchor ? 1 : factors.i) * std::fabs(moment) / Z / values.allowable);
   }
   run.M1 = M1;

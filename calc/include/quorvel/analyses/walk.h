@@ -82,7 +82,8 @@ using StepVisit = std::function<bool(const WalkStep& step)>;
 void walk_run(const Panel& panel, std::vector<std::string> inputs, const Walk& walk, std::string_view decimal_point,
               const StepVisit& visit);
 
-// Consecutive values of a walk at which the run passes (quorvel::passes):
+// Consecutive values of a walk at which the inputs describe a pipe
+// (describes_a_pipe) and the run passes (quorvel::passes):
 // the first and the last of them in walk order.
 struct Stretch {
   Decimal from, to;
