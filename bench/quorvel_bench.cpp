@@ -3,7 +3,7 @@
 // formula text in plain doubles (quorvel/panels/unchecked.h); and quorvel-batch's
 // rows per second.
 // Ends with the line "checked/unchecked ratio: bend …, offset …, loop …",
-// then "--code/plain batch ratio: …".
+// then "--code/plain batch ratio: …" and "loop height walk/L2 walk ratio: …".
 
 #include <benchmark/benchmark.h>
 
@@ -145,6 +145,22 @@ void solve_walk(benchmark::State& state) {
   state.counters["values"] = benchmark::Counter(kValues, benchmark::Counter::kIsIterationInvariantRate);
 }
 
+// A tilted loop walked through 10,000 values, every one calculated (target 0):
+// of its height H, whose level legs give way at every value, or of L2 alone.
+// The height walk should cost at most 1.5 times the field walk.
+void loop_walk(benchmark::State& state, const char* walk) {
+  quorvel::batch::Options options;
+  options.walk = std::get<quorvel::Walk>(quorvel::batch::parse_walk(walk));
+  options.target = {};
+  NullBuffer nothing;
+  std::ostream out(&nothing);
+  for (auto _ : state) {
+    const bool all_valid =
+        quorvel::batch::process("loop,180,219.1,6.35,27,6,6,6,27,60,120,100\n", "walk", options, out, out);
+    benchmark::DoNotOptimize(all_valid);
+  }
+}
+
 // Keeps the CPU time per iteration of every benchmark, the median of the
 // repetitions where there are several, to print the ratios at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -199,6 +215,8 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("batch/failing", batch, true, false)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("batch/code", batch, false, true)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("batch/solve_10000_values", solve_walk)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("batch/loop_L2_walk", loop_walk, "L2=0.01:50:0.005")->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("batch/loop_height_walk", loop_walk, "H=0.01:50:0.005")->Unit(benchmark::kMillisecond);
 
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -222,5 +240,8 @@ int main(int argc, char** argv) {
   }
   const double plain = reporter.time("batch/ordinary"), code = reporter.time("batch/code");
   if (plain > 0 && code > 0) std::printf("--code/plain batch ratio: %.2f (at most 3)\n", code / plain);
+  if (const double field = reporter.time("batch/loop_L2_walk"), height = reporter.time("batch/loop_height_walk");
+      field > 0 && height > 0)
+    std::printf("loop height walk/L2 walk ratio: %.2f\n", height / field);
   return 0;
 }

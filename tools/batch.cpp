@@ -160,48 +160,67 @@ bool passes(const Panel& panel, std::span<const std::string> inputs, const Outco
   return options.elbows ? passes_with_elbows(panel, based, *options.elbows, target) : quorvel::passes(based, target);
 }
 
-// What a walk of a row's field found: its passing stretches (only the first
-// unless all are wanted), the outcome at the first passing value, and the
-// status: ok, "no solution", or the kind of failure every value failed with.
+// A value of the loop's H or W walk that leaves L1 or L5 below 0: "L1 below 0".
+std::string negative_text(std::string_view leg) {
+  return std::string(leg) + " below 0";
+}
+
+// What a walk of a row found: its passing stretches (only the first unless
+// all are wanted), the run's inputs and outcome at the first passing value,
+// and the status: ok, "no solution", or the kind of failure every value
+// failed with. When no value passes and a value of H or W left L1 or L5 below
+// 0, "no solution" says from which value on: "no solution: L1 below 0 from
+// 8.01".
 struct Found {
   Stretches stretches;
+  std::vector<std::string> inputs;
   Outcome first;
   std::string status = "ok";
 };
 
-Found walk_row(const Panel& panel, const std::vector<std::string>& cells, std::size_t field, const Options& options,
+Found walk_row(const Panel& panel, const std::vector<std::string>& cells, const Options& options,
                std::string_view decimal_point, bool every_stretch) {
   Found found;
   const double target = quorvel::to_double(options.target);
   std::optional<ErrorKind> common;  // the kind every value so far failed with
   bool all_failed_alike = true;
-  std::vector<std::string> texts(cells.begin() + 1, cells.end());
-  walk_field(panel, texts, field, *options.walk, decimal_point, [&](const Decimal& value, const Outcome& outcome) {
-    texts[field] = plain_text(value, decimal_point);
-    const bool pass = passes(panel, texts, outcome, options, target, decimal_point);
-    if (pass && found.stretches.found().empty()) found.first = outcome;
-    found.stretches.add(value, pass);
+  std::string negative;  // where a leg first went below 0
+  const std::vector<std::string> texts(cells.begin() + 1, cells.end());
+  walk_run(panel, texts, *options.walk, decimal_point, [&](const WalkStep& step) {
+    const Outcome& outcome = step.outcome;
+    // A value that leaves L1 or L5 below 0 has no run and does not pass.
+    const bool pass = step.negative_leg.empty() && passes(panel, step.inputs, outcome, options, target, decimal_point);
+    if (pass && found.stretches.found().empty()) {
+      found.first = outcome;
+      found.inputs = step.inputs;
+    }
+    found.stretches.add(step.value, pass);
     if (!outcome.failure || (common && *common != outcome.failure->kind)) all_failed_alike = false;
     if (outcome.failure) common = outcome.failure->kind;
+    if (!step.negative_leg.empty() && negative.empty())
+      negative = negative_text(step.negative_leg) + " from " + plain_text(step.value, decimal_point);
     return every_stretch || !found.stretches.closed();
   });
-  if (found.stretches.found().empty()) found.status = all_failed_alike && common ? status_text(*common) : "no solution";
+  if (found.stretches.found().empty())
+    found.status = all_failed_alike && common ? status_text(*common)
+                   : negative.empty()         ? "no solution"
+                                              : "no solution: " + negative;
   return found;
 }
 
 // --solve: the input cells, the status, the first value that passes, the
 // last one before the run stops passing again, and the results at the first
 // (the checks of the row as it came when no value passes).
-std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> cells, std::size_t field,
-                                   const Options& options, std::string_view decimal_point) {
-  const Found found = walk_row(panel, cells, field, options, decimal_point, false);
+std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> cells, const Options& options,
+                                   std::string_view decimal_point) {
+  const Found found = walk_row(panel, cells, options, decimal_point, false);
   std::vector<std::string> texts(cells.begin() + 1, cells.end());
   cells.push_back(found.status);
   if (found.stretches.found().empty()) {
     cells.insert(cells.end(), 2, "");
   } else {
-    texts[field] = plain_text(found.stretches.found().front().from, decimal_point);
-    cells.push_back(texts[field]);
+    texts = found.inputs;
+    cells.push_back(plain_text(found.stretches.found().front().from, decimal_point));
     cells.push_back(plain_text(found.stretches.found().front().to, decimal_point));
   }
   append_results(cells, panel, found.first, options, decimal_point, texts);
@@ -210,27 +229,29 @@ std::vector<std::string> solve_row(const Panel& panel, std::vector<std::string> 
 
 // --ranges: the input cells, the status, then each passing stretch as
 // "FROM..TO".
-std::vector<std::string> ranges_row(const Panel& panel, std::vector<std::string> cells, std::size_t field,
-                                    const Options& options, std::string_view decimal_point) {
-  const Found found = walk_row(panel, cells, field, options, decimal_point, true);
+std::vector<std::string> ranges_row(const Panel& panel, std::vector<std::string> cells, const Options& options,
+                                    std::string_view decimal_point) {
+  const Found found = walk_row(panel, cells, options, decimal_point, true);
   cells.push_back(found.status);
   for (const Stretch& s : found.stretches.found())
     cells.push_back(plain_text(s.from, decimal_point) + ".." + plain_text(s.to, decimal_point));
   return cells;
 }
 
-// --sweep: one output row per value, the value in F's cell.
-void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, std::size_t field, const Options& options,
+// --sweep: one output row per value, the value in F's cell (with H and W the
+// loop's changed legs in theirs); a value that leaves L1 or L5 below 0 says
+// so in the status cell ("L1 below 0"), its results empty.
+void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, const Walked& moved, const Options& options,
                 csv::Dialect dialect, std::ostream& out) {
   const std::string_view decimal_point = dialect.decimal_point;
-  std::vector<std::string> texts(cells.begin() + 1, cells.end());
-  if (options.plot) options.plot->start(panel, texts, field);
-  walk_field(panel, texts, field, *options.walk, decimal_point, [&](const Decimal& value, const Outcome& outcome) {
-    if (options.plot) options.plot->add(value, outcome);
+  const std::vector<std::string> texts(cells.begin() + 1, cells.end());
+  if (options.plot) options.plot->start(panel, texts, *options.walk, moved);
+  walk_run(panel, texts, *options.walk, decimal_point, [&](const WalkStep& step) {
+    if (options.plot) options.plot->add(step.value, step.outcome);
     std::vector<std::string> row = cells;
-    row[field + 1] = texts[field] = plain_text(value, decimal_point);
-    row.push_back(status_text(outcome.failure));
-    append_results(row, panel, outcome, options, decimal_point, texts);
+    for (std::size_t i : moved.changes) row[i + 1] = step.inputs[i];
+    row.push_back(step.negative_leg.empty() ? status_text(step.outcome.failure) : negative_text(step.negative_leg));
+    append_results(row, panel, step.outcome, options, decimal_point, step.inputs);
     out << csv::write_record(row, dialect);
     return true;
   });
@@ -262,14 +283,14 @@ std::vector<std::string> header_row(const Panel& panel, const Options& options) 
   std::vector<std::string> names{"panel"};
   for (const InputField& field : panel.inputs) names.emplace_back(field.symbol);
   names.emplace_back("status");
-  const auto field = options.walk ? input_index(panel, options.walk->symbol) : std::nullopt;
-  if (field && options.mode == WalkMode::ranges) {
-    names.push_back(cell_name(panel.inputs[*field].symbol, panel.inputs[*field].unit, "ranges"));
+  const auto moved = options.walk ? walked(panel, options.walk->symbol) : std::nullopt;
+  if (moved && options.mode == WalkMode::ranges) {
+    names.push_back(cell_name(options.walk->symbol, moved->unit, "ranges"));
     return names;
   }
-  if (field && options.mode == WalkMode::solve)
-    names.insert(names.end(), {cell_name(panel.inputs[*field].symbol, panel.inputs[*field].unit, "solve"),
-                               cell_name(panel.inputs[*field].symbol, panel.inputs[*field].unit, "solve end")});
+  if (moved && options.mode == WalkMode::solve)
+    names.insert(names.end(), {cell_name(options.walk->symbol, moved->unit, "solve"),
+                               cell_name(options.walk->symbol, moved->unit, "solve end")});
   append_result_names(names, panel, options);
   return names;
 }
@@ -330,18 +351,22 @@ bool process(std::string_view data, const std::string& source, const Options& op
       out << csv::write_record(cells, dialect);
       continue;
     }
-    const auto field = input_index(*panel, options.walk->symbol);
-    if (!field) {
-      reject(std::string(panel->key) + " has no field " + typed_symbol(options.walk->symbol));
+    const auto moved = walked(*panel, options.walk->symbol);
+    if (!moved) {
+      const bool whole_loop = options.walk->symbol == kLoopHeight || options.walk->symbol == kLoopWidth;
+      reject(whole_loop ? options.walk->symbol + " walks a loop's " +
+                              (options.walk->symbol == kLoopHeight ? "height" : "width") + ", a " +
+                              std::string(panel->key) + " row has none"
+                        : std::string(panel->key) + " has no field " + typed_symbol(options.walk->symbol));
       continue;
     }
     name_columns();
     if (options.mode == WalkMode::solve)
-      out << csv::write_record(solve_row(*panel, std::move(cells), *field, options, decimal_point), dialect);
+      out << csv::write_record(solve_row(*panel, std::move(cells), options, decimal_point), dialect);
     else if (options.mode == WalkMode::ranges)
-      out << csv::write_record(ranges_row(*panel, std::move(cells), *field, options, decimal_point), dialect);
+      out << csv::write_record(ranges_row(*panel, std::move(cells), options, decimal_point), dialect);
     else
-      sweep_rows(*panel, cells, *field, options, dialect, out);
+      sweep_rows(*panel, cells, *moved, options, dialect, out);
   }
   return all_valid;
 }

@@ -113,7 +113,15 @@ std::vector<Option> table() {
            "the last value of the walk before the run stops passing again (the end of the stretch that the value "
            "starts), then the results at the value. The status is ok, or \"no solution\" when no value passes, or "
            "the kind of failure when every value failed alike (a bad text in another field, say); the values and "
-           "results are then empty. A row whose panel has no field F is rejected.",
+           "results are then empty. A row whose panel has no field F is rejected. "
+           "For a loop row F may also be H, the loop's height (L2 and L4 both set to the value; its value now is "
+           "L2's), or W, its width (L3 set to the value). L1 and L5 then each give up half of what the loop gains "
+           "along the level legs, L2·sin(α − 90°) + L3 + L4·sin(β − 90°), so that the anchors stay where they are "
+           "and L still matches: exactly in decimal with square corners and for W, else rounded to the "
+           "micrometre. A value that would leave L1 or L5 below 0 is not run and does not pass; when no value "
+           "passes for that reason the status says from which value V on: no solution: L1 below 0 from V (L5, or L1 "
+           "and L5). A bend "
+           "or offset row is rejected with H or W.",
        [](CommandLine& c, const std::string& value) { return take_walk(c, WalkMode::solve, "--solve", value); }},
       {"--ranges", "F=FROM:TO[:STEP]",
        "for each row, walk field F as --solve does, to the end, and give every stretch of consecutive values at "
@@ -134,7 +142,8 @@ std::vector<Option> table() {
        }},
       {"--sweep", "F=FROM:TO:STEP",
        "for each row, one output row per value of F from FROM to TO (TO included when it lies on the grid), with the "
-       "value in F's cell, then the status and the results",
+       "value in F's cell, then the status and the results. With H or W every cell they change is written (L1 to "
+       "L5); a value that leaves L1 or L5 below 0 has the status L1 below 0 (L5, or L1 and L5) and empty results",
        [](CommandLine& c, const std::string& value) { return take_walk(c, WalkMode::sweep, "--sweep", value); }},
       {"--plot", "FILE.svg",
        "with --sweep and exactly one input row: draw every stress ratio against F as an SVG chart, one line per "
@@ -347,7 +356,7 @@ std::vector<Option> table() {
        "each cell of the rows below: panel, the input symbols, status, each result with its unit (Mz1 kgm, "
        "S2/[S]), then each cell an option adds, named with its symbol, its unit and the option (S2 MPa for --si, "
        "governing S/[S] and verdict for --verdict, S2/[S] elbows, dx2 mm movements, L2 m solve and L2 m solve "
-       "end). With --ranges the first stretch's cell is named L2 m ranges",
+       "end, H m solve for the loop's height). With --ranges the first stretch's cell is named L2 m ranges",
        switch_on<&Options::header>},
       {"--help", "", "this text", nullptr},
       {"--version", "", "the version", nullptr},

@@ -67,6 +67,10 @@ Examples:
   echo bend,70,377,9,20,10,90 | quorvel-batch --solve T=400:-50
         the highest temperature the default bend takes, walking downwards
         from 400 ℃: 207 ℃
+  echo loop,180,219.1,6.35,27,6,6,6,27,60,90,90 | quorvel-batch --solve H=2:10
+        how high a DN200 loop 6 m wide between anchors 60 m apart must be at
+        180 ℃, L2 and L4 walked together by 0.01 m: 4.13 m; with --elbows 1.5D
+        added, judged by the run with long-radius elbows: 5.82 m
   echo bend,70,377,9,20,10,90 | quorvel-batch --sweep L2=1:20:0.5 --plot l2.svg
         the results for every second leg from 1 m to 20 m, and their chart
   echo offset,200,377,9,20,10,20,40,90 | quorvel-batch --elbows 1.5D

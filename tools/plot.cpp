@@ -129,12 +129,13 @@ std::pair<double, double> range(double lo, double hi) {
 
 }  // namespace
 
-void Plot::start(const Panel& panel, std::span<const std::string> inputs, std::size_t field) {
+void Plot::start(const Panel& panel, std::span<const std::string> inputs, const Walk& walk, const Walked& moved) {
   panel_ = &panel;
-  field_ = field;
+  symbol_ = walk.symbol;
+  unit_ = moved.unit;
   row_.clear();
   for (std::size_t i = 0; i < inputs.size(); ++i) {
-    if (i == field) continue;
+    if (std::find(moved.changes.begin(), moved.changes.end(), i) != moved.changes.end()) continue;
     const InputField& f = panel.inputs[i];
     row_ +=
         (row_.empty() ? "" : ", ") + std::string(f.symbol) + " = " + shown_cell(inputs[i]) + " " + std::string(f.unit);
@@ -154,7 +155,6 @@ void Plot::add(const Decimal& value, const Outcome& outcome) {
 }
 
 std::string Plot::svg(const Decimal& target, std::string_view decimal_point) const {
-  const InputField& field = panel_->inputs[field_];
   const double target_y = to_double(target);
 
   const bool show_target = std::isfinite(target_y);
@@ -175,7 +175,7 @@ std::string Plot::svg(const Decimal& target, std::string_view decimal_point) con
   const auto px = [&](double x) { return kLeft + half_span(x_lo, x) / half_span(x_lo, x_hi) * (kRight - kLeft); };
   const auto py = [&](double y) { return kBottom - half_span(y_lo, y) / half_span(y_lo, y_hi) * (kBottom - kTop); };
 
-  const std::string title = std::string(panel_->name) + ": stress ratios against " + std::string(field.symbol);
+  const std::string title = std::string(panel_->name) + ": stress ratios against " + symbol_;
   std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   s += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + number(kWidth) + "\" height=\"" +
        number(kHeight) + "\" viewBox=\"0 0 " + number(kWidth) + " " + number(kHeight) +
@@ -203,7 +203,7 @@ std::string Plot::svg(const Decimal& target, std::string_view decimal_point) con
   s += "<rect x=\"" + number(kLeft) + "\" y=\"" + number(kTop) + "\" width=\"" + number(kRight - kLeft) +
        "\" height=\"" + number(kBottom - kTop) + "\" fill=\"none\" stroke=\"#333333\"/>\n";
   s += "<text x=\"" + number((kLeft + kRight) / 2) + "\" y=\"" + number(kBottom + 42) + "\" text-anchor=\"middle\">" +
-       escaped(std::string(field.symbol) + " (" + std::string(field.unit) + ")") + "</text>\n";
+       escaped(symbol_ + " (" + unit_ + ")") + "</text>\n";
   const Material& steel = carbon_steel();
   const std::string y_title =
       "S/[S]: bending stress ÷ allowable stress [S] = " + steel.allowable_mpa_text(steel.reference_T, ".") + " " +

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "quorvel/analyses/walk.h"
 #include "quorvel/panels/panels.h"
 #include "quorvel/text/decimal.h"
 
@@ -17,8 +18,9 @@ namespace quorvel::batch {
 
 class Plot {
  public:
-  // The row being swept: its panel, its input texts and the swept field.
-  void start(const Panel& panel, std::span<const std::string> inputs, std::size_t field);
+  // The row being swept: its panel, its input texts and the walk, with the
+  // fields it moves.
+  void start(const Panel& panel, std::span<const std::string> inputs, const Walk& walk, const Walked& moved);
   // One value of the sweep and the run it gave: its unrounded ratios, none
   // where the calculation failed.
   void add(const Decimal& value, const Outcome& outcome);
@@ -28,8 +30,8 @@ class Plot {
 
  private:
   const Panel* panel_ = nullptr;
-  std::string row_;  // "T = 70, D = 377, …" without the swept field
-  std::size_t field_ = 0;
+  std::string row_;                  // "T = 70, D = 377, …" without the swept fields
+  std::string symbol_, unit_;        // of the walk
   std::vector<std::size_t> ratios_;  // result indices of the ratios
   std::vector<double> x_;
   std::vector<std::vector<std::optional<double>>> y_;  // per ratio, per value; empty where it failed

@@ -79,7 +79,10 @@ std::variant<Walk, std::string> parse_walk(std::string_view walk_option) {
   const std::string_view typed = walk_option.substr(0, equals);
   walk.symbol = table_symbol(typed);
   const InputField* field = find_field(walk.symbol);
-  if (!field) return "unknown field '" + std::string(typed) + "' (one of " + field_names() + ")";
+  const bool whole_loop = walk.symbol == kLoopHeight || walk.symbol == kLoopWidth;
+  if (!field && !whole_loop)
+    return "unknown field '" + std::string(typed) + "' (one of " + field_names() + ", or the loop's " +
+           std::string(kLoopHeight) + " or " + std::string(kLoopWidth) + ")";
 
   std::vector<std::string_view> parts;
   for (std::string_view rest = walk_option.substr(equals + 1);;) {
@@ -95,7 +98,7 @@ std::variant<Walk, std::string> parse_walk(std::string_view walk_option) {
       return std::string(kNames[i]) + " '" + std::string(parts[i]) + "' is not a number";
   walk.from = decimal(parts[0]);
   walk.to = decimal(parts[1]);
-  walk.step = decimal(parts.size() == 3 ? parts[2] : default_step(field->kind));
+  walk.step = decimal(parts.size() == 3 ? parts[2] : default_step(field ? field->kind : FieldKind::real));
   if (compare(walk.step, Decimal{}) <= 0) return "STEP must be above 0";
   if (places({&walk.from, &walk.to, &walk.step}) > kMostPlaces)
     return "FROM, TO and STEP need more than " + std::to_string(kMostPlaces) + " digits written out";

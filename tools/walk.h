@@ -30,9 +30,9 @@ std::string field_names();
 // any other.
 std::string_view default_step(FieldKind kind) noexcept;
 
-// Reads "F=FROM:TO[:STEP]" (numbers with a decimal point), STEP by default as
-// above. Gives the reason when the walk cannot be used: an unknown field, a
-// text that is no number, a STEP not above zero, too many values or places.
+// Reads "F=FROM:TO[:STEP]" (numbers with a decimal point), F a field or the
+// loop's H or W (quorvel::walked), STEP by default as above. Gives the reason when the walk cannot be used: an unknown
+// field, a text that is no number, a STEP not above zero, too many values or places.
 std::variant<Walk, std::string> parse_walk(std::string_view walk_option);
 
 // The symbol as a user types it: "alpha" for "α".

@@ -244,6 +244,17 @@ TEST(BatchProcess, AnswersDesignQuestions) {
             {"--ranges", "L2=0.5:40:0.1"},
             "bend,250,323.9,8,12,10,90\n",
             "bend,250,323.9,8,12,10,90,ok,8.6..28.7"},
+           // The DN200 loop first passes 4.13 m high (walked by hand, L2 and L4
+           // together); at W = 61 m its level legs would be -0.5 m long.
+           {"the loop's height",
+            {"--header", "--ranges", "H=4.12:4.14"},
+            "loop,180,219.1,6.35,27,6,6,6,27,60,90,90\n",
+            "panel,T,D,t,L1,L2,L3,L4,L5,L,α,β,status,H m "
+            "ranges|loop,180,219.1,6.35,27,6,6,6,27,60,90,90,ok,4.13..4.14"},
+           {"a width that leaves no level leg",
+            {"--solve", "W=61:62"},
+            "loop,180,219.1,6.35,27,6,6,6,27,60,90,90\n",
+            "loop,180,219.1,6.35,27,6,6,6,27,60,90,90,no solution: L1 and L5 below 0 from 61,,,,,,,,,,,,"},
            {"the stretch in walk order, from the long end",
             {"--decimal-comma", "--ranges", "L2=40:0.5:0.1"},
             "bend;250;323,9;8;12;10;90\n",
@@ -255,6 +266,11 @@ TEST(BatchProcess, AnswersDesignQuestions) {
             {"--solve", "T=60:80:10", "--verdict"},
             "bend,70,0,9,20,10,90\n",
             "bend,70,0,9,20,10,90,no solution,,,,,,,,,,"},
+           // A wall of 120 mm is more than half of D = 219.1 mm at every height, though its ratios pass.
+           {"no pipe at any height",
+            {"--solve", "H=2:10:0.01"},
+            "loop,180,219.1,120,27,6,6,6,27,60,90,90\n",
+            "loop,180,219.1,120,27,6,6,6,27,60,90,90,no solution,,,,,,,,,,,,"},
            {"no stretch", {"--ranges", "L2=0.5:40:0.5", "--target", "0.1"}, bend, "bend,70,377,9,20,10,90,no solution"},
            // At T = 0 nothing expands: every ratio is 0, the only one a target of 0 passes.
            {"a target of 0", {"--ranges", "T=-5:5", "--target", "0"}, bend, "bend,70,377,9,20,10,90,ok,0..0"},

@@ -41,6 +41,9 @@ QUOTES = [
     ('quorvel-batch --solve L2=0.5:40:0.5', r'passes: (.*)', None, None, [8, 9]),
     ('quorvel-batch --ranges L2=0.5:40:0.1', r'that pass: (\S*)', None, None, [-1]),
     ('quorvel-batch --solve T=400:-50', r'℃: (.*)', None, None, [8]),
+    ('quorvel-batch --solve H=2:10', r'together by 0.01 m: (.*?);', None, None, [13]),
+    ('quorvel-batch --solve H=2:10', r'long-radius elbows: (.*)', 'loop,180,219.1,6.35,27,6,6,6,27,60,90,90',
+     ['--solve', 'H=2:10', '--elbows', '1.5D'], [13]),
     ('quorvel-batch --sweep L2=1:20:0.5 --plot l2.svg', r'leg (.*), and', None, None, [(0, 5), (-1, 5)]),
     # offset: 9 input cells, the status, 8 results, k, i, 4 reactions, S1..S4, governing, verdict
     ('quorvel-batch --elbows 1.5D', r'whose S2 shows (.*)', None, None, [15, 18, 19, 24, 25, 26, 27, 28, 29]),

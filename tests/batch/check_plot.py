@@ -122,14 +122,22 @@ def reference(args, row):
     sep = ',' if '--decimal-comma' in args else '.'
     panel, *texts = next(csv.reader([row], delimiter=';' if sep == ',' else ','))
     field, xs = ref.walk_values(args[args.index('--sweep') + 1])
-    at = ref.FIELDS[panel].index(field)
-    runs = [ref.compute_values(panel, texts[:at] + [ref.plain(x, sep)] + texts[at + 1:], sep) for x in xs]
+
+    def inputs(x):
+        if field == 'W':  # a square loop's width: L3, and L1 and L5 each give way by half of its growth
+            L1, W, L5 = (ref.exact(texts[i].replace(sep, '.')) for i in (3, 5, 7))
+            return texts[:3] + [ref.plain(L1 - (x - W) / 2, sep), texts[4], ref.plain(x, sep), texts[6],
+                                ref.plain(L5 - (x - W) / 2, sep)] + texts[8:]
+        at = ref.FIELDS[panel].index(field)
+        return texts[:at] + [ref.plain(x, sep)] + texts[at + 1:]
+    runs = [ref.compute_values(panel, inputs(x), sep) for x in xs]
     return xs, [[abs(v[0]) for v in values if isinstance(v, tuple)] if status == ref.OK else None
                 for status, _, values in runs]
 
 
-def plot(batch, tmp, args, row, ratios, x_title, subpaths):
-    """Sweeps one row and checks the picture; subpaths: pieces of each line."""
+def plot(batch, tmp, args, row, ratios, x_title, subpaths, moved=1):
+    """Sweeps one row and checks the picture; subpaths: pieces of each line;
+    moved: the input cells the sweep changes."""
     svg = os.path.join(tmp, 'plot.svg')
     p = run(batch, args + ['--plot', svg], row + '\n')
     what = ' '.join(args)
@@ -160,7 +168,8 @@ def plot(batch, tmp, args, row, ratios, x_title, subpaths):
     swept = args[args.index('--sweep') + 1].split('=')[0].replace('beta', 'β').replace('alpha', 'α')
     subtitle = [t for t in texts if ' = ' in t and 'ratios against' not in t and 'MPa' not in t][:1] or ['']
     cells = re.split(r'[,;]', row)
-    check(len(subtitle[0].split(', ')) == len(cells) - 2 and not re.search(r'(^|, )%s = ' % swept, subtitle[0]),
+    check(len(subtitle[0].split(', ')) == len(cells) - 1 - moved and not re.search(r'(^|, )%s = ' % swept, subtitle[0])
+          and (swept != 'W' or not re.search(r'(^|, )L[135] = ', subtitle[0])),
           '%s: subtitle %r' % (what, subtitle[0]))
     check(len([e for e in root.iter(SVG + 'line') if e.get('class') == 'target']) == 1,
           '%s: no target line' % what)
@@ -181,6 +190,8 @@ def main():
         plot(batch, tmp, ['--sweep', 't=-2:2:0.5'], 'bend,70,377,9,20,10,90', bend, 't (mm)', 2)
         plot(batch, tmp, ['--sweep', 'beta=60:120:2', '--decimal-comma'],
              'loop;70;377;9;20;10;15;10;20;50;90;90', loop, 'β (°)', 1)
+        # The loop's width, its level legs giving way: none of the three in the subtitle.
+        plot(batch, tmp, ['--sweep', 'W=2:30:1'], 'loop,180,219.1,6.35,27,6,6,6,27,60,90,90', loop, 'W (m)', 1, 3)
         # Lone passing values, a single value, another target, an x range
         # beyond the largest double (every value overflows).
         plot(batch, tmp, ['--sweep', 't=-1:1:1'], 'bend,70,377,9,20,10,90', bend, 't (mm)', 2)

@@ -92,6 +92,8 @@ TEST(Walk, StepsFromFromTowardsToInDecimal) {
            {"t=2:1:5", {"2"}},
            {"L1=-1:-3:1", {"-1", "-2", "-3"}},
            {"L5=99.5:101:0.75", {"99.5", "100.25", "101"}},
+           {"H=4.12:4.14", {"4.12", "4.13", "4.14"}},  // the loop's height and width as lengths
+           {"W=6:5.5:0.5", {"6", "5.5"}},
        }) {
     EXPECT_EQ(values(c.walk_option), c.values) << c.walk_option;
   }

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
+#include "quorvel/analyses/elbows.h"
+#include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/panels.h"
 
 namespace {
@@ -119,6 +123,96 @@ TEST(SearchWalk, FitsTheField) {
   EXPECT_EQ(range({"70", "377", "90", "20", "10", "90"}, 2), "t=0.1:188.5:0.1");
   EXPECT_EQ(range(defaults, 5), "α=1:179:1");
   EXPECT_EQ(range({"70", "377", "9", "20", "1E9", "90"}, 4), "L2=0.1:5000:0.1");  // at most 50,000 values
+}
+
+// The loop walked whole. The DN200 loop at 180 ℃ between anchors 60 m
+// apart, 6 m wide: walked by hand in steps of 0.01 m with both legs set, its
+// height first passes at 4.13 m with sharp corners and at 5.82 m with
+// long-radius elbows (4.13 m gives 1.505 there).
+const std::vector<std::string> kDn200Loop = {"180", "219.1", "6.35", "27", "6", "6", "6", "27", "60", "90", "90"};
+
+TEST(WholeLoop, FirstPassingHeight) {
+  const quorvel::Panel& loop = *quorvel::panel_by_key("loop");
+  for (const auto& [times_D, first] : {std::pair{0.0, "4.13"}, {1.5, "5.82"}}) {
+    std::string found;
+    quorvel::walk_run(loop, kDn200Loop, walk("H", "2", "10", "0.01"), ".", [&](const quorvel::WalkStep& step) {
+      const bool pass =
+          times_D > 0 ? quorvel::passes_with_elbows(loop, step.outcome, {times_D, 0}) : quorvel::passes(step.outcome);
+      if (pass) found = text(step.value);
+      return !pass;
+    });
+    EXPECT_EQ(found, first) << times_D;
+  }
+}
+
+// L1 and L5 by hand: W = 5 gives each back 0.5 m; L2 tilted by α = 120°
+// reaches sin 30° = 0.5 per metre (0.49999998 with the panel's π, half of it
+// rounded to the micrometre), so H = 8 takes 0.5 m from each; back at the
+// row's own width they are as typed; a value that leaves them below 0 is not
+// run. Each case's last value.
+TEST(WholeLoop, LevelLegsGiveUpHalfTheReach) {
+  const quorvel::Panel& loop = *quorvel::panel_by_key("loop");
+  struct Case {
+    std::vector<std::string> inputs;
+    quorvel::Walk walk;
+    std::vector<std::string> L1_to_L5;
+    std::string negative_leg;
+  };
+  std::vector<std::string> tilted = kDn200Loop;
+  tilted[9] = "120";
+  const std::string beyond = "1" + std::string(400, '0');  // no double: the level legs stay, the run overflows
+  std::vector<std::string> uneven = kDn200Loop;
+  uneven[6] = "4.5";  // L4
+  uneven[7] = "26";   // L5
+  for (const Case& c : std::vector<Case>{
+           {kDn200Loop, walk("W", "5", "5", "1"), {"27.5", "6", "5", "6", "27.5"}, ""},
+           {kDn200Loop, walk("W", "5", "6", "1"), {"27", "6", "6", "6", "27"}, ""},
+           {kDn200Loop, walk("H", "8", "8", "1"), {"27", "8", "6", "8", "27"}, ""},
+           {tilted, walk("H", "8", "8", "1"), {"26.5", "8", "6", "8", "26.5"}, ""},
+           {tilted, walk("H", "1E400", "1E400", "1"), {"27", beyond, "6", beyond, "27"}, ""},
+           {uneven, walk("W", "60", "60", "1"), {"0", "6", "60", "4.5", "-1"}, "L5"},
+           {kDn200Loop, walk("W", "61", "61", "1"), {"-0.5", "6", "61", "6", "-0.5"}, "L1 and L5"},
+       }) {
+    std::vector<std::string> L1_to_L5;
+    quorvel::walk_run(loop, c.inputs, c.walk, ".", [&](const quorvel::WalkStep& step) {
+      L1_to_L5.assign(step.inputs.begin() + 3, step.inputs.begin() + 8);
+      EXPECT_EQ(step.negative_leg, c.negative_leg);
+      EXPECT_EQ(step.outcome.values || step.outcome.failure, c.negative_leg.empty());  // run, or refused
+      return true;
+    });
+    EXPECT_EQ(L1_to_L5, c.L1_to_L5);
+  }
+}
+
+// Wherever the legs lean, the far anchor stays where the row put it: the run's
+// last point (the panel's own geometry) moves by no more than the rounding to
+// the micrometre and the single-precision L1.
+TEST(WholeLoop, KeepsTheAnchorsWhereTheyAre) {
+  const quorvel::Panel& loop = *quorvel::panel_by_key("loop");
+  for (const auto& [alpha, beta, walked] :
+       {std::tuple{"90", "90", "W"}, {"120", "100", "H"}, {"75", "110", "H"}, {"130", "95", "W"}}) {
+    std::vector<std::string> inputs = kDn200Loop;
+    inputs[9] = alpha;
+    inputs[10] = beta;
+    const double far = quorvel::calculate(loop, inputs, ".").values->run.back().x;
+    int runs = 0;
+    quorvel::walk_run(loop, inputs, walk(walked, "2", "20", "0.7"), ".", [&](const quorvel::WalkStep& step) {
+      ++runs;
+      EXPECT_NEAR(step.outcome.values->run.back().x, far, 1e-5) << alpha << " " << beta << " " << walked;
+      return true;
+    });
+    EXPECT_EQ(runs, 26);
+  }
+}
+
+TEST(WholeLoop, OnlyTheLoopHasOne) {
+  for (const quorvel::Panel* panel : quorvel::panels())
+    for (const char* symbol : {"H", "W"})
+      EXPECT_EQ(quorvel::walked(*panel, symbol).has_value(), panel->key == "loop") << panel->key << symbol;
+  const quorvel::Panel& loop = *quorvel::panel_by_key("loop");
+  EXPECT_EQ(quorvel::walked(loop, "H")->changes, (std::vector<std::size_t>{3, 4, 6, 7}));
+  EXPECT_EQ(quorvel::walked(loop, "W")->field, 5u);
+  EXPECT_EQ(quorvel::walked(loop, "L4")->changes, std::vector<std::size_t>{6});
 }
 
 }  // namespace

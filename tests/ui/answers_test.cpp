@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "dialogs/design_answers.h"
@@ -15,6 +16,7 @@
 #include "note/note_actions.h"
 #include "window/layout.h"
 #include "window/panel_view.h"
+#include "window/text_of.h"
 #include "window_fixture.h"
 
 namespace quorvel::ui::testing {
@@ -224,6 +226,20 @@ class Answers : public WindowTest {
  protected:
   const PanelLayout& bend = panel_layouts()[0];
   const PanelLayout& offset = panel_layouts()[1];
+  const PanelLayout& loop = panel_layouts()[2];
+
+  // The texts of the menu a field opens.
+  QStringList menu_of(QLineEdit* input) {
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      for (QAction* action : menu->actions()) items << action->text();
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5}, input->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(input, &event);
+    return items;
+  }
 };
 
 TEST_F(Answers, PastesABatchRowIntoItsPanelAndComputes) {
@@ -278,7 +294,7 @@ TEST_F(Answers, FindsWhereAFieldPassesAndTakesTheNearestValue) {
   EXPECT_EQ(window().findChildren<PassFinder*>().size(), 0);  // nothing made before it is used
 
   PanelView& bend = *window().panel_views()[0];
-  PassFinder& finder = window().findChild<DesignAnswers*>()->finder(bend, 4);
+  PassFinder& finder = window().findChild<DesignAnswers*>()->finder(bend, "L2");
   finder.show();
   EXPECT_FALSE(finder.isModal());
   EXPECT_EQ(finder.stretches_text(), "L2 passes from 8.6 m to 28.7 m");
@@ -312,7 +328,50 @@ TEST_F(Answers, FindsWhereAFieldPassesAndTakesTheNearestValue) {
   EXPECT_EQ(finder.elbows_text(), "");
   QTest::keyClick(&finder, Qt::Key_Escape);
   EXPECT_FALSE(finder.isVisible());
-  EXPECT_EQ(&window().findChild<DesignAnswers*>()->finder(bend, 4), &finder);
+  EXPECT_EQ(&window().findChild<DesignAnswers*>()->finder(bend, "L2"), &finder);
+}
+
+// The loop walked whole from its legs' menus: its height from L2 and L4, its
+// width from L1, L3 and L5. The DN200 loop 6 m wide between anchors 60 m apart
+// 3 m high first passes at a height of 4.13 m, with long-radius elbows at
+// 5.82 m (both walked by hand, L2 and L4 together, in steps of 0.01 m).
+TEST_F(Answers, FindsWhereTheLoopsHeightPasses) {
+  const QStringList run = {"180", "219.1", "6.35", "27", "3", "6", "3", "27", "60", "90", "90"};
+  for (qsizetype i = 0; i < run.size(); ++i) field(name_of(loop.inputs[i]).toUtf8())->setText(run[i]);
+  const QString height = "Find where the loop's height passes…", width = "Find where the loop's width passes…";
+  for (std::size_t i = 0; i < loop.inputs.size(); ++i) {
+    const QStringList items = menu_of(field(name_of(loop.inputs[i]).toUtf8()));
+    const QString symbol = text_of(quorvel::panel_by_key("loop")->inputs[i].symbol);
+    EXPECT_EQ(items.contains(height), symbol == "L2" || symbol == "L4") << symbol.toStdString();
+    EXPECT_EQ(items.contains(width), symbol == "L1" || symbol == "L3" || symbol == "L5") << symbol.toStdString();
+  }
+  EXPECT_FALSE(menu_of(field("nL2")).contains(height));  // the bend has no loop
+  EXPECT_EQ(window().findChildren<PassFinder*>().size(), 0);
+
+  PassFinder& finder = window().findChild<DesignAnswers*>()->finder(*window().panel_views()[2], "H");
+  finder.show();
+  // The range is the user's to set: 2 to 10 by 0.01, typed.
+  for (const auto& [edit, text] :
+       {std::pair{finder.range_edits()[0], "2"}, {finder.range_edits()[1], "10"}, {finder.range_edits()[2], "0.01"}}) {
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+  }
+  QTest::qWait(500);
+  EXPECT_EQ(finder.stretches_text(), "H passes from 4.13 m to 10 m");
+  EXPECT_EQ(finder.elbows_text(), "With long-radius elbows:\nH passes from 5.82 m to 10 m");
+  EXPECT_EQ(finder.take_button()->text(), "Set H = 4.13 and compute");
+  finder.take_elbows_button()->click();
+  EXPECT_EQ(texts(window(), loop.inputs),
+            (QStringList{"180", "219.1", "6.35", "27", "5.82", "6", "5.82", "27", "60", "90", "90"}));
+  QTest::qWait(300);  // it follows the panel and keeps the range
+  EXPECT_EQ(finder.range_edits()[0]->text(), "2");
+  EXPECT_FALSE(finder.take_elbows_button()->isEnabled());  // 5.82 passes with elbows
+  EXPECT_FALSE(finder.take_button()->isEnabled());         // and with sharp corners
+  finder.range_edits()[2]->selectAll();
+  QTest::keyClicks(finder.range_edits()[2], "0");
+  QTest::qWait(500);
+  EXPECT_EQ(finder.stretches_text(), "");  // a step of 0 walks nothing
+  QTest::keyClick(&finder, Qt::Key_Escape);
 }
 
 }  // namespace

@@ -29,6 +29,13 @@ QString row_pattern(const Panel& panel, const QLocale& locale) {
   return row;
 }
 
+// Whether the loop's menu of `leg` walks the loop whole by `symbol`: its
+// height from the legs it sets, its width also from the level legs that give way.
+bool walks_whole_loop(std::string_view symbol, std::string_view leg) {
+  if (symbol == kLoopHeight) return leg == "L2" || leg == "L4";
+  return leg == "L1" || leg == "L3" || leg == "L5";
+}
+
 // The row's inputs, in the window's dialect, into the panel.
 void fill(PanelView& panel, const BatchRow& row, const QLocale& locale) {
   const std::vector<std::string> texts = inputs_for(row, locale.decimalPoint().toStdString());
@@ -62,13 +69,19 @@ QList<QAction*> DesignAnswers::add_panel(PanelView& panel) {
             [this, &panel, i, field, paste_action, open_action](QPoint pos) {
               const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
               menu->addSeparator();
-              const QString symbol = text_of(panel.panel().inputs[i].symbol);
-              menu->addAction(tr("Find where %1 passes…").arg(symbol), this, [this, &panel, i] {
-                PassFinder& f = finder(panel, i);
+              const std::string_view symbol = panel.panel().inputs[i].symbol;
+              const auto open = [this, &panel](std::string_view walked) {
+                PassFinder& f = finder(panel, std::string(walked));
                 f.show();
                 f.raise();
                 f.activateWindow();
-              });
+              };
+              menu->addAction(tr("Find where %1 passes…").arg(text_of(symbol)), this, [open, symbol] { open(symbol); });
+              for (std::string_view whole : {kLoopHeight, kLoopWidth})
+                if (walked(panel.panel(), whole) && walks_whole_loop(whole, symbol))
+                  menu->addAction(whole == kLoopHeight ? tr("Find where the loop's height passes…")
+                                                       : tr("Find where the loop's width passes…"),
+                                  this, [open, whole] { open(whole); });
               menu->addAction(paste_action);
               menu->addAction(open_action);
               menu->exec(field->mapToGlobal(pos));
@@ -117,11 +130,13 @@ void DesignAnswers::open_file() {
   compute_(**panel);
 }
 
-PassFinder& DesignAnswers::finder(PanelView& panel, std::size_t field) {
-  PassFinder*& f = finders_[{&panel, field}];
+PassFinder& DesignAnswers::finder(PanelView& panel, const std::string& symbol) {
+  PassFinder*& f = finders_[{&panel, symbol}];
   if (!f) {
-    f = new PassFinder(window_, panel, field, locale_, [this, &panel, field](const QString& text) {
-      panel.input(field)->setText(text);
+    f = new PassFinder(window_, panel, symbol, locale_, [this, &panel](const std::vector<std::string>& inputs) {
+      for (std::size_t i = 0; i < inputs.size(); ++i)
+        if (panel.input(i)->text().toStdString() != inputs[i])
+          panel.input(i)->setText(QString::fromStdString(inputs[i]));
       compute_(panel);
     });
   }

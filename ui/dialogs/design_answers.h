@@ -6,6 +6,7 @@
 #include <QObject>
 #include <functional>
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -19,7 +20,9 @@ class PassFinder;
 // The window's answers to design questions about a panel: "Paste
 // calculation" (Ctrl+Shift+V) takes a run from the clipboard into the panel,
 // "Open calculation…" (Ctrl+O) one from a file into the panel it names, and
-// each input field's menu, Qt's standard one, has "Find where F passes…".
+// each input field's menu, Qt's standard one, has "Find where F passes…";
+// the loop's legs also "Find where the loop's height passes…" (L2, L4) and
+// "…width passes…" (L1, L3, L5).
 class DesignAnswers final : public QObject {
   Q_OBJECT
 
@@ -43,8 +46,9 @@ class DesignAnswers final : public QObject {
   // A file's run, a saved calculation note or a row, into the panel it
   // names, with the settings the note was taken with.
   void open_file();
-  // The pass finder of a field, made on first use and then reused.
-  PassFinder& finder(PanelView& panel, std::size_t field);
+  // The pass finder of a field or of the loop's H or W (quorvel::walked),
+  // made on first use and then reused.
+  PassFinder& finder(PanelView& panel, const std::string& symbol);
 
  private:
   QWidget* window_;
@@ -53,7 +57,7 @@ class DesignAnswers final : public QObject {
   Compute compute_;
   AskOpenFile ask_open_file_;
   std::vector<PanelView*> panels_;
-  std::map<std::pair<const PanelView*, std::size_t>, PassFinder*> finders_;
+  std::map<std::pair<const PanelView*, std::string>, PassFinder*> finders_;
 };
 
 }  // namespace quorvel::ui

@@ -787,6 +787,14 @@
         <translation>查找 %1 的通过范围…</translation>
     </message>
     <message>
+        <source>Find where the loop&apos;s height passes…</source>
+        <translation>查找补偿器高度的通过范围…</translation>
+    </message>
+    <message>
+        <source>Find where the loop&apos;s width passes…</source>
+        <translation>查找补偿器宽度的通过范围…</translation>
+    </message>
+    <message>
         <source>The clipboard holds a run of the %1 panel, not of the %2 panel: nothing was pasted.</source>
         <translation>剪贴板中是%1面板的计算，而不是%2面板的：未粘贴任何内容。</translation>
     </message>
@@ -868,6 +876,54 @@ Space or Enter: compute</source>
     <message>
         <source>Where %1 passes – %2</source>
         <translation>%1 的通过范围 – %2</translation>
+    </message>
+    <message>
+        <source>the loop&apos;s height %1</source>
+        <translation>补偿器高度 %1</translation>
+    </message>
+    <message>
+        <source>the loop&apos;s width %1</source>
+        <translation>补偿器宽度 %1</translation>
+    </message>
+    <message>
+        <source>H sets L2 and L4; L1 and L5 each give up half of what the loop gains along the level legs, so that the anchors stay where they are.</source>
+        <translation>H 同时设定 L2 和 L4；补偿器沿水平段方向增加的长度由 L1 和 L5 各减去一半，使固定支架位置不变。</translation>
+    </message>
+    <message>
+        <source>W sets L3; L1 and L5 each give up half of what the loop gains along the level legs, so that the anchors stay where they are.</source>
+        <translation>W 设定 L3；补偿器沿水平段方向增加的长度由 L1 和 L5 各减去一半，使固定支架位置不变。</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>从</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>到</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>步长</translation>
+    </message>
+    <message>
+        <source>The range needs three numbers of at most %L1 digits, the step above 0, and at most %L2 values.</source>
+        <translation>范围需要三个数（每个最多 %L1 位），步长大于 0，且最多 %L2 个值。</translation>
+    </message>
+    <message>
+        <source>From %1 = %2 on, %3 would be shorter than 0: such a loop is not run and does not pass.</source>
+        <translation>自 %1 = %2 起，%3 将小于 0：这样的补偿器不计算，也不通过。</translation>
+    </message>
+    <message>
+        <source>sharp corners</source>
+        <translation>尖角</translation>
+    </message>
+    <message>
+        <source>Set %1 = %2, the answer with %3, and compute</source>
+        <translation>设 %1 = %2（采用%3时的结果）并计算</translation>
+    </message>
+    <message>
+        <source>No passing value with %1</source>
+        <translation>采用%1时没有通过值</translation>
     </message>
     <message>
         <source>%1 from %2 to %3 by %4, with the panel&apos;s other inputs:</source>

@@ -1,13 +1,16 @@
 #include "quorvel/analyses/walk.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <utility>
 
+#include "panels/equations.h"
 #include "quorvel/analyses/validity.h"
 #include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
+#include "quorvel/panels/fields.h"
 #include "quorvel/panels/panels.h"
 
 namespace quorvel {
@@ -37,7 +40,128 @@ Walk tenths(std::string_view symbol, double low, double high) {
           number(1, -1)};
 }
 
+// Half of a decimal, exactly: five times it, one place lower.
+Decimal half(const Decimal& d) {
+  Decimal five = add(add(add(add(d, d), d), d), d);
+  if (!five.digits.empty()) five.exponent -= 1;
+  return five;
+}
+
+// The shortest decimal that reads back as `v`.
+Decimal decimal_of(double v) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, v).ptr;
+  return *parse_decimal(std::string_view(text, end), ".");
+}
+
+// The loop's legs as a walk of its height or width moves them, from the row
+// as it came.
+class WholeLoop {
+ public:
+  WholeLoop(const Panel& panel, std::span<const std::string> inputs, const Walked& moved,
+            std::string_view decimal_point)
+      : L1_(moved.changes.front()), L5_(moved.changes.back()), decimal_point_(decimal_point) {
+    legs_.assign(moved.changes.begin() + 1, moved.changes.end() - 1);
+    const auto read = [&](std::size_t i) { return parse_decimal(inputs[i], decimal_point); };
+    typed_ = {inputs[L1_], inputs[L5_]};
+    const auto first = read(L1_), last = read(L5_);
+    ready_ = first && last;
+    first_ = first.value_or(Decimal{});
+    last_ = last.value_or(Decimal{});
+    // Each metre of L2 reaches sin θ along the level legs, of L4 sin φ, of
+    // L3 one: θ and φ from α and β read and turned as the panel does.
+    const auto tilt = [&](Real angle) {
+      ready_ = ready_ && angle.ok();
+      reach_.push_back(std::sin(detail::turned(angle.value())));
+    };
+    for (std::size_t i : legs_) {
+      const auto from = read(i);
+      ready_ = ready_ && from;
+      from_.push_back(from.value_or(Decimal{}));
+      const std::string_view symbol = panel.inputs[i].symbol;
+      if (symbol == "L2") tilt(read_real(inputs[*input_index(panel, "α")], decimal_point));
+      if (symbol == "L4") tilt(read_double(inputs[*input_index(panel, "β")], decimal_point));
+      if (symbol == "L3") reach_.push_back(1);
+    }
+  }
+
+  // Sets the walked legs to `value` and L1 and L5 to their share; gives the
+  // one of them that the value leaves below 0, if any.
+  std::string_view set(std::vector<std::string>& texts, const Decimal& value) const {
+    for (std::size_t i : legs_) texts[i] = plain_text(value, decimal_point_);
+    const std::optional<Decimal> gained = ready_ ? half_gain(value) : std::nullopt;
+    if (!gained) return {};
+    const Decimal& share = *gained;
+    const Decimal first = add(first_, negated(share)), last = add(last_, negated(share));
+    // Unmoved, they keep their texts as typed.
+    texts[L1_] = share.digits.empty() ? typed_.first : plain_text(first, decimal_point_);
+    texts[L5_] = share.digits.empty() ? typed_.second : plain_text(last, decimal_point_);
+    const bool short_first = compare(first, Decimal{}) < 0, short_last = compare(last, Decimal{}) < 0;
+    return short_first && short_last ? "L1 and L5" : short_first ? "L1" : short_last ? "L5" : "";
+  }
+
+ private:
+  // Half of what the walked legs at `value` reach beyond the row's own:
+  // exact in decimal where each metre reaches 0 or 1 (square corners, W),
+  // else to the micrometre, which keeps L1 and L5 short texts. Nothing when
+  // it is beyond the doubles: L1 and L5 stay, and the run overflows.
+  std::optional<Decimal> half_gain(const Decimal& value) const {
+    Decimal exact;
+    double gain = 0;
+    bool inexact = false;
+    for (std::size_t k = 0; k < legs_.size(); ++k) {
+      const Decimal longer = add(value, negated(from_[k]));
+      if (reach_[k] == 1) exact = add(exact, longer);
+      inexact = inexact || (reach_[k] != 0 && reach_[k] != 1);
+      gain += to_double(longer) * reach_[k];
+    }
+    if (!inexact) return half(exact);
+    if (!std::isfinite(gain)) return std::nullopt;
+    return rounded(decimal_of(gain / 2), -6);
+  }
+
+  std::size_t L1_, L5_;
+  std::vector<std::size_t> legs_;  // L2 and L4, or L3
+  std::string_view decimal_point_;
+  bool ready_ = false;                         // every text it needs is a number
+  std::pair<std::string, std::string> typed_;  // L1 and L5 as the row came
+  Decimal first_, last_;
+  std::vector<Decimal> from_;
+  std::vector<double> reach_;  // along the level legs per metre of each walked leg
+};
+
 }  // namespace
+
+std::optional<Walked> walked(const Panel& panel, std::string_view symbol) {
+  if (symbol == kLoopHeight || symbol == kLoopWidth) {
+    if (&panel != panel_by_key("loop")) return std::nullopt;
+    const auto at = [&](std::string_view leg) { return *input_index(panel, leg); };
+    if (symbol == kLoopHeight) return Walked{at("L2"), "m", {at("L1"), at("L2"), at("L4"), at("L5")}};
+    return Walked{at("L3"), "m", {at("L1"), at("L3"), at("L5")}};
+  }
+  const auto field = input_index(panel, symbol);
+  if (!field) return std::nullopt;
+  return Walked{*field, panel.inputs[*field].unit, {*field}};
+}
+
+void walk_run(const Panel& panel, std::vector<std::string> inputs, const Walk& walk, std::string_view decimal_point,
+              const StepVisit& visit) {
+  const Walked moved = walked(panel, walk.symbol).value();
+  const std::optional<WholeLoop> loop =
+      moved.changes.size() > 1 ? std::optional<WholeLoop>(std::in_place, panel, inputs, moved, decimal_point)
+                               : std::nullopt;
+  const Outcome none;
+  WalkValues values(walk);
+  while (const auto value = values.next()) {
+    std::string_view negative_leg;
+    if (loop)
+      negative_leg = loop->set(inputs, *value);
+    else
+      inputs[moved.field] = plain_text(*value, decimal_point);
+    const Outcome outcome = negative_leg.empty() ? calculate(panel, inputs, decimal_point) : none;
+    if (!visit({*value, inputs, outcome, negative_leg})) return;
+  }
+}
 
 WalkValues::WalkValues(const Walk& walk)
     : next_(walk.from), to_(walk.to), step_(walk.step), up_(compare(walk.to, walk.from) >= 0) {

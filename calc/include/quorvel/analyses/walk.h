@@ -44,6 +44,44 @@ using Visit = std::function<bool(const Decimal& value, const Outcome& outcome)>;
 void walk_field(const Panel& panel, std::vector<std::string> inputs, std::size_t field, const Walk& walk,
                 std::string_view decimal_point, const Visit& visit);
 
+// The loop walked whole, beside its fields: its height H (L2 and L4 both
+// set to the value; its current value is L2's) and its width W (L3). For
+// both, L1 and L5 each give up half of what the loop gains along the level
+// legs from point 2 to point 5 (L2·sin θ + L3 + L4·sin φ, as the panel forms
+// θ and φ), so that the anchors stay where they are and L still matches;
+// exactly in decimal with square corners and for W, else to the micrometre.
+// A value that would leave L1 or L5 below 0 has no run and does not pass.
+inline constexpr std::string_view kLoopHeight = "H", kLoopWidth = "W";
+
+// What a walk of `symbol` moves in `panel`: the field whose text is the
+// walk's current value, its unit, and every field whose text it changes, in
+// read order. Nothing when the panel has no such field (H and W: the loop).
+struct Walked {
+  std::size_t field;
+  std::string_view unit;
+  std::vector<std::size_t> changes;
+};
+std::optional<Walked> walked(const Panel& panel, std::string_view symbol);
+
+// One value of a walk: the run's input texts there and its outcome; or,
+// when the value would make `negative_leg` ("L1", "L5", "L1 and L5") shorter than
+// 0, an empty outcome (no run, it does not pass).
+struct WalkStep {
+  const Decimal& value;
+  const std::vector<std::string>& inputs;
+  const Outcome& outcome;
+  std::string_view negative_leg;
+};
+using StepVisit = std::function<bool(const WalkStep& step)>;
+
+// walk_field for any walk of `panel` (a field, or H and W of the loop: see
+// walked), handing each value to `visit` until it returns false or the walk
+// ends. A loop whose L1, L5, α, β or walked legs hold a text that is no
+// number keeps L1 and L5 as they are (so does a value beyond the doubles with
+// tilted legs): its run fails as the row does.
+void walk_run(const Panel& panel, std::vector<std::string> inputs, const Walk& walk, std::string_view decimal_point,
+              const StepVisit& visit);
+
 // Consecutive values of a walk at which the inputs describe a pipe
 // (describes_a_pipe) and the run passes (quorvel::passes):
 // the first and the last of them in walk order.
