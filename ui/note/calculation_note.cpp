@@ -10,6 +10,7 @@
 #include "quorvel/analyses/elbows.h"
 #include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
+#include "quorvel/text/batch_row.h"
 #include "quorvel/text/csv.h"
 #include "quorvel/text/decimal.h"
 #include "quorvel/version.h"
@@ -116,6 +117,10 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
     note.governing = VerdictTexts::governing(panel, verdict, decimal_point);
     note.verdict = VerdictTexts::verdict(verdict, judged.allowable, decimal_point);
     note.checks = review_sections(panel, values, options.installed_at, decimal_point, material);
+    if (options.code) {
+      note.code = CodeSection::of(panel, values, *options.code, options.elbows_times_D, decimal_point);
+      note.panel_check = CodeSection::panel_check(material, values.T, decimal_point);
+    }
     if (options.elbows_times_D > 0)
       note.elbows = elbow_section(panel, values, options.elbows_times_D, decimal_point, note.exceeds, material);
   }
@@ -144,6 +149,8 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
   note.batch_row = QString::fromStdString(csv::write_line(row, dialect));
   note.batch_command =
       dialect.decimal_comma() ? QStringLiteral("quorvel-batch --decimal-comma") : QStringLiteral("quorvel-batch");
+  if (options.code)
+    note.batch_command += ' ' + QString::fromStdString(code_options({*options.code, options.elbows_times_D > 0}));
   return note;
 }
 
@@ -174,6 +181,7 @@ QString CalculationNote::plain_text() const {
   text += tr("Date: %1").arg(date) + '\n';
   text += tr("Program: %1").arg(program) + '\n' + title.plain_text() + '\n';
   if (stale) text += stale_text() + "\n\n";
+  if (code) text += code->plain_text();
 
   text += tr("Inputs") + '\n';
   std::vector<QStringList> rows;
@@ -183,6 +191,7 @@ QString CalculationNote::plain_text() const {
   if (!failure.isEmpty()) {
     text += tr("Calculation failed: %1").arg(failure) + "\n\n";
   } else {
+    if (!panel_check.isEmpty()) text += panel_check + '\n';
     text += tr("Results (as shown, and in SI units)") + '\n';
     rows.clear();
     for (const Row& r : results) rows.push_back({r.symbol, r.text, r.unit, r.si, r.si_unit});
@@ -215,6 +224,7 @@ QString CalculationNote::html(HtmlFor use) const {
   heading += "</table>\n";
 
   if (stale) in += "<p><b>" + stale_text().toHtmlEscaped() + "</b></p>\n";
+  const QString lead = code ? code->html() : QString();
   in += "<h4>" + tr("Inputs").toHtmlEscaped() + "</h4>\n" + kTable + '\n';
   in += cells({tr("Symbol"), tr("Value"), tr("Unit")}, "th");
   for (const Row& r : inputs) in += cells({r.symbol, r.text, r.unit}, "td");
@@ -223,6 +233,7 @@ QString CalculationNote::html(HtmlFor use) const {
   if (!failure.isEmpty()) {
     out += "<p><b>" + tr("Calculation failed: %1").arg(failure).toHtmlEscaped() + "</b></p>\n";
   } else {
+    if (!panel_check.isEmpty()) out += "<h4>" + panel_check.toHtmlEscaped() + "</h4>\n";
     out += "<h4>" + tr("Results").toHtmlEscaped() + "</h4>\n" + kTable + '\n';
     out += cells({tr("Symbol"), tr("As shown"), tr("Unit"), tr("SI"), tr("SI unit")}, "th");
     for (const Row& r : results) out += cells({r.symbol, r.text, r.unit, r.si, r.si_unit}, "td", kNumbers);
@@ -252,8 +263,8 @@ QString CalculationNote::html(HtmlFor use) const {
 
   // The sheet sets the inputs beside the results, the clipboard one below the
   // other, where a spreadsheet takes each table as it is.
-  const QString body = use == HtmlFor::clipboard ? heading + in + out + closing
-                                                 : R"(<table width="100%"><tr><td valign="top">)" + in +
+  const QString body = use == HtmlFor::clipboard ? heading + lead + in + out + closing
+                                                 : lead + R"(<table width="100%"><tr><td valign="top">)" + in +
                                                        R"(</td><td width="5%"></td><td valign="top" width="60%">)" +
                                                        out + "</td></tr></table>\n" + closing;
   return "<html><head><meta charset=\"utf-8\"></head><body>\n" + body + "</body></html>\n";
