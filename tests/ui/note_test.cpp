@@ -457,6 +457,7 @@ const QString kCopy = "Copy calculation note";
 const QString kPrint = "Print calculation sheet…";
 const QString kElbows = "Elbows";
 const QString kInstalled = "Installed at…";
+const QString kCodeCheck = "Code check…";
 const QString kPaste = "Paste calculation";
 const QString kSave = "Save calculation…";
 const QString kOpen = "Open calculation…";
@@ -511,8 +512,9 @@ TEST_F(NoteKeys, CtrlPPrintsTheSheetOfTheFocusedPanel) {
 TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
   // A result field: the standard menu, then both actions and the elbows.
   QStringList texts = menu(field("nS21"), {5, 5}, kCopy);
-  ASSERT_GT(texts.size(), 7);
-  EXPECT_EQ(texts.mid(texts.size() - 7), (QStringList{kCopy, kSave, kPrint, kInstalled, kPaste, kOpen, kElbows}));
+  ASSERT_GT(texts.size(), 8);
+  EXPECT_EQ(texts.mid(texts.size() - 8),
+            (QStringList{kCopy, kSave, kPrint, kInstalled, kCodeCheck, kPaste, kOpen, kElbows}));
   EXPECT_TRUE(clipboard_text().contains("Configuration: Z-shaped offset"));
   // An input field keeps its own menu.
   texts = menu(field("nL21"), {5, 5});
@@ -520,9 +522,9 @@ TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
   EXPECT_FALSE(texts.contains(kCopy));
   // The drawings, on a symbol and between the lines.
   EXPECT_EQ(menu(window().findChild<QWidget*>("Label1_12"), {3, 3}, kPrint),
-            (QStringList{kCopy, kSave, kPrint, kInstalled, kPaste, kOpen, kElbows}));
+            (QStringList{kCopy, kSave, kPrint, kInstalled, kCodeCheck, kPaste, kOpen, kElbows}));
   EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint),
-            (QStringList{kCopy, kSave, kPrint, kInstalled, kPaste, kOpen, kElbows}));
+            (QStringList{kCopy, kSave, kPrint, kInstalled, kCodeCheck, kPaste, kOpen, kElbows}));
   EXPECT_EQ(printed_, (std::vector<QString>{"Calculation sheet – Raised loop", "Calculation sheet – Z-shaped offset"}));
   EXPECT_TRUE(menu(&window(), {5000 / 15, 7000 / 15}).isEmpty());  // below the drawings
 }
