@@ -353,6 +353,30 @@ TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
                   .contains("The elbows do not fit L2: their tangent lengths exceed the leg."));
 }
 
+// With a code chosen the note and the sheet lead with the code's check; the
+// specified check follows, named as such; the note's batch row runs the same
+// check with quorvel-batch, whose governing ratio and verdict it gives.
+TEST(CalculationNote, LeadsWithTheCodeCheckOnceOneIsChosen) {
+  const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
+  const Panel& bend = *panel_by_key("bend");
+  CodeSettings code;
+  code.material = code_material("a106b");
+  code.installed = 40;
+  const CalculationNote note =
+      calculation_note(bend, default_inputs(bend), kC, when, {.installed_at = 40, .elbows_times_D = 1.5, .code = code});
+  ASSERT_TRUE(note.code && !note.code->governing.isEmpty());
+  const QString text = note.plain_text();
+  EXPECT_LT(text.indexOf("Code check: ASME B31.3-2018\nGoverning SE/SA: "), text.indexOf("\nInputs\n"))
+      << text.toStdString();
+  EXPECT_GT(text.indexOf("The panel's check: [S] = 80 MPa, sharp corners, growth from 0 ℃\nResults"), 0);
+  EXPECT_TRUE(note.html(CalculationNote::HtmlFor::sheet).contains("<body>\n<h4>Code check: ASME B31.3-2018</h4>"));
+  EXPECT_EQ(note.batch_command, "quorvel-batch --code b31.3 --material a106b --installed 40 --elbows 1.5D");
+  const QStringList cells = run_batch(note.batch_command, note.batch_row).split(',');
+  const qsizetype verdict = cells.indexOf(note.code->passes ? "passes" : "fails", cells.size() - 10);
+  ASSERT_GT(verdict, 0) << cells.join(',').toStdString();
+  EXPECT_EQ(cells[verdict - 1], note.code->governing);
+}
+
 TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
   QTemporaryDir dir;
   const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
