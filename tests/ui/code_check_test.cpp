@@ -96,6 +96,7 @@ TEST_F(CodeCheck, FollowsComputeAndGoesStale) {
 // sharp corners only the check takes long-radius elbows and says so.
 TEST_F(CodeCheck, SharesTheInstallationAndTheElbowsWithThePanel) {
   CodeCheckWindow& w = with_my_values("137.9", "7000");
+  const QString long_radius = w.governing_text();
   bend().set_installed_at(35);
   EXPECT_EQ(w.setting("T0")->text(), "35");
   w.setting("T0")->setText("-5");
@@ -105,6 +106,7 @@ TEST_F(CodeCheck, SharesTheInstallationAndTheElbowsWithThePanel) {
   button("计算")->click();
   EXPECT_TRUE(w.results_text().contains("takes long-radius elbows (R = 1.5·D)")) << w.results_text().toStdString();
   EXPECT_TRUE(w.results_text().contains("Installed at -5 ℃")) << w.results_text().toStdString();
+  EXPECT_EQ(w.governing_text(), long_radius);  // the user's growth: T0 changes the range, not the frame
   bend().elbows().set_times_D(3);
   EXPECT_EQ(w.choice("elbows")->currentIndex(), 2);
 }

@@ -98,11 +98,6 @@ CodeSettings PanelView::code_settings() const {
   return settings;
 }
 
-std::optional<CodeCheck> PanelView::code_check() const {
-  if (!code_.on || !values()) return std::nullopt;
-  return quorvel::code_check(panel_, *values(), code_settings(), 1, decimal_point_);
-}
-
 void PanelView::show_elbows() {
   const Values* values = this->values();
   const double times_D = elbows_times_D();

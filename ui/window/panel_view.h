@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -79,8 +78,6 @@ class PanelView final : public QObject {
   const CodeChoice& code() const { return code_; }
   void set_code(const CodeChoice& code);
   CodeSettings code_settings() const;
-  // The code's check of the last run when one is chosen and the run ran through.
-  std::optional<CodeCheck> code_check() const;
 
  signals:
   void computed();          // show() took a run
