@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QRegularExpression>
 
 #include "dialogs/code_check_window.h"
 #include "note/elbow_view.h"
@@ -50,20 +51,28 @@ TEST_F(CodeCheck, IsMadeOnFirstUseForItsPanelOnly) {
   EXPECT_TRUE(w.choice("code")->toolTip().contains("GB 50316 is not built"));
 }
 
-// SA = f(1.25·Sc + 0.25·Sh) with Sc = Sh = 137.9 MPa: f = 6.0·N^−0.2, at most
-// fm, which is 1.0 with the user's values unless a tensile strength of at
-// most 517 MPa makes it 1.2. 7000^0.2 = e^(0.2·8.853665) = 5.875157, so
-// 6·7000^−0.2 = 1.021249 and SA = 1.021249·206.85 = 211.245; 6·100000^−0.2 = 0.6.
+// SA = f(1.25·Sc + 0.25·Sh) (1a) with Sc = Sh = 137.9 MPa: f = 6.0·N^−0.2,
+// at most fm, which is 1.0 with the user's values unless a tensile strength
+// of at most 517 MPa makes it 1.2. 7000^0.2 = e^(0.2·8.853665) = 5.875157, so
+// 6·7000^−0.2 = 1.021249 and SA = 1.021249·206.85 = 211.245; 6·100000^−0.2 =
+// 0.6. With SL = 50 MPa below Sh, (1b) f[1.25(Sc + Sh) − SL] = 294.75 is the
+// larger. The screen's K1 = 208 000·SA/Ea with Ea = 203 400 MPa.
 TEST_F(CodeCheck, AllowableRangeFromTheUsersValues) {
   struct Case {
-    const char *N, *smts, *f, *SA;
+    const char *N, *smts, *SL, *f, *SA, *K1;
   };
-  for (const Case& c : {Case{"7000", "", "1.000", "206.85"}, Case{"100000", "", "0.600", "124.11"},
-                        Case{"7000", "413", "1.021", "211.25"}}) {
+  for (const Case& c : {Case{"7000", "", "", "1.000", "206.85 MPa (1a)", "211.5"},
+                        Case{"100000", "", "", "0.600", "124.11 MPa (1a)", "126.9"},
+                        Case{"7000", "413", "", "1.021", "211.25 MPa (1a)", "216.0"},
+                        Case{"7000", "", "50", "1.000", "294.75 MPa (1b)", "301.4"}}) {
+    CodeCheckWindow& w = open();
+    w.setting("SL")->setText(c.SL);
     const QString shown = with_my_values("137.9", c.N, c.smts).results_text();
+    const QString SA = QString(c.SA).section(' ', 0, 0);
     EXPECT_TRUE(shown.contains(QString("f = %1 (302.3.5(d))").arg(c.f))) << c.N << c.smts << shown.toStdString();
-    EXPECT_TRUE(shown.contains(QString(" = %1 MPa (1a)").arg(c.SA))) << c.N << c.smts << shown.toStdString();
-    EXPECT_TRUE(shown.contains(QString(" | %1 | ").arg(c.SA))) << shown.toStdString();  // each point's SA
+    EXPECT_TRUE(shown.contains(QString(" = %1.").arg(c.SA))) << c.N << c.smts << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QString(" | %1 | ").arg(SA))) << shown.toStdString();  // each point's SA
+    EXPECT_TRUE(shown.contains(QString("K1 = 208 000·SA/Ea = %1: ").arg(c.K1))) << shown.toStdString();
   }
 }
 
@@ -73,7 +82,16 @@ TEST_F(CodeCheck, AllowableRangeFromTheUsersValues) {
 TEST_F(CodeCheck, FollowsComputeAndGoesStale) {
   CodeCheckWindow& w = with_my_values("137.9", "7000");
   const double at_137 = w.governing_text().toDouble();
-  EXPECT_GT(at_137, 0);
+  // The largest SE/SA of the points, and where it is.
+  QString place;
+  double largest = 0;
+  for (const QString& line : w.results_text().split('\n'))
+    if (const QStringList row = line.split(" | "); row.size() == 6 && row[5].toDouble() > largest) {
+      largest = row[5].toDouble();
+      place = row[0];
+    }
+  EXPECT_EQ(at_137, largest);
+  EXPECT_TRUE(w.verdict_text().startsWith("SE/SA at " + place + ": ")) << w.verdict_text().toStdString();
   EXPECT_FALSE(w.stale());
   EXPECT_TRUE(w.verdict_text().endsWith(at_137 <= 1 ? "passes the code check" : "fails the code check"));
   field("nL1")->setText("21");
@@ -90,6 +108,32 @@ TEST_F(CodeCheck, FollowsComputeAndGoesStale) {
   w.setting("Sh")->setText("1");
   button("计算")->click();
   EXPECT_TRUE(w.verdict_text().endsWith("fails the code check")) << w.verdict_text().toStdString();
+}
+
+// 319.5.1 with Eh = Ea: the hot loads are R(1 − 2C/3), the cold ones, opposite,
+// C·R where C1 = 1 − Sh/SE is below C (Sh = 137.9 MPa above every SE here:
+// C1 = 0). C = 0.3 gives 0.8·R hot and 0.3·R cold.
+TEST_F(CodeCheck, AnchorLoadsWithColdSpring) {
+  const auto loads = [](const QString& text) {
+    std::vector<double> found;
+    for (auto m = QRegularExpression(" = (-?[0-9.]+) kN").globalMatch(text); m.hasNext();)
+      found.push_back(m.next().captured(1).toDouble());
+    return found;
+  };
+  CodeCheckWindow& w = with_my_values("137.9", "7000");
+  const QStringList plain = w.results_text().split('\n').filter("anchor loads");
+  ASSERT_EQ(plain.size(), 2);
+  const std::vector<double> R = loads(plain[0]);
+  ASSERT_EQ(R.size(), 3u);  // Mz1, Fx, Fy
+  EXPECT_EQ(loads(plain[1]), std::vector<double>(3, 0.0));
+  w.setting("C")->setText("0.3");
+  button("计算")->click();
+  const QStringList sprung = w.results_text().split('\n').filter("anchor loads");
+  ASSERT_EQ(sprung.size(), 2);
+  for (std::size_t k = 0; k < R.size(); ++k) {
+    EXPECT_NEAR(loads(sprung[0])[k], 0.8 * R[k], 0.0011) << k;
+    EXPECT_NEAR(loads(sprung[1])[k], -0.3 * R[k], 0.0011) << k;
+  }
 }
 
 // Installed at… and the Elbows menu are the window's T0 and elbows; under
