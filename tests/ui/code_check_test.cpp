@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 
 #include "dialogs/code_check_window.h"
+#include "dialogs/design_answers.h"
+#include "dialogs/pass_finder.h"
 #include "note/elbow_view.h"
 #include "window/panel_view.h"
 #include "window_fixture.h"
@@ -134,6 +136,21 @@ TEST_F(CodeCheck, AnchorLoadsWithColdSpring) {
     EXPECT_NEAR(loads(sprung[0])[k], 0.8 * R[k], 0.0011) << k;
     EXPECT_NEAR(loads(sprung[1])[k], -0.3 * R[k], 0.0011) << k;
   }
+}
+
+// Once a code is chosen, "Find where L2 passes…" judges by it: with
+// Sc = Sh = 1 MPa (SA = 1.5 MPa) no length passes.
+TEST_F(CodeCheck, ThePassFinderJudgesByTheCode) {
+  PassFinder& finder = window().findChild<DesignAnswers*>()->finder(bend(), 4);
+  finder.show();
+  EXPECT_TRUE(finder.stretches_text().startsWith("L2 passes from ")) << finder.stretches_text().toStdString();
+  with_my_values("1", "7000");
+  QTest::qWait(300);  // one refresh after a burst of edits
+  EXPECT_EQ(finder.stretches_text(), "L2 passes nowhere in this range.");
+  with_my_values("137.9", "7000");
+  QTest::qWait(300);
+  EXPECT_TRUE(finder.stretches_text().startsWith("L2 passes from ")) << finder.stretches_text().toStdString();
+  finder.close();
 }
 
 // Installed at… and the Elbows menu are the window's T0 and elbows; under

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "note/elbow_view.h"
+#include "quorvel/analyses/code_check.h"
 #include "quorvel/analyses/elbows.h"
 #include "quorvel/analyses/verdict.h"
 #include "window/panel_view.h"
@@ -100,6 +101,9 @@ PassFinder::PassFinder(QWidget* window, const PanelView& panel, std::size_t fiel
     connect(input, &QLineEdit::textChanged, this, [this] {
       if (isVisible()) later_.start(100);
     });
+  connect(&panel_, &PanelView::settings_changed, this, [this] {
+    if (isVisible()) later_.start(100);
+  });
 }
 
 QString PassFinder::stretches_text() const {
@@ -128,14 +132,24 @@ void PassFinder::refresh() {
   range_->setText(tr("%1 from %2 to %3 by %4, with the panel's other inputs:")
                       .arg(symbol, with_unit(walk.from), with_unit(walk.to), with_unit(walk.step)));
 
-  // The answer with sharp corners and, from the same runs, with elbows.
+  // The answer with sharp corners, or by the code check once a code is
+  // chosen, and, from the same runs, with elbows.
   const double times_D = panel_.elbows_times_D();
+  const std::optional<CodeSettings> code = panel_.code().on ? std::optional(panel_.code_settings()) : std::nullopt;
+  if (code) range_->setText(range_->text() + '\n' + tr("Judged by the code check, %1:").arg(text_of(kCodeEdition)));
   Stretches stretches, elbow_stretches;
   std::vector<double> values, ratios, elbow_ratios;
   walk_field(panel, texts, field_, walk, decimal_point_, [&](const Decimal& value, const Outcome& outcome) {
-    stretches.add(value, passes(outcome));
     values.push_back(to_double(value));
-    ratios.push_back(governing_ratio(outcome));  // NaN where the run failed
+    if (code) {
+      const CodeCheck check = code_check(panel, outcome, *code);
+      const bool answered = check.unavailable.empty();
+      stretches.add(value, answered && check.passes);
+      ratios.push_back(answered ? check.governing : std::nan(""));
+    } else {
+      stretches.add(value, passes(outcome));
+      ratios.push_back(governing_ratio(outcome));  // NaN where the run failed
+    }
     if (times_D > 0) {
       const ElbowRun run = with_elbows(panel, outcome, ElbowRadius{times_D});
       elbow_stretches.add(value, passes(run));

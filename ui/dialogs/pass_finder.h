@@ -42,7 +42,9 @@ class RatioChart final : public QWidget {
 // closes it.
 //
 // With the panel's elbows (PanelView::elbows), the same answer with elbows
-// stands beside it, from the same walk, judged by the run with elbows.
+// stands beside it, from the same walk, judged by the run with elbows. Once a
+// code is chosen (PanelView::code) the first answer and the chart are the
+// code check's.
 class PassFinder final : public QDialog {
   Q_OBJECT
 

@@ -984,6 +984,10 @@ Space or Enter: compute</source>
         <source>With %1:</source>
         <translation>采用%1时：</translation>
     </message>
+    <message>
+        <source>Judged by the code check, %1:</source>
+        <translation>按规范校核（%1）判断：</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::ResultEdit</name>
