@@ -87,6 +87,11 @@ CodeCheckWindow::CodeCheckWindow(QWidget* window, PanelView& panel, const QLocal
   for (const NumberField& f : kNumbers) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(f.name);
+    const std::string_view name = f.name;
+    if (name == "Tmin" || name == "SL")
+      edit->setPlaceholderText(tr("none"));
+    else if (name != "T0" && name != "N" && name != "C")
+      edit->setPlaceholderText(tr("the material's"));
     const QString unit = text_of(f.unit);
     form->addRow(tr(f.label) + (unit.isEmpty() ? QString() : ", " + unit), edit);
     fields_[f.name] = edit;
@@ -281,6 +286,10 @@ void CodeCheckWindow::refresh() {
       points_->setItem(static_cast<int>(r), static_cast<int>(c), item);
     }
   points_->resizeColumnsToContents();
+  // As high as its rows, no empty space below them.
+  int height = points_->horizontalHeader()->height() + 2 * points_->frameWidth();
+  for (int r = 0; r < points_->rowCount(); ++r) height += points_->rowHeight(r);
+  points_->setFixedHeight(height);
   points_->setVisible(!s.points.empty());
   loads_->setText(s.loads.join('\n'));
   screen_->setText(s.screen);

@@ -850,6 +850,14 @@
         <source>SE/SA at %1: %2</source>
         <translation>%1 处的 SE/SA：%2</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>the material&apos;s</source>
+        <translation>取材料的值</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::CodeChecks</name>
