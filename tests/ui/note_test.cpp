@@ -373,6 +373,11 @@ TEST(CalculationNote, LeadsWithTheCodeCheckOnceOneIsChosen) {
   // Table A-1's 20.0 ksi = 137.9 MPa from 38 to 93 ℃, with its source.
   EXPECT_TRUE(text.contains("Sc = 137.90 MPa at 40 ℃, Sh = 137.90 MPa at 70 ℃ (ASME B31.3-2002 Table A-1"));
   EXPECT_EQ(note.batch_command, "quorvel-batch --code b31.3 --material a106b --installed 40 --elbows 1.5D");
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("code.pdf");
+  ASSERT_EQ(CalculationSheet(bend, note).print(nullptr, pdf), QString());
+  EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
+  EXPECT_TRUE(poppler("pdftotext", {pdf, "-"}).simplified().contains("Code check: ASME B31.3-2018"));
   const QStringList cells = run_batch(note.batch_command, note.batch_row).split(',');
   const qsizetype verdict = cells.indexOf(note.code->passes ? "passes" : "fails", cells.size() - 10);
   ASSERT_GT(verdict, 0) << cells.join(',').toStdString();
