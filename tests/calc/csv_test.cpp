@@ -185,6 +185,8 @@ TEST(BatchRow, ReadsTheCodeCheckOptionsOfItsCommandLine) {
             137.9, 3},
            {"--code b31.3 --material x --installed 20", "-", 0, 0, 0, 0},
            {"--code gb50316 --installed 20", "-", 0, 0, 0, 0},
+           {"--code b31.3 --material a106b --installed 20 --cycles 0", "-", 0, 0, 0, 0},
+           {"--code b31.3 --material a106b --installed 20 --cold-spring 1.5", "-", 0, 0, 0, 0},
            {"--installed 20 --elbows 1.5D", "-", 0, 0, 0, 0},
        }) {
     const std::string note = "Input row for quorvel-batch " + c.line + ":\nbend,250,323.9,8,12,8.6,90\n";

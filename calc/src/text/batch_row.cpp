@@ -79,6 +79,8 @@ std::optional<CodeOptions> code_options_of(const std::vector<std::string>& words
       }
     }
   }
+  // As quorvel-batch refuses them.
+  if (!(s.cycles > 0) || !(s.cold_spring >= 0 && s.cold_spring <= 1)) return std::nullopt;
   return found;
 }
 
