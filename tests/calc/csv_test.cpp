@@ -168,4 +168,40 @@ TEST(BatchRow, FindsTheFirstRowOfAPanel) {
   }
 }
 
+// The code check's options of a note's "quorvel-batch --code …" line read
+// back into its settings, and written again as they were; a line whose
+// options cannot be read gives none.
+TEST(BatchRow, ReadsTheCodeCheckOptionsOfItsCommandLine) {
+  struct Case {
+    std::string line;
+    std::string key;               // of the material; "-" no settings at all
+    double installed, cycles, Sc;  // Sc in MPa, 0: not given
+    double elbows;                 // times D, 0: not given
+  };
+  for (const Case& c : std::vector<Case>{
+           {"--code b31.3 --material a106b --installed 20 --elbows 1.5D", "a106b", 20, 7000, 0, 1.5},
+           {"--code b31.3 --material s30408 --installed 35 --cycles 100000 --sc 137.9", "s30408", 35, 1e5, 137.9, 0},
+           {"--code b31.3 --installed -5 --elbows 3D --ea 203.4 --sc 137.9 --sh 137.9 --growth 2.5", "", -5, 7000,
+            137.9, 3},
+           {"--code b31.3 --material x --installed 20", "-", 0, 0, 0, 0},
+           {"--code gb50316 --installed 20", "-", 0, 0, 0, 0},
+           {"--code b31.3 --material a106b --installed 20 --cycles 0", "-", 0, 0, 0, 0},
+           {"--code b31.3 --material a106b --installed 20 --cold-spring 1.5", "-", 0, 0, 0, 0},
+           {"--installed 20 --elbows 1.5D", "-", 0, 0, 0, 0},
+       }) {
+    const std::string note = "Input row for quorvel-batch " + c.line + ":\nbend,250,323.9,8,12,8.6,90\n";
+    const auto row = quorvel::find_batch_row(note);
+    ASSERT_TRUE(row) << c.line;
+    ASSERT_EQ(row->code.has_value(), c.key != "-") << c.line;
+    if (!row->code) continue;
+    const quorvel::CodeSettings& s = row->code->settings;
+    EXPECT_EQ(s.material ? std::string(s.material->key) : std::string(), c.key) << c.line;
+    EXPECT_EQ(s.installed, c.installed) << c.line;
+    EXPECT_EQ(s.cycles, c.cycles) << c.line;
+    EXPECT_EQ(s.user.Sc.value_or(0), c.Sc * 1e6) << c.line;
+    EXPECT_EQ(row->code->elbows_given ? s.elbows.times_D : 0, c.elbows) << c.line;
+    EXPECT_EQ(quorvel::code_options(*row->code), c.line);
+  }
+}
+
 }  // namespace

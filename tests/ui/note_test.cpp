@@ -394,6 +394,37 @@ TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
                   .contains("The elbows do not fit L2: their tangent lengths exceed the leg."));
 }
 
+// With a code chosen the note and the sheet lead with the code's check; the
+// specified check follows, named as such; the note's batch row runs the same
+// check with quorvel-batch, whose governing ratio and verdict it gives.
+TEST(CalculationNote, LeadsWithTheCodeCheckOnceOneIsChosen) {
+  const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
+  const Panel& bend = *panel_by_key("bend");
+  CodeSettings code;
+  code.material = code_material("a106b");
+  code.installed = 40;
+  const CalculationNote note =
+      calculation_note(bend, default_inputs(bend), kC, when, {.installed_at = 40, .elbows_times_D = 1.5, .code = code});
+  ASSERT_TRUE(note.code && !note.code->governing.isEmpty());
+  const QString text = note.plain_text();
+  EXPECT_LT(text.indexOf("Code check: ASME B31.3-2018\nGoverning SE/SA: "), text.indexOf("\nInputs\n"))
+      << text.toStdString();
+  EXPECT_GT(text.indexOf("The panel's check: [S] = 80 MPa, sharp corners, growth from 0 ℃\nVerdict: "), 0);
+  EXPECT_TRUE(note.html(CalculationNote::HtmlFor::sheet).contains("<body>\n<h4>Code check: ASME B31.3-2018</h4>"));
+  // Table A-1's 20.0 ksi = 137.9 MPa from 38 to 93 ℃, with its source.
+  EXPECT_TRUE(text.contains("Sc = 137.90 MPa at 40 ℃, Sh = 137.90 MPa at 70 ℃ (ASME B31.3-2002 Table A-1"));
+  EXPECT_EQ(note.batch_command, "quorvel-batch --code b31.3 --material a106b --installed 40 --elbows 1.5D");
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("code.pdf");
+  ASSERT_EQ(CalculationSheet(bend, note).print(nullptr, pdf), QString());
+  EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +[12]\n")));
+  EXPECT_TRUE(poppler("pdftotext", {pdf, "-"}).simplified().contains("Code check: ASME B31.3-2018"));
+  const QStringList cells = run_batch(note.batch_command, note.batch_row).split(',');
+  const qsizetype verdict = cells.indexOf(note.code->passes ? "passes" : "fails", cells.size() - 10);
+  ASSERT_GT(verdict, 0) << cells.join(',').toStdString();
+  EXPECT_EQ(cells[verdict - 1], note.code->governing);
+}
+
 TEST(CalculationSheet, PrintsA4PagesWithTheDrawingInputsResultsAndVerdict) {
   QTemporaryDir dir;
   const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
@@ -545,6 +576,7 @@ const QString kCopy = "Copy calculation note";
 const QString kPrint = "Print calculation sheet…";
 const QString kElbows = "Elbows";
 const QString kInstalled = "Installed at…";
+const QString kCodeCheck = "Code check…";
 const QString kPaste = "Paste calculation";
 const QString kSave = "Save calculation…";
 const QString kOpen = "Open calculation…";
@@ -599,8 +631,9 @@ TEST_F(NoteKeys, CtrlPPrintsTheSheetOfTheFocusedPanel) {
 TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
   // A result field: the standard menu, then both actions and the elbows.
   QStringList texts = menu(field("nS21"), {5, 5}, kCopy);
-  ASSERT_GT(texts.size(), 7);
-  EXPECT_EQ(texts.mid(texts.size() - 7), (QStringList{kCopy, kSave, kPrint, kInstalled, kPaste, kOpen, kElbows}));
+  ASSERT_GT(texts.size(), 8);
+  EXPECT_EQ(texts.mid(texts.size() - 8),
+            (QStringList{kCopy, kSave, kPrint, kInstalled, kCodeCheck, kPaste, kOpen, kElbows}));
   EXPECT_TRUE(clipboard_text().contains("Configuration: Z-shaped offset"));
   // An input field keeps its own menu.
   texts = menu(field("nL21"), {5, 5});
@@ -608,9 +641,9 @@ TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
   EXPECT_FALSE(texts.contains(kCopy));
   // The drawings, on a symbol and between the lines.
   EXPECT_EQ(menu(window().findChild<QWidget*>("Label1_12"), {3, 3}, kPrint),
-            (QStringList{kCopy, kSave, kPrint, kInstalled, kPaste, kOpen, kElbows}));
+            (QStringList{kCopy, kSave, kPrint, kInstalled, kCodeCheck, kPaste, kOpen, kElbows}));
   EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint),
-            (QStringList{kCopy, kSave, kPrint, kInstalled, kPaste, kOpen, kElbows}));
+            (QStringList{kCopy, kSave, kPrint, kInstalled, kCodeCheck, kPaste, kOpen, kElbows}));
   EXPECT_EQ(printed_, (std::vector<QString>{"Calculation sheet – Raised loop", "Calculation sheet – Z-shaped offset"}));
   EXPECT_TRUE(menu(&window(), {5000 / 15, 7000 / 15}).isEmpty());  // below the drawings
 }

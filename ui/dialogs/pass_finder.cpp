@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "note/elbow_view.h"
+#include "quorvel/analyses/code_check.h"
 #include "quorvel/analyses/elbows.h"
 #include "quorvel/analyses/validity.h"
 #include "quorvel/analyses/verdict.h"
@@ -178,6 +179,9 @@ PassFinder::PassFinder(QWidget* window, const PanelView& panel, std::string symb
     connect(input, &QLineEdit::textChanged, this, [this] {
       if (isVisible()) later_.start(100);
     });
+  connect(&panel_, &PanelView::settings_changed, this, [this] {
+    if (isVisible()) later_.start(100);
+  });
 }
 
 QString PassFinder::stretches_text() const {
@@ -250,7 +254,10 @@ void PassFinder::refresh() {
   range_->setText(tr("%1 from %2 to %3 by %4, with the panel's other inputs:")
                       .arg(symbol, with_unit(walk->from), with_unit(walk->to), with_unit(walk->step)));
 
-  // The answer with sharp corners and, from the same runs, with elbows.
+  // The answer with sharp corners, or by the code check once a code is
+  // chosen, and, from the same runs, with elbows.
+  const std::optional<CodeSettings> code = panel_.code().on ? std::optional(panel_.code_settings()) : std::nullopt;
+  if (code) range_->setText(range_->text() + '\n' + tr("Judged by the code check, %1:").arg(text_of(kCodeEdition)));
   Stretches stretches, elbow_stretches;
   std::vector<double> values, ratios, elbow_ratios;
   std::optional<std::pair<Decimal, std::string_view>> negative;  // where a leg first goes below 0
@@ -258,9 +265,16 @@ void PassFinder::refresh() {
   walk_run(panel, texts, *walk, decimal_point_, [&](const WalkStep& step) {
     if (!step.negative_leg.empty() && !negative) negative.emplace(step.value, step.negative_leg);
     const bool pipe = describes_a_pipe(panel, step.inputs, decimal_point_);
-    stretches.add(step.value, pipe && passes(step.outcome));
     values.push_back(to_double(step.value));
-    ratios.push_back(pipe ? governing_ratio(step.outcome) : std::nan(""));  // NaN where the run failed or was not run
+    if (code) {
+      const CodeCheck check = code_check(panel, step.outcome, *code);
+      const bool answered = pipe && check.unavailable.empty();
+      stretches.add(step.value, answered && check.passes);
+      ratios.push_back(answered ? check.governing : std::nan(""));
+    } else {
+      stretches.add(step.value, pipe && passes(step.outcome));
+      ratios.push_back(pipe ? governing_ratio(step.outcome) : std::nan(""));  // NaN where the run failed or was not run
+    }
     if (times_D > 0) {
       const ElbowRun run = with_elbows(panel, step.outcome, ElbowRadius{times_D});
       elbow_stretches.add(step.value, pipe && passes(run));
@@ -287,7 +301,7 @@ void PassFinder::refresh() {
   const QString radius = times_D > 0 ? ElbowTexts::radius_name(times_D, decimal_point_) : QString();
   with_elbows_->setVisible(times_D > 0);
   if (times_D > 0) with_elbows_->setText(tr("With %1:").arg(radius) + '\n' + stretch_lines(elbow_stretches));
-  chart_->set_names(tr("sharp corners"), radius);
+  chart_->set_names(code ? tr("the code check") : tr("sharp corners"), radius);
 
   const auto current = parse_decimal(texts[walked_.field], decimal_point_);
   nearest_value_ = current ? nearest_passing(stretches.found(), *current) : std::nullopt;

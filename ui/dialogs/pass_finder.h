@@ -51,7 +51,8 @@ class RatioChart final : public QWidget {
 //
 // With the panel's elbows (PanelView::elbows), the same answer with elbows
 // stands beside it, from the same walk, judged by the run with elbows, with a
-// button of its own.
+// button of its own. Once a code is chosen (PanelView::code) the first answer
+// and the chart are the code check's.
 class PassFinder final : public QDialog {
   Q_OBJECT
 

@@ -11,6 +11,7 @@
 #include "quorvel/analyses/elbows.h"
 #include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
+#include "quorvel/text/batch_row.h"
 #include "quorvel/text/csv.h"
 #include "quorvel/text/decimal.h"
 #include "quorvel/version.h"
@@ -145,6 +146,10 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
     // Everything beside the panel's own results counts from the installation.
     const auto basis = counted_from(panel, inputs, outcome, options.installed_at, decimal_point);
     note.checks = review_sections(panel, values, basis, options.installed_at, decimal_point, material, invalid);
+    if (options.code) {
+      note.code = CodeSection::of(panel, values, *options.code, options.elbows_times_D, decimal_point);
+      note.panel_check = CodeSection::panel_check(material, values.T, decimal_point);
+    }
     if (options.elbows_times_D > 0)
       note.elbows = elbow_section(panel, basis, options.elbows_times_D,
                                   ReviewSections::installed_basis(options.installed_at, decimal_point), decimal_point,
@@ -187,6 +192,8 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
   note.batch_row = QString::fromStdString(csv::write_line(row, dialect));
   note.batch_command =
       dialect.decimal_comma() ? QStringLiteral("quorvel-batch --decimal-comma") : QStringLiteral("quorvel-batch");
+  if (options.code)
+    note.batch_command += ' ' + QString::fromStdString(code_options({*options.code, options.elbows_times_D > 0}));
   return note;
 }
 
@@ -220,11 +227,13 @@ QString CalculationNote::plain_text() const {
   text += tr("Date: %1").arg(date) + '\n';
   text += tr("Program: %1").arg(program) + '\n' + title.plain_text() + '\n';
   if (stale) text += stale_text() + "\n\n";
+  if (code) text += code->plain_text();
 
   // First what a checker signs: the verdicts and the checks of the inputs.
   if (!failure.isEmpty()) {
     text += tr("Calculation failed: %1").arg(failure) + "\n\n";
   } else {
+    if (!panel_check.isEmpty()) text += panel_check + '\n';
     text += tr("Verdict: %1").arg(verdict) + '\n';
     text += tr("Governing ratio: %1").arg(governing) + '\n';
     for (const QString& line : other_verdicts) text += line + '\n';
@@ -266,11 +275,15 @@ QString CalculationNote::html(HtmlFor use) const {
   for (const auto& [caption, value] : title.filled()) heading += cells({caption, value}, "td");
   heading += "</table>\n";
 
-  // First what a checker signs: the verdicts and the checks of the inputs.
-  if (stale) verdicts += "<p><b>" + stale_text().toHtmlEscaped() + "</b></p>\n";
+  // First what a checker signs: a chosen code's check, the verdicts and the
+  // checks of the inputs.
+  QString lead;
+  if (stale) lead += "<p><b>" + stale_text().toHtmlEscaped() + "</b></p>\n";
+  if (code) lead += code->html();
   if (!failure.isEmpty()) {
     verdicts += "<p><b>" + tr("Calculation failed: %1").arg(failure).toHtmlEscaped() + "</b></p>\n";
   } else {
+    if (!panel_check.isEmpty()) verdicts += "<h4>" + panel_check.toHtmlEscaped() + "</h4>\n";
     verdicts += "<p><b>" + tr("Verdict: %1").arg(verdict).toHtmlEscaped() + "</b></p>\n";
     verdicts += "<p>" + tr("Governing ratio: %1").arg(governing).toHtmlEscaped() + "</p>\n";
     for (const QString& line : other_verdicts) verdicts += "<p>" + line.toHtmlEscaped() + "</p>\n";
@@ -310,8 +323,8 @@ QString CalculationNote::html(HtmlFor use) const {
   // The sheet sets the inputs beside the results over the page's width, the
   // clipboard one below the other, where a spreadsheet takes each table as it is.
   const QString body = use == HtmlFor::clipboard
-                           ? heading + verdicts + in + out + support
-                           : verdicts + R"(<table width="100%"><tr><td valign="top" width="34%">)" + in +
+                           ? heading + lead + verdicts + in + out + support
+                           : lead + verdicts + R"(<table width="100%"><tr><td valign="top" width="34%">)" + in +
                                  R"(</td><td width="4%"></td><td valign="top" width="62%">)" + out +
                                  "</td></tr></table>\n" + support;
   return "<html><head><meta charset=\"utf-8\"></head><body>\n" + body + "</body></html>\n";

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "note/code_note.h"
 #include "note/review_note.h"
 #include "note/run_drawing.h"
 #include "quorvel/analyses/installation.h"
@@ -56,7 +57,11 @@ struct CalculationNote {
   QStringList other_verdicts;
   std::optional<RunDrawing> drawing;  // the run's geometry for the sheet; none when the calculation failed
   ReviewSections checks;              // installation, movements, cross-check; empty when the calculation failed
-  TitleBlock title;                   // as entered before printing; the note carries the filled entries
+  // The code's check, which leads the note once a code is chosen, and the
+  // name of the panel's own check that then follows it.
+  std::optional<CodeSection> code;
+  QString panel_check;
+  TitleBlock title;  // as entered before printing; the note carries the filled entries
 
   QString plain_text() const;
   static QString stale_text();
@@ -73,6 +78,7 @@ struct NoteOptions {
   double installed_at = kInstalledAt;
   double elbows_times_D = 0;
   const Material* material = &carbon_steel();
+  std::optional<CodeSettings> code = std::nullopt;  // the code check chosen, with T0 and its elbows
 };
 
 // The note of a panel's run with these input texts, computed afresh; numbers

@@ -118,8 +118,10 @@ bool NoteActions::eventFilter(QObject* watched, QEvent* event) {
 }
 
 CalculationNote NoteActions::note_of(const PanelView& panel) const {
-  CalculationNote note = calculation_note(panel.panel(), panel.input_texts(), locale_, QDateTime::currentDateTime(),
-                                          {panel.installed_at(), panel.elbows_times_D()});
+  NoteOptions options{panel.installed_at(), panel.elbows_times_D()};
+  if (panel.code().on) options.code = panel.code_settings();
+  CalculationNote note =
+      calculation_note(panel.panel(), panel.input_texts(), locale_, QDateTime::currentDateTime(), options);
   note.stale = panel.stale();
   return note;
 }

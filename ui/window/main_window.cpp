@@ -11,6 +11,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "dialogs/code_check_window.h"
 #include "dialogs/design_answers.h"
 #include "note/explanation.h"
 #include "note/note_actions.h"
@@ -63,6 +64,7 @@ QStringList drawn_texts() {
 QString compute_tooltip(const QString& title, const QList<QAction*>& actions) {
   QString tip = MainWindow::tr("%1: computes the results from the inputs.\nSpace or Enter: compute").arg(title);
   for (const QAction* action : actions) {
+    if (action->shortcut().isEmpty()) continue;  // a menu's entry only
     QString text = action->text();
     if (text.endsWith(QChar(0x2026))) text.chop(1);  // the "…" of an action that opens a dialog
     tip += '\n' + MainWindow::tr("%1: %2", "a key and its action")
@@ -117,8 +119,9 @@ MainWindow::MainWindow(const QLocale& locale, std::unique_ptr<MessageSink> sink)
   // run and finding where a field passes.
   auto* notes = new NoteActions(this, locale, *sink_);
   auto* answers = new DesignAnswers(this, locale, *sink_, [this](PanelView& panel) { compute(panel); });
+  auto* codes = new CodeChecks(this, locale, [this](PanelView& panel) { compute(panel); });
   for (PanelView* panel : panels_) {
-    const QList<QAction*> actions = notes->add_panel(*panel, answers->add_panel(*panel));
+    const QList<QAction*> actions = notes->add_panel(*panel, codes->add_panel(*panel) + answers->add_panel(*panel));
     panel->compute_button()->setToolTip(compute_tooltip(panel_name(panel->panel()), actions));
   }
   set_focus_order();

@@ -30,6 +30,8 @@ PanelView::PanelView(const Panel& panel, const PanelLayout& layout, Controls con
         if (!result->text().isEmpty()) result->set_stale(true);
     });
   connect(elbows_, &ElbowChoice::changed, this, &PanelView::show_elbows);
+  connect(elbows_, &ElbowChoice::changed, this, &PanelView::settings_changed);
+  code_.settings.material = &code_materials().front();  // the first grade until another is chosen
 }
 
 std::vector<std::string> PanelView::input_texts() const {
@@ -70,6 +72,7 @@ void PanelView::show(const Outcome& outcome) {
   }
   last_ = outcome;
   show_elbows();
+  emit computed();
 }
 
 const Values* PanelView::values() const {
@@ -78,6 +81,25 @@ const Values* PanelView::values() const {
 
 double PanelView::elbows_times_D() const {
   return elbows_->times_D();
+}
+
+void PanelView::set_installed_at(double T0) {
+  if (T0 == installed_at_) return;
+  installed_at_ = T0;
+  emit settings_changed();
+}
+
+void PanelView::set_code(const CodeChoice& code) {
+  code_ = code;
+  emit settings_changed();
+}
+
+CodeSettings PanelView::code_settings() const {
+  CodeSettings settings = code_.settings;
+  settings.installed = installed_at_;
+  const double times_D = elbows_times_D();
+  settings.elbows = ElbowRadius{times_D > 0 ? times_D : ElbowChoice::kDefault, 0};
+  return settings;
 }
 
 void PanelView::show_elbows() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "quorvel/analyses/code_check.h"
 #include "quorvel/analyses/installation.h"
 #include "quorvel/analyses/validity.h"
 #include "quorvel/panels/panels.h"
@@ -65,10 +66,24 @@ class PanelView final : public QObject {
   // The settings, kept while the program runs, never stored; a new one joins
   // them here. The temperature at which the pipe is anchored, for the notes.
   double installed_at() const { return installed_at_; }
-  void set_installed_at(double T0) { installed_at_ = T0; }
+  void set_installed_at(double T0);
   // The elbows of the results' tooltips, the notes and the pass finder.
   ElbowChoice& elbows() const { return *elbows_; }
   double elbows_times_D() const;  // 0: sharp corners only
+  // The code check (code_check_window.h): off until a code is chosen. Its
+  // installation temperature is installed_at() and its elbows the panel's,
+  // long-radius ones under sharp corners only: code_settings() fills them in.
+  struct CodeChoice {
+    bool on = false;
+    CodeSettings settings;
+  };
+  const CodeChoice& code() const { return code_; }
+  void set_code(const CodeChoice& code);
+  CodeSettings code_settings() const;
+
+ signals:
+  void computed();          // show() took a run
+  void settings_changed();  // installed_at, the elbows or the code check
 
  private:
   // The run with elbows of the chosen radius beside the shown results.
@@ -83,6 +98,7 @@ class PanelView final : public QObject {
   QString no_pipe_;  // of the inputs last checked: the results' note, empty for a pipe
   double installed_at_ = kInstalledAt;
   ElbowChoice* elbows_;
+  CodeChoice code_;
 };
 
 }  // namespace quorvel::ui

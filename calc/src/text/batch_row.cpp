@@ -1,6 +1,12 @@
 #include "quorvel/text/batch_row.h"
 
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+#include "quorvel/panels/display.h"
 #include "quorvel/panels/panels.h"
+#include "quorvel/text/decimal.h"
 
 namespace quorvel {
 namespace {
@@ -19,9 +25,67 @@ std::optional<BatchRow> row_in(std::string_view text) {
   return std::nullopt;
 }
 
-}  // namespace
+// Each option of the code check: its name, its unit (the SI value is the
+// option's times it) and the setting it gives.
+struct CodeOption {
+  std::string_view name;
+  double unit;
+  std::optional<double> CodeSettings::*optional = nullptr;
+  std::optional<double> CodeUserValues::*user = nullptr;
+};
+constexpr CodeOption kCodeOptions[] = {
+    {"--lowest", 1, &CodeSettings::lowest},
+    {"--sustained", 1e6, &CodeSettings::sustained},
+    {"--smts", 1e6, nullptr, &CodeUserValues::tensile_strength},
+    {"--ea", 1e9, nullptr, &CodeUserValues::Ea},
+    {"--eh", 1e9, nullptr, &CodeUserValues::Eh},
+    {"--sc", 1e6, nullptr, &CodeUserValues::Sc},
+    {"--sh", 1e6, nullptr, &CodeUserValues::Sh},
+    {"--growth", 1e-3, nullptr, &CodeUserValues::growth},
+};
 
-std::optional<BatchRow> find_batch_row(std::string_view text) {
+std::string option_number(double v) {
+  return number_text(v, ".");
+}
+
+std::optional<CodeOptions> code_options_of(const std::vector<std::string>& words) {
+  const auto code = std::find(words.begin(), words.end(), "--code");
+  if (code == words.end() || code + 1 == words.end() || code[1] != "b31.3") return std::nullopt;
+  CodeOptions found;
+  CodeSettings& s = found.settings;
+  for (std::size_t k = 0; k + 1 < words.size(); ++k) {
+    const std::string& name = words[k];
+    const std::string& value = words[k + 1];
+    const auto d = parse_decimal(value, ".");
+    const double v = d ? to_double(*d) : std::nan("");
+    const bool number = d && std::isfinite(v);
+    if (name == "--material") {
+      s.material = code_material(value);
+      if (!s.material) return std::nullopt;
+    } else if (name == "--elbows") {
+      if (!value.ends_with('D') && !value.ends_with('d')) return std::nullopt;
+      const auto times = parse_decimal(value.substr(0, value.size() - 1), ".");
+      if (!times || !(to_double(*times) > 0)) return std::nullopt;
+      s.elbows = ElbowRadius{to_double(*times), 0};
+      found.elbows_given = true;
+    } else if (name == "--installed" || name == "--cycles" || name == "--cold-spring") {
+      if (!number) return std::nullopt;
+      (name == "--installed" ? s.installed : name == "--cycles" ? s.cycles : s.cold_spring) = v;
+    } else {
+      for (const CodeOption& option : kCodeOptions) {
+        if (name != option.name) continue;
+        if (!number) return std::nullopt;
+        (option.optional ? s.*option.optional : s.user.*option.user) = v * option.unit;
+      }
+    }
+  }
+  // As quorvel-batch refuses them.
+  if (!(s.cycles > 0) || !(s.cold_spring >= 0 && s.cold_spring <= 1)) return std::nullopt;
+  return found;
+}
+
+// The first row of a panel in `text`.
+std::optional<BatchRow> find_row(std::string_view text) {
   if (auto row = row_in(text)) return row;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
@@ -30,6 +94,49 @@ std::optional<BatchRow> find_batch_row(std::string_view text) {
     if (auto row = row_in(line)) return row;
     if (end == std::string_view::npos) break;
     text.remove_prefix(end + 1);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<BatchRow> find_batch_row(std::string_view text) {
+  auto row = find_row(text);
+  if (row) row->code = code_options_in(text);
+  return row;
+}
+
+std::string code_options(const CodeOptions& code) {
+  const CodeSettings& s = code.settings;
+  std::string text = "--code b31.3";
+  if (s.material) text += " --material " + std::string(s.material->key);
+  text += " --installed " + option_number(s.installed);
+  if (code.elbows_given) text += " --elbows " + option_number(s.elbows.times_D) + "D";
+  if (s.cycles != CodeSettings{}.cycles) text += " --cycles " + option_number(s.cycles);
+  if (s.cold_spring != 0) text += " --cold-spring " + option_number(s.cold_spring);
+  for (const CodeOption& option : kCodeOptions) {
+    const std::optional<double>& v = option.optional ? s.*option.optional : s.user.*option.user;
+    if (v) text += " " + std::string(option.name) + " " + option_number(*v / option.unit);
+  }
+  return text;
+}
+
+std::optional<CodeOptions> code_options_in(std::string_view text) {
+  std::istringstream lines{std::string(text)};
+  for (std::string line; std::getline(lines, line);) {
+    if (line.find("--code") == std::string::npos) continue;
+    std::vector<std::string> words;
+    std::istringstream split(line);
+    for (std::string word; split >> word;) {
+      if (word.ends_with(':')) word.pop_back();  // "…--cycles 100000:" ends a note's line
+      const std::size_t equals = word.find('=');
+      if (word.starts_with("--") && equals != std::string::npos) {
+        words.push_back(word.substr(0, equals));
+        word.erase(0, equals + 1);
+      }
+      words.push_back(word);
+    }
+    if (auto found = code_options_of(words)) return found;
   }
   return std::nullopt;
 }

@@ -8,16 +8,34 @@
 #include <string_view>
 #include <vector>
 
+#include "quorvel/analyses/code_check.h"
 #include "quorvel/panels/panel.h"
 #include "quorvel/text/csv.h"
 
 namespace quorvel {
 
+// The code check's settings as quorvel-batch's options give them.
+struct CodeOptions {
+  CodeSettings settings;
+  bool elbows_given = false;  // --elbows: the run with elbows beside the sharp corners
+};
+
 struct BatchRow {
   const Panel* panel;
   std::vector<std::string> inputs;  // the panel's input texts, exactly as the row has them
   csv::Dialect dialect;
+  std::optional<CodeOptions> code = std::nullopt;  // of a "quorvel-batch … --code b31.3 …" line in the text
 };
+
+// "--code b31.3 --material a106b --installed 20 --elbows 1.5D --cycles 7000":
+// the options that give quorvel-batch these settings, numbers with a decimal
+// point; --elbows only where given, the defaults of --cycles and
+// --cold-spring left out.
+std::string code_options(const CodeOptions& code);
+// The settings of the first line of `text` with "--code b31.3", read from
+// its options (--opt VALUE or --opt=VALUE); none without such a line or when
+// one of its code check's options cannot be read.
+std::optional<CodeOptions> code_options_in(std::string_view text);
 
 // The first row of a panel in `text`, in either dialect: the whole text as
 // one row, else the first of its lines that is one. A row is a panel's key
