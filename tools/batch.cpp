@@ -104,6 +104,7 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
   }
   if (options.elbows) append_elbows(cells, panel, outcome, options, decimal_point);
   append_review_cells(cells, panel, outcome, options.review, to_double(options.target), decimal_point);
+  append_guide_cells(cells, panel, outcome, options.guided, options.elbows, to_double(options.target), decimal_point);
   if (options.check) cells.push_back(checks_cell(panel, inputs, decimal_point));
 }
 
@@ -125,6 +126,7 @@ void append_result_names(std::vector<std::string>& names, const Panel& panel, co
     names.insert(names.end(), {cell_name("governing", "S/[S]", "elbows"), cell_name("verdict", "", "elbows")});
   }
   append_review_names(names, panel, options.review);
+  append_guide_names(names, panel, options.guided);
   if (options.check) names.emplace_back("check");
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "guide_cells.h"
 #include "quorvel/analyses/elbows.h"
 #include "quorvel/text/decimal.h"
 #include "review_cells.h"
@@ -34,6 +35,7 @@ struct Options {
   bool verdict = false;                 // the governing ratio and passes or exceeds
   std::optional<ElbowRadius> elbows{};  // the run with elbows beside it; --solve walks on its verdict
   ReviewCells review{};                 // --installed, --movements, --crosscheck
+  GuideCells guided{};                  // --guides, --friction
   bool check = false;                   // last, the checks of the inputs
   bool header = false;                  // a row naming the cells before each panel's rows
   std::optional<Walk> walk{};

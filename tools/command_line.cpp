@@ -94,7 +94,7 @@ std::vector<Option> table() {
        "which the run passes: the input row, the status as for --solve, then one cell FROM..TO per stretch, its "
        "first and last value in walk order (8.6..28.7). A short leg can overstress one anchor and a long one "
        "another, so a run may pass on several stretches or on none. Takes none of the options that add results "
-       "(--si, --verdict, --installed, --movements, --crosscheck, --check)",
+       "(--si, --verdict, --installed, --movements, --crosscheck, --guides, --friction, --check)",
        [](CommandLine& c, const std::string& value) { return take_walk(c, WalkMode::ranges, "--ranges", value); }},
       {"--target", "R",
        "the highest ratio that passes for --solve and --ranges, and the level drawn by --plot (default " +
@@ -179,6 +179,40 @@ std::vector<Option> table() {
            "it with two decimals. The default bend gives 116.8, passes, fails, 0.448, 0.71; \"not defined\" for a "
            "straight run",
        switch_on<&Options::review, &ReviewCells::crosscheck>},
+      {"--guides", "G",
+       "the run with a guide on each leg from an anchor to a bend (L1 and the last leg), G metres from the bend's "
+       "corner point towards the anchor: the guide holds that point of the leg against moving across the leg, the "
+       "pipe slides along it and turns freely. A leg not longer than G, or whose elbow reaches past the guide, has "
+       "no guide. With --elbows the guided run has the elbows too. Cells after those of --crosscheck: the guided "
+       "run's reactions in the order and display of the panel's moment and force results, the ratio at every "
+       "point in the order of its ratio results, the ratio at the guide on L1 and at the one on the last leg, the "
+       "force each guide puts on the pipe across its leg in kg (tenths display), positive along the leg's "
+       "direction from point 1 turned 90° counter-clockwise, the governing ratio with three decimals, passes or "
+       "exceeds, and last the legs without a guide (no guide L5; empty when both have one). A leg without a guide "
+       "leaves its two cells empty; with no guide at all the cells are the panel's results (or those of "
+       "--elbows). All empty when the calculation failed; all but the last when the elbows do not fit (does not "
+       "fit L2) or the run has no answer (not available)",
+       [](CommandLine& c, const std::string& value) {
+         const auto g = parse_decimal(value, ".");
+         if (!g || compare(*g, {}) <= 0 || !std::isfinite(to_double(*g)))
+           return "--guides " + value + ": expected a distance in metres above 0";
+         c.options.guided.guides = to_double(*g);
+         return std::string();
+       }},
+      {"--friction", "W[,MU]",
+       "two cells after those of --guides: the load the start anchor takes along L1, then the far anchor's along "
+       "the last leg, in kN with three decimals: |the frame's force along the leg| + MU·W·l, W the weight per "
+       "metre of pipe, contents and insulation in N/m, MU the friction coefficient of the sliding supports "
+       "(default " +
+           fixed_text(kSteelOnSteel, 0, 1, ".") +
+           ", steel on steel), l the leg's length from the anchor to the bend. The frame's force is the guided "
+           "run's under --guides, else the run with elbows under --elbows, else the panel's",
+       [](CommandLine& c, const std::string& value) {
+         c.options.guided.friction = parse_friction(value);
+         if (!c.options.guided.friction)
+           return "--friction " + value + ": expected a weight per metre in N/m, optionally a comma and MU";
+         return std::string();
+       }},
       {"--check", "",
        "one last cell after all others: the checks of the row's inputs, each as SYMBOL: text, joined by \"; \", "
        "empty when every input describes a pipe the calculation covers (D above 0, t above 0 and below D/2, no leg "
@@ -228,9 +262,10 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
   const Options& options = command.options;
   const ReviewCells& review = options.review;
   if (options.walk && options.mode == WalkMode::ranges &&
-      (options.si || options.verdict || review.installed || review.movements || review.crosscheck || options.check))
+      (options.si || options.verdict || review.installed || review.movements || review.crosscheck ||
+       options.guided.guides || options.guided.friction || options.check))
     return "--ranges writes stretches, not results: it takes no --si, --verdict, --installed, --movements, "
-           "--crosscheck or --check";
+           "--crosscheck, --guides, --friction or --check";
   if (!command.plot_file.empty() && (!command.options.walk || command.options.mode != WalkMode::sweep))
     return "--plot draws a --sweep: give --sweep F=FROM:TO:STEP too";
   return command;
