@@ -4,22 +4,20 @@ frame with guides, by another method: the displacement (stiffness) method.
 
 Usage: check_guides.py --batch PATH_TO_quorvel-batch [--rows N] [--seed S]
 
-For N random runs per panel (those of check_elbows.py), with sharp corners
-and with elbows of 3D, and a guide distance drawn from 0.5 to 12 m
-(DISTANCES): the run
-is a chain of Euler-Bernoulli beam elements (an arc as fine chords, k times
-as flexible in bending), stiff along themselves. quorvel-batch holds the
-anchors and the guides still and solves the pipe's free thermal growth as
-moved supports: the far anchor moves by minus the growth between the
+For N random runs per panel (those of check_elbows.py), with sharp corners and
+with elbows of 3D, and a guide distance drawn from 0.5 to 12 m (DISTANCES): the
+run is a chain of Euler-Bernoulli beam elements (an arc as fine chords, k times
+as flexible in bending), stiff along themselves, the pipe's free thermal growth
+taken as moved supports: the far anchor moves by minus the growth between the
 anchors, each guide across its leg by what its anchor moves across it (the
-growth between an anchor and its guide runs along the leg). Each guide's
-node has its own axes along and across its leg, the one across held. From
-the nodal displacements: the reactions at both anchors and at the guides,
-the moments at the points and the guides. Reactions and guide forces must
-agree within 0.1 % or one unit of their last shown digit (with elbows, or
-0.5 % of the run's largest force: the chords' share), the ratios within
-0.1 % or one unit of theirs, the verdict where the governing ratio is not within
-0.001 of 1, and a leg without a guide must be named. Ends with
+growth between an anchor and its guide runs along the leg). Each guide's node
+has its own axes along and across its leg, the one across held. From the nodal
+displacements: the reactions at both anchors and at the guides, the moments at
+the points and the guides. Reactions and guide forces must agree within 0.1 %
+or one unit of their last shown digit (with elbows, or 0.5 % of the run's
+largest force: the chords' share), the ratios within 0.1 % or one unit of
+theirs, the verdict where the governing ratio is not within 0.001 of 1, and a
+leg without a guide must be named. Ends with
 `N passed, M failed`.
 """
 import argparse
