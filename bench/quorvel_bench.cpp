@@ -2,7 +2,8 @@
 // texts in to texts out, checked (quorvel::calculate) against the same
 // formula text in plain doubles (quorvel/panels/unchecked.h); and quorvel-batch's
 // rows per second.
-// Ends with the line "checked/unchecked ratio: bend …, offset …, loop …".
+// Ends with the line "checked/unchecked ratio: bend …, offset …, loop …", and
+// the cost of --guides over the same rows plain: "batch --guides/plain ratio: …".
 
 #include <benchmark/benchmark.h>
 
@@ -109,13 +110,13 @@ class NullBuffer : public std::streambuf {
   std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
-void batch(benchmark::State& state, bool failing) {
+void batch(benchmark::State& state, bool failing, const quorvel::batch::Options& options) {
   constexpr int kRows = 30000;
   const std::string csv = generated_csv(kRows, failing);
   NullBuffer nothing;
   std::ostream out(&nothing);
   for (auto _ : state) {
-    const bool all_valid = quorvel::batch::process(csv, "generated", {}, out, out);
+    const bool all_valid = quorvel::batch::process(csv, "generated", options, out, out);
     benchmark::DoNotOptimize(all_valid);
   }
   state.counters["rows"] = benchmark::Counter(kRows, benchmark::Counter::kIsIterationInvariantRate);
@@ -189,8 +190,14 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark(("checked/" + key(*panel)).c_str(), checked, panel)->Unit(benchmark::kNanosecond);
     benchmark::RegisterBenchmark(("unchecked/" + key(*panel)).c_str(), unchecked, panel)->Unit(benchmark::kNanosecond);
   }
-  benchmark::RegisterBenchmark("batch/ordinary", batch, false)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("batch/failing", batch, true)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("batch/ordinary", batch, false, quorvel::batch::Options{})
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("batch/failing", batch, true, quorvel::batch::Options{})->Unit(benchmark::kMillisecond);
+  // The same rows with a guide 3 m from the bend on each end leg: its budget
+  // is three times the plain rows.
+  quorvel::batch::Options guided;
+  guided.guided.guides = 3;
+  benchmark::RegisterBenchmark("batch/guides", batch, false, guided)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("batch/solve_10000_values", solve_walk)->Unit(benchmark::kMillisecond);
 
   RatioReporter reporter;
@@ -213,5 +220,8 @@ int main(int argc, char** argv) {
     std::printf("checked calculation, CPU time (median): %s\n", times.c_str());
     std::printf("checked/unchecked ratio: %s\n", ratios.c_str());
   }
+  if (const double plain = reporter.time("batch/ordinary"), guided_time = reporter.time("batch/guides");
+      plain > 0 && guided_time > 0)
+    std::printf("batch --guides/plain ratio: %.2f\n", guided_time / plain);
   return 0;
 }

@@ -387,6 +387,10 @@ TEST(BatchProcess, HeaderIsAsWideAsTheRows) {
       {"--solve", "L2=0.5:40:0.5", "--si", "--verdict", "--elbows", "1D", "--movements", "--check"},
       {"--sweep", "T=60:70:10", "--installed", "0", "--crosscheck"},
       {"--ranges", "T=60:70"},
+      // guides on both end legs, on one (the bend's L2 is 10 m), on none
+      {"--crosscheck", "--guides", "3", "--friction", "1500", "--check"},
+      {"--guides", "12", "--friction", "900,0.1"},
+      {"--elbows", "1.5D", "--guides", "25", "--friction", "900"},
   };
   const auto dialect = quorvel::csv::Dialect::with_decimal_comma(false);
   for (const quorvel::Panel* panel : quorvel::panels())
@@ -554,7 +558,13 @@ TEST(BatchProcess, RefusesBadOptionsWithOneLine) {
            {{"--ranges", "L2=1:2", "--solve", "L2=1:2"}, "only one --solve, --sweep or --ranges"},
            {{"--ranges", "L2=1:2", "--verdict"}, "takes no --si, --verdict"},
            {{"--installed", "20", "--ranges", "L2=1:2"}, "takes no --si, --verdict, --installed"},
-           {{"--ranges", "L2=1:2", "--check"}, "--crosscheck or --check"},
+           {{"--ranges", "L2=1:2", "--check"}, "--friction or --check"},
+           {{"--ranges", "L2=1:2", "--guides", "3"}, "--crosscheck, --guides"},
+           {{"--guides", "0"}, "--guides 0: expected a distance in metres above 0"},
+           {{"--guides", "-2"}, "--guides -2"},
+           {{"--friction", "heavy"}, "--friction heavy: expected a weight per metre in N/m"},
+           {{"--friction", "900,-0.3"}, "--friction 900,-0.3"},
+           {{"--friction", "900,"}, "--friction 900,"},
            {{"--target", "x"}, "--target x"},
            {{"--target", "-0.5"}, "--target -0.5"},
            {{"--plot", "a.svg"}, "--plot draws a --sweep"},

@@ -138,6 +138,10 @@ TEST(FixedText, RoundsTheExactValueToNearestOnce) {
       {999.9996, 0, 3, ".", "1000.000"},
       {1e20, -3, 3, ".", "100000000000000000.000"},
       {0, -6, 2, ".", "0.00"},
+      {0.0162, 3, 1, ".", "16.2"},  // metres in mm
+      {0.0625, 3, 0, ".", "62"},    // a true tie, to the even digit
+      {-0.0625, 3, 0, ".", "-62"},
+      {1.7624e-4, 8, 2, ",", "17624,00"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(quorvel::fixed_text(c.value, c.shift, c.places, c.decimal_point), c.text) << c.value;
