@@ -93,6 +93,28 @@ TEST(Guides, OnASymmetricLoopAreSymmetric) {
   }
 }
 
+// A guide a millimetre from its anchor clamps the run there: past it the
+// run is the one without guides, and the stub between them, held at both
+// ends and turned at the guide only, carries half the moment back to the
+// anchor with the opposite sign (the carry-over factor of a propped beam).
+TEST(Guides, NextToTheAnchorClampTheRunThere) {
+  const Case cases[] = {{"bend", kBend, 20 - 1e-3, std::nullopt},  // L2 is too short for a guide
+                        {"bend", kBend, 20 - 1e-3, kLongRadius},
+                        {"offset", {"70", "377", "9", "20", "10", "15", "40", "120"}, 20 - 1e-3, std::nullopt}};
+  for (const Case& c : cases) {
+    const Panel& panel = panel_of(c.key);
+    const quorvel::Outcome o = outcome_of(c);
+    const GuidedRun run = quorvel::with_guides(panel, *o.values, c.g, c.elbows);
+    const std::vector<double> free =
+        c.elbows ? quorvel::with_elbows(panel, *o.values, c.elbows->of(o.values->D)).moments : o.values->moments;
+    ASSERT_TRUE(run.guides[0].held && !run.guides[1].held) << c.key;
+    const double scale = std::fabs(free[0]);
+    EXPECT_NEAR(run.guides[0].moment, free[0], 1e-3 * scale) << c.key;
+    EXPECT_NEAR(run.M1, -free[0] / 2, 1e-3 * scale) << c.key;
+    for (std::size_t j = 1; j < free.size(); ++j) EXPECT_NEAR(run.moments[j], free[j], 1e-3 * scale) << c.key << j;
+  }
+}
+
 // No leg long enough for its guide: the panel's own texts, or those with elbows.
 TEST(Guides, NoneHeldGiveThePanelsTexts) {
   const Case cases[] = {{"bend", kBend, 20, std::nullopt},
