@@ -57,26 +57,8 @@ std::string number_text(double shown, std::string_view decimal_point) {
 }
 
 std::string fixed_text(double v, int shift, int places, std::string_view decimal_point) {
-  if (!std::isfinite(v)) return "";
-  // v·10^shift to `places` decimals is v to places + shift decimals with the
-  // point moved: to_chars rounds the exact binary value to nearest, ties to
-  // even, as `rounded` does the exact decimal below.
-  if (const int precision = places + shift; precision >= 0 && precision <= 400) {
-    char buf[800];
-    const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::fixed, precision).ptr;
-    std::string digits;  // the rounded value in units of 10^-precision
-    for (const char* c = buf; c != end; ++c)
-      if (*c != '.' && !(digits.empty() && *c == '0')) digits += *c;
-    const auto fraction = static_cast<std::size_t>(places);
-    if (digits.size() <= fraction) digits.insert(0, fraction + 1 - digits.size(), '0');
-    std::string text = v < 0 && digits.find_first_not_of('0') != std::string::npos ? "-" : "";
-    text.append(digits, 0, digits.size() - fraction);
-    if (places > 0) text.append(decimal_point).append(digits, digits.size() - fraction);
-    return text;
-  }
-
-  // Otherwise from the exact decimal: every double is one of at most 767
-  // significant digits, written with that many.
+  // Every double is a decimal of at most 767 significant digits: written
+  // with that many, it is exact.
   char buf[800];
   const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 770).ptr;
   std::optional<Decimal> d = parse_decimal(std::string_view(buf, static_cast<std::size_t>(end - buf)), ".");
