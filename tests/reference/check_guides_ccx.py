@@ -6,16 +6,19 @@ Usage: check_guides_ccx.py --batch PATH_TO_quorvel-batch [--rows N] [--seed S]
                            [--ccx ccx]
 
 For N random runs per panel (those of check_elbows.py) and guides from 1.5
-to 6 m, every run is one frame of a single ccx deck, apart from the others:
-the pipe's legs as B31 beams of a square section, 32 to a straight piece,
-heated by *EXPANSION with the run's free expansion per metre. The section is
-small and its modulus raised to keep the run's EI, so that the beams' own
-shear and stretching (which the frames of the panels leave out) stay below
-0.01 %. An anchor is a pin at the anchor and a pin across the leg at the end
-of a stub one metre behind it, stiff (a section ten times as large): a pin
-leaves the section free, so the forces ccx reports there are those the
-supports take; the anchor's moment is the stub's couple. A guide is a
-single-point constraint across its leg (the bend's inclined L2 by *TRANSFORM).
+to 6 m, at least a metre from their anchors, every run is one frame of a
+single ccx deck, apart from the others: the pipe's legs as B31 beams of a
+small square section, 64 to a straight piece and again 32, extrapolated as
+the error falls with the square of the beams' length, heated by *EXPANSION
+with the run's free expansion per metre. The section is small so that the
+beams' own shear and stretching (which the panels' frames leave out) stay
+below 0.01 %; the frame being linear, its forces are scaled from the
+section's EI to the run's. An anchor is a pin at the anchor and a pin across
+the leg at the end of a stub one metre behind it, stiff (a section ten times
+as large): a pin leaves the section free, so the forces ccx reports there are
+those the supports take (at a clamped beam node its reported forces are not);
+the anchor's moment is the stub's couple. A guide is a single-point
+constraint across its leg (the bend's inclined L2 by *TRANSFORM).
 The reactions at both anchors, the guide forces and, by statics from them,
 the moments and ratios at the points and the guides must agree with
 quorvel-batch within 0.5 % of the value or 0.1 % of the run's largest force
