@@ -2,8 +2,8 @@
 // texts in to texts out, checked (quorvel::calculate) against the same
 // formula text in plain doubles (quorvel/panels/unchecked.h); and quorvel-batch's
 // rows per second.
-// Ends with the line "checked/unchecked ratio: bend …, offset …, loop …", and
-// the cost of --guides over the same rows plain: "batch --guides/plain ratio: …".
+// Ends with the line "checked/unchecked ratio: bend …, offset …, loop …",
+// then "--code/plain batch ratio: …" and "batch --guides/plain ratio: …".
 
 #include <benchmark/benchmark.h>
 
@@ -193,6 +193,12 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("batch/ordinary", batch, false, quorvel::batch::Options{})
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("batch/failing", batch, true, quorvel::batch::Options{})->Unit(benchmark::kMillisecond);
+  // quorvel-batch --code b31.3 with the user's values, so that every row that
+  // computes has an answer: its budget is three times the plain rows.
+  quorvel::batch::Options checked_by_code;
+  checked_by_code.code.on = true;
+  checked_by_code.code.settings.user = {203.4e9, std::nullopt, 137.9e6, 137.9e6, 2e-3, std::nullopt};
+  benchmark::RegisterBenchmark("batch/code", batch, false, checked_by_code)->Unit(benchmark::kMillisecond);
   // The same rows with a guide 3 m from the bend on each end leg: its budget
   // is three times the plain rows.
   quorvel::batch::Options guided;
@@ -220,8 +226,9 @@ int main(int argc, char** argv) {
     std::printf("checked calculation, CPU time (median): %s\n", times.c_str());
     std::printf("checked/unchecked ratio: %s\n", ratios.c_str());
   }
-  if (const double plain = reporter.time("batch/ordinary"), guided_time = reporter.time("batch/guides");
-      plain > 0 && guided_time > 0)
+  const double plain = reporter.time("batch/ordinary"), code = reporter.time("batch/code");
+  if (plain > 0 && code > 0) std::printf("--code/plain batch ratio: %.2f (at most 3)\n", code / plain);
+  if (const double guided_time = reporter.time("batch/guides"); plain > 0 && guided_time > 0)
     std::printf("batch --guides/plain ratio: %.2f\n", guided_time / plain);
   return 0;
 }

@@ -7,6 +7,7 @@
 
 #include "plot.h"
 #include "quorvel/analyses/elbows.h"
+#include "quorvel/analyses/installation.h"
 #include "quorvel/analyses/validity.h"
 #include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
@@ -49,9 +50,10 @@ std::string failure_text(const Panel& panel, std::span<const std::string> inputs
 // --elbows: k and i, the panel's reactions and ratios with elbows, the
 // governing ratio and its verdict; all empty when the calculation failed,
 // all but the last when the elbows do not fit (the last names the leg) or
-// the run has no answer with elbows.
+// the run has no answer with elbows. Where the inputs describe no pipe the
+// governing ratio is empty and the last cell "invalid", fitting or not.
 void append_elbows(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome, const Options& options,
-                   std::string_view decimal_point) {
+                   std::string_view decimal_point, bool pipe) {
   const std::size_t count = panel.results.size() + 4;
   if (outcome.failure || !outcome.values) {
     cells.resize(cells.size() + count);
@@ -61,7 +63,7 @@ void append_elbows(std::vector<std::string>& cells, const Panel& panel, const Ou
       elbow_run_texts(panel, with_elbows(panel, outcome, *options.elbows, to_double(options.target)), decimal_point);
   if (!run.unsolved.empty()) {
     cells.resize(cells.size() + count - 1);
-    cells.push_back(run.unsolved);
+    cells.push_back(pipe ? run.unsolved : std::string(kInvalid));
     return;
   }
   cells.push_back(run.k_cell);
@@ -69,8 +71,18 @@ void append_elbows(std::vector<std::string>& cells, const Panel& panel, const Ou
   for (bool ratios : {false, true})
     for (std::size_t i = 0; i < panel.results.size(); ++i)
       if ((panel.results[i].display == Display::ratio) == ratios) cells.push_back(run.results[i]);
-  cells.push_back(run.governing);
-  cells.emplace_back(run.verdict);
+  cells.push_back(pipe ? run.governing : "");
+  cells.emplace_back(pipe ? run.verdict : kInvalid);
+}
+
+// The outcome the analyses beside the panel take: with --installed T0 the
+// run counted from T0 (no values where that is not defined), else the run.
+Outcome basis(const Panel& panel, const Outcome& outcome, const Options& options, std::string_view decimal_point,
+              std::span<const std::string> inputs) {
+  if (!options.review.installed) return outcome;
+  Outcome based{{}, outcome.failure, {}};
+  based.values = counted_from(panel, inputs, outcome, *options.review.installed, decimal_point);
+  return based;
 }
 
 // --check: the checks of the inputs as "SYMBOL: text" joined by "; ".
@@ -83,8 +95,9 @@ std::string checks_cell(const Panel& panel, std::span<const std::string> inputs,
 
 // Appends the results, padded to the panel's count; with --si the same
 // results in SI units from their unrounded values, with --verdict the
-// governing ratio and whether it passes (empty when the calculation failed),
-// with --check last the checks of the inputs the run took.
+// governing ratio and whether it passes (empty when the calculation failed,
+// "invalid" without the ratio where the inputs describe no pipe), with
+// --check last the checks of the inputs the run took.
 void append_results(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome, const Options& options,
                     std::string_view decimal_point, std::span<const std::string> inputs) {
   std::vector<std::string> results = outcome.results;
@@ -93,18 +106,24 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
   if (options.si)
     for (std::size_t i = 0; i < results.size(); ++i)
       cells.push_back(outcome.values ? si_text(panel, *outcome.values, i, decimal_point) : "");
+  const bool pipe = describes_a_pipe(panel, inputs, decimal_point);
   if (options.verdict) {
     if (outcome.failure || !outcome.values) {
       cells.insert(cells.end(), 2, "");
+    } else if (!pipe) {
+      cells.insert(cells.end(), {"", std::string(kInvalid)});
     } else {
       const Verdict verdict = judge(*outcome.values, to_double(options.target));
       cells.push_back(ratio_text(verdict.governing, decimal_point));
       cells.emplace_back(verdict_word(verdict));
     }
   }
-  if (options.elbows) append_elbows(cells, panel, outcome, options, decimal_point);
-  append_review_cells(cells, panel, outcome, options.review, to_double(options.target), decimal_point);
+  const Outcome based = basis(panel, outcome, options, decimal_point, inputs);
+  if (options.elbows) append_elbows(cells, panel, based, options, decimal_point, pipe);
+  append_review_cells(cells, panel, outcome, based, options.review, to_double(options.target), decimal_point, pipe);
   append_guide_cells(cells, panel, outcome, options.guided, options.elbows, to_double(options.target), decimal_point);
+  if (options.code.on)
+    append_code_cells(cells, panel, outcome, options.code, to_double(options.target), decimal_point, pipe);
   if (options.check) cells.push_back(checks_cell(panel, inputs, decimal_point));
 }
 
@@ -127,14 +146,20 @@ void append_result_names(std::vector<std::string>& names, const Panel& panel, co
   }
   append_review_names(names, panel, options.review);
   append_guide_names(names, panel, options.guided);
+  if (options.code.on) append_code_names(names, panel);
   if (options.check) names.emplace_back("check");
 }
 
-// Every unrounded ratio at most the target; with --elbows every ratio with
-// elbows.
-bool passes(const Panel& panel, const Outcome& outcome, const Options& options, double target) {
-  return options.elbows ? passes_with_elbows(panel, outcome, *options.elbows, target)
-                        : quorvel::passes(outcome, target);
+// The inputs describe a pipe and every unrounded ratio is at most the
+// target: with --code SE/SA at every point (the code check takes its own
+// basis), else with --elbows every ratio with elbows, else the panel's; with
+// --installed counted from T0.
+bool passes(const Panel& panel, std::span<const std::string> inputs, const Outcome& outcome, const Options& options,
+            double target, std::string_view decimal_point) {
+  if (!describes_a_pipe(panel, inputs, decimal_point)) return false;
+  if (options.code.on) return passes_code_check(panel, outcome, options.code.settings, target);
+  const Outcome based = basis(panel, outcome, options, decimal_point, inputs);
+  return options.elbows ? passes_with_elbows(panel, based, *options.elbows, target) : quorvel::passes(based, target);
 }
 
 // What a walk of a row's field found: its passing stretches (only the first
@@ -152,9 +177,10 @@ Found walk_row(const Panel& panel, const std::vector<std::string>& cells, std::s
   const double target = quorvel::to_double(options.target);
   std::optional<ErrorKind> common;  // the kind every value so far failed with
   bool all_failed_alike = true;
-  const std::vector<std::string> texts(cells.begin() + 1, cells.end());
+  std::vector<std::string> texts(cells.begin() + 1, cells.end());
   walk_field(panel, texts, field, *options.walk, decimal_point, [&](const Decimal& value, const Outcome& outcome) {
-    const bool pass = passes(panel, outcome, options, target);
+    texts[field] = plain_text(value, decimal_point);
+    const bool pass = passes(panel, texts, outcome, options, target, decimal_point);
     if (pass && found.stretches.found().empty()) found.first = outcome;
     found.stretches.add(value, pass);
     if (!outcome.failure || (common && *common != outcome.failure->kind)) all_failed_alike = false;

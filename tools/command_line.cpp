@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "quorvel/analyses/code_check.h"
 #include "quorvel/analyses/hand_methods.h"
 #include "quorvel/panels/display.h"
 #include "quorvel/panels/panels.h"
@@ -58,6 +59,31 @@ std::string switch_on(CommandLine& c, const std::string&) {
   return {};
 }
 
+// The option of the code check given first, for the refusal without --code.
+void given(CommandLine& c, std::string_view name) {
+  if (c.options.code.given.empty()) c.options.code.given = name;
+}
+
+// A number of the code check: finite and above `least` (or at least it when
+// `or_equal`), times `unit` into `*to`.
+template <class Target>
+std::string code_number(CommandLine& c, std::string_view name, std::string_view unit_text, const std::string& value,
+                        double least, bool or_equal, double unit, Target& to) {
+  given(c, name);
+  const auto d = parse_decimal(value, ".");
+  const double v = d ? to_double(*d) : 0;
+  if (!d || !std::isfinite(v) || v < least || (v == least && !or_equal))
+    return std::string(name) + " " + value + ": expected " + std::string(unit_text);
+  to = v * unit;
+  return {};
+}
+
+std::string material_keys() {
+  std::string keys;
+  for (const CodeMaterial& m : code_materials()) keys += (keys.empty() ? "" : ", ") + std::string(m.key);
+  return keys;
+}
+
 // The option that `arg` gives: "--opt", or "--opt=VALUE" for one with a value.
 const Option* named(std::string_view arg) {
   for (const Option& option : options()) {
@@ -94,7 +120,8 @@ std::vector<Option> table() {
        "which the run passes: the input row, the status as for --solve, then one cell FROM..TO per stretch, its "
        "first and last value in walk order (8.6..28.7). A short leg can overstress one anchor and a long one "
        "another, so a run may pass on several stretches or on none. Takes none of the options that add results "
-       "(--si, --verdict, --installed, --movements, --crosscheck, --guides, --friction, --check)",
+       "(--si, --verdict, --movements, --crosscheck, --guides, --friction, --check); with --installed T0 it judges "
+       "the run installed at T0, with --elbows the run with elbows",
        [](CommandLine& c, const std::string& value) { return take_walk(c, WalkMode::ranges, "--ranges", value); }},
       {"--target", "R",
        "the highest ratio that passes for --solve and --ranges, and the level drawn by --plot (default " +
@@ -128,8 +155,10 @@ std::vector<Option> table() {
        "stress over the allowable stress [S] = " +
            mpa +
            " MPa anywhere along the run, with three decimals, and passes when it is at most the target or exceeds "
-           "when it is above; both empty when the calculation failed. --solve, --ranges and --plot judge by the same "
-           "unrounded ratios, so a ratio shown as 1 may exceed",
+           "when it is above; both empty when the calculation failed. Where the inputs describe no pipe (the first "
+           "kind of check under --check) the ratio is empty and the verdict says invalid, as does every verdict "
+           "below. --solve, --ranges and --plot judge by the same unrounded ratios, so a ratio shown as 1 may "
+           "exceed, and --solve and --ranges count a value whose inputs describe no pipe as not passing",
        switch_on<&Options::verdict>},
       {"--elbows", "R",
        "the same run with real elbows beside the sharp corners: every bend an arc of radius R tangent to both legs, "
@@ -141,7 +170,8 @@ std::vector<Option> table() {
        "results, |M|/Z/[S] at an anchor and i·|M|max/Z/[S] at a bend, |M|max the largest moment anywhere on its "
        "arc; the governing ratio with three decimals; passes or exceeds. All empty when the calculation failed; "
        "when the elbows at the ends of a leg need more than its length, all empty but the last, which names the "
-       "leg: does not fit L2, or says not available for a run with its legs in line. --solve then walks on the "
+       "leg: does not fit L2, or says not available for a run with its legs in line; invalid instead of either "
+       "where the inputs describe no pipe. From 0 ℃, or from T0 with --installed. --solve then walks on the "
        "verdict with elbows",
        [](CommandLine& c, const std::string& value) {
          c.options.elbows = parse_elbow_radius(value);
@@ -154,7 +184,11 @@ std::vector<Option> table() {
        "e(T). Cells after those of --si, --verdict and --elbows: the factor with three decimals, the results times "
        "the factor in the panel's displays, the governing ratio of the scaled stresses with three decimals and "
        "passes or exceeds (against the target). Where e(T) = 0 the factor cell says \"not defined\" and the others "
-       "are empty. The default bend installed at 20 ℃ gives 0.721 and the governing ratio 0.229, passes",
+       "are empty but the verdict, which says invalid where the inputs describe no pipe. With --installed the "
+       "cells of --elbows, --movements and --crosscheck and the verdict a walk takes (--solve, --ranges) count from "
+       "T0 as well: the signed growth from T0 to T, so that a run colder than T0 pulls where a hotter one pushes; "
+       "the results and --si and --verdict stay from 0 ℃ as the panel gives them. The default bend installed at "
+       "20 ℃ gives 0.721 and the governing ratio 0.229, passes",
        [](CommandLine& c, const std::string& value) {
          const auto T0 = parse_decimal(value, ".");
          if (!T0 || !std::isfinite(to_double(*T0))) return "--installed " + value + ": expected a temperature in ℃";
@@ -164,8 +198,9 @@ std::vector<Option> table() {
       {"--movements", "",
        "after those cells, dx and dy of each bend point in order (point 2 first), in mm with one decimal, in the "
        "panel's axes: +x along the first leg away from the start anchor, +y across it as the run's points lie; the "
-       "free thermal growth plus the bending deflection of the sharp-corner frame with both anchors held. The "
-       "default bend's point 2 moves 16.2 mm along L1 and -8.1 mm across it",
+       "free thermal growth plus the bending deflection of the sharp-corner frame with both anchors held, from 0 ℃ or "
+       "from T0 with --installed. The default bend's point 2 moves 16.2 mm along L1 and -8.1 mm across it "
+       "(installed at 20 ℃: 11.7 and -5.8)",
        switch_on<&Options::review, &ReviewCells::movements>},
       {"--crosscheck", "",
        "after those cells, the hand methods beside the exact frame: the ASME B31.3 319.4.1 screen D·y/(L − U)² "
@@ -176,8 +211,9 @@ std::vector<Option> table() {
            fixed_text(screen_limit(steel, steel.reference_T), 0, 1, ".") + " ([S] = " + mpa +
            " MPa, E = " + steel.modulus_gpa_text(".") +
            " GPa), the guided-cantilever governing ratio with three decimals, and the exact governing ratio over "
-           "it with two decimals. The default bend gives 116.8, passes, fails, 0.448, 0.71; \"not defined\" for a "
-           "straight run",
+           "it with two decimals; from 0 ℃, or from T0 with --installed. The default bend gives 116.8, passes, fails, "
+           "0.448, 0.71; installed at 20 ℃ its screen gives 84.2, passes, passes; \"not defined\" for a straight "
+           "run; where the inputs describe no pipe the screen is empty and both its verdicts say invalid",
        switch_on<&Options::review, &ReviewCells::crosscheck>},
       {"--guides", "G",
        "the run with a guide on each leg from an anchor to a bend (L1 and the last leg), G metres from the bend's "
@@ -213,13 +249,132 @@ std::vector<Option> table() {
            return "--friction " + value + ": expected a weight per metre in N/m, optionally a comma and MU";
          return std::string();
        }},
+      {"--code", "CODE",
+       "the code's own check of the displacement stress range, beside the panel's: CODE is b31.3, " +
+           std::string(kCodeEdition) +
+           " (GB 50316 is not built: its formulas could not be confirmed from a public copy). The frame is the run "
+           "with elbows of --elbows R (1.5D when not given), computed with the reference modulus Ea over the free "
+           "growth of the whole range, from the lowest of T, T0 (--installed, 20 ℃ when not given) and --lowest to "
+           "the highest of T and T0. At each point SE = √((|Sa| + Sb)² + (2St)²), Sb = i·|M|/Z (i of Appendix D at "
+           "a bend, 1 at an anchor), Sa = |Fa|/A, St = 0; SA = f(1.25·Sc + 0.25·Sh) (1a), with --sustained the "
+           "larger of that and f[1.25(Sc + Sh) − SL] (1b), f = 6.0·N^−0.2, at most fm (1.2 for ferrous material "
+           "whose specified minimum tensile strength is at most 517 MPa at up to 371 ℃, else 1.0) and at least "
+           "0.15, Sc and Sh at most 138 MPa when f > 1. Cells after those of --crosscheck: SA in MPa with one "
+           "decimal; SE at every point in the order of the panel's ratio results, MPa with one decimal; the "
+           "governing SE/SA with three decimals; passes or fails (against the target); the hot anchor loads "
+           "Rm = R(1 − 2C/3)·Eh/Ea in the order and sign of the panel's moment and force results (reversed for a "
+           "run colder than T0) in kN·m and kN with three decimals; the cold ones, the greater of C·R and C1·R, "
+           "C1 = 1 − Sh·Ea/(SE·Eh) (at least 0), opposite to the hot ones; the cautions (D/t above 100, i of 5 or "
+           "more, L/U above 2.5, values given where a table has none), empty when none. All empty when the "
+           "calculation failed; all but the last, which says why, when a value has no table and is not given. "
+           "--solve and --ranges then judge by SE/SA. The default bend at 93 ℃ in a106b (every value from its tables) "
+           "installed at 38 ℃ gives SA 211.2, SE 5.5, 19.9 and 19.0, governing 0.094, passes, hot loads 4.788, "
+           "2.320 and 0.535; no cold load, as C1 is below 0",
+       [](CommandLine& c, const std::string& value) {
+         if (value == "b31.3" || value == "B31.3") {
+           c.options.code.on = true;
+           return std::string();
+         }
+         if (value == "gb50316" || value == "GB50316")
+           return "--code " + value + ": not built, GB 50316's formulas could not be confirmed from a public copy";
+         return "--code " + value + ": expected b31.3";
+       }},
+      {"--material", "KEY",
+       "the material of --code: one of " + material_keys() +
+           ", in any letter case (--materials lists their tables). Each of its values the user may replace",
+       [](CommandLine& c, const std::string& value) {
+         given(c, "--material");
+         c.options.code.settings.material = code_material(value);
+         if (!c.options.code.settings.material)
+           return "--material " + value + ": expected one of " + material_keys() + " (see --materials)";
+         return std::string();
+       }},
+      {"--materials", "",
+       "list the materials of --code: their keys, grades, standards, the temperature range of each table with its "
+       "source, and the values each grade has none of",
+       nullptr},
+      {"--lowest", "TMIN",
+       "the lowest metal temperature of the displacement cycle, ℃, for --code only: the range starts at the lowest "
+       "of T, T0 and TMIN",
+       [](CommandLine& c, const std::string& value) {
+         double T = 0;
+         std::string why = code_number(c, "--lowest", "a temperature in ℃", value, -1e300, true, 1, T);
+         c.options.code.settings.lowest = T;
+         return why;
+       }},
+      {"--cycles", "N", "the equivalent number of full displacement cycles N of --code (default 7000)",
+       [](CommandLine& c, const std::string& value) {
+         return code_number(c, "--cycles", "a number above 0", value, 0, false, 1, c.options.code.settings.cycles);
+       }},
+      {"--sustained", "SL", "the sustained longitudinal stress SL, MPa, for (1b) of --code",
+       [](CommandLine& c, const std::string& value) {
+         double SL = 0;
+         std::string why = code_number(c, "--sustained", "a stress in MPa not below 0", value, 0, true, 1e6, SL);
+         c.options.code.settings.sustained = SL;
+         return why;
+       }},
+      {"--cold-spring", "C", "the cold-spring factor C of --code's anchor loads, from 0 (default) to 1",
+       [](CommandLine& c, const std::string& value) {
+         std::string why = code_number(c, "--cold-spring", "a factor from 0 to 1", value, 0, true, 1,
+                                       c.options.code.settings.cold_spring);
+         if (why.empty() && c.options.code.settings.cold_spring > 1)
+           why = "--cold-spring " + value + ": expected a factor from 0 to 1";
+         return why;
+       }},
+      {"--smts", "MPA", "the specified minimum tensile strength for fm of --code, replacing the material's",
+       [](CommandLine& c, const std::string& value) {
+         double v = 0;
+         std::string why = code_number(c, "--smts", "a strength in MPa above 0", value, 0, false, 1e6, v);
+         c.options.code.settings.user.tensile_strength = v;
+         return why;
+       }},
+      {"--ea", "GPA",
+       "the user's values of --code, each replacing the material's: --ea the reference modulus Ea, --eh the "
+       "modulus at T (--ea when not given and no --material), in GPa; --sc and --sh the basic allowable stresses "
+       "at the range's lowest and highest temperature, in MPa; --growth the free expansion over the whole range, "
+       "in mm/m. Without --material, --ea, --sc, --sh and --growth are needed",
+       [](CommandLine& c, const std::string& value) {
+         double v = 0;
+         std::string why = code_number(c, "--ea", "a modulus in GPa above 0", value, 0, false, 1e9, v);
+         c.options.code.settings.user.Ea = v;
+         return why;
+       }},
+      {"--eh", "GPA", "see --ea",
+       [](CommandLine& c, const std::string& value) {
+         double v = 0;
+         std::string why = code_number(c, "--eh", "a modulus in GPa above 0", value, 0, false, 1e9, v);
+         c.options.code.settings.user.Eh = v;
+         return why;
+       }},
+      {"--sc", "MPA", "see --ea",
+       [](CommandLine& c, const std::string& value) {
+         double v = 0;
+         std::string why = code_number(c, "--sc", "a stress in MPa above 0", value, 0, false, 1e6, v);
+         c.options.code.settings.user.Sc = v;
+         return why;
+       }},
+      {"--sh", "MPA", "see --ea",
+       [](CommandLine& c, const std::string& value) {
+         double v = 0;
+         std::string why = code_number(c, "--sh", "a stress in MPa above 0", value, 0, false, 1e6, v);
+         c.options.code.settings.user.Sh = v;
+         return why;
+       }},
+      {"--growth", "MM_PER_M", "see --ea; refused with a walk of T, whose range changes with T",
+       [](CommandLine& c, const std::string& value) {
+         double v = 0;
+         std::string why = code_number(c, "--growth", "an expansion in mm/m above 0", value, 0, false, 1e-3, v);
+         c.options.code.settings.user.growth = v;
+         return why;
+       }},
       {"--check", "",
        "one last cell after all others: the checks of the row's inputs, each as SYMBOL: text, joined by \"; \", "
-       "empty when every input describes a pipe the calculation covers (D above 0, t above 0 and below D/2, no leg "
-       "below 0 and not every leg 0, angles strictly between 0 and 180 degrees, L above 0 and within 1 % of the "
-       "anchors' distance the legs give, T from " +
+       "empty when every input describes a pipe the calculation covers. The inputs describe no pipe unless D is "
+       "above 0, t above 0 and below D/2, no leg below 0 and not every leg 0, angles strictly between 0 and 180 "
+       "degrees and L above 0; the others are warnings, which keep the verdicts: L within 1 % of the anchors' "
+       "distance the legs give, T from " +
            number_text(steel.range().coldest, ".") + " to " + number_text(steel.range().hottest, ".") +
-           " ℃). The calculation runs and is written as without it",
+           " ℃ and without a fraction. The calculation runs and is written as without it",
        switch_on<&Options::check>},
       {"--header", "",
        "before the first output row, and before every row whose panel differs from the row above, a row naming "
@@ -262,10 +417,22 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
   const Options& options = command.options;
   const ReviewCells& review = options.review;
   if (options.walk && options.mode == WalkMode::ranges &&
-      (options.si || options.verdict || review.installed || review.movements || review.crosscheck ||
-       options.guided.guides || options.guided.friction || options.check))
-    return "--ranges writes stretches, not results: it takes no --si, --verdict, --installed, --movements, "
-           "--crosscheck, --guides, --friction or --check";
+      (options.si || options.verdict || review.movements || review.crosscheck || options.guided.guides ||
+       options.guided.friction || options.check))
+    return "--ranges writes stretches, not results: it takes no --si, --verdict, --movements, --crosscheck, "
+           "--guides, --friction or --check";
+  const CodeOptions& code = options.code;
+  if (!code.on && !code.given.empty()) return code.given + " belongs to the code check: give --code b31.3 too";
+  if (code.on) {
+    const CodeUserValues& user = code.settings.user;
+    if (!code.settings.material && !(user.Ea && user.Sc && user.Sh && user.growth))
+      return "--code without --material needs --ea, --sc, --sh and --growth";
+    if (user.growth && options.walk && options.walk->symbol == "T")
+      return "--growth is the expansion over one range: it cannot be given with a walk of T";
+    CodeSettings& settings = command.options.code.settings;
+    settings.installed = review.installed.value_or(kInstalledAt);
+    if (options.elbows) settings.elbows = *options.elbows;
+  }
   if (!command.plot_file.empty() && (!command.options.walk || command.options.mode != WalkMode::sweep))
     return "--plot draws a --sweep: give --sweep F=FROM:TO:STEP too";
   return command;

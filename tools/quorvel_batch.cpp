@@ -52,6 +52,10 @@ int main(int argc, char** argv) {
       std::cout << quorvel::batch::help();
       return 0;
     }
+    if (arg == "--materials") {
+      std::cout << quorvel::batch::materials_text();
+      return 0;
+    }
     if (arg == "--version") {
       std::cout << "quorvel-batch " << quorvel::kVersion << "\n";
       return 0;

@@ -3,26 +3,29 @@
 #include "quorvel/analyses/hand_methods.h"
 #include "quorvel/analyses/installation.h"
 #include "quorvel/analyses/movements.h"
+#include "quorvel/analyses/verdict.h"
 
 namespace quorvel::batch {
 namespace {
 
 // The factor, the scaled results in the panel's displays, the governing
-// ratio and its verdict.
+// ratio and its verdict; without the ratio and "invalid" where the inputs
+// describe no pipe, defined or not.
 void installed_cells(std::vector<std::string>& cells, const Panel& panel, const Values* run, double T0, double target,
-                     std::string_view dp) {
+                     std::string_view dp, bool pipe) {
   const std::size_t count = 3 + panel.results.size();
   const auto scaled = run ? installed(*run, T0, target) : std::nullopt;
   if (!scaled) {
     cells.push_back(run ? std::string(kNotDefined) : "");
-    cells.insert(cells.end(), count - 1, "");
+    cells.insert(cells.end(), count - 2, "");
+    cells.push_back(run && !pipe ? std::string(kInvalid) : "");
     return;
   }
   const InstalledTexts texts = installed_texts(panel, *scaled, dp);
   cells.push_back(texts.factor);
   cells.insert(cells.end(), texts.results.begin(), texts.results.end());
-  cells.push_back(texts.governing);
-  cells.emplace_back(texts.verdict);
+  cells.push_back(pipe ? texts.governing : "");
+  cells.emplace_back(pipe ? texts.verdict : kInvalid);
 }
 
 // dx and dy of every bend point, mm with one decimal.
@@ -35,14 +38,17 @@ void movement_cells(std::vector<std::string>& cells, const Panel& panel, const V
 }
 
 // The screen against both limits, the guided cantilever's governing ratio
-// and the exact one over it.
-void crosscheck_cells(std::vector<std::string>& cells, const Values* run, std::string_view dp) {
+// and the exact one over it. Where the inputs describe no pipe the screen's
+// value is empty and both its verdicts "invalid", defined or not.
+void crosscheck_cells(std::vector<std::string>& cells, const Values* run, std::string_view dp, bool pipe) {
   if (!run) {
     cells.insert(cells.end(), 5, "");
     return;
   }
   const HandMethodTexts hand = hand_method_texts(*run, dp);
-  if (hand.screen)
+  if (!pipe)
+    cells.insert(cells.end(), {"", std::string(kInvalid), std::string(kInvalid)});
+  else if (hand.screen)
     cells.insert(cells.end(), {*hand.screen, std::string(screen_word(hand.within_K1)),
                                std::string(screen_word(hand.within_panels_limit))});
   else
@@ -79,11 +85,12 @@ void append_review_names(std::vector<std::string>& names, const Panel& panel, co
 }
 
 void append_review_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
-                         const ReviewCells& checks, double target, std::string_view decimal_point) {
-  const Values* run = outcome.failure || !outcome.values ? nullptr : &*outcome.values;
-  if (checks.installed) installed_cells(cells, panel, run, *checks.installed, target, decimal_point);
-  if (checks.movements) movement_cells(cells, panel, run, decimal_point);
-  if (checks.crosscheck) crosscheck_cells(cells, run, decimal_point);
+                         const Outcome& based, const ReviewCells& checks, double target, std::string_view decimal_point,
+                         bool pipe) {
+  const auto values = [](const Outcome& o) { return o.failure || !o.values ? nullptr : &*o.values; };
+  if (checks.installed) installed_cells(cells, panel, values(outcome), *checks.installed, target, decimal_point, pipe);
+  if (checks.movements) movement_cells(cells, panel, values(based), decimal_point);
+  if (checks.crosscheck) crosscheck_cells(cells, values(based), decimal_point, pipe);
 }
 
 }  // namespace quorvel::batch

@@ -18,9 +18,13 @@ struct ReviewCells {
   bool crosscheck = false;          // --crosscheck
 };
 
-// Appends the cells the checks ask for; empty cells where the run failed.
+// Appends the cells the checks ask for; empty cells where the run failed,
+// "invalid" verdicts where the inputs describe no pipe (`pipe` false). The
+// installation's cells come from the panel's `outcome`, the movements and
+// the cross-check from `based`, the run counted from T0 with --installed.
 void append_review_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
-                         const ReviewCells& checks, double target, std::string_view decimal_point);
+                         const Outcome& based, const ReviewCells& checks, double target, std::string_view decimal_point,
+                         bool pipe);
 
 // A cell's name for --header from its symbol, its unit and the option that
 // adds it: "Mz1 kgm elbows".

@@ -249,13 +249,21 @@ TEST(BatchProcess, AnswersDesignQuestions) {
             "bend;250;323,9;8;12;10;90\n",
             "bend;250;323,9;8;12;10;90;ok;28,7..8,6"},
            {"a stretch as far as the walk goes", {"--ranges", "T=-50:425"}, bend, "bend,70,377,9,20,10,90,ok,-50..207"},
-           {"a failure splits the stretch",
-            {"--ranges", "t=-1:1:0.5"},
-            bend,
-            "bend,70,377,9,20,10,90,ok,-1..-0.5,0.5..1"},
+           // t = 0 fails, and a wall of 0 or less describes no pipe
+           {"only walls above 0 pass", {"--ranges", "t=-1:1:0.5"}, bend, "bend,70,377,9,20,10,90,ok,0.5..1"},
+           {"no pipe at any value",
+            {"--solve", "T=60:80:10", "--verdict"},
+            "bend,70,0,9,20,10,90\n",
+            "bend,70,0,9,20,10,90,no solution,,,,,,,,,,"},
            {"no stretch", {"--ranges", "L2=0.5:40:0.5", "--target", "0.1"}, bend, "bend,70,377,9,20,10,90,no solution"},
            // At T = 0 nothing expands: every ratio is 0, the only one a target of 0 passes.
            {"a target of 0", {"--ranges", "T=-5:5", "--target", "0"}, bend, "bend,70,377,9,20,10,90,ok,0..0"},
+           // From 20 ℃ the ratio is 0.31738·(e(T) − e(20))/e(70), at most 1 up to e(T) = 2.7732·10⁻³ mm/m:
+           // T = 224.3 ℃; down to −50 ℃ it is 0.303, and at 0 ℃ too the run passes.
+           {"installed at 20 ℃, a walk of T judges from there",
+            {"--installed", "20", "--ranges", "T=400:-50"},
+            bend,
+            "bend,70,377,9,20,10,90,ok,224..-50"},
            {"every value failed alike",
             {"--ranges", "L2=1:2"},
             "bend,70,377,9,abc,10,90\n",
@@ -274,23 +282,25 @@ TEST(BatchProcess, AnswersDesignQuestions) {
             "bend,70,377,9,abc,10,90\n",
             "bend,70,377,9,abc,10,90,type mismatch,,,,,,,,"},
            // Installed at 20 ℃: (e(70) − e(20))/e(70) = 0.721, 907.7 kgm × 0.72079 = 654.2, governing
-           // 0.31738 × 0.72079 = 0.229; the bend point moves e·20 = 16.2 mm along L1 and −e·10 = −8.1 mm;
-           // the screen 377·18.079/(30 − 22.361)² = 116.8; guided cantilever 0.448, 0.317/0.448 = 0.71.
+           // 0.31738 × 0.72079 = 0.229; from 20 ℃ the bend point moves (e(70) − e(20))·20 = 11.7 mm along
+           // L1 and −(e(70) − e(20))·10 = −5.8 mm, the screen is 116.8 × 0.72079 = 84.2 (within 208.3 and
+           // 84.9), the guided cantilever 0.448 × 0.72079 = 0.323, 0.229/0.323 = 0.71.
            {"the checks after the SI cells and the verdict",
             {"--crosscheck", "--movements", "--installed", "20", "--si", "--verdict"},
             bend,
             "bend,70,377,9,20,10,90,ok,907.7,377,115.2,0.12,0.19,0.32,9.077,3.770,1.152,9.71,14.94,25.39,0.317,passes,"
-            "0.721,654.2,271.8,83,0.09,0.13,0.23,0.229,passes,16.2,-8.1,116.8,passes,fails,0.448,0.71"},
+            "0.721,654.2,271.8,83,0.09,0.13,0.23,0.229,passes,11.7,-5.8,84.2,passes,passes,0.323,0.71"},
            {"checks with a decimal comma",
             {"--decimal-comma", "--installed=20", "--movements", "--crosscheck"},
             "bend;70;377;9;20;10;90\n",
             "bend;70;377;9;20;10;90;ok;907,7;377;115,2;0,12;0,19;0,32;0,721;654,2;271,8;83;0,09;0,13;0,23;0,229;passes;"
-            "16,2;-8,1;116,8;passes;fails;0,448;0,71"},
-           // At 0 ℃ there is no expansion to scale; a failed run has no checks.
+            "11,7;-5,8;84,2;passes;passes;0,323;0,71"},
+           // At 0 ℃ there is no expansion to scale; from 20 ℃ the run pulls: −e(20)·20 = −4.5 mm,
+           // +e(20)·10 = 2.3 mm, screen 116.8·e(20)/e(70) = 32.6. A failed run has no checks.
            {"no expansion, and a failed run",
             {"--installed", "20", "--movements", "--crosscheck"},
             "bend,0,377,9,20,10,90\nbend,70,377,9,abc,10,90\n",
-            "bend,0,377,9,20,10,90,ok,0,0,0,0,0,0,not defined,,,,,,,,,0.0,0.0,0.0,passes,passes,0.000,|"
+            "bend,0,377,9,20,10,90,ok,0,0,0,0,0,0,not defined,,,,,,,,,-4.5,2.3,32.6,passes,passes,0.125,0.71|"
             "bend,70,377,9,abc,10,90,type mismatch,,,,,,,,,,,,,,,,,,,,,,"},
            {"sweep down through a failure",
             {"--sweep", "t=1:-1:0.5"},
@@ -391,6 +401,8 @@ TEST(BatchProcess, HeaderIsAsWideAsTheRows) {
       {"--crosscheck", "--guides", "3", "--friction", "1500", "--check"},
       {"--guides", "12", "--friction", "900,0.1"},
       {"--elbows", "1.5D", "--guides", "25", "--friction", "900"},
+      {"--code", "b31.3", "--material", "A106B", "--installed", "38", "--sc", "137.9", "--sh", "137.9", "--check"},
+      {"--solve", "L2=0.5:40:0.5", "--code", "b31.3", "--ea", "200", "--sc", "138", "--sh", "138", "--growth", "3"},
   };
   const auto dialect = quorvel::csv::Dialect::with_decimal_comma(false);
   for (const quorvel::Panel* panel : quorvel::panels())
@@ -405,6 +417,59 @@ TEST(BatchProcess, HeaderIsAsWideAsTheRows) {
       for (int rows = 0; const auto record = reader.next(); ++rows)
         EXPECT_EQ(record->cells.size(), header->cells.size()) << panel->key << " " << args.front() << " row " << rows;
     }
+}
+
+// Inputs that describe no pipe: every verdict cell, found by its name in the
+// header row, says "invalid" and every governing ratio's cell is empty; the
+// default bend beside them still passes. The installed run and the screen
+// that are not defined at T = 0 and elbows that are not available (D = 0,
+// α = 180°) are invalid too.
+TEST(BatchProcess, NoPipeMakesEveryVerdictInvalid) {
+  const std::vector<std::string> args = {"--header", "--si",         "--verdict", "--elbows", "1.5D",     "--installed",
+                                         "20",       "--crosscheck", "--code",    "b31.3",    "--ea",     "200",
+                                         "--sc",     "137.9",        "--sh",      "137.9",    "--growth", "2",
+                                         "--check"};
+  for (const auto& [row, verdict] :
+       std::vector<std::pair<std::string, std::string>>{{"bend,100,0,6,10,5,90", "invalid"},
+                                                        {"bend,100,219.1,120,10,5,90", "invalid"},
+                                                        {"bend,100,219.1,6,10,-5,90", "invalid"},
+                                                        {"bend,0,377,9,20,10,180", "invalid"},
+                                                        {"offset,70,377,9,20,10,20,0,90", "invalid"},
+                                                        {"loop,70,377,9,20,10,15,10,20,55,90,0", "invalid"},
+                                                        {"bend,100,219.1,6,10,5,90", "passes"}}) {
+    const std::string out = process(row + "\n", options_of(args)).out;
+    quorvel::csv::Reader reader(out, quorvel::csv::Dialect::with_decimal_comma(false));
+    const auto names = reader.next(), cells = reader.next();
+    ASSERT_TRUE(names && cells) << row;
+    int verdicts = 0;
+    for (std::size_t i = 0; i < names->cells.size(); ++i) {
+      const std::string& name = names->cells[i];
+      const bool judges = name.starts_with("verdict") || name.starts_with("screen K1") || name.starts_with("screen 2");
+      const bool judged = name.starts_with("governing") || name == "screen crosscheck";
+      verdicts += judges;
+      if (verdict == "invalid" && (judges || judged)) {
+        EXPECT_EQ(cells->cells[i], judges ? "invalid" : "") << row << ": " << name;
+      }
+    }
+    EXPECT_EQ(verdicts, 6) << row;
+    EXPECT_EQ(cells->cells.at(std::find(names->cells.begin(), names->cells.end(), "verdict") - names->cells.begin()),
+              verdict)
+        << row;
+  }
+}
+
+// With --installed 20 the elbows count from 20 ℃ too: every cell of the
+// frame with elbows is linear in the growth, so its governing ratio is the
+// one from 0 ℃ times (e(70) − e(20))/e(70) = 0.72079, within the rounding.
+TEST(BatchProcess, InstalledElbowsCountFromT0) {
+  const auto governing = [](std::vector<std::string> args) {
+    const std::string row = process("bend,70,377,9,20,10,90\n", options_of(std::move(args))).out;
+    std::vector<std::string> cells;
+    for (std::size_t from = 0, to; (to = row.find_first_of(",\r", from)) != std::string::npos; from = to + 1)
+      cells.push_back(row.substr(from, to - from));
+    return std::stod(cells.at(22));  // after the inputs, the status, six results, k, i and five more
+  };
+  EXPECT_NEAR(governing({"--elbows", "1.5D", "--installed", "20"}), 0.72079 * governing({"--elbows", "1.5D"}), 0.0011);
 }
 
 // --elbows: the default offset at 200 ℃ with long-radius elbows (k = 10.98,
@@ -428,13 +493,13 @@ TEST(BatchProcess, ElbowsFollowTheVerdict) {
   EXPECT_NE(want.find(",0.74,0.74,0.41,0.742,passes,10.98,3.18,"), std::string::npos);
   EXPECT_NE(want.find(",1.06,1.06,"), std::string::npos);
 
-  // 2·0.5655·tan 45° on a middle leg of 1.1 m; a type mismatch; no bend. Each
+  // 2·0.5655·tan 45° on a middle leg of 1.1 m; a type mismatch; no bend, no pipe. Each
   // row as long as one whose elbows fit: the input cells, the status, the
   // results, k, i, the results with elbows, the governing ratio and verdict.
   for (const auto& [row, cells, count] : std::vector<std::tuple<std::string, std::string, long>>{
            {"offset,200,377,9,20,1.1,20,40,90", std::string(11, ',') + "does not fit L2", 9 + 1 + 8 + 2 + 8 + 2},
            {"bend,70,377,9,abc,10,90", std::string(10, ','), 7 + 1 + 6 + 2 + 6 + 2},
-           {"bend,70,377,9,20,10,180", std::string(9, ',') + "not available", 7 + 1 + 6 + 2 + 6 + 2}}) {
+           {"bend,70,377,9,20,10,180", std::string(9, ',') + "invalid", 7 + 1 + 6 + 2 + 6 + 2}}) {
     const std::string out = process(row + "\n", options_of({"--elbows", "1.5D"})).out;
     EXPECT_TRUE(out.ends_with(cells + "\r\n")) << out;
     EXPECT_EQ(std::count(out.begin(), out.end(), ',') + 1, count) << out;
@@ -466,6 +531,77 @@ TEST(BatchProcess, SolvesOnTheVerdictWithElbows) {
   const std::string short_leg =
       process("bend,70,377,9,1,10,90\n", options_of({"--solve", "L2=0.5:40:0.5", "--elbows", "5D"})).out;
   EXPECT_TRUE(short_leg.starts_with("bend,70,377,9,1,10,90,no solution,")) << short_leg;
+}
+
+// --code on the L of tests/calc/code_check_test.cpp, worked by hand there
+// (anchor moment 7.985 kN·m, force 8.125 kN, SE 95.07 and 90.65 MPa), with
+// Sc = Sh = 138 MPa: SA = 207.0, 95.07/207 = 0.459. Colder than T0 the hot
+// loads turn; a full cold spring leaves a third hot and all of R cold;
+// Eh = 180 GPa takes 0.9 of the hot loads. Where a table ends, the last cell
+// says so and the others are empty.
+TEST(BatchProcess, CodeCheckCells) {
+  const std::vector<std::string> user = {"--code", "b31.3", "--ea", "200",      "--sc",
+                                         "138",    "--sh",  "138",  "--growth", "3"};
+  const auto with = [&](std::vector<std::string> more) {
+    more.insert(more.begin(), user.begin(), user.end());
+    return options_of(more);
+  };
+  const std::string given = ",no material: every value is the one given\r\n";
+  const struct {
+    std::string row;
+    quorvel::batch::Options options;
+    std::string tail;
+  } cases[] = {
+      {"bend,70,100,20,2,2,90", with({}),
+       ",207.0,95.1,90.6,95.1,0.459,passes,7.985,8.125,8.125,0.000,0.000,0.000" + given},
+      {"bend,-30,100,20,2,2,90", with({}),
+       ",207.0,95.1,90.6,95.1,0.459,passes,-7.985,-8.125,-8.125,0.000,0.000,0.000" + given},
+      {"bend,70,100,20,2,2,90", with({"--cold-spring", "1"}),
+       ",0.459,passes,2.662,2.708,2.708,-7.985,-8.125,-8.125" + given},
+      {"bend,70,100,20,2,2,90", with({"--eh", "180"}), ",passes,7.187,7.312,7.312,0.000,0.000,0.000" + given},
+      {"bend,70,100,20,2,2,90", with({"--target", "0.45"}), ",0.459,fails,"},
+      {"bend,70,100,0,2,2,90", with({}), ",overflow" + std::string(6 + 13, ',') + "\r\n"},
+      {"bend,70,377,9,20,10,90", options_of({"--code", "b31.3", "--material", "a106b"}),
+       ",0.32" + std::string(12 + 1, ',') +
+           "\"Sc of a106b at 20 ℃: outside its table, 38 to 93 ℃; the expansion of a106b at 20 ℃: outside its "
+           "table, 21.1 to 704.4 ℃\"\r\n"},
+  };
+  for (const auto& c : cases) {
+    const std::string out = process(c.row + "\n", c.options).out;
+    EXPECT_NE(out.find(c.tail), std::string::npos) << c.row << "\n" << out << c.tail;
+  }
+}
+
+// --lowest starts the range: installed at 50 ℃ with the lowest metal
+// temperature 38 ℃, a run at 93 ℃ has the range of one installed at 38 ℃
+// (the same hot loads too, both runs being hotter than T0); without it the
+// range is 50 to 93 ℃.
+TEST(BatchProcess, CodeRangeStartsAtTheLowest) {
+  const auto code_cells = [](std::vector<std::string> args) {
+    args.insert(args.end(), {"--code", "b31.3", "--material", "a106b"});
+    const std::string out = process("bend,93,377,9,20,10,90\n", options_of(args)).out;
+    return out.substr(out.size() - 60);  // the code's cells, the installed ones before them differ
+  };
+  EXPECT_EQ(code_cells({"--installed", "50", "--lowest", "38"}), code_cells({"--installed", "38"}));
+  EXPECT_NE(code_cells({"--installed", "50"}), code_cells({"--installed", "38"}));
+}
+
+// --solve with --code walks on SE/SA: at N = 10⁶ (f = 0.379) the answer
+// passes the code check and the degree above it does not.
+TEST(BatchProcess, SolvesOnTheCodeCheck) {
+  const quorvel::Panel& bend = *quorvel::panel_by_key("bend");
+  const std::vector<std::string> code = {"--code", "b31.3", "--material", "a106b", "--installed", "38",
+                                         "--sc",   "137.9", "--sh",       "137.9", "--cycles",    "1000000"};
+  std::vector<std::string> args = code;
+  args.insert(args.end(), {"--solve", "T=400:-10"});
+  const std::string out = process("bend,70,377,9,20,10,90\n", options_of(args)).out;
+  const std::string T = out.substr(std::string("bend,70,377,9,20,10,90,ok,").size(), 3);
+  const auto passes = [&](int t) {
+    const std::vector<std::string> in = {std::to_string(t), "377", "9", "20", "10", "90"};
+    return quorvel::passes_code_check(bend, quorvel::calculate(bend, in, "."), options_of(code).code.settings);
+  };
+  EXPECT_TRUE(passes(std::stoi(T))) << out;
+  EXPECT_FALSE(passes(std::stoi(T) + 1)) << out;
 }
 
 // --check adds the checks of the inputs as one last cell and changes nothing
@@ -557,7 +693,6 @@ TEST(BatchProcess, RefusesBadOptionsWithOneLine) {
            {{"--solve", "L2=1:2", "--sweep", "L2=1:2"}, "only one --solve, --sweep or --ranges"},
            {{"--ranges", "L2=1:2", "--solve", "L2=1:2"}, "only one --solve, --sweep or --ranges"},
            {{"--ranges", "L2=1:2", "--verdict"}, "takes no --si, --verdict"},
-           {{"--installed", "20", "--ranges", "L2=1:2"}, "takes no --si, --verdict, --installed"},
            {{"--ranges", "L2=1:2", "--check"}, "--friction or --check"},
            {{"--ranges", "L2=1:2", "--guides", "3"}, "--crosscheck, --guides"},
            {{"--guides", "0"}, "--guides 0: expected a distance in metres above 0"},
@@ -578,6 +713,14 @@ TEST(BatchProcess, RefusesBadOptionsWithOneLine) {
            {{"--elbows"}, "--elbows needs a value"},
            {{"--installed", "warm"}, "--installed warm"},
            {{"--installed"}, "--installed needs a value"},
+           {{"--material", "a106b"}, "--material belongs to the code check: give --code b31.3 too"},
+           {{"--code", "b31.3", "--material", "a106"}, "--material a106: expected one of a106b, 20, s30408"},
+           {{"--code", "gb50316", "--material", "20"}, "--code gb50316: not built"},
+           {{"--code", "b31.3", "--ea", "200", "--sc", "138", "--sh", "138"}, "needs --ea, --sc, --sh and --growth"},
+           {{"--code", "b31.3", "--material", "20", "--growth", "2", "--solve", "T=1:2"}, "--growth is the expansion"},
+           {{"--code", "b31.3", "--material", "20", "--cold-spring", "1.5"}, "--cold-spring 1.5"},
+           {{"--code", "b31.3", "--material", "20", "--cycles", "0"}, "--cycles 0"},
+           {{"--code", "b31.3", "--material", "20", "--ea", "-1"}, "--ea -1"},
        }) {
     const auto parsed = quorvel::batch::parse_command_line(c.args);
     ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << c.names;

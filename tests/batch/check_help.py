@@ -32,6 +32,12 @@ QUOTES = [
     ('--installed', r'The default bend installed at 20 ℃ gives (.*)', BEND, ['--installed', '20'], [-9, -2, -1]),
     ('--movements', r"The default bend's point 2 moves (.*) across it", BEND, ['--movements'], [-2, -1]),
     ('--crosscheck', r'The default bend gives (.*?);', BEND, ['--crosscheck'], [-5, -4, -3, -2, -1]),
+    ('--code', r'installed at 38 ℃ gives (.*?);', 'bend,93,377,9,20,10,90',
+     ['--code', 'b31.3', '--material', 'a106b', '--installed', '38'], [-13, -12, -11, -10, -9, -8, -7, -6, -5]),
+    # From 20 ℃ by hand: e(70) − e(20) = 0.5827655 mm/m, so dx = 20·0.58277 = 11.7, dy = −10·0.58277 = −5.8
+    # and the screen 377·(0.58277·√500)/(30 − √500)² = 84.2, within 208.3 and 84.9.
+    ('--movements', r'installed at 20 ℃: (.*?)\)', BEND, ['--installed', '20', '--movements'], [-2, -1]),
+    ('--crosscheck', r'its screen gives (.*?);', BEND, ['--installed', '20', '--crosscheck'], [-5, -4, -3]),
     ('quorvel-batch --solve L2=0.5:40:0.5', r'passes: (.*)', None, None, [8, 9]),
     ('quorvel-batch --ranges L2=0.5:40:0.1', r'that pass: (\S*)', None, None, [-1]),
     ('quorvel-batch --solve T=400:-50', r'℃: (.*)', None, None, [8]),

@@ -141,6 +141,11 @@ TEST(FixedText, RoundsTheExactValueToNearestOnce) {
       {999.9996, 0, 3, ".", "1000.000"},
       {1e20, -3, 3, ".", "100000000000000000.000"},
       {0, -6, 2, ".", "0.00"},
+      // Every digit of the exact value: 1e23 is 99999999999999991611392, 0.1
+      // has 55 decimals.
+      {1e23, 0, 0, ".", "99999999999999991611392"},
+      {0.1, 0, 55, ".", "0.1000000000000000055511151231257827021181583404541015625"},
+      {0.1, 0, 56, ".", "0.10000000000000000555111512312578270211815834045410156250"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(quorvel::fixed_text(c.value, c.shift, c.places, c.decimal_point), c.text) << c.value;

@@ -57,6 +57,41 @@ TEST(Installation, ScalesTheRunByTheExpansionLeft) {
   EXPECT_FALSE(quorvel::installed(run_of(bend, "0"), 20));
 }
 
+// The analyses beside the panel count from T0. From 20 ℃ the default bend
+// grows e(70) − e(20) = 5.827655·10⁻⁴: the bend point moves 20·that =
+// 11.6553 mm along L1 and −10·that = −5.8277 mm across, the screen is
+// 377·(0.5827655·22.3607)/7.63932² = 84.18; at 0 ℃ (e(T) = 0, taken through
+// the same frame at 100 ℃) the run pulls: −4.5149 and +2.2574 mm, screen
+// 32.61. Elbows re-solve the frame from its growth, so theirs scale too.
+TEST(Installation, CountsTheAnalysesFromT0) {
+  const struct {
+    std::string T;
+    double T0, dx, dy, screen;
+  } cases[] = {
+      {"70", 20, 11.6553e-3, -5.8277e-3, 84.18},
+      {"0", 20, -4.5149e-3, 2.2574e-3, 32.61},
+      {"70", 0, 16.1702e-3, -8.0851e-3, 116.79},
+  };
+  for (const auto& c : cases) {
+    auto inputs = quorvel::default_inputs(bend);
+    inputs[0] = c.T;
+    const auto outcome = quorvel::calculate(bend, inputs, ".");
+    const auto from = quorvel::counted_from(bend, inputs, outcome, c.T0, ".");
+    ASSERT_TRUE(from) << c.T;
+    const auto moved = quorvel::movements(*from);
+    ASSERT_EQ(moved.size(), 3u);
+    EXPECT_NEAR(moved[1].x, c.dx, 1e-7) << c.T << " " << c.T0;
+    EXPECT_NEAR(moved[1].y, c.dy, 1e-7) << c.T << " " << c.T0;
+    EXPECT_NEAR(quorvel::b31_screen(*from).value_or(0), c.screen, 0.01) << c.T << " " << c.T0;
+  }
+  const quorvel::Values run = run_of(bend);
+  const double factor = 5.827655e-4 / 8.085091e-4;
+  const auto elbows = [](const quorvel::Values& v) { return quorvel::with_elbows(bend, v, 1.5 * v.D); };
+  EXPECT_NEAR(elbows(*quorvel::counted_from(run, 20)).Fx, factor * elbows(run).Fx, 1e-6 * std::fabs(elbows(run).Fx));
+  EXPECT_EQ(quorvel::counted_from(run, 0)->moments, run.moments);
+  EXPECT_FALSE(quorvel::counted_from(run_of(bend, "0"), 20));
+}
+
 // The scaled results come out in the same displays as the run's own texts.
 TEST(Installation, ShowsResultsAsThePanelDoes) {
   for (const quorvel::Panel* panel : quorvel::panels()) {

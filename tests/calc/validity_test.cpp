@@ -41,6 +41,14 @@ std::string said(const char* entered, const char* reason) {
   return std::string(entered) + ": " + reason;
 }
 
+// The rule: a temperature beyond the table, an L apart from the legs and a T
+// with a fraction are warnings; every other check says there is no pipe.
+bool says_no_pipe(const std::string& text) {
+  for (const char* warning : {"carbon steel", "the legs put the anchors", "read as the whole number"})
+    if (text.find(warning) != std::string::npos) return false;
+  return true;
+}
+
 TEST(InputChecks, NameEachFieldThatDescribesNoPipe) {
   const std::string apart = "the legs put the anchors %s apart; L sets the free expansion";
   const auto anchors = [&](const char* entered, const char* distance) {
@@ -120,11 +128,18 @@ TEST(InputChecks, NameEachFieldThatDescribesNoPipe) {
     std::vector<std::string> inputs = quorvel::default_inputs(*c.panel);
     for (const auto& [symbol, text] : c.changes) inputs.at(*quorvel::input_index(*c.panel, symbol)) = text;
     Found found;
+    std::string first_no_pipe;
     for (const quorvel::InputCheck& check : quorvel::check_inputs(*c.panel, inputs, c.decimal_point)) {
       EXPECT_EQ(check.field, quorvel::input_index(*c.panel, check.symbol));
+      EXPECT_EQ(check.no_pipe, says_no_pipe(check.text())) << check.text();
       found.emplace_back(check.symbol, check.text());
     }
     EXPECT_EQ(found, c.expected);
+    for (const auto& [symbol, text] : c.expected)
+      if (first_no_pipe.empty() && says_no_pipe(text)) first_no_pipe = text;
+    const auto no_pipe = quorvel::no_pipe_reason(*c.panel, inputs, c.decimal_point);
+    EXPECT_EQ(no_pipe ? no_pipe->text() : "", first_no_pipe);
+    EXPECT_EQ(quorvel::describes_a_pipe(*c.panel, inputs, c.decimal_point), first_no_pipe.empty());
   }
 }
 

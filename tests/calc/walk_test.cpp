@@ -34,7 +34,8 @@ quorvel::Walk walk(const char* symbol, const char* from, const char* to, const c
 // from the rules: the DN300 bend's S3 is 1.0023 [S] at L2 = 8.5 m and 0.985
 // at 8.6 m, its S1 0.998 at 28.7 m and 1.0005 at 28.8 m; the ratios of the
 // default bend do not depend on the wall (M grows with I as σ = M·D/2I
-// shrinks with it), and no wall at all overflows.
+// shrinks with it), no wall at all overflows, and a wall of 0 or less or of
+// half the diameter (377/2 = 188.5 mm) or more describes no pipe.
 TEST(PassingStretches, AreTheConsecutiveValuesThatPass) {
   const quorvel::Panel& bend = *quorvel::panel_by_key("bend");
   const std::vector<std::string> dn300 = {"250", "323.9", "8", "12", "10", "90"};
@@ -50,7 +51,8 @@ TEST(PassingStretches, AreTheConsecutiveValuesThatPass) {
            {"walked downwards", dn300, walk("L2", "40", "0.5", "0.1"), 1, {"28.7..8.6"}},
            {"never passes", dn300, walk("L2", "0.5", "40", "0.1"), 0.1, {}},
            {"passes everywhere", quorvel::default_inputs(bend), walk("t", "0.5", "20", "0.5"), 1, {"0.5..20"}},
-           {"across a failure", quorvel::default_inputs(bend), walk("t", "-1", "1", "0.5"), 1, {"-1..-0.5", "0.5..1"}},
+           {"across a failure and no pipe", quorvel::default_inputs(bend), walk("t", "-1", "1", "0.5"), 1, {"0.5..1"}},
+           {"up to a solid bar", quorvel::default_inputs(bend), walk("t", "187.5", "189", "0.5"), 1, {"187.5..188"}},
            {"every value fails", {"70", "377", "9", "abc", "10", "90"}, walk("L2", "1", "2", "0.5"), 1, {}},
        }) {
     const std::size_t field = *quorvel::input_index(bend, c.walk.symbol);

@@ -11,16 +11,23 @@ whose segments are k times as flexible as straight pipe, solved by the force
 method; then the reactions must agree within 0.1 % or one unit of their last
 shown digit, k, i and the ratios within one unit of their last digit, the
 verdict where the governing ratio is not within that unit of 1, and an elbow
-that does not fit must name the same leg.  Ends with `N passed, M failed`.
+that does not fit must name the same leg; where the inputs describe no pipe
+(the generated L of an offset or loop can be 0 or less) no governing ratio
+and the verdict invalid.  Ends with `N passed, M failed`.
 """
 import argparse
 import csv
 import io
 import math
 import random
+import os
 import struct
 import subprocess
 import sys
+
+sys.dont_write_bytecode = True      # leave the source tree clean
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import quorvel_ref       # noqa: E402  the rule for inputs that describe no pipe
 
 CHORDS = 128        # per arc: a chord is shorter than its arc by 1 part in 24·CHORDS²/turn²
 E = 1.96e11
@@ -166,7 +173,12 @@ def rows(n, rng):
 def check(tally, panel, row, got, times_D):
     k, i, reactions, ratios, misfit = reference(panel, row[1:], times_D)
     where = '%s --elbows %gD' % (','.join(row), times_D)
-    if misfit or got[-1].startswith('does not fit'):
+    pipe = quorvel_ref.describes_a_pipe(panel, row[1:], '.')    # an L of 0 or less: no verdict
+    if not pipe:
+        tally(got[-1] == 'invalid' and got[-2] == '', '%s: %s, expected no ratio and invalid' % (where, got[-2:]))
+        if misfit:
+            return
+    elif misfit or got[-1].startswith('does not fit'):
         tally(got[-1] == 'does not fit L%d' % misfit, '%s: %s, expected leg %d' % (where, got[-1], misfit))
         return
     n = len(reactions)
@@ -177,6 +189,8 @@ def check(tally, panel, row, got, times_D):
     for g, want in zip(got[2 + n:-2], ratios):
         tally(abs(float(g) - want) <= 0.01, '%s: ratio %s, expected %.4f' % (where, g, want))
     governing = max(ratios)
+    if not pipe:
+        return
     tally(abs(float(got[-2]) - governing) <= 0.001, '%s: governing %s, expected %.4f' % (where, got[-2], governing))
     if abs(governing - 1) > 0.001:
         tally(got[-1] == ('exceeds' if governing > 1 else 'passes'), '%s: verdict %s' % (where, got[-1]))

@@ -13,6 +13,7 @@ Every number is formed the way the program must form it: exact decimal
 reading, float32 rounding done with exact rationals (never via a double),
 each arithmetic step checked the moment it is formed, left to right.
 """
+import collections
 import csv
 import decimal
 import math
@@ -486,10 +487,13 @@ def governing(values):
     return max(abs(v[0]) for v in values if isinstance(v, tuple))
 
 
-def verdict_cells(status, values, target, sep):
-    """The governing ratio with three decimals and passes or exceeds."""
+def verdict_cells(status, values, target, sep, pipe=True):
+    """The governing ratio with three decimals and passes or exceeds; no
+    ratio and 'invalid' where the inputs describe no pipe."""
     if status != OK:
         return ['', '']
+    if not pipe:
+        return ['', 'invalid']
     g = governing(values)
     return [rounded_text(g, 0, 3, sep), 'passes' if g <= target else 'exceeds']
 
@@ -503,7 +507,7 @@ def solve_row(panel, texts, field, values, target, sep):
         status, res, values = compute_values(panel, t, sep)
         if status == OK:
             every_value_failed = False
-            if governing(values) <= target:
+            if governing(values) <= target and describes_a_pipe(panel, t, sep):
                 return OK, t[field], res, values
         else:
             kinds.add(status)
@@ -512,14 +516,14 @@ def solve_row(panel, texts, field, values, target, sep):
 
 
 # ---------------------------------------------------------------- stretches
-# Where a walk passes: consecutive values at which the calculation succeeds
-# and the largest ratio is at most the target.
+# Where a walk passes: consecutive values at which the inputs describe a
+# pipe, the calculation succeeds and the largest ratio is at most the target.
 
 def passes_at(panel, texts, field, v, target, sep):
     t = list(texts)
     t[field] = plain(v, sep)
     status, _, vals = compute_values(panel, t, sep)
-    return status == OK and governing(vals) <= target
+    return status == OK and governing(vals) <= target and describes_a_pipe(panel, t, sep)
 
 
 def stretch_end(panel, texts, field, values, first, target, sep):
@@ -563,7 +567,7 @@ def extra_cells(panel, status, values, opts, sep, texts):
     if opts.get('si'):
         cells += si_row(panel, values, sep)
     if opts.get('verdict'):
-        cells += verdict_cells(status, values, target_of(opts), sep)
+        cells += verdict_cells(status, values, target_of(opts), sep, describes_a_pipe(panel, texts, sep))
     if opts.get('check'):
         cells.append(checks_cell(panel, texts, sep))
     return cells
@@ -675,6 +679,25 @@ def checks_cell(panel, texts, sep):
             s = SYMBOLS[panel][i]
             said.append('%s: %s = %s: %s' % (s, s, with_unit(shown, UNITS[role], sep), why))
     return '; '.join(said)
+
+
+def describes_a_pipe(panel, texts, sep):
+    """No pipe: D <= 0, t <= 0, t at least D/2, a negative leg, every leg 0,
+    L <= 0, an angle not strictly between 0 and 180 degrees; each from the
+    value as the calculation reads it, a text that is no number left out."""
+    vals = [read_value(k, t, sep) for k, t in zip(READS[panel], texts)]
+    of = collections.defaultdict(list)
+    for role, v in zip(ROLES[panel], vals):
+        of[role].append(v)
+    (D,), (t,) = of['D'], of['t']
+    legs = of['l']
+    known = lambda vs: [v for v in vs if v is not None]
+    return not ((D is not None and D <= 0) or
+                (t is not None and (t <= 0 or (D is not None and D > 0 and t >= D / 2))) or
+                any(v < 0 for v in known(legs)) or
+                (None not in legs and all(v == 0 for v in legs)) or
+                any(v <= 0 for v in known(of['L'])) or
+                any(not 0 < v < 180 for v in known(of['A'])))
 
 
 # ---------------------------------------------------------------- batch driver

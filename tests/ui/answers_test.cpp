@@ -157,7 +157,8 @@ TEST(SaveAndOpen, BringsTheRunBackIntoItsPanelWithItsSettings) {
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly | QIODevice::Text));
   const QString text = QString::fromUtf8(saved.readAll());
   EXPECT_EQ(text, QGuiApplication::clipboard()->text());
-  EXPECT_TRUE(text.contains("Installation (installed at 35.5 ℃)\n") && text.contains("With elbows of R = 3·D\n"));
+  EXPECT_TRUE(text.contains("Installation (installed at 35.5 ℃)\n") &&
+              text.contains("With elbows of R = 3·D — installed at 35.5 ℃\n"));
   EXPECT_TRUE(from_messages.messages.empty());
 
   // Opened from the bend panel of a fresh window, in the decimal-comma dialect.
@@ -299,6 +300,12 @@ TEST_F(Answers, FindsWhereAFieldPassesAndTakesTheNearestValue) {
   EXPECT_EQ(elbows[0], "With long-radius elbows:");
   EXPECT_TRUE(elbows[1].startsWith("L2 passes from ")) << elbows[1].toStdString();
   EXPECT_NE(elbows[1], finder.stretches_text());
+  // A wall of more than half of D = 323.9 mm: no value describes a pipe.
+  field("nTubeThick")->setText("200");
+  QTest::qWait(300);
+  EXPECT_EQ(finder.stretches_text(), "L2 passes nowhere in this range.");
+  EXPECT_EQ(finder.elbows_text(), "With long-radius elbows:\nL2 passes nowhere in this range.");
+  field("nTubeThick")->setText("8");
   bend.elbows().set_times_D(0);  // sharp corners only
   field("nTem")->setText("71");
   QTest::qWait(300);

@@ -101,7 +101,8 @@ const Case kCases[] = {
       result("S3/[S]", "0.09", "", "7.47", "MPa"), result("S6/[S]", "0.05", "", "3.73", "MPa")},
      {"Configuration: Raised loop",
       "Governing ratio: S3/[S] = 0.093 at the bend between L2 and L3; S4/[S] = 0.093 at the bend between L3 and L4",
-      "Verdict: within the allowable stress (7.47 MPa ≤ [S] = 80 MPa)",
+      "Verdict: within the allowable stress (7.47 MPa ≤ [S] = 80 MPa) (warnings: L = 50 m: the legs put the anchors "
+      "55 m apart; L sets the free expansion)",
       "  Free expansion per metre of pipe, T in ℃: e = 0.005259·T²/10⁶ + 0.011182·T/1000.",
       "  Free expansion at T = 70 ℃: 0.8085091 mm/m.", "Checks of the inputs",
       "  L = 50 m: the legs put the anchors 55 m apart; L sets the free expansion",
@@ -117,6 +118,20 @@ const Case kCases[] = {
       "  Free expansion per metre of pipe, T in ℃: e = 0.005259·T²/10⁶ + 0.011182·T/1000.",
       "  Free expansion at T = 300 ℃: 3.82791 mm/m."},
      "bend,300,377,9,20,10,90,ok,4297.4,1785.1,545.4,0.57,0.88,1.5"},
+    // A wall thicker than half of 219.1 mm: results, but no ratio or verdict.
+    {"inputs that describe no pipe",
+     "bend",
+     kC,
+     {"100", "219.1", "120", "10", "5", "90"},
+     {input("t", "120", "mm")},
+     {"Governing ratio: —",
+      "Verdict: invalid: the inputs describe no pipe: t = 120 mm: a wall must be thinner than half the diameter "
+      "(109.55 mm)",
+      "  Verdict: invalid: the inputs describe no pipe: t = 120 mm: a wall must be thinner than half the diameter "
+      "(109.55 mm)",
+      "  ASME B31.3 319.4.1 screen: invalid, the inputs describe no pipe.",
+      "  t = 120 mm: a wall must be thinner than half the diameter (109.55 mm)"},
+     "bend,100,219.1,120,10,5,90,ok,1687.1,1401.6,428.3,0.2,0.31,0.53"},
     {"a text that is no number",
      "bend",
      kC,
@@ -138,10 +153,12 @@ const Case kCases[] = {
 };
 
 // The checker's sections, worked by hand (tests/calc/validity_test.cpp): the
-// default bend installed at 20 ℃ keeps 0.721 of its stresses, its bend point
-// moves e·L1 = 16.2 mm along L1 and −e·L2 = −8.1 mm, the screen is 116.8
-// and the guided cantilever 0.448; at its own temperature nothing is left; at
-// 0 ℃ there is no expansion to scale. The title block's filled entries only.
+// default bend installed at 20 ℃ keeps 0.721 of its stresses; from 20 ℃ its
+// bend point moves (e(70) − e(20))·L1 = 11.7 mm along L1 and −5.8 mm across,
+// the screen is 116.8 × 0.721 = 84.2 (within 84.9) and the guided cantilever
+// 0.448 × 0.721 = 0.323; at its own temperature nothing is left; at 0 ℃ there
+// is no expansion to scale, but from 20 ℃ the run pulls: −e(20)·L1 = −4.5 mm.
+// The title block's filled entries only.
 TEST(CalculationNote, HoldsTheChecksOfTheRun) {
   const Panel& bend = *panel_by_key("bend");
   const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
@@ -155,16 +172,22 @@ TEST(CalculationNote, HoldsTheChecksOfTheRun) {
         QString("  Factor (e(T) − e(T0)) / e(T) = (0.8085091 − 0.2257436) / 0.8085091 = 0.721, e in mm/m."),
         QString("  Governing ratio: S3/[S] = 0.229 at the far anchor"),
         QString("  Verdict: within the allowable stress (18.30 MPa ≤ [S] = 80 MPa)"), QString("  Point     2"),
-        QString("  dx     16.2"), QString("  dy     -8.1"),
-        QString("  Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio 0.448; exact ÷ hand = 0.71."),
+        QString("  dx     11.7"), QString("  dy     -5.8"),
+        QString("Movements of the bend points (mm, both anchors held) — installed at 20 ℃"),
+        QString("Cross-check (hand methods) — installed at 20 ℃"),
+        QString("Results (as shown, and in SI units) — from 0 ℃, as the panel's results"),
+        QString("  Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio 0.323; exact ÷ hand = 0.71."),
         QString("  Section: I = 17624.04 cm⁴, Z = 934.96 cm³, EI = 34543.123 kN·m²."), QString("Project: North header"),
         QString("Checked by: L. Wang")})
     EXPECT_TRUE(lines.contains(line)) << line.toStdString() << "\n" << text.toStdString();
-  EXPECT_TRUE(text.contains("screen D·y/(L − U)² = 116.8: passes K1 = 208.3")) << text.toStdString();
-  EXPECT_TRUE(text.contains("fails K1 = 208000·[S]/E = 84.9")) << text.toStdString();
+  EXPECT_TRUE(text.contains("screen D·y/(L − U)² = 84.2: passes K1 = 208.3")) << text.toStdString();
+  EXPECT_TRUE(text.contains("passes K1 = 208000·[S]/E = 84.9")) << text.toStdString();
   EXPECT_FALSE(text.contains("Prepared by"));
   EXPECT_TRUE(note.html().contains("<td>Project</td><td>North header</td>"));
-  EXPECT_TRUE(note.html().contains(R"(<td align="right">16.2</td>)"));
+  EXPECT_TRUE(note.html().contains(R"(<td align="right">11.7</td>)"));
+  // The installed results: ratios as magnitudes with three decimals (S3: 0.229).
+  EXPECT_TRUE(note.html().contains(R"(<td align="right">0.229</td>)"));
+  EXPECT_FALSE(note.html().contains(R"(<td align="right">-0.)"));
 
   const auto installed_at = [&](double T0, const char* T = "70") {
     auto inputs = default_inputs(bend);
@@ -174,14 +197,17 @@ TEST(CalculationNote, HoldsTheChecksOfTheRun) {
   EXPECT_TRUE(installed_at(70).contains("S3/[S] = 0.000 at the far anchor"));
   EXPECT_TRUE(installed_at(-10.5).contains("Installation (installed at -10.5 ℃)"));
   EXPECT_TRUE(installed_at(20, "0").contains("Not defined: there is no free expansion"));
+  EXPECT_TRUE(installed_at(20, "0").contains("  dx     -4.5\n"));
 
   // Another material reaches the note's assumptions, installation and
-  // screen: e = 16·T/10⁶ leaves (1.12 − 0.32)/1.12 = 0.714 at 20 ℃.
+  // screen: e = 16·T/10⁶ leaves (1.12 − 0.32)/1.12 = 0.714 at 20 ℃, and the
+  // screen from 20 ℃ is 377·(0.8·22.3607)/(30 − 22.3607)² = 115.6.
   constexpr MaterialRow rows[] = {{-100, 294e9, 40e6}, {500, 294e9, 40e6}};
   const Material other{"test steel", "this test", rows, 20, [](double T) { return 16e-6 * T; }, "e = 16·T/10⁶"};
   const QString with_other = calculation_note(bend, default_inputs(bend), kC, when, {.material = &other}).plain_text();
-  for (const char* said : {"E = 294 GPa, [S] = 40 MPa.", "T in ℃: e = 16·T/10⁶.", "at T = 70 ℃: 1.12 mm/m.",
-                           "= (1.1200000 − 0.3200000) / 1.1200000 = 0.714,", "([S] = 40 MPa, E = 294 GPa)"})
+  for (const char* said :
+       {"E = 294 GPa, [S] = 40 MPa.", "T in ℃: e = 16·T/10⁶.", "at T = 70 ℃: 1.12 mm/m.",
+        "= (1.1200000 − 0.3200000) / 1.1200000 = 0.714,", "([S] = 40 MPa, E = 294 GPa)", "screen D·y/(L − U)² = 115.6"})
     EXPECT_TRUE(with_other.contains(QString::fromUtf8(said))) << said << "\n" << with_other.toStdString();
 }
 
@@ -218,7 +244,7 @@ TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
     }
     // The columns line up: in every row of a table each text starts, and each
     // number of the results ends, at the same place.
-    for (const QString heading : {"Inputs", "Results (as shown, and in SI units)"}) {
+    for (const QString heading : {"Inputs", "Results (as shown, and in SI units) — from 0 ℃, as the panel's results"}) {
       std::set<std::vector<qsizetype>> edges;
       std::set<qsizetype> units;  // of the results that have one
       for (qsizetype i = lines.indexOf(heading) + 1; i > 0 && !lines[i].isEmpty(); ++i) {
@@ -237,10 +263,13 @@ TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
     }
     // Every input is listed, also when the calculation failed.
     EXPECT_EQ(note.inputs.size(), c.inputs.size());
-    EXPECT_EQ(html.count("<table"), note.failure.isEmpty() ? 4 : 2);  // with the movements' table
+    // With the installation's and movements' tables; a run that describes no
+    // pipe has no installed results to table.
+    EXPECT_EQ(html.count("<table"), !note.failure.isEmpty() ? 2 : note.verdict.startsWith("invalid") ? 4 : 5);
     EXPECT_EQ(text.contains("Results"), note.failure.isEmpty());
     // The checks under their own heading, only where one fails.
-    EXPECT_EQ(text.contains("Checks of the inputs"), c.key == std::string_view("loop"));
+    EXPECT_EQ(text.contains("Checks of the inputs"),
+              c.key == std::string_view("loop") || c.what == std::string_view("inputs that describe no pipe"));
     for (const QString& check : note.input_checks) EXPECT_TRUE(html.contains("<li>" + check.toHtmlEscaped() + "</li>"));
     EXPECT_EQ(run_batch(note.batch_command, note.batch_row), c.batch_output);
   }
@@ -255,7 +284,7 @@ TEST(CalculationNote, InChineseWithAChineseLocale) {
   for (const char* line :
        {"管系形式：两臂弯管", "控制应力比：终点固定支座处 S3/[S] = 0.317",
         "结论：在许用应力以内（25.39 MPa ≤ [S] = 80 MPa）", "  T = 70 ℃ 时的自由膨胀量：0.8085091 mm/m。",
-        "quorvel-batch 的输入行：", "bend,70,377,9,20,10,90"})
+        "quorvel-batch 的输入行：", "bend,70,377,9,20,10,90", "弯头点位移（mm，两端固定支架不动）——按 20 ℃ 安装"})
     EXPECT_TRUE(lines.contains(line)) << line;
   const std::vector<std::string> bad = {"70", "377", "9", "abc", "10", "90"};
   lines = calculation_note(bend, bad, QLocale::c(), when).plain_text().split('\n');
@@ -321,7 +350,7 @@ QString poppler(const QString& tool, const QStringList& args) {
 // The default offset at 200 ℃ passes with sharp corners (S2 = 0.74) and
 // exceeds with long-radius elbows (k = 11.0, i = 3.18 worked by hand in
 // tests/frame/elbows_test.cpp; its bends about 1.06): the note says so in its
-// own section, and the sheet prints it on its one page.
+// own section (installed at 0 ℃, the panel's own basis), and the sheet prints it.
 TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
   const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
   const Panel& offset = *panel_by_key("offset");
@@ -329,21 +358,33 @@ TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
   inputs[0] = "200";
   const CalculationNote sharp = calculation_note(offset, inputs, QLocale::c(), when);
   EXPECT_FALSE(sharp.plain_text().contains("elbows"));
-  const CalculationNote note = calculation_note(offset, inputs, QLocale::c(), when, {.elbows_times_D = 1.5});
+  const CalculationNote note =
+      calculation_note(offset, inputs, QLocale::c(), when, {.installed_at = 0, .elbows_times_D = 1.5});
   const QStringList lines = note.plain_text().split('\n');
   for (const char* line :
-       {"With elbows of R = 1.5·D",
+       {"With elbows of R = 1.5·D — installed at 0 ℃",
         "Flexibility factor k = 11.0, stress intensification factor i = 3.18 (ASME B31.3 Appendix D).",
         "The layout passes with sharp corners but exceeds the allowable stress with long-radius elbows."})
     EXPECT_TRUE(lines.contains(line)) << line << "\n" << note.plain_text().toStdString();
-  EXPECT_TRUE(
-      std::any_of(lines.begin(), lines.end(), [](const QString& l) { return l.simplified() == "S2/[S] 1.06"; }));
+  // With three decimals, as the governing ratio, and in MPa (about 1.06 × 80).
+  EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const QString& l) {
+    return l.simplified().contains(QRegularExpression(R"(^S2/\[S\] 1\.06\d 8[45]\.\d\d MPa$)"));
+  })) << note.plain_text().toStdString();
   EXPECT_EQ(note.html().count("<table"), sharp.html().count("<table") + 1);  // the results with elbows
+  // With L = 0 the inputs describe no pipe: no verdict, none compared.
+  std::vector<std::string> no_pipe = inputs;
+  no_pipe[6] = "0";
+  const QString invalid = calculation_note(offset, no_pipe, QLocale::c(), when, {.elbows_times_D = 1.5}).plain_text();
+  EXPECT_TRUE(invalid.contains(
+      "With elbows of R = 1.5·D — installed at 20 ℃\nVerdict: invalid: the inputs describe no pipe: L = 0 m: the "
+      "overall length must be above 0\n"))
+      << invalid.toStdString();
+  EXPECT_FALSE(invalid.contains("The layout"));
 
   QTemporaryDir dir;
   const QString pdf = dir.filePath("elbows.pdf");
   ASSERT_EQ(CalculationSheet(offset, note).print(nullptr, pdf), QString());
-  EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
+  EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +[12]\n")));
   EXPECT_TRUE(
       poppler("pdftotext", {pdf, "-"}).simplified().contains("exceeds the allowable stress with long-radius elbows"));
 
@@ -353,7 +394,7 @@ TEST(CalculationNote, GivesTheRunWithElbowsBesideTheSharpCorners) {
                   .contains("The elbows do not fit L2: their tangent lengths exceed the leg."));
 }
 
-TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
+TEST(CalculationSheet, PrintsA4PagesWithTheDrawingInputsResultsAndVerdict) {
   QTemporaryDir dir;
   const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
   for (const Case& c : kCases) {
@@ -363,7 +404,7 @@ TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
     const QString pdf = dir.filePath(QString(c.key) + ".pdf");
     ASSERT_EQ(sheet.print(nullptr, pdf), QString());
     const QString info = poppler("pdfinfo", {pdf});
-    EXPECT_TRUE(info.contains(QRegularExpression("Pages: +1\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages: +[12]\n"))) << info.toStdString();
     EXPECT_TRUE(info.contains("(A4)")) << info.toStdString();
     // Compatibility forms on both sides undo the typeface's ligatures ("ﬁ").
     const auto plain = [](const QString& s) { return s.normalized(QString::NormalizationForm_KC).simplified(); };
@@ -391,14 +432,61 @@ TEST(CalculationSheet, PrintsOneA4PageWithTheDrawingInputsResultsAndVerdict) {
         "Installation (installed at 20 ℃)", "Cross-check", "Section: I = 17624.04 cm", "Movements of the bend points"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
 
-  // Very long texts shrink the note, never add a page.
+  // Very long texts break across the page's width, never past its edge.
   const Panel& bend = *panel_by_key("bend");
   const std::vector<std::string> long_texts(bend.inputs.size(), std::string(3000, '9'));
   const QString pdf = dir.filePath("long.pdf");
   ASSERT_EQ(CalculationSheet(bend, calculation_note(bend, long_texts, kC, when)).print(nullptr, pdf), QString());
-  EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
+  EXPECT_TRUE(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +\\d+\n")));
   const QString on_page = poppler("pdftotext", {"-x", "0", "-y", "0", "-W", "595", "-H", "842", pdf, "-"});
   EXPECT_TRUE(on_page.contains("Plane frame") && on_page.contains("Calculation failed")) << on_page.toStdString();
+}
+
+// Each panel's sheet, as pdftotext -bbox sees it: every word at least 10 pt
+// tall (8 pt type and more), text in the right half of the page, and the
+// drawing's labels of this run: its legs with their entered lengths, its
+// named angles, its point numbers, the axes and the reactions' senses.
+// QUORVEL_SHEET_DIR keeps the PDFs there, to look at.
+TEST(CalculationSheet, IsReadAtArmsLengthWithItsOwnDrawing) {
+  const QTemporaryDir temporary;
+  const QString dir =
+      qEnvironmentVariableIsSet("QUORVEL_SHEET_DIR") ? qEnvironmentVariable("QUORVEL_SHEET_DIR") : temporary.path();
+  const struct {
+    const char* key;
+    std::vector<std::string> inputs;
+    QStringList labels;
+  } sheets[] = {
+      {"bend", {"70", "377", "9", "20", "10", "90"}, {"L1 = 20 m", "L2 = 10 m", "α = 90°", "1", "2", "3"}},
+      {"offset",
+       {"70", "377", "9", "20", "10", "20", "40", "120"},
+       {"L1 = 20 m", "L2 = 10 m", "L3 = 20 m", "L = 40 m", "α = 120°", "4", "Mz2"}},
+      {"loop",
+       {"70", "377", "9", "20", "10", "15", "10", "20", "55", "90", "90"},
+       {"L1 = 20 m", "L3 = 15 m", "L5 = 20 m", "L = 55 m", "α = 90°", "β = 90°", "6", "Mz2"}},
+  };
+  for (const auto& sheet : sheets) {
+    const Panel& panel = *panel_by_key(sheet.key);
+    const QString pdf = dir + "/" + sheet.key + ".pdf";
+    const CalculationNote note = calculation_note(panel, sheet.inputs, kC, QDateTime(QDate(2026, 12, 7), QTime(16, 40)),
+                                                  {.elbows_times_D = 1.5});
+    ASSERT_EQ(CalculationSheet(panel, note).print(nullptr, pdf), QString());
+    const QString boxes = poppler("pdftotext", {"-bbox", pdf, "-"});
+    double lowest = 1e9, rightmost = 0;
+    QStringList words;
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    for (auto found = word.globalMatch(boxes); found.hasNext();) {
+      const auto w = found.next();
+      lowest = std::min(lowest, w.captured(4).toDouble() - w.captured(2).toDouble());
+      rightmost = std::max(rightmost, w.captured(1).toDouble());
+      words << w.captured(5);
+    }
+    EXPECT_GE(lowest, 10) << sheet.key;
+    EXPECT_GT(rightmost, 595 / 2.0) << sheet.key;
+    const QString text = words.join(' ');
+    for (const QString& label : sheet.labels + QStringList{"Fx", "Fy", "Mz1", "x", "y", "1:"})
+      EXPECT_TRUE(text.contains(label.toHtmlEscaped())) << sheet.key << ": " << label.toStdString();
+  }
 }
 
 // The keys and menus of the window.

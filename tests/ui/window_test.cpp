@@ -574,6 +574,35 @@ TEST_F(Window, FailedStepNamesNoFieldUnlessACheckDoes) {
   }
 }
 
+// The DN300 bend whose S3 exceeds (JudgesByTheUnroundedRatio...) with a
+// wall thicker than half its diameter: its results are greyed, never red,
+// and say why, until a run of a pipe.
+TEST_F(Window, GreysTheResultsOfInputsThatDescribeNoPipe) {
+  const char* const inputs[][2] = {{"nTem", "250"}, {"nD", "323.9"}, {"nTubeThick", "200"},
+                                   {"nL1", "12"},   {"nL2", "8.5"},  {"nAlpha", "90"}};
+  for (const auto& [name, text] : inputs) field(name)->setText(text);
+  button("计算")->click();
+  const QString why =
+      "The inputs describe no pipe: t = 200 mm: a wall must be thinner than half the diameter (161.95 mm)";
+  const QColor grey = window().palette().color(QPalette::Disabled, QPalette::Text);
+  for (const char* name : kResultFields[0]) {
+    ResultEdit* edit = result(name);
+    EXPECT_TRUE(edit->no_pipe()) << name;
+    EXPECT_FALSE(edit->text().isEmpty()) << name;
+    EXPECT_TRUE(edit->toolTip().startsWith(why + '\n')) << name;
+    EXPECT_EQ(edit->accessibleDescription(), "Two-leg bend; " + why) << name;
+    EXPECT_EQ(edit->palette().color(QPalette::Text), grey) << name;
+  }
+  EXPECT_TRUE(messages().empty());
+
+  field("nTubeThick")->setText("8");
+  button("计算")->click();
+  ResultEdit* s3 = result("nS3");
+  EXPECT_FALSE(s3->no_pipe());
+  EXPECT_FALSE(s3->toolTip().contains("no pipe"));
+  EXPECT_EQ(s3->palette().color(QPalette::Text), ResultEdit::warning_colour(s3->palette()));
+}
+
 // t = 0 makes the section zero and the calculation fails on 0/0; the check
 // beside it names t, and the focus goes there. A field that fails a check is
 // framed in amber, apart from the red of a ratio over 1, with the check as
@@ -761,6 +790,10 @@ TEST_F(ChineseWindow, SpeaksChineseWithTheSameCaptions) {
   const Panel& loop = *panels()[2];
   EXPECT_EQ(check_text(check_inputs(loop, default_inputs(loop), ".").at(0)),
             "L = 50 m：按各管段计算两固定支座相距 55 m；自由膨胀量按 L 计算");
+  field("nL1")->setText("20");
+  field("nTubeThick")->setText("200");
+  button("计算")->click();
+  EXPECT_TRUE(field("nS3")->toolTip().startsWith("输入不构成管道：t = 200 mm：壁厚必须小于外径的一半（188.5 mm）\n"));
 
   // Without the translation (an English locale has none) the same window in English.
   const auto chinese_captions = captions(window());

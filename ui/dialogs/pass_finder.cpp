@@ -11,6 +11,7 @@
 
 #include "note/elbow_view.h"
 #include "quorvel/analyses/elbows.h"
+#include "quorvel/analyses/validity.h"
 #include "quorvel/analyses/verdict.h"
 #include "window/panel_view.h"
 #include "window/text_of.h"
@@ -132,14 +133,18 @@ void PassFinder::refresh() {
   const double times_D = panel_.elbows_times_D();
   Stretches stretches, elbow_stretches;
   std::vector<double> values, ratios, elbow_ratios;
+  // A value at which the inputs describe no pipe neither passes nor is drawn.
+  std::vector<std::string> walked = texts;
   walk_field(panel, texts, field_, walk, decimal_point_, [&](const Decimal& value, const Outcome& outcome) {
-    stretches.add(value, passes(outcome));
+    walked[field_] = plain_text(value, decimal_point_);
+    const bool pipe = describes_a_pipe(panel, walked, decimal_point_);
+    stretches.add(value, pipe && passes(outcome));
     values.push_back(to_double(value));
-    ratios.push_back(governing_ratio(outcome));  // NaN where the run failed
+    ratios.push_back(pipe ? governing_ratio(outcome) : std::nan(""));  // NaN where the run failed
     if (times_D > 0) {
       const ElbowRun run = with_elbows(panel, outcome, ElbowRadius{times_D});
-      elbow_stretches.add(value, passes(run));
-      elbow_ratios.push_back(governing_ratio(run));  // NaN unless solved
+      elbow_stretches.add(value, pipe && passes(run));
+      elbow_ratios.push_back(pipe ? governing_ratio(run) : std::nan(""));  // NaN unless solved
     }
     return true;
   });

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 
 #include "note/elbow_view.h"
 #include "note/review_note.h"
@@ -38,15 +39,26 @@ constexpr bool kNumbers[] = {false, true, false, true, false};
 constexpr const char* kTable = R"(<table border="1" cellspacing="0" cellpadding="3">)";
 
 // The section "With elbows of R = 1.5·D": the run with elbows beside the
-// sharp corners, and how their verdicts differ.
-CalculationNote::Elbows elbow_section(const Panel& panel, const Values& values, double times_D, std::string_view dp,
-                                      bool sharp_exceeds, const Material& material) {
+// sharp corners, and how their verdicts differ; `invalid` (not empty) for
+// both where the inputs describe no pipe.
+CalculationNote::Elbows elbow_section(const Panel& panel, const std::optional<Values>& values, double times_D,
+                                      const QString& basis, std::string_view dp, bool sharp_exceeds,
+                                      const Material& material, const QString& invalid) {
   const std::string decimal_point(dp);
-  const ElbowRun run = with_elbows(panel, values, times_D * values.D, 1, material);
+  const ElbowRun run = values ? with_elbows(panel, *values, times_D * values->D, 1, material) : ElbowRun{};
   const ElbowRunTexts texts = elbow_run_texts(panel, run, dp);
   const QString with = ElbowTexts::radius_name(times_D, decimal_point);
   CalculationNote::Elbows s{
-      ElbowTexts::tr("With elbows of R = %1").arg(ElbowTexts::radius_text(times_D, decimal_point)), {}, {}, {}};
+      ReviewSections::headed(
+          ElbowTexts::tr("With elbows of R = %1").arg(ElbowTexts::radius_text(times_D, decimal_point)), basis),
+      {},
+      {},
+      {},
+      {}};
+  if (!invalid.isEmpty()) {
+    s.before << ElbowTexts::tr("Verdict: %1").arg(invalid);
+    return s;
+  }
   if (run.status == ElbowStatus::does_not_fit) {
     s.before << ElbowTexts::tr("The elbows do not fit L%1: their tangent lengths exceed the leg.").arg(run.leg);
     return s;
@@ -57,11 +69,20 @@ CalculationNote::Elbows elbow_section(const Panel& panel, const Values& values, 
   }
   s.before << ElbowTexts::tr("Flexibility factor k = %1, stress intensification factor i = %2 (ASME B31.3 Appendix D).")
                   .arg(text_of(texts.k), text_of(texts.i));
-  for (std::size_t i = 0; i < panel.results.size(); ++i)
+  // Ratios with three decimals, as the governing one; forces and moments in
+  // the panel's display; each also in SI units.
+  for (std::size_t i = 0; i < panel.results.size(); ++i) {
+    const ResultField& field = panel.results[i];
+    const double r = run.results[i];
+    const bool ratio = field.display == Display::ratio;
     s.results.push_back(
-        {text_of(panel.results[i].symbol), text_of(texts.results[i]), text_of(panel.results[i].unit), {}, {}});
+        {text_of(field.symbol), text_of(ratio ? ratio_text(r, dp) : texts.results[i]), text_of(field.unit),
+         text_of(ratio ? fixed_text(std::fabs(r) * run.allowable, -6, 2, dp) : fixed_text(r, -3, 3, dp)),
+         text_of(si_unit(field.display))});
+  }
   s.after << ElbowTexts::tr("Governing ratio: %1").arg(VerdictTexts::governing(panel, run.verdict, dp));
-  s.after << ElbowTexts::tr("Verdict: %1").arg(VerdictTexts::verdict(run.verdict, run.allowable, dp));
+  s.verdict = VerdictTexts::verdict(run.verdict, run.allowable, dp);
+  s.after << ElbowTexts::tr("Verdict: %1").arg(s.verdict);
   if (run.verdict.exceeds && !sharp_exceeds)
     s.after
         << ElbowTexts::tr("The layout passes with sharp corners but exceeds the allowable stress with %1.").arg(with);
@@ -95,6 +116,9 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
   }
 
   const Outcome outcome = calculate(panel, inputs, decimal_point);
+  const std::vector<InputCheck> input_checks = check_inputs(panel, inputs, decimal_point, material);
+  const auto no_pipe = no_pipe_reason(panel, inputs, decimal_point);
+  const QString invalid = no_pipe ? VerdictTexts::invalid(*no_pipe) : QString();
   if (const auto& failure = outcome.failure) {
     note.failure = error_text(failure->kind);
     if (failure->field)
@@ -109,19 +133,38 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
                               QString::fromStdString(si_text(panel, values, i, decimal_point)),
                               text_of(si_unit(field.display))});
     }
-    // The verdict from the unrounded stresses.
+    // The verdict from the unrounded stresses, with the warnings beside it;
+    // none for inputs that describe no pipe.
     const Values judged = with_material(values, material);
     const Verdict verdict = judge(judged);
-    note.exceeds = verdict.exceeds;
-    note.governing = VerdictTexts::governing(panel, verdict, decimal_point);
-    note.verdict = VerdictTexts::verdict(verdict, judged.allowable, decimal_point);
-    note.checks = review_sections(panel, values, options.installed_at, decimal_point, material);
+    note.exceeds = verdict.exceeds && !no_pipe;
+    note.governing = no_pipe ? QStringLiteral("—") : VerdictTexts::governing(panel, verdict, decimal_point);
+    note.verdict = no_pipe ? invalid
+                           : VerdictTexts::with_warnings(
+                                 VerdictTexts::verdict(verdict, judged.allowable, decimal_point), input_checks);
+    // Everything beside the panel's own results counts from the installation.
+    const auto basis = counted_from(panel, inputs, outcome, options.installed_at, decimal_point);
+    note.checks = review_sections(panel, values, basis, options.installed_at, decimal_point, material, invalid);
     if (options.elbows_times_D > 0)
-      note.elbows = elbow_section(panel, values, options.elbows_times_D, decimal_point, note.exceeds, material);
+      note.elbows = elbow_section(panel, basis, options.elbows_times_D,
+                                  ReviewSections::installed_basis(options.installed_at, decimal_point), decimal_point,
+                                  note.exceeds, material, invalid);
+    // The verdicts beside the panel's, each named by its section's heading.
+    if (const auto at_T0 = installed(values, options.installed_at, 1, material); at_T0 && !no_pipe)
+      note.other_verdicts << CalculationNote::tr("%1: %2").arg(
+          note.checks.sections.front().heading,
+          VerdictTexts::verdict(at_T0->verdict, at_T0->values.allowable, decimal_point));
+    if (note.elbows && !note.elbows->verdict.isEmpty())
+      note.other_verdicts << CalculationNote::tr("%1: %2").arg(note.elbows->title, note.elbows->verdict);
+    const double R = options.elbows_times_D * values.D;
+    note.drawing = run_drawing(panel, inputs, values, R,
+                               R > 0 ? CalculationNote::tr("elbows R = %1 = %2 m")
+                                           .arg(ElbowTexts::radius_text(options.elbows_times_D, decimal_point),
+                                                text_of(fixed_text(R, 0, 3, decimal_point)))
+                                     : QString());
   }
 
-  for (const InputCheck& check : check_inputs(panel, inputs, decimal_point, material))
-    note.input_checks << check_text(check);
+  for (const InputCheck& check : input_checks) note.input_checks << check_text(check);
   const double T = outcome.values ? outcome.values->T : material.reference_T;
   note.assumptions << CalculationNote::tr("Plane frame, sharp bends, bending stress only, both ends clamped.")
                    << CalculationNote::tr("E = %1 GPa, [S] = %2 MPa.")
@@ -163,7 +206,10 @@ std::optional<NoteOptions> note_options(const QString& text, const std::string& 
   options.elbows_times_D = 0;
   for (const double times_D : ElbowChoice::kChoices) {
     const QString title = ElbowTexts::tr("With elbows of R = %1").arg(ElbowTexts::radius_text(times_D, decimal_point));
-    if (times_D > 0 && line(QRegularExpression::escape(title)).match(text).hasMatch()) options.elbows_times_D = times_D;
+    // With the basis the note names since, or without it.
+    const QString basis = QRegularExpression::escape(ReviewSections::headed(title, "BASIS")).replace("BASIS", ".*");
+    if (times_D > 0 && line("(?:" + QRegularExpression::escape(title) + '|' + basis + ")").match(text).hasMatch())
+      options.elbows_times_D = times_D;
   }
   return options;
 }
@@ -175,29 +221,35 @@ QString CalculationNote::plain_text() const {
   text += tr("Program: %1").arg(program) + '\n' + title.plain_text() + '\n';
   if (stale) text += stale_text() + "\n\n";
 
+  // First what a checker signs: the verdicts and the checks of the inputs.
+  if (!failure.isEmpty()) {
+    text += tr("Calculation failed: %1").arg(failure) + "\n\n";
+  } else {
+    text += tr("Verdict: %1").arg(verdict) + '\n';
+    text += tr("Governing ratio: %1").arg(governing) + '\n';
+    for (const QString& line : other_verdicts) text += line + '\n';
+    text += '\n';
+  }
+  if (!input_checks.isEmpty()) text += tr("Checks of the inputs") + "\n  " + input_checks.join("\n  ") + "\n\n";
+
   text += tr("Inputs") + '\n';
   std::vector<QStringList> rows;
   for (const Row& r : inputs) rows.push_back({r.symbol, r.text, r.unit});
   text += text_columns(rows, {}) + '\n';
 
-  if (!failure.isEmpty()) {
-    text += tr("Calculation failed: %1").arg(failure) + "\n\n";
-  } else {
-    text += tr("Results (as shown, and in SI units)") + '\n';
+  if (failure.isEmpty()) {
+    text += ReviewSections::headed(tr("Results (as shown, and in SI units)"), ReviewSections::panel_basis()) + '\n';
     rows.clear();
     for (const Row& r : results) rows.push_back({r.symbol, r.text, r.unit, r.si, r.si_unit});
     text += text_columns(rows, kNumbers) + '\n';
-    text += tr("Governing ratio: %1").arg(governing) + '\n';
-    text += tr("Verdict: %1").arg(verdict) + "\n\n";
     text += checks.plain_text();
   }
   if (elbows) {
     text += elbows->title + '\n' + elbows->before.join('\n') + '\n';
     rows.clear();
-    for (const Row& r : elbows->results) rows.push_back({r.symbol, r.text, r.unit});
+    for (const Row& r : elbows->results) rows.push_back({r.symbol, r.text, r.unit, r.si, r.si_unit});
     text += text_columns(rows, kNumbers) + elbows->after.join('\n') + "\n\n";
   }
-  if (!input_checks.isEmpty()) text += tr("Checks of the inputs") + "\n  " + input_checks.join("\n  ") + "\n\n";
 
   text += tr("Assumptions") + '\n';
   for (const QString& a : assumptions) text += "  " + a + '\n';
@@ -206,7 +258,7 @@ QString CalculationNote::plain_text() const {
 }
 
 QString CalculationNote::html(HtmlFor use) const {
-  QString heading, in, out, closing;
+  QString heading, verdicts, in, out, support;
   heading += "<h3>" + tr("Calculation note").toHtmlEscaped() + "</h3>\n" + kTable + '\n';
   heading += cells({tr("Configuration"), configuration}, "td");
   heading += cells({tr("Date"), date}, "td");
@@ -214,48 +266,54 @@ QString CalculationNote::html(HtmlFor use) const {
   for (const auto& [caption, value] : title.filled()) heading += cells({caption, value}, "td");
   heading += "</table>\n";
 
-  if (stale) in += "<p><b>" + stale_text().toHtmlEscaped() + "</b></p>\n";
+  // First what a checker signs: the verdicts and the checks of the inputs.
+  if (stale) verdicts += "<p><b>" + stale_text().toHtmlEscaped() + "</b></p>\n";
+  if (!failure.isEmpty()) {
+    verdicts += "<p><b>" + tr("Calculation failed: %1").arg(failure).toHtmlEscaped() + "</b></p>\n";
+  } else {
+    verdicts += "<p><b>" + tr("Verdict: %1").arg(verdict).toHtmlEscaped() + "</b></p>\n";
+    verdicts += "<p>" + tr("Governing ratio: %1").arg(governing).toHtmlEscaped() + "</p>\n";
+    for (const QString& line : other_verdicts) verdicts += "<p>" + line.toHtmlEscaped() + "</p>\n";
+  }
+  if (!input_checks.isEmpty()) {
+    verdicts += "<h4>" + tr("Checks of the inputs").toHtmlEscaped() + "</h4>\n<ul>\n";
+    for (const QString& c : input_checks) verdicts += "<li>" + c.toHtmlEscaped() + "</li>\n";
+    verdicts += "</ul>\n";
+  }
+
   in += "<h4>" + tr("Inputs").toHtmlEscaped() + "</h4>\n" + kTable + '\n';
   in += cells({tr("Symbol"), tr("Value"), tr("Unit")}, "th");
   for (const Row& r : inputs) in += cells({r.symbol, r.text, r.unit}, "td");
   in += "</table>\n";
-
-  if (!failure.isEmpty()) {
-    out += "<p><b>" + tr("Calculation failed: %1").arg(failure).toHtmlEscaped() + "</b></p>\n";
-  } else {
-    out += "<h4>" + tr("Results").toHtmlEscaped() + "</h4>\n" + kTable + '\n';
+  if (failure.isEmpty()) {
+    out += "<h4>" + ReviewSections::headed(tr("Results"), ReviewSections::panel_basis()).toHtmlEscaped() + "</h4>\n" +
+           kTable + '\n';
     out += cells({tr("Symbol"), tr("As shown"), tr("Unit"), tr("SI"), tr("SI unit")}, "th");
     for (const Row& r : results) out += cells({r.symbol, r.text, r.unit, r.si, r.si_unit}, "td", kNumbers);
     out += "</table>\n";
-    closing += "<p>" + tr("Governing ratio: %1").arg(governing).toHtmlEscaped() + "</p>\n";
-    closing += "<p><b>" + tr("Verdict: %1").arg(verdict).toHtmlEscaped() + "</b></p>\n";
-    closing += checks.html();
+    support += checks.html();
   }
   if (elbows) {
-    closing += "<h4>" + elbows->title.toHtmlEscaped() + "</h4>\n";
-    for (const QString& line : elbows->before) closing += "<p>" + line.toHtmlEscaped() + "</p>\n";
-    if (!elbows->results.empty()) closing += kTable + cells({tr("Symbol"), tr("With elbows"), tr("Unit")}, "th");
-    for (const Row& r : elbows->results) closing += cells({r.symbol, r.text, r.unit}, "td", kNumbers);
-    if (!elbows->results.empty()) closing += "</table>\n";
-    for (const QString& line : elbows->after) closing += "<p>" + line.toHtmlEscaped() + "</p>\n";
+    support += "<h4>" + elbows->title.toHtmlEscaped() + "</h4>\n";
+    for (const QString& line : elbows->before) support += "<p>" + line.toHtmlEscaped() + "</p>\n";
+    if (!elbows->results.empty())
+      support += kTable + cells({tr("Symbol"), tr("With elbows"), tr("Unit"), tr("SI"), tr("SI unit")}, "th");
+    for (const Row& r : elbows->results) support += cells({r.symbol, r.text, r.unit, r.si, r.si_unit}, "td", kNumbers);
+    if (!elbows->results.empty()) support += "</table>\n";
+    for (const QString& line : elbows->after) support += "<p>" + line.toHtmlEscaped() + "</p>\n";
   }
+  support += "<h4>" + tr("Assumptions").toHtmlEscaped() + "</h4>\n<ul>\n";
+  for (const QString& a : assumptions) support += "<li>" + a.toHtmlEscaped() + "</li>\n";
+  support += "</ul>\n<p>" + tr("Input row for %1:").arg(batch_command).toHtmlEscaped() + "</p>\n";
+  support += R"(<pre style="white-space: pre-wrap">)" + batch_row.toHtmlEscaped() + "</pre>\n";
 
-  if (!input_checks.isEmpty()) {
-    closing += "<h4>" + tr("Checks of the inputs").toHtmlEscaped() + "</h4>\n<ul>\n";
-    for (const QString& c : input_checks) closing += "<li>" + c.toHtmlEscaped() + "</li>\n";
-    closing += "</ul>\n";
-  }
-  closing += "<h4>" + tr("Assumptions").toHtmlEscaped() + "</h4>\n<ul>\n";
-  for (const QString& a : assumptions) closing += "<li>" + a.toHtmlEscaped() + "</li>\n";
-  closing += "</ul>\n<p>" + tr("Input row for %1:").arg(batch_command).toHtmlEscaped() + "</p>\n";
-  closing += R"(<pre style="white-space: pre-wrap">)" + batch_row.toHtmlEscaped() + "</pre>\n";
-
-  // The sheet sets the inputs beside the results, the clipboard one below the
-  // other, where a spreadsheet takes each table as it is.
-  const QString body = use == HtmlFor::clipboard ? heading + in + out + closing
-                                                 : R"(<table width="100%"><tr><td valign="top">)" + in +
-                                                       R"(</td><td width="5%"></td><td valign="top" width="60%">)" +
-                                                       out + "</td></tr></table>\n" + closing;
+  // The sheet sets the inputs beside the results over the page's width, the
+  // clipboard one below the other, where a spreadsheet takes each table as it is.
+  const QString body = use == HtmlFor::clipboard
+                           ? heading + verdicts + in + out + support
+                           : verdicts + R"(<table width="100%"><tr><td valign="top" width="34%">)" + in +
+                                 R"(</td><td width="4%"></td><td valign="top" width="62%">)" + out +
+                                 "</td></tr></table>\n" + support;
   return "<html><head><meta charset=\"utf-8\"></head><body>\n" + body + "</body></html>\n";
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "note/review_note.h"
+#include "note/run_drawing.h"
 #include "quorvel/analyses/installation.h"
 #include "quorvel/analyses/material.h"
 #include "quorvel/analyses/verdict.h"
@@ -47,10 +48,15 @@ struct CalculationNote {
     QStringList before;        // the factors, or why there is no answer
     std::vector<Row> results;  // as the panel's results, with elbows
     QStringList after;         // governing ratio, verdict, and how it differs from the one above
+    QString verdict;           // the verdict alone; empty without an answer
   };
   std::optional<Elbows> elbows;
-  ReviewSections checks;  // installation, movements, cross-check; empty when the calculation failed
-  TitleBlock title;       // as entered before printing; the note carries the filled entries
+  // The verdicts of the runs beside the panel's, one line each: "Installed
+  // at 20 ℃: within the allowable stress (…)".
+  QStringList other_verdicts;
+  std::optional<RunDrawing> drawing;  // the run's geometry for the sheet; none when the calculation failed
+  ReviewSections checks;              // installation, movements, cross-check; empty when the calculation failed
+  TitleBlock title;                   // as entered before printing; the note carries the filled entries
 
   QString plain_text() const;
   static QString stale_text();

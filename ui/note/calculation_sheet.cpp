@@ -4,9 +4,12 @@
 #include <QLibrary>
 #include <QPainter>
 #include <QTextDocument>
+#include <QUrl>
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
+#include "note/run_drawing.h"
 #include "note/sheet_printer.h"
 #include "quorvel/panels/display.h"
 #include "window/font_config.h"
@@ -35,14 +38,24 @@ QStringList symbol_texts(const Panel& panel) {
   return texts;
 }
 
-// A document laid out for the painter's device, `width` wide, in 10 pt type.
+// The sheet's type sizes, in points: read at arm's length.
+constexpr double kBodyPt = 9.5, kCaptionPt = 9, kHeadingPt = 11.5, kTitlePt = 15;
+
+// A document laid out for the painter's device, `width` wide, in the body's type.
 void set_up(QTextDocument& document, const QString& html, QPainter& painter, double width) {
   document.documentLayout()->setPaintDevice(painter.device());
   QFont font = painter.font();
-  font.setPointSizeF(10);
+  font.setPointSizeF(kBodyPt);
   document.setDefaultFont(font);
   document.setDocumentMargin(0);
-  document.setDefaultStyleSheet("th { text-align: left; } h4 { margin-top: 8px; margin-bottom: 3px; }");
+  QTextOption wrap = document.defaultTextOption();
+  wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);  // a long text entered breaks, never widens the page
+  document.setDefaultTextOption(wrap);
+  document.setDefaultStyleSheet(
+      QString("th { text-align: left; } h3 { font-size: %1pt; } h4 { font-size: %2pt; "
+              "margin-top: 10px; margin-bottom: 4px; } p { margin-top: 2px; margin-bottom: 2px; }")
+          .arg(kTitlePt)
+          .arg(kHeadingPt));
   document.setHtml(html);
   document.setTextWidth(width);
 }
@@ -81,79 +94,98 @@ QString CalculationSheet::title() const {
   return tr("Calculation sheet – %1").arg(note_.configuration);
 }
 
-void CalculationSheet::paint(QPainter& painter, const QRectF& page) const {
+int CalculationSheet::paint(QPainter& painter, const QRectF& page, int index) const {
   const double per_mm = painter.device()->logicalDpiY() / 25.4;
   painter.save();
   painter.setFont(font_drawing(painter.font(), symbol_texts(panel_)));
 
-  // The title block: a small caption over each entry; the blank entries are
-  // two lines high, for writing in.
+  // The title block: a caption over each entry; the blank entries are two
+  // lines high, for writing in. The same on every page, with its number.
   const auto entry = [](const QString& caption, const QString& value, const QString& attributes = {}) {
-    return "<td " + attributes + R"(><span style="font-size: 7pt; color: #555555">)" + caption.toHtmlEscaped() +
-           "</span><br>" + value + "</td>";
+    return "<td " + attributes + QString(R"(><span style="font-size: %1pt; color: #444444">)").arg(kCaptionPt) +
+           caption.toHtmlEscaped() + "</span><br>" + value + "</td>";
   };
-  // Each entry of the title block as entered, or two lines high for writing in.
   const auto value = [](const QString& text) { return text.isEmpty() ? "&nbsp;<br>&nbsp;" : text.toHtmlEscaped(); };
   const TitleBlock& t = note_.title;
   const auto by = [&](const QString& caption, const QString& text) {
-    return entry(caption, value(text), R"(width="33%")");
+    return entry(caption, value(text), R"(width="25%")");
   };
-  const QString title_block =
-      R"(<table width="100%" border="1" cellspacing="0" cellpadding="5" style="border-collapse: collapse"><tr>)"
-      R"(<td colspan="2"><span style="font-size: 14pt"><b>)" +
-      tr("Calculation sheet").toHtmlEscaped() + "</b></span><br>" + note_.program.toHtmlEscaped() + "</td>" +
-      entry(tr("Date"), note_.date.toHtmlEscaped()) + "</tr><tr>" +
-      entry(tr("Configuration"), "<b>" + note_.configuration.toHtmlEscaped() + "</b>", R"(colspan="2")") +
-      entry(tr("Sheet"), "1 / 1") + "</tr><tr>" + entry(TitleBlock::tr("Project"), value(t.project)) +
-      entry(TitleBlock::tr("Line"), value(t.line)) + entry(TitleBlock::tr("Calculation no."), value(t.calculation_no)) +
-      "</tr><tr>" + by(TitleBlock::tr("Prepared by"), t.prepared_by) + by(TitleBlock::tr("Checked by"), t.checked_by) +
-      by(TitleBlock::tr("Approved by"), t.approved_by) + "</tr><tr>" +
-      entry(TitleBlock::tr("Revision"), value(t.revision), R"(colspan="3")") + "</tr></table>";
+  const auto title_block = [&](int pages) {
+    return R"(<table width="100%" border="1" cellspacing="0" cellpadding="4" style="border-collapse: collapse"><tr>)" +
+           QString(R"(<td colspan="2"><span style="font-size: %1pt"><b>)").arg(kTitlePt) +
+           tr("Calculation sheet").toHtmlEscaped() + "</b></span><br>" + note_.program.toHtmlEscaped() + "</td>" +
+           entry(tr("Configuration"), "<b>" + note_.configuration.toHtmlEscaped() + "</b>") +
+           entry(tr("Date"), note_.date.toHtmlEscaped()) + "</tr><tr>" +
+           entry(TitleBlock::tr("Project"), value(t.project)) + entry(TitleBlock::tr("Line"), value(t.line)) +
+           entry(TitleBlock::tr("Calculation no."), value(t.calculation_no)) +
+           entry(tr("Sheet"), tr("%1 / %2").arg(index + 1).arg(pages)) + "</tr><tr>" +
+           by(TitleBlock::tr("Prepared by"), t.prepared_by) + by(TitleBlock::tr("Checked by"), t.checked_by) +
+           by(TitleBlock::tr("Approved by"), t.approved_by) + by(TitleBlock::tr("Revision"), t.revision) +
+           "</tr></table>";
+  };
   QTextDocument block;
-  set_up(block, title_block, painter, page.width());
-  painter.translate(page.topLeft());
-  block.drawContents(&painter);
-  double top = block.size().height() + 4 * per_mm;
+  set_up(block, title_block(1), painter, page.width());
+  const double top = block.size().height() + 3 * per_mm;
 
-  // The schematic, as large as its box allows, its symbols in proportion.
-  const QRectF box(0, top, page.width(), 55 * per_mm);
-  QFont font = painter.font();
-  font.setPointSizeF(7);
-  painter.setFont(font);
-  painter.setPen(QPen(Qt::black, 0.2 * per_mm));
-  painter.drawRect(box);
-  painter.drawText(box.adjusted(2 * per_mm, 1.5 * per_mm, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                   tr("Schematic, not to scale"));
-  const QRectF inner = box.adjusted(12 * per_mm, 8 * per_mm, -12 * per_mm, -5 * per_mm);
-  const QRect extent = schematic_extent(layout_of(panel_));
-  const double twips_per_unit = std::max(extent.width() / inner.width(), extent.height() / inner.height());
-  painter.save();
-  painter.translate(inner.center() - QPointF(extent.width(), extent.height()) / (2 * twips_per_unit));
-  painter.setPen(QPen(Qt::black, 0.3 * per_mm));
-  font.setPixelSize(std::max(1, static_cast<int>(180 / twips_per_unit)));  // the window's 12-pixel type
-  painter.setFont(font);
-  draw_schematic(painter, layout_of(panel_), twips_per_unit, extent.topLeft(), true);
-  painter.restore();
-  top = box.bottom() + 2 * per_mm;
-
-  // The note's tables, verdict and assumptions, shrunk to the page if need be
-  // (very long input texts).
+  // The note below the title block, page after page; on the first page its
+  // start is held clear for the drawing.
+  const double drawing_height = 78 * per_mm;
+  const double body_height = page.height() - top;
   QTextDocument body;
-  set_up(body, note_.html(CalculationNote::HtmlFor::sheet), painter, page.width());
-  const QSizeF size = body.size();
-  const double scale = std::min({1.0, (page.height() - top) / size.height(), page.width() / size.width()});
-  painter.translate(0, top);
-  painter.scale(scale, scale);
-  body.drawContents(&painter);
+  QImage clear(1, 1, QImage::Format_ARGB32);
+  clear.fill(Qt::transparent);
+  body.addResource(QTextDocument::ImageResource, QUrl("quorvel:drawing"), clear);
+  const double to_pixels = 96.0 / painter.device()->logicalDpiY();  // an image's size is taken at 96 dpi
+  QString html = note_.html(CalculationNote::HtmlFor::sheet);
+  html.replace("<body>\n", QString(R"(<body><p><img src="quorvel:drawing" width="%1" height="%2"></p>)")
+                               .arg(std::floor(page.width() * to_pixels))
+                               .arg(std::floor(drawing_height * to_pixels)));
+  set_up(body, html, painter, page.width());
+  body.setPageSize(QSizeF(page.width(), body_height));
+  const int pages = std::max(1, body.pageCount());
+
+  painter.translate(page.topLeft());
+  set_up(block, title_block(pages), painter, page.width());
+  block.drawContents(&painter);
+
+  if (index == 0) {
+    const QRectF box(0, top, page.width(), drawing_height - 4 * per_mm);
+    QFont font = painter.font();
+    font.setPointSizeF(kCaptionPt);
+    painter.setFont(font);
+    painter.setPen(QPen(Qt::black, 0.2 * per_mm));
+    painter.drawRect(box);
+    if (note_.drawing && note_.drawing->drawable()) {
+      draw_run(painter, box, *note_.drawing, per_mm);
+    } else {
+      // No geometry to draw: the panel's schematic, as large as its box allows.
+      painter.drawText(box.adjusted(2 * per_mm, 1.5 * per_mm, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                       tr("Schematic, not to scale"));
+      const QRectF inner = box.adjusted(12 * per_mm, 8 * per_mm, -12 * per_mm, -5 * per_mm);
+      const QRect extent = schematic_extent(layout_of(panel_));
+      const double twips_per_unit = std::max(extent.width() / inner.width(), extent.height() / inner.height());
+      painter.save();
+      painter.translate(inner.center() - QPointF(extent.width(), extent.height()) / (2 * twips_per_unit));
+      painter.setPen(QPen(Qt::black, 0.3 * per_mm));
+      font.setPixelSize(std::max(1, static_cast<int>(180 / twips_per_unit)));  // the window's 12-pixel type
+      painter.setFont(font);
+      draw_schematic(painter, layout_of(panel_), twips_per_unit, extent.topLeft(), true);
+      painter.restore();
+    }
+  }
+  painter.translate(0, top - index * body_height);
+  body.drawContents(&painter, QRectF(0, index * body_height, page.width(), body_height));
   painter.restore();
+  return pages;
 }
 
 QString CalculationSheet::print(QWidget* parent, const QString& pdf_file) const {
   QString error;
   const PrintSheet print_sheet = print_module(error);
   if (!print_sheet) return tr("Printing is not available: %1").arg(error);
-  const bool printed =
-      print_sheet(parent, title(), pdf_file, [this](QPainter& painter, const QRectF& page) { paint(painter, page); });
+  const bool printed = print_sheet(parent, title(), pdf_file, [this](QPainter& painter, const QRectF& page, int index) {
+    return paint(painter, page, index);
+  });
   return printed ? QString() : tr("The sheet could not be printed.");
 }
 

@@ -11,20 +11,23 @@ class QWidget;
 
 namespace quorvel::ui {
 
-// A one-page A4 calculation sheet of a panel's run: a title block (program,
-// configuration, date, and the note's TitleBlock: project, line, calculation
-// no., revision, prepared, checked and approved by, two empty lines where
-// nothing was entered), the panel's schematic drawn as vectors by the window's own
-// drawing code, and the note's tables, verdict and assumptions.
+// An A4 calculation sheet of a panel's run, read at arm's length: on every
+// page a title block (program, configuration, date, sheet number, and the
+// note's TitleBlock: project, line, calculation no., revision, prepared,
+// checked and approved by, two empty lines where nothing was entered); on the
+// first a drawing of the run to scale from its own geometry (the panel's
+// schematic where the run has none); then the note over the page's width, its
+// verdicts and the checks of the inputs first, on a second page when it needs
+// one.
 class CalculationSheet {
   Q_DECLARE_TR_FUNCTIONS(CalculationSheet)
 
  public:
   CalculationSheet(const Panel& panel, CalculationNote note);
 
-  // Paints the sheet into `page`, the printable area in the painter's
-  // coordinates; whatever the page size, it stays on one page.
-  void paint(QPainter& painter, const QRectF& page) const;
+  // Paints page `index` (from 0) of the sheet into `page`, the printable
+  // area in the painter's coordinates, and gives how many pages the sheet has.
+  int paint(QPainter& painter, const QRectF& page, int index = 0) const;
 
   // Prints the sheet: into the PDF file `pdf_file` when it is given, else
   // through the platform's print dialog. Print support is loaded here, the

@@ -3,12 +3,15 @@
 #include "note/text_columns.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "note/verdict_texts.h"
 #include "quorvel/analyses/hand_methods.h"
 #include "quorvel/analyses/installation.h"
 #include "quorvel/analyses/movements.h"
 #include "quorvel/analyses/section.h"
+#include "quorvel/analyses/verdict.h"
+#include "quorvel/panels/display.h"
 
 namespace quorvel::ui {
 namespace {
@@ -18,29 +21,54 @@ constexpr bool kNumbersAfterTheFirst[] = {false, true, true, true, true, true, t
 
 using Section = ReviewSections::Section;
 
-Section installation(const Panel& panel, const Values& run, double T0, std::string_view dp, const Material& material) {
+// Where e(T) = 0 the run has nothing to scale: no installed run, and no run
+// counted from T0 where the same frame could not be computed at another T.
+Section undefined(const QString& heading) {
+  return {heading,
+          {ReviewSections::tr("Not defined: there is no free expansion at the temperature entered (e(T) = 0).")},
+          {}};
+}
+
+Section installation(const Panel& panel, const Values& run, double T0, std::string_view dp, const Material& material,
+                     const QString& invalid) {
   Section s{
       ReviewSections::tr("Installation (installed at %1 ℃)").arg(QString::fromStdString(temperature_text(T0, dp))),
       {},
       {}};
   const auto installed = quorvel::installed(run, T0, 1, material);
-  if (!installed) {
-    s.lines << ReviewSections::tr("Not defined: there is no free expansion at the temperature entered (e(T) = 0).");
-    return s;
-  }
+  if (!installed) return undefined(s.heading);
   const InstalledTexts texts = installed_texts(panel, *installed, dp);
   s.lines << ReviewSections::tr("Factor (e(T) − e(T0)) / e(T) = (%1 − %2) / %1 = %3, e in mm/m.")
                  .arg(QString::fromStdString(texts.expansion_at_T), QString::fromStdString(texts.expansion_at_T0),
-                      QString::fromStdString(texts.factor))
-          << ReviewSections::tr("Governing ratio: %1").arg(VerdictTexts::governing(panel, installed->verdict, dp))
+                      QString::fromStdString(texts.factor));
+  if (!invalid.isEmpty()) {
+    s.lines << ReviewSections::tr("Verdict: %1").arg(invalid);
+    return s;
+  }
+  s.lines << ReviewSections::tr("Governing ratio: %1").arg(VerdictTexts::governing(panel, installed->verdict, dp))
           << ReviewSections::tr("Verdict: %1")
                  .arg(VerdictTexts::verdict(installed->verdict, installed->values.allowable, dp));
+  // The results installed, across: ratios with three decimals as the
+  // governing one, forces and moments in the panel's display.
+  s.table = {{ReviewSections::tr("Result")}, {ReviewSections::tr("Installed")}, {ReviewSections::tr("Unit")}};
+  for (std::size_t i = 0; i < panel.results.size() && i < installed->values.results.size(); ++i) {
+    const ResultField& field = panel.results[i];
+    const bool ratio = field.display == Display::ratio;
+    s.table[0] << QString::fromUtf8(field.symbol.data(), static_cast<qsizetype>(field.symbol.size()));
+    s.table[1] << QString::fromStdString(ratio ? ratio_text(std::fabs(installed->values.results[i]), dp)
+                                               : texts.results[i]);
+    s.table[2] << QString::fromUtf8(field.unit.data(), static_cast<qsizetype>(field.unit.size()));
+  }
   return s;
 }
 
-Section movements(const Values& run, std::string_view dp, const Material& material) {
-  Section s{ReviewSections::tr("Movements of the bend points (mm, both anchors held)"), {}, {}};
-  const std::vector<MovementTexts> moved = bend_point_texts(quorvel::movements(run, material), dp);
+Section movements(const std::optional<Values>& run, const QString& basis, std::string_view dp,
+                  const Material& material) {
+  Section s{ReviewSections::headed(ReviewSections::tr("Movements of the bend points (mm, both anchors held)"), basis),
+            {},
+            {}};
+  if (!run) return undefined(s.heading);
+  const std::vector<MovementTexts> moved = bend_point_texts(quorvel::movements(*run, material), dp);
   if (moved.empty()) {
     s.lines << ReviewSections::tr("Not defined for a run on one straight line.");
     return s;
@@ -58,11 +86,16 @@ Section movements(const Values& run, std::string_view dp, const Material& materi
   return s;
 }
 
-Section cross_check(const Values& run, std::string_view dp, const Material& material) {
-  Section s{ReviewSections::tr("Cross-check (hand methods)"), {}, {}};
+Section cross_check(const std::optional<Values>& basis, const QString& basis_name, std::string_view dp,
+                    const Material& material, bool pipe) {
+  Section s{ReviewSections::headed(ReviewSections::tr("Cross-check (hand methods)"), basis_name), {}, {}};
+  if (!basis) return undefined(s.heading);
+  const Values& run = *basis;
   const auto verdict = [](bool passes) { return passes ? ReviewSections::tr("passes") : ReviewSections::tr("fails"); };
   const HandMethodTexts hand = hand_method_texts(run, dp, material);
-  if (hand.screen) {
+  if (!pipe) {
+    s.lines << ReviewSections::tr("ASME B31.3 319.4.1 screen: invalid, the inputs describe no pipe.");
+  } else if (hand.screen) {
     s.lines << ReviewSections::tr(
                    "ASME B31.3 319.4.1 (GB 50316) screen D·y/(L − U)² = %1: %2 K1 = 208.3 (the "
                    "code's allowable stress range, about 200 MPa for carbon steel); %3 "
@@ -144,18 +177,33 @@ QString ReviewSections::html() const {
   return html;
 }
 
-ReviewSections review_sections(const Panel& panel, const Values& run, double installed_at,
-                               std::string_view decimal_point, const Material& material) {
-  return {{installation(panel, run, installed_at, decimal_point, material), movements(run, decimal_point, material),
-           cross_check(run, decimal_point, material)}};
+QString ReviewSections::panel_basis() {
+  return tr("from 0 ℃, as the panel's results");
+}
+
+QString ReviewSections::installed_basis(double T0, std::string_view decimal_point) {
+  return tr("installed at %1 ℃").arg(QString::fromStdString(temperature_text(T0, decimal_point)));
+}
+
+QString ReviewSections::headed(const QString& heading, const QString& basis) {
+  return tr("%1 — %2").arg(heading, basis);
+}
+
+ReviewSections review_sections(const Panel& panel, const Values& run, const std::optional<Values>& basis,
+                               double installed_at, std::string_view decimal_point, const Material& material,
+                               const QString& invalid) {
+  const QString from = ReviewSections::installed_basis(installed_at, decimal_point);
+  return {{installation(panel, run, installed_at, decimal_point, material, invalid),
+           movements(basis, from, decimal_point, material),
+           cross_check(basis, from, decimal_point, material, invalid.isEmpty())}};
 }
 
 QStringList section_assumptions(const Values& run, std::string_view dp, const Material& material) {
   const SectionTexts s = section_texts(section_data(run, material), dp);
   return {ReviewSections::tr("Section: I = %1 cm⁴, Z = %2 cm³, EI = %3 kN·m².")
               .arg(QString::fromStdString(s.I), QString::fromStdString(s.Z), QString::fromStdString(s.EI)),
-          ReviewSections::tr("Free growth the anchors hold back: %1 mm across the run, %2 mm along it; the anchors "
-                             "%3 m apart from the legs, %4 m of pipe along them.")
+          ReviewSections::tr("Free growth from 0 ℃ the anchors hold back: %1 mm across the run, %2 mm along it; the "
+                             "anchors %3 m apart from the legs, %4 m of pipe along them.")
               .arg(QString::fromStdString(s.across), QString::fromStdString(s.along), QString::fromStdString(s.anchors),
                    QString::fromStdString(s.developed))};
 }

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -43,12 +44,23 @@ struct ReviewSections {
 
   QString plain_text() const;
   QString html() const;
+
+  // What a section's numbers count from, as its heading names it: the panel's
+  // own results from 0 ℃, everything beside them from the installation.
+  static QString panel_basis();
+  static QString installed_basis(double T0, std::string_view decimal_point);
+  static QString headed(const QString& heading, const QString& basis);
 };
 
-// The sections for a run that computed, installed at `installed_at` ℃, with
-// the material's E, [S] and expansion.
-ReviewSections review_sections(const Panel& panel, const Values& run, double installed_at,
-                               std::string_view decimal_point, const Material& material = carbon_steel());
+// The sections for a run that computed: the installation from the panel's
+// `run`, the movements and the cross-check from `basis`, the same run counted
+// from `installed_at` ℃ (quorvel::counted_from; none where that is not
+// defined), with the material's E, [S] and expansion; `invalid`, when not
+// empty, stands for every verdict of a run whose inputs describe no pipe
+// (VerdictTexts::invalid).
+ReviewSections review_sections(const Panel& panel, const Values& run, const std::optional<Values>& basis,
+                               double installed_at, std::string_view decimal_point,
+                               const Material& material = carbon_steel(), const QString& invalid = {});
 
 // The section data, as lines of the note's assumptions.
 QStringList section_assumptions(const Values& run, std::string_view decimal_point,

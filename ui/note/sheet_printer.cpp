@@ -23,7 +23,11 @@ extern "C" Q_DECL_EXPORT bool quorvel_print_sheet(QWidget* parent, const QString
   }
   QPainter painter;
   if (!painter.begin(&printer)) return false;
-  paint(painter, QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()));
+  const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
+  for (int index = 0, pages = 1; index < pages; ++index) {
+    if (index > 0 && !printer.newPage()) return false;
+    pages = paint(painter, page, index);
+  }
   return painter.end();
 }
 

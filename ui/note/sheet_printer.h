@@ -13,10 +13,11 @@ class QWidget;
 
 namespace quorvel::ui {
 
-// Paints the sheet; `page` is the printable area in the painter's coordinates.
-using SheetPainter = std::function<void(QPainter& painter, const QRectF& page)>;
+// Paints page `index` (from 0) of the sheet and gives how many pages it has;
+// `page` is the printable area in the painter's coordinates.
+using SheetPainter = std::function<int(QPainter& painter, const QRectF& page, int index)>;
 
-// Prints one A4 page painted by `paint`: into the PDF file `pdf_file` when it
+// Prints the A4 pages painted by `paint`: into the PDF file `pdf_file` when it
 // is not empty, else on what the user picks in the platform's print dialog.
 // Returns false when the printer could not be used; a cancelled dialog is no
 // failure.

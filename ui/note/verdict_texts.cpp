@@ -24,4 +24,15 @@ QString VerdictTexts::verdict(const Verdict& verdict, double allowable, std::str
                   QString::fromStdString(allowable_mpa_text(allowable, decimal_point)));
 }
 
+QString VerdictTexts::invalid(const InputCheck& no_pipe) {
+  return tr("invalid: the inputs describe no pipe: %1").arg(check_text(no_pipe));
+}
+
+QString VerdictTexts::with_warnings(const QString& verdict, std::span<const InputCheck> checks) {
+  QStringList warnings;
+  for (const InputCheck& check : checks)
+    if (!check.no_pipe) warnings << check_text(check);
+  return warnings.isEmpty() ? verdict : tr("%1 (warnings: %2)").arg(verdict, warnings.join("; "));
+}
+
 }  // namespace quorvel::ui

@@ -5,8 +5,10 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <span>
 #include <string_view>
 
+#include "quorvel/analyses/validity.h"
 #include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/panel.h"
 
@@ -20,6 +22,11 @@ struct VerdictTexts {
   static QString governing(const Panel& panel, const Verdict& verdict, std::string_view decimal_point);
   // "within the allowable stress (25.39 MPa ≤ [S] = 80 MPa)", [S] (`allowable`) in Pa.
   static QString verdict(const Verdict& verdict, double allowable, std::string_view decimal_point);
+  // Every verdict of a run whose inputs describe no pipe: "invalid: the inputs
+  // describe no pipe: t = 120 mm: …".
+  static QString invalid(const InputCheck& no_pipe);
+  // A verdict with the warnings of its inputs beside it, which do not change it.
+  static QString with_warnings(const QString& verdict, std::span<const InputCheck> checks);
 };
 
 }  // namespace quorvel::ui

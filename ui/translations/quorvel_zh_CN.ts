@@ -131,6 +131,14 @@
         <source>Text files (*.txt);;All files (*)</source>
         <translation>文本文件 (*.txt);;所有文件 (*)</translation>
     </message>
+    <message>
+        <source>elbows R = %1 = %2 m</source>
+        <translation>弯头 R = %1 = %2 m</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>CalculationSheet</name>
@@ -166,9 +174,6 @@
         <source>The sheet could not be printed.</source>
         <translation>计算单未能打印。</translation>
     </message>
-</context>
-<context>
-    <name>ReviewSections</name>
     <message>
         <source>Installation (installed at %1 ℃)</source>
         <translation>安装温度（按 %1 ℃ 安装）</translation>
@@ -226,6 +231,10 @@
         <translation>ASME B31.3 319.4.1 简化判别式：管段在一条直线上时无定义。</translation>
     </message>
     <message>
+        <source>ASME B31.3 319.4.1 screen: invalid, the inputs describe no pipe.</source>
+        <translation>ASME B31.3 319.4.1 简化判别式：无效，输入不构成管道。</translation>
+    </message>
+    <message>
         <source>Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio %1</source>
         <translation>导向悬臂法，每段 S = 3·E·D·Δ/L²：控制应力比 %1</translation>
     </message>
@@ -248,6 +257,10 @@
     <message>
         <source>Temperature at which the pipe is anchored (℃):</source>
         <translation>管道固定时的温度（℃）：</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
@@ -349,6 +362,136 @@
     </message>
 </context>
 <context>
+    <name>ReviewSections</name>
+    <message>
+        <source>Installation (installed at %1 ℃)</source>
+        <translation>安装温度（按 %1 ℃ 安装）</translation>
+    </message>
+    <message>
+        <source>Not defined: there is no free expansion at the temperature entered (e(T) = 0).</source>
+        <translation>无定义：所填温度下没有自由膨胀（e(T) = 0）。</translation>
+    </message>
+    <message>
+        <source>Factor (e(T) − e(T0)) / e(T) = (%1 − %2) / %1 = %3, e in mm/m.</source>
+        <translation>系数 (e(T) − e(T0)) / e(T) = (%1 − %2) / %1 = %3，e 的单位为 mm/m。</translation>
+    </message>
+    <message>
+        <source>Governing ratio: %1</source>
+        <translation>控制应力比：%1</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <translation>结论：%1</translation>
+    </message>
+    <message>
+        <source>Movements of the bend points (mm, both anchors held)</source>
+        <translation>弯头点位移（mm，两端固定支架不动）</translation>
+    </message>
+    <message>
+        <source>Not defined for a run on one straight line.</source>
+        <translation>管段在一条直线上时无定义。</translation>
+    </message>
+    <message>
+        <source>x along the first leg away from the start anchor, y across it as the drawing shows; free thermal growth plus bending of the sharp-corner frame.</source>
+        <translation>x 沿第一段管离开起点固定支架的方向，y 按简图垂直于它；为自由热伸长加上尖角框架的弯曲变形。</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>点</translation>
+    </message>
+    <message>
+        <source>Cross-check (hand methods)</source>
+        <translation>校核（手算方法）</translation>
+    </message>
+    <message>
+        <source>passes</source>
+        <translation>通过</translation>
+    </message>
+    <message>
+        <source>fails</source>
+        <translation>不通过</translation>
+    </message>
+    <message>
+        <source>ASME B31.3 319.4.1 (GB 50316) screen D·y/(L − U)² = %1: %2 K1 = 208.3 (the code&apos;s allowable stress range, about 200 MPa for carbon steel); %3 K1 = 208000·[S]/E = %4 ([S] = %5 MPa, E = %6 GPa).</source>
+        <translation>ASME B31.3 319.4.1（GB 50316）简化判别式 D·y/(L − U)² = %1：K1 = 208.3（规范的许用应力范围，碳钢约 200 MPa）%2；K1 = 208000·[S]/E = %4（[S] = %5 MPa，E = %6 GPa）%3。</translation>
+    </message>
+    <message>
+        <source>ASME B31.3 319.4.1 screen: not defined for a run on one straight line.</source>
+        <translation>ASME B31.3 319.4.1 简化判别式：管段在一条直线上时无定义。</translation>
+    </message>
+    <message>
+        <source>Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio %1</source>
+        <translation>导向悬臂法，每段 S = 3·E·D·Δ/L²：控制应力比 %1</translation>
+    </message>
+    <message>
+        <source>; exact ÷ hand = %1</source>
+        <translation>；精确值 ÷ 手算值 = %1</translation>
+    </message>
+    <message>
+        <source>Section: I = %1 cm⁴, Z = %2 cm³, EI = %3 kN·m².</source>
+        <translation>截面：I = %1 cm⁴，Z = %2 cm³，EI = %3 kN·m²。</translation>
+    </message>
+    <message>
+        <source>Free growth from 0 ℃ the anchors hold back: %1 mm across the run, %2 mm along it; the anchors %3 m apart from the legs, %4 m of pipe along them.</source>
+        <translation>自 0 ℃ 起固定支架约束的自由伸长：横向 %1 mm，纵向 %2 mm；按各段计算两固定支架相距 %3 m，管道展开长度 %4 m。</translation>
+    </message>
+    <message>
+        <source>Installed at – %1</source>
+        <translation>安装温度 – %1</translation>
+    </message>
+    <message>
+        <source>Temperature at which the pipe is anchored (℃):</source>
+        <translation>管道固定时的温度（℃）：</translation>
+    </message>
+    <message>
+        <source>from 0 ℃, as the panel&apos;s results</source>
+        <translation>自 0 ℃ 起算，与面板结果相同</translation>
+    </message>
+    <message>
+        <source>installed at %1 ℃</source>
+        <translation>按 %1 ℃ 安装</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1——%2</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>安装后</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+</context>
+<context>
+    <name>RunDrawing</name>
+    <message>
+        <source>This run to scale 1:%1, from its own geometry; dimensions as entered</source>
+        <translation>本管段按 1:%1 比例绘制，依据其自身几何尺寸；尺寸为所填数值</translation>
+    </message>
+    <message>
+        <source>x along L1 from point 1, y across it; arrows: positive Fx, Fy and Mz</source>
+        <translation>x 自点 1 沿 L1，y 与之垂直；箭头：Fx、Fy 和 Mz 的正方向</translation>
+    </message>
+    <message>
+        <source>; %1</source>
+        <translation>；%1</translation>
+    </message>
+    <message>
+        <source>Fx, x</source>
+        <translation>Fx，x</translation>
+    </message>
+    <message>
+        <source>Fy, y</source>
+        <translation>Fy，y</translation>
+    </message>
+</context>
+<context>
     <name>TitleBlock</name>
     <message>
         <source>Project</source>
@@ -400,6 +543,14 @@
     <message>
         <source>within the allowable stress (%1 MPa ≤ [S] = %2 MPa)</source>
         <translation>在许用应力以内（%1 MPa ≤ [S] = %2 MPa）</translation>
+    </message>
+    <message>
+        <source>invalid: the inputs describe no pipe: %1</source>
+        <translation>无效：输入不构成管道：%1</translation>
+    </message>
+    <message>
+        <source>%1 (warnings: %2)</source>
+        <translation>%1（警告：%2）</translation>
     </message>
 </context>
 <context>
@@ -703,6 +854,13 @@ Space or Enter: compute</source>
     <message>
         <source>Could not save the calculation note to %1: %2.</source>
         <translation>无法将计算书保存到 %1：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ui::PanelView</name>
+    <message>
+        <source>The inputs describe no pipe: %1</source>
+        <translation>输入不构成管道：%1</translation>
     </message>
 </context>
 <context>

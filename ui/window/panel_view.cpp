@@ -10,6 +10,7 @@
 #include "window/input_marks.h"
 #include "window/result_edit.h"
 #include "window/text_of.h"
+#include "window/translation.h"
 
 namespace quorvel::ui {
 
@@ -43,6 +44,8 @@ bool PanelView::stale() const {
 }
 
 std::vector<InputCheck> PanelView::check(std::span<const std::string> texts) {
+  const auto no_pipe = no_pipe_reason(panel_, texts, decimal_point_);
+  no_pipe_ = no_pipe ? tr("The inputs describe no pipe: %1").arg(check_text(*no_pipe)) : QString();
   return marks_->show(texts, decimal_point_);
 }
 
@@ -63,6 +66,7 @@ void PanelView::show(const Outcome& outcome) {
   for (ResultEdit* result : results) {
     result->set_computed();
     result->set_stale(outcome.failure.has_value() && !result->text().isEmpty());
+    result->set_no_pipe(outcome.failure ? QString() : no_pipe_);  // a failed run's texts are an earlier run's
   }
   last_ = outcome;
   show_elbows();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <span>
 #include <string>
 #include <vector>
@@ -52,7 +53,8 @@ class PanelView final : public QObject {
   bool stale() const;
 
   // A run, step by step: the checks of its input texts, marked on the
-  // fields; each result text as the calculation delivers it; the outcome.
+  // fields; each result text as the calculation delivers it; the outcome,
+  // greyed with the reason where the checks say the inputs describe no pipe.
   std::vector<InputCheck> check(std::span<const std::string> texts);
   void deliver(std::size_t index, const std::string& text);
   void show(const Outcome& outcome);
@@ -78,6 +80,7 @@ class PanelView final : public QObject {
   const std::string decimal_point_;
   InputMarks* marks_;
   Outcome last_;
+  QString no_pipe_;  // of the inputs last checked: the results' note, empty for a pipe
   double installed_at_ = kInstalledAt;
   ElbowChoice* elbows_;
 };

@@ -35,6 +35,7 @@ ResultEdit::ResultEdit(Display display, const QString& description, const QLocal
   connect(this, &QLineEdit::textChanged, this, &ResultEdit::fit_text);
   connect(this, &QLineEdit::textEdited, this, [this] {
     typed_ = true;
+    no_pipe_.clear();
     set_elbows({}, {});
     set_run(std::nullopt, {});
   });
@@ -55,6 +56,12 @@ void ResultEdit::set_elbows(const QString& line, const QString& exceeds_note) {
 void ResultEdit::set_stale(bool stale) {
   if (stale == stale_) return;
   stale_ = stale;
+  update_look();
+}
+
+void ResultEdit::set_no_pipe(const QString& note) {
+  if (note == no_pipe_) return;
+  no_pipe_ = note;
   update_look();
 }
 
@@ -123,11 +130,11 @@ void ResultEdit::fit_text() {
   update_look();
 }
 
-// Greyed while stale or typed, else red while the stress exceeds, amber while it
-// exceeds only with elbows; the window's own colour otherwise.
+// Greyed while stale, typed or of no pipe, else red while the stress exceeds,
+// amber while it exceeds only with elbows; the window's own colour otherwise.
 std::optional<QColor> ResultEdit::text_colour(const QPalette& palette) const {
   // The window's own greyed text: this field's palette may carry the red.
-  if (stale_ || typed_)
+  if (stale_ || typed_ || no_pipe())
     return (parentWidget() ? parentWidget()->palette() : palette).color(QPalette::Disabled, QPalette::Text);
   if (exceeds_) return warning_colour(palette);
   if (exceeds_with_elbows()) return elbow_warning_colour(palette);
@@ -136,8 +143,10 @@ std::optional<QColor> ResultEdit::text_colour(const QPalette& palette) const {
 
 void ResultEdit::update_look() {
   QString description = description_;
-  if (exceeds_) description = tr("%1; the stress exceeds the allowable stress").arg(description);
-  if (exceeds_with_elbows()) description += "; " + elbows_exceed_;
+  // A stress of no pipe exceeds nothing.
+  if (exceeds_ && !no_pipe()) description = tr("%1; the stress exceeds the allowable stress").arg(description);
+  if (exceeds_with_elbows() && !no_pipe()) description += "; " + elbows_exceed_;
+  if (no_pipe()) description += "; " + no_pipe_;
   // A typed text is stale too, for a reason of its own.
   const QString stale_note = typed_   ? tr("This text was typed, not computed: press Compute.")
                              : stale_ ? tr("This result does not belong to the current inputs: press Compute.")
@@ -148,6 +157,7 @@ void ResultEdit::update_look() {
   QStringList tip;
   if (elided_) tip << text();
   if (!stale_note.isEmpty()) tip << stale_note;
+  if (no_pipe()) tip << no_pipe_;
   if (!explanation_.isEmpty()) tip << explanation_;
   if (!elbows_.isEmpty()) tip << elbows_;
   setToolTip(tip.join('\n'));

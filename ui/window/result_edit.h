@@ -22,7 +22,8 @@ namespace quorvel::ui {
 // to the panel's inputs (an input changed, or the last run failed) is drawn
 // greyed and says so, until the next run. Text the user types into the field
 // is no result: it drops the colour and the explanation and is greyed, saying
-// it was typed, until the panel's next Compute.
+// it was typed, until the panel's next Compute. A result of inputs that
+// describe no pipe is greyed too, never red or amber, and names the reason.
 //
 // Beside it, the same run with elbows (elbow_view.h) adds a line to the
 // tooltip; a ratio at a bend that exceeds the allowable stress only with
@@ -40,6 +41,9 @@ class ResultEdit final : public QLineEdit {
   // value; `explanation` becomes the tooltip.
   void set_run(std::optional<double> ratio, const QString& explanation);
   void set_stale(bool stale);
+  // The inputs of the run describe no pipe: "The inputs describe no pipe: t =
+  // 120 mm: …"; empty when they do.
+  void set_no_pipe(const QString& note);
   // A Compute of the panel: a typed text is no longer marked as typed.
   void set_computed();
   // The tooltip line of the run with elbows, and what joins the accessible
@@ -49,6 +53,7 @@ class ResultEdit final : public QLineEdit {
   bool exceeds_allowable() const { return exceeds_; }
   bool stale() const { return stale_ || typed_; }
   bool typed() const { return typed_; }
+  bool no_pipe() const { return !no_pipe_.isEmpty(); }
   bool exceeds_with_elbows() const { return !exceeds_ && !elbows_exceed_.isEmpty(); }
   bool elided() const { return elided_; }
   // The width that a text may take in the field, in device-independent pixels.
@@ -75,6 +80,7 @@ class ResultEdit final : public QLineEdit {
   QLocale locale_;
   QString explanation_;
   QString elbows_, elbows_exceed_;
+  QString no_pipe_;
   bool exceeds_ = false;
   bool stale_ = false;
   bool typed_ = false;  // edited by the user since the last Compute

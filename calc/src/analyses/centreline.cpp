@@ -80,16 +80,18 @@ Centreline centreline(const std::vector<Point>& p, double R) {
   return out;
 }
 
-double largest_on(const Arc& arc, double R, const Linear& m) {
+Peak largest_on(const Arc& arc, double R, const Linear& m) {
   // On the arc m = m(c) + A·cos(φ − ψ): its largest magnitude at an end or
   // where φ − ψ is a multiple of π.
   const double mc = m.at(arc.c), A = R * std::hypot(m.b, m.c), psi = std::atan2(m.c, m.b);
   const auto at = [&](double phi) { return mc + A * std::cos(phi - psi); };
-  double best = at(arc.from);
-  const auto keep = [&](double v) { best = std::fabs(v) > std::fabs(best) ? v : best; };
-  keep(at(arc.to));
+  Peak best{at(arc.from), arc.from};
+  const auto keep = [&](double v, double phi) {
+    if (std::fabs(v) > std::fabs(best.value)) best = {v, phi};
+  };
+  keep(at(arc.to), arc.to);
   for (double n = std::ceil((arc.from - psi) / std::numbers::pi); psi + n * std::numbers::pi <= arc.to; ++n)
-    keep(mc + (std::fmod(n, 2) == 0 ? A : -A));
+    keep(mc + (std::fmod(n, 2) == 0 ? A : -A), psi + n * std::numbers::pi);
   return best;
 }
 

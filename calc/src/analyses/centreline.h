@@ -54,8 +54,12 @@ struct Linear {
   double at(Point p) const { return a + b * p.x + c * p.y; }
 };
 
-// The value of `m` of largest magnitude on an arc of radius R: at an end, or
-// where m(c) + R·(b·cos φ + c·sin φ) peaks inside it.
-double largest_on(const Arc& arc, double R, const Linear& m);
+// The value of `m` of largest magnitude on an arc of radius R, and the angle
+// φ about the centre where it is (for the force along the pipe there): at an
+// end, or where m(c) + R·(b·cos φ + c·sin φ) peaks inside it.
+struct Peak {
+  double value = 0, phi = 0;
+};
+Peak largest_on(const Arc& arc, double R, const Linear& m);
 
 }  // namespace quorvel::detail

@@ -25,6 +25,7 @@ using detail::Arc;
 using detail::Centreline;
 using detail::Integrals;
 using detail::Line;
+using detail::minus;
 
 Integrals integrals(const Centreline& line, double R, double k, Point o) {
   Integrals sum;
@@ -38,7 +39,8 @@ Integrals integrals(const Centreline& line, double R, double k, Point o) {
 ElbowFactors elbow_factors(double D, double t, double R) {
   const double r = (D - t) / 2;
   const double h = t * R / (r * r);
-  return {h, std::max(1.0, 1.65 / h), std::max(1.0, 0.9 / std::pow(h, 2.0 / 3.0))};
+  return {h, std::max(1.0, 1.65 / h), std::max(1.0, 0.9 / std::pow(h, 2.0 / 3.0)),
+          std::max(1.0, 0.75 / std::pow(h, 2.0 / 3.0))};
 }
 
 ElbowRun with_elbows(const Panel& panel, const Values& values, double R, double target, const Material& material) {
@@ -76,12 +78,20 @@ ElbowRun with_elbows(const Panel& panel, const Values& run_values, double R, con
   const double M1 = Fy * centre.x - Fx * centre.y;
   const auto m = [&](Point p) { return M1 - Fy * p.x + Fx * p.y; };
 
+  // The force along the pipe where its direction is (ux, uy): the same
+  // force (Fx, Fy) acts at every section of a run loaded only at its ends.
+  const auto along = [&](double ux, double uy) { return std::fabs(Fx * ux + Fy * uy) / std::hypot(ux, uy); };
+
   const double Z = std::numbers::pi * (std::pow(values.D, 4) - std::pow(values.D - 2 * values.t, 4)) / (32 * values.D);
   const std::size_t n = values.run.size();
   for (std::size_t j = 0; j < n; ++j) {
     const bool anchor = j == 0 || j + 1 == n;
-    const double moment = anchor ? m(values.run[j]) : detail::largest_on(line.arcs[j - 1], R, {M1, -Fy, Fx});
+    // At a bend, the largest moment on its arc and the angle where it is.
+    const detail::Peak peak = anchor ? detail::Peak{} : detail::largest_on(line.arcs[j - 1], R, {M1, -Fy, Fx});
+    const double moment = anchor ? m(values.run[j]) : peak.value;
     run.moments.push_back(moment);
+    const Point leg = j == 0 ? minus(values.run[1], values.run[0]) : minus(values.run[j], values.run[j - 1]);
+    run.axial.push_back(anchor ? along(leg.x, leg.y) : along(-std::sin(peak.phi), std::cos(peak.phi)));
     run.ratios.push_back((anchor ? 1 : factors.i) * std::fabs(moment) / Z / values.allowable);
   }
   run.M1 = M1;

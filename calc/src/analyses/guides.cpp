@@ -231,7 +231,7 @@ GuidedRun with_guides(const Panel& panel, const Values& run_values, double g, co
   for (std::size_t j = 0; j < n; ++j) {
     const double m = j == 0       ? before.at(p[j])
                      : j + 1 == n ? after.at(p[j])
-                     : R > 0      ? detail::largest_on(line.arcs[j - 1], R, middle)
+                     : R > 0      ? detail::largest_on(line.arcs[j - 1], R, middle).value
                                   : middle.at(p[j]);
     run.moments.push_back(m);
     run.ratios.push_back((j == 0 || j + 1 == n ? 1 : i_bend) * std::fabs(m) / Z / values.allowable);

@@ -79,7 +79,7 @@ Values with_material(const Values& run, const Material& material) {
   if (&material == &carbon_steel()) return run;
   Values v = run;
   v.EI = material.reference_E() * (run.EI / carbon_steel().reference_E());
-  v.expansion = material.expansion(0, run.T);
+  v.expansion = material.expansion(run.installed_at, run.T);
   v.allowable = material.allowable(run.T);
   v.growth_x = v.expansion * run.length_x;
   v.growth_y = v.expansion * run.length_y;

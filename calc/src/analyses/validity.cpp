@@ -57,9 +57,12 @@ std::string with_unit(double v, std::string_view unit, std::string_view decimal_
 
 class InputChecker {
  public:
+  // Without `warnings` only the checks that say there is no pipe: a walk asks
+  // at every value, and the warnings' texts would cost it more than the run.
   InputChecker(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point,
-               const Material& material)
-      : panel_(panel), dp_(decimal_point), material_(material) {
+               const Material& material, bool warnings = true)
+      : panel_(panel), dp_(decimal_point), material_(material), warnings_(warnings) {
+    if (inputs.size() != panel.inputs.size()) throw std::invalid_argument("wrong number of input texts for this panel");
     for (std::size_t i = 0; i < inputs.size(); ++i) {
       const InputField& f = panel.inputs[i];
       const Real typed = read_double(inputs[i], dp_);
@@ -81,51 +84,60 @@ class InputChecker {
   void check(std::size_t i, double v) {
     switch (role_of(panel_.inputs[i])) {
       case Role::temperature: {
+        if (!warnings_) return;
         // Beyond the ends of the material's table, with E and [S] at the end passed.
         const TemperatureRange range = material_.range();
         if (v < range.coldest)
-          fail(i, kCold, {degrees(range.coldest), gpa(), mpa(range.coldest)});
+          warn(i, kCold, {degrees(range.coldest), gpa(), mpa(range.coldest)});
         else if (v > range.hottest)
-          fail(i, kHot, {degrees(range.hottest), gpa(), mpa(range.hottest)});
+          warn(i, kHot, {degrees(range.hottest), gpa(), mpa(range.hottest)});
         // The field keeps whole degrees: 70.5 is computed as 70, and says so here only.
         else if (typed_[i] && *typed_[i] != v)
-          fail(i, kFraction, {degrees(v)}, *typed_[i]);
+          warn(i, kFraction, {degrees(v)}, *typed_[i]);
         return;
       }
       case Role::diameter:
-        if (v <= 0) fail(i, kNoDiameter);
+        if (v <= 0) no_pipe(i, kNoDiameter);
         return;
       case Role::wall: {
         const auto D = first(Role::diameter);
         if (v <= 0)
-          fail(i, kNoWall);
+          no_pipe(i, kNoWall);
         else if (D && *D > 0 && v >= *D / 2)
-          fail(i, kThickWall, {with_unit(*D / 2, "mm", dp_)});
+          no_pipe(i, kThickWall, {with_unit(*D / 2, "mm", dp_)});
         return;
       }
       case Role::leg:
-        if (v < 0) fail(i, kNegativeLeg);
-        if (i == first_of(Role::leg) && no_legs()) fail(i, kNoLegs);
+        if (v < 0) no_pipe(i, kNegativeLeg);
+        if (i == first_of(Role::leg) && no_legs()) no_pipe(i, kNoLegs);
         return;
       case Role::angle:
-        if (!(v > 0 && v < 180)) fail(i, kInLine);
+        if (!(v > 0 && v < 180)) no_pipe(i, kInLine);
         return;
       case Role::length: {
         const auto d = anchors_distance();
         if (v <= 0)
-          fail(i, kNoLength);
-        else if (d && std::fabs(v - *d) > kLengthTolerance * std::fabs(*d))
-          fail(i, kOtherLength, {with_unit(*d, "m", dp_)});
+          no_pipe(i, kNoLength);
+        else if (warnings_ && d && std::fabs(v - *d) > kLengthTolerance * std::fabs(*d))
+          warn(i, kOtherLength, {with_unit(*d, "m", dp_)});
         return;
       }
     }
   }
 
   // The field named with its value as read, or as typed when that is what the check is about.
-  void fail(std::size_t i, std::string_view reason, std::vector<std::string> numbers = {},
+  void no_pipe(std::size_t i, std::string_view reason, std::vector<std::string> numbers = {}) {
+    add(i, reason, std::move(numbers), std::nullopt, true);
+  }
+  void warn(std::size_t i, std::string_view reason, std::vector<std::string> numbers = {},
             std::optional<double> typed = std::nullopt) {
+    add(i, reason, std::move(numbers), typed, false);
+  }
+  void add(std::size_t i, std::string_view reason, std::vector<std::string> numbers, std::optional<double> typed,
+           bool no_pipe) {
     const InputField& f = panel_.inputs[i];
-    found_.push_back({i, f.symbol, with_unit(typed.value_or(*values_[i]), f.unit, dp_), reason, std::move(numbers)});
+    found_.push_back(
+        {i, f.symbol, with_unit(typed.value_or(*values_[i]), f.unit, dp_), reason, std::move(numbers), no_pipe});
   }
 
   std::string degrees(double v) const { return with_unit(v, "℃", dp_); }
@@ -178,6 +190,7 @@ class InputChecker {
   const Panel& panel_;
   std::string_view dp_;
   const Material& material_;
+  const bool warnings_;
   std::vector<std::optional<double>> values_;  // as the calculation reads them
   std::vector<std::optional<double>> typed_;   // as typed, fraction and all
   std::vector<InputCheck> found_;
@@ -191,8 +204,18 @@ std::string InputCheck::text() const {
 
 std::vector<InputCheck> check_inputs(const Panel& panel, std::span<const std::string> inputs,
                                      std::string_view decimal_point, const Material& material) {
-  if (inputs.size() != panel.inputs.size()) throw std::invalid_argument("wrong number of input texts for this panel");
   return InputChecker(panel, inputs, decimal_point, material).run();
+}
+
+std::optional<InputCheck> no_pipe_reason(const Panel& panel, std::span<const std::string> inputs,
+                                         std::string_view decimal_point) {
+  std::vector<InputCheck> found = InputChecker(panel, inputs, decimal_point, carbon_steel(), false).run();
+  if (found.empty()) return std::nullopt;
+  return std::move(found.front());
+}
+
+bool describes_a_pipe(const Panel& panel, std::span<const std::string> inputs, std::string_view decimal_point) {
+  return !no_pipe_reason(panel, inputs, decimal_point);
 }
 
 std::span<const std::string_view> check_reasons() noexcept {

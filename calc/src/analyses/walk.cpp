@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "quorvel/analyses/validity.h"
 #include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
 #include "quorvel/panels/panels.h"
@@ -70,8 +71,9 @@ std::vector<Stretch> passing_stretches(const Panel& panel, std::vector<std::stri
                                        const Walk& walk, std::string_view decimal_point, double target,
                                        const Material& material) {
   Stretches stretches;
-  walk_field(panel, std::move(inputs), field, walk, decimal_point, [&](const Decimal& value, const Outcome& outcome) {
-    stretches.add(value, passes(outcome, target, material));
+  walk_field(panel, inputs, field, walk, decimal_point, [&](const Decimal& value, const Outcome& outcome) {
+    inputs[field] = plain_text(value, decimal_point);
+    stretches.add(value, describes_a_pipe(panel, inputs, decimal_point) && passes(outcome, target, material));
     return true;
   });
   return stretches.found();

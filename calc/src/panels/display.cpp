@@ -1,5 +1,6 @@
 #include "quorvel/panels/display.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -58,9 +59,15 @@ std::string number_text(double shown, std::string_view decimal_point) {
 
 std::string fixed_text(double v, int shift, int places, std::string_view decimal_point) {
   // Every double is a decimal of at most 767 significant digits: written
-  // with that many, it is exact.
+  // with that many, it is exact. v = m·2^q with m below 2^53 has at most
+  // 16 + 0.7·(−q) of them for q < 0 (m·5^(−q) over a power of ten), at most
+  // 17 + 0.31·q for q ≥ 0; asking for no more keeps the reading short.
+  int k = 0;
+  std::frexp(v, &k);
+  const int q = k - 53;
+  const int digits = std::min(770, 18 + (q < 0 ? -q * 7 / 10 + 1 : q * 31 / 100 + 1));
   char buf[800];
-  const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 770).ptr;
+  const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, digits).ptr;
   std::optional<Decimal> d = parse_decimal(std::string_view(buf, static_cast<std::size_t>(end - buf)), ".");
   if (!d || !std::isfinite(v)) return "";
   d->exponent += shift;

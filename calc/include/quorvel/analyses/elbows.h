@@ -19,9 +19,10 @@ namespace quorvel {
 
 // A bend's characteristic h = t·R/r² (r = (D − t)/2, the mean radius), its
 // flexibility factor k = 1.65/h and its stress intensification factor
-// i = 0.9/h^(2/3), neither below 1. D, t and R in metres.
+// i = 0.9/h^(2/3) in the plane of the bend, neither below 1, and out of its
+// plane i_out = 0.75/h^(2/3) (at least 1). D, t and R in metres.
 struct ElbowFactors {
-  double h = 0, k = 1, i = 1;
+  double h = 0, k = 1, i = 1, i_out = 1;
 };
 ElbowFactors elbow_factors(double D, double t, double R);
 
@@ -40,6 +41,8 @@ struct ElbowRun {
   // At every point, point 1 first: at an anchor the moment there; at a bend
   // the moment of largest magnitude anywhere on its arc.
   std::vector<double> moments;
+  // The magnitude of the force along the pipe at the section of each moment, N.
+  std::vector<double> axial;
   // At an anchor |M|/Z/[S], at a bend i·|M|max/Z/[S].
   std::vector<double> ratios;
   // Each of the panel's results with elbows, as Values::results holds them.

@@ -5,6 +5,7 @@
 // run installed at T0 is the shown run times (e(T) − e(T0)) / e(T), exactly.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,20 @@ struct Installed {
 // run are the material's (with_material).
 std::optional<Installed> installed(const Values& run, double T0, double target = 1,
                                    const Material& material = carbon_steel());
+
+// The basis of every analysis beside the panel (movements, hand methods,
+// elbows): the run counted from T0, as the panel would have formed it for a
+// pipe installed at T0. Its reactions, moments, stresses, results and growth
+// are the run's times (e(T) − e(T0)) / e(T) with the panel's own law, signed
+// (a run colder than T0 pulls), its expansion e(T) − e(T0) and installed_at
+// T0, so that with_material gives any material's run from T0 too. T0 = 0
+// gives the run itself. Not defined where e(T) = 0 or not finite.
+std::optional<Values> counted_from(const Values& run, double T0);
+// The same for a panel's outcome with its input texts: where the run's own
+// e(T) is 0 (T = 0 ℃) the same inputs computed at 100 ℃ are scaled to T, so
+// that a walk of T crosses 0 ℃. None where the calculation failed.
+std::optional<Values> counted_from(const Panel& panel, std::span<const std::string> inputs, const Outcome& outcome,
+                                   double T0, std::string_view decimal_point);
 
 // The delivered results of `values` in the panel's displays: tenths for the
 // forces and moments, two-decimal ratios for the stresses.

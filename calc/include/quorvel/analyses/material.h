@@ -60,7 +60,8 @@ std::string expansion_text(double expansion, std::string_view decimal_point);
 const Material& carbon_steel() noexcept;
 
 // The run's values with `material`: E·I from its reference E and the run's
-// section, the expansion from 0 ℃ to the run's T, [S] at T, and the
+// section, the expansion to the run's T from 0 ℃ (or from where it was
+// installed, Values::installed_at), [S] at T, and the
 // reactions, moments, stresses and results of the same frame, which are
 // proportional to E·I·e. For carbon_steel() the run itself, as the panel
 // formed it. Not finite where the run has no E·I·e to scale.

@@ -45,6 +45,9 @@ std::string governing_stress_text(const Verdict& verdict, double allowable, std:
 std::string allowable_mpa_text(double allowable, std::string_view decimal_point);
 // quorvel-batch's word for a verdict: "passes" or "exceeds".
 std::string_view verdict_word(const Verdict& verdict) noexcept;
+// Its word for every verdict of a run whose inputs describe no pipe
+// (describes_a_pipe, validity.h), the governing ratio's cell left empty.
+inline constexpr std::string_view kInvalid = "invalid";
 
 // For a chart of a walk: the governing ratio of one run with the material,
 // NaN where the calculation failed.

@@ -44,7 +44,8 @@ using Visit = std::function<bool(const Decimal& value, const Outcome& outcome)>;
 void walk_field(const Panel& panel, std::vector<std::string> inputs, std::size_t field, const Walk& walk,
                 std::string_view decimal_point, const Visit& visit);
 
-// Consecutive values of a walk at which the run passes (quorvel::passes):
+// Consecutive values of a walk at which the inputs describe a pipe
+// (describes_a_pipe) and the run passes (quorvel::passes):
 // the first and the last of them in walk order.
 struct Stretch {
   Decimal from, to;

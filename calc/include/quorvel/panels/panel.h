@@ -67,6 +67,9 @@ struct Values {
   double growth_x = 0, growth_y = 0;  // the free growth the anchors hold back, along x and y, m
   double T = 0;                       // the temperature, ℃, as read
   double length_x = 0, length_y = 0;  // the lengths whose growth that is: growth_x = expansion·length_x
+  // The temperature the free expansion counts from, ℃: 0 as the panels take it, T0 for a run installed
+  // at T0 (quorvel/analyses/installation.h).
+  double installed_at = 0;
 };
 
 // The internals of a panel's calculation (calc/src/panels/calculation.h).
