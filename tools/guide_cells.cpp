@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "quorvel/analyses/guides.h"
+#include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
 #include "quorvel/text/decimal.h"
 #include "review_cells.h"
@@ -13,8 +14,10 @@ namespace {
 // The guided run's reactions and ratios in the panel's order, the ratio and
 // the force at each guide, the governing ratio, its verdict and the legs
 // without a guide; all empty when the calculation failed, all but the last
-// when the run has no answer (the last says why).
-void guided_cells(std::vector<std::string>& cells, const Panel& panel, const GuidedRun* run, std::string_view dp) {
+// when the run has no answer (the last says why). Where the inputs describe
+// no pipe the governing ratio is empty and the verdict invalid, answer or not.
+void guided_cells(std::vector<std::string>& cells, const Panel& panel, const GuidedRun* run, std::string_view dp,
+                  bool pipe) {
   const std::size_t count = panel.results.size() + 7;
   if (!run) {
     cells.resize(cells.size() + count);
@@ -22,7 +25,9 @@ void guided_cells(std::vector<std::string>& cells, const Panel& panel, const Gui
   }
   const GuidedRunTexts texts = guided_run_texts(panel, *run, dp);
   if (!texts.unsolved.empty()) {
+    const std::size_t verdict = cells.size() + count - 2;
     cells.resize(cells.size() + count - 1);
+    if (!pipe) cells[verdict] = kInvalid;
     cells.push_back(texts.unsolved);
     return;
   }
@@ -31,8 +36,8 @@ void guided_cells(std::vector<std::string>& cells, const Panel& panel, const Gui
       if ((panel.results[i].display == Display::ratio) == ratios) cells.push_back(texts.results[i]);
   cells.insert(cells.end(), texts.ratios.begin(), texts.ratios.end());
   cells.insert(cells.end(), texts.forces.begin(), texts.forces.end());
-  cells.push_back(texts.governing);
-  cells.emplace_back(texts.verdict);
+  cells.push_back(pipe ? texts.governing : "");
+  cells.emplace_back(pipe ? texts.verdict : kInvalid);
   cells.push_back(texts.unguided);
 }
 
@@ -82,11 +87,11 @@ std::optional<Friction> parse_friction(std::string_view text) {
 
 void append_guide_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
                         const GuideCells& options, const std::optional<ElbowRadius>& elbows, double target,
-                        std::string_view dp) {
+                        std::string_view dp, bool pipe) {
   const Values* values = outcome.failure || !outcome.values ? nullptr : &*outcome.values;
   std::optional<GuidedRun> run;
   if (options.guides && values) run = with_guides(panel, *values, *options.guides, elbows, target);
-  if (options.guides) guided_cells(cells, panel, run ? &*run : nullptr, dp);
+  if (options.guides) guided_cells(cells, panel, run ? &*run : nullptr, dp, pipe);
   if (options.friction) friction_cells(cells, panel, values, run ? &*run : nullptr, options, elbows, target, dp);
 }
 

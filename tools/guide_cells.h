@@ -27,11 +27,13 @@ struct GuideCells {
 // --friction's value: "W" or "W,MU", both numbers not below 0.
 std::optional<Friction> parse_friction(std::string_view text);
 
-// Appends the cells the options ask for, the runs with `elbows` when given;
-// empty cells where the run failed.
+// Appends the cells the options ask for from `outcome` (the run counted from
+// T0 with --installed), the runs with `elbows` when given; empty cells where
+// the run failed, an invalid verdict where the inputs describe no pipe
+// (`pipe` false).
 void append_guide_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
                         const GuideCells& options, const std::optional<ElbowRadius>& elbows, double target,
-                        std::string_view decimal_point);
+                        std::string_view decimal_point, bool pipe);
 
 // The names of the cells above, for --header.
 void append_guide_names(std::vector<std::string>& names, const Panel& panel, const GuideCells& options);

@@ -19,8 +19,9 @@ the points and the guides (along an arc by statics from its end, at 2000
 points). Reactions and guide forces must agree within 0.1 % or one unit of
 their last shown digit, the ratios within 0.1 % or one unit of theirs, the
 verdict where the governing ratio is not within 0.001 of 1, and a leg without a
-guide must be named. Ends with
-`N passed, M failed`.
+guide must be named; where the inputs describe no pipe (the generated L of an
+offset or loop can be 0 or less) no governing ratio and the verdict invalid.
+Ends with `N passed, M failed`.
 """
 import argparse
 import csv
@@ -31,6 +32,7 @@ import subprocess
 import sys
 
 from check_elbows import frame_of, rows, unit
+import quorvel_ref  # the rule for inputs that describe no pipe (check_elbows puts it on the path)
 
 # Gauss-Legendre points and weights on [-1, 1]: exact for the arcs' trigonometric integrands of low degree.
 GAUSS = [(-0.9815606342467192, 0.04717533638651183), (-0.9041172563704749, 0.10693932599531843),
@@ -270,6 +272,9 @@ def reference(panel, cells, g, times_D):
 def check(tally, panel, row, got, g, times_D):
     ref = reference(panel, row[1:], g, times_D)
     where = '%s --guides %s%s' % (','.join(row), g, ' --elbows %gD' % times_D if times_D else '')
+    pipe = quorvel_ref.describes_a_pipe(panel, row[1:], '.')
+    if not pipe:
+        tally(got[-2] == 'invalid' and got[-3] == '', '%s: %s, expected no ratio and invalid' % (where, got[-3:-1]))
     if ref is None:
         tally(got[-1].startswith('does not fit'), '%s: %s, expected does not fit' % (where, got[-1]))
         return
@@ -294,6 +299,8 @@ def check(tally, panel, row, got, g, times_D):
         tally(abs(float(ratio_cell) - r) <= max(0.01, 1e-3 * r) and force(force_cell, f),
               '%s: guide %d %s %s, expected %.4f %.1f' % (where, w + 1, ratio_cell, force_cell, r, f / 10))
     governing = max(judged)
+    if not pipe:
+        return
     tally(abs(float(got[-3]) - governing) <= max(0.001, 1e-3 * governing), '%s: governing %s, expected %.4f' % (where, got[-3], governing))
     if abs(governing - 1) > 0.001:
         tally(got[-2] == ('exceeds' if governing > 1 else 'passes'), '%s: verdict %s' % (where, got[-2]))

@@ -265,6 +265,10 @@ GuidedRun with_guides(const Panel& panel, const Outcome& outcome, double g, cons
   return with_guides(panel, *outcome.values, g, radius, target, material);
 }
 
+bool passes(const GuidedRun& run) noexcept {
+  return run.status == ElbowStatus::solved && !run.verdict.exceeds;
+}
+
 GuidedRunTexts guided_run_texts(const Panel& panel, const GuidedRun& run, std::string_view dp) {
   GuidedRunTexts t;
   if (run.status != ElbowStatus::solved) {

@@ -64,6 +64,9 @@ GuidedRun with_guides(const Panel& panel, const Outcome& outcome, double g,
                       const std::optional<ElbowRadius>& radius = std::nullopt, double target = 1,
                       const Material& material = carbon_steel());
 
+// Solved, and no ratio of the guided run (at a point or a guide) above the target.
+bool passes(const GuidedRun& run) noexcept;
+
 // A guided run as the note, the tooltips and quorvel-batch write it.
 struct GuidedRunTexts {
   std::vector<std::string> results;   // each of the panel's results in its display
