@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "note/guide_view.h"
 #include "quorvel/analyses/installation.h"
 #include "quorvel/analyses/validity.h"
 #include "quorvel/panels/panels.h"
@@ -69,9 +70,13 @@ class PanelView final : public QObject {
   // The elbows of the results' tooltips, the notes and the pass finder.
   ElbowChoice& elbows() const { return *elbows_; }
   double elbows_times_D() const;  // 0: sharp corners only
+  // The guides and the supports' friction of the tooltips and the notes.
+  const GuideSettings& guides() const { return guides_; }
+  void set_guides(const GuideSettings& guides);
 
  private:
-  // The run with elbows of the chosen radius beside the shown results.
+  // The runs with elbows of the chosen radius and with the guides beside the
+  // shown results.
   void show_elbows();
 
   const Panel& panel_;
@@ -83,6 +88,7 @@ class PanelView final : public QObject {
   QString no_pipe_;  // of the inputs last checked: the results' note, empty for a pipe
   double installed_at_ = kInstalledAt;
   ElbowChoice* elbows_;
+  GuideSettings guides_;
 };
 
 }  // namespace quorvel::ui
