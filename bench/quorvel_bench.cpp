@@ -3,7 +3,8 @@
 // formula text in plain doubles (quorvel/panels/unchecked.h); and quorvel-batch's
 // rows per second.
 // Ends with the line "checked/unchecked ratio: bend …, offset …, loop …",
-// then "--code/plain batch ratio: …" and "loop height walk/L2 walk ratio: …".
+// then "--code/plain batch ratio: …", "batch --guides/plain ratio: …" and
+// "loop height walk/L2 walk ratio: …".
 
 #include <benchmark/benchmark.h>
 
@@ -110,16 +111,11 @@ class NullBuffer : public std::streambuf {
   std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
-// With `code`, quorvel-batch --code b31.3 with the user's values, so that
-// every row that computes has an answer (the budget is 3 times a plain run).
-void batch(benchmark::State& state, bool failing, bool code) {
+void batch(benchmark::State& state, bool failing, const quorvel::batch::Options& options) {
   constexpr int kRows = 30000;
   const std::string csv = generated_csv(kRows, failing);
   NullBuffer nothing;
   std::ostream out(&nothing);
-  quorvel::batch::Options options;
-  options.code.on = code;
-  options.code.settings.user = {203.4e9, std::nullopt, 137.9e6, 137.9e6, 2e-3, std::nullopt};
   for (auto _ : state) {
     const bool all_valid = quorvel::batch::process(csv, "generated", options, out, out);
     benchmark::DoNotOptimize(all_valid);
@@ -211,9 +207,20 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark(("checked/" + key(*panel)).c_str(), checked, panel)->Unit(benchmark::kNanosecond);
     benchmark::RegisterBenchmark(("unchecked/" + key(*panel)).c_str(), unchecked, panel)->Unit(benchmark::kNanosecond);
   }
-  benchmark::RegisterBenchmark("batch/ordinary", batch, false, false)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("batch/failing", batch, true, false)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("batch/code", batch, false, true)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("batch/ordinary", batch, false, quorvel::batch::Options{})
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("batch/failing", batch, true, quorvel::batch::Options{})->Unit(benchmark::kMillisecond);
+  // quorvel-batch --code b31.3 with the user's values, so that every row that
+  // computes has an answer: its budget is three times the plain rows.
+  quorvel::batch::Options checked_by_code;
+  checked_by_code.code.on = true;
+  checked_by_code.code.settings.user = {203.4e9, std::nullopt, 137.9e6, 137.9e6, 2e-3, std::nullopt};
+  benchmark::RegisterBenchmark("batch/code", batch, false, checked_by_code)->Unit(benchmark::kMillisecond);
+  // The same rows with a guide 3 m from the bend on each end leg: its budget
+  // is three times the plain rows.
+  quorvel::batch::Options guided;
+  guided.guided.guides = 3;
+  benchmark::RegisterBenchmark("batch/guides", batch, false, guided)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("batch/solve_10000_values", solve_walk)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("batch/loop_L2_walk", loop_walk, "L2=0.01:50:0.005")->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("batch/loop_height_walk", loop_walk, "H=0.01:50:0.005")->Unit(benchmark::kMillisecond);
@@ -240,6 +247,8 @@ int main(int argc, char** argv) {
   }
   const double plain = reporter.time("batch/ordinary"), code = reporter.time("batch/code");
   if (plain > 0 && code > 0) std::printf("--code/plain batch ratio: %.2f (at most 3)\n", code / plain);
+  if (const double guided_time = reporter.time("batch/guides"); plain > 0 && guided_time > 0)
+    std::printf("batch --guides/plain ratio: %.2f\n", guided_time / plain);
   if (const double field = reporter.time("batch/loop_L2_walk"), height = reporter.time("batch/loop_height_walk");
       field > 0 && height > 0)
     std::printf("loop height walk/L2 walk ratio: %.2f\n", height / field);

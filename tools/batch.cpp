@@ -7,6 +7,7 @@
 
 #include "plot.h"
 #include "quorvel/analyses/elbows.h"
+#include "quorvel/analyses/guides.h"
 #include "quorvel/analyses/installation.h"
 #include "quorvel/analyses/validity.h"
 #include "quorvel/analyses/verdict.h"
@@ -121,6 +122,8 @@ void append_results(std::vector<std::string>& cells, const Panel& panel, const O
   const Outcome based = basis(panel, outcome, options, decimal_point, inputs);
   if (options.elbows) append_elbows(cells, panel, based, options, decimal_point, pipe);
   append_review_cells(cells, panel, outcome, based, options.review, to_double(options.target), decimal_point, pipe);
+  append_guide_cells(cells, panel, based, options.guided, options.elbows, to_double(options.target), decimal_point,
+                     pipe);
   if (options.code.on)
     append_code_cells(cells, panel, outcome, options.code, to_double(options.target), decimal_point, pipe);
   if (options.check) cells.push_back(checks_cell(panel, inputs, decimal_point));
@@ -144,19 +147,23 @@ void append_result_names(std::vector<std::string>& names, const Panel& panel, co
     names.insert(names.end(), {cell_name("governing", "S/[S]", "elbows"), cell_name("verdict", "", "elbows")});
   }
   append_review_names(names, panel, options.review);
+  append_guide_names(names, panel, options.guided);
   if (options.code.on) append_code_names(names, panel);
   if (options.check) names.emplace_back("check");
 }
 
 // The inputs describe a pipe and every unrounded ratio is at most the
 // target: with --code SE/SA at every point (the code check takes its own
-// basis), else with --elbows every ratio with elbows, else the panel's; with
-// --installed counted from T0.
+// basis), else with --guides every ratio of the guided run (with elbows under
+// --elbows), else with --elbows every ratio with elbows, else the panel's;
+// with --installed counted from T0.
 bool passes(const Panel& panel, std::span<const std::string> inputs, const Outcome& outcome, const Options& options,
             double target, std::string_view decimal_point) {
   if (!describes_a_pipe(panel, inputs, decimal_point)) return false;
   if (options.code.on) return passes_code_check(panel, outcome, options.code.settings, target);
   const Outcome based = basis(panel, outcome, options, decimal_point, inputs);
+  if (options.guided.guides)
+    return quorvel::passes(with_guides(panel, based, *options.guided.guides, options.elbows, target));
   return options.elbows ? passes_with_elbows(panel, based, *options.elbows, target) : quorvel::passes(based, target);
 }
 

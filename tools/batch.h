@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "code_cells.h"
+#include "guide_cells.h"
 #include "quorvel/analyses/elbows.h"
 #include "quorvel/text/decimal.h"
 #include "review_cells.h"
@@ -35,6 +36,7 @@ struct Options {
   bool verdict = false;                 // the governing ratio and passes or exceeds
   std::optional<ElbowRadius> elbows{};  // the run with elbows beside it; --solve walks on its verdict
   ReviewCells review{};                 // --installed, --movements, --crosscheck
+  GuideCells guided{};                  // --guides, --friction
   CodeOptions code{};                   // --code and its settings; walks judge by it
   bool check = false;                   // last, the checks of the inputs
   bool header = false;                  // a row naming the cells before each panel's rows

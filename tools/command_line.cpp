@@ -128,8 +128,8 @@ std::vector<Option> table() {
        "which the run passes: the input row, the status as for --solve, then one cell FROM..TO per stretch, its "
        "first and last value in walk order (8.6..28.7). A short leg can overstress one anchor and a long one "
        "another, so a run may pass on several stretches or on none. Takes none of the options that add results "
-       "(--si, --verdict, --movements, --crosscheck, --check); with --installed T0 it judges the run installed at "
-       "T0, with --elbows the run with elbows",
+       "(--si, --verdict, --movements, --crosscheck, --friction, --check); with --installed T0 it judges the run "
+       "installed at T0, with --elbows the run with elbows, with --guides the guided run",
        [](CommandLine& c, const std::string& value) { return take_walk(c, WalkMode::ranges, "--ranges", value); }},
       {"--target", "R",
        "the highest ratio that passes for --solve and --ranges, and the level drawn by --plot (default " +
@@ -194,7 +194,8 @@ std::vector<Option> table() {
        "the factor in the panel's displays, the governing ratio of the scaled stresses with three decimals and "
        "passes or exceeds (against the target). Where e(T) = 0 the factor cell says \"not defined\" and the others "
        "are empty but the verdict, which says invalid where the inputs describe no pipe. With --installed the "
-       "cells of --elbows, --movements and --crosscheck and the verdict a walk takes (--solve, --ranges) count from "
+       "cells of --elbows, --movements, --crosscheck, --guides and --friction and the verdict a walk takes (--solve, "
+       "--ranges) count from "
        "T0 as well: the signed growth from T0 to T, so that a run colder than T0 pulls where a hotter one pushes; "
        "the results and --si and --verdict stay from 0 ℃ as the panel gives them. The default bend installed at "
        "20 ℃ gives 0.721 and the governing ratio 0.229, passes",
@@ -224,6 +225,43 @@ std::vector<Option> table() {
            "0.448, 0.71; installed at 20 ℃ its screen gives 84.2, passes, passes; \"not defined\" for a straight "
            "run; where the inputs describe no pipe the screen is empty and both its verdicts say invalid",
        switch_on<&Options::review, &ReviewCells::crosscheck>},
+      {"--guides", "G",
+       "the run with a guide on each leg from an anchor to a bend (L1 and the last leg), G metres from the bend's "
+       "corner point towards the anchor: the guide holds that point of the leg against moving across the leg, the "
+       "pipe slides along it and turns freely. A leg not longer than G, or whose elbow reaches past the guide, has "
+       "no guide. With --elbows the guided run has the elbows too. Cells after those of --crosscheck: the guided "
+       "run's reactions in the order and display of the panel's moment and force results, the ratio at every "
+       "point in the order of its ratio results, the ratio at the guide on L1 and at the one on the last leg, the "
+       "force each guide puts on the pipe across its leg in kg (tenths display), positive along the leg's "
+       "direction from point 1 turned 90° counter-clockwise, the governing ratio with three decimals, passes or "
+       "exceeds, and last the legs without a guide (no guide L5; empty when both have one). A leg without a guide "
+       "leaves its two cells empty; with no guide at all the cells are the panel's results (or those of "
+       "--elbows). All empty when the calculation failed; all but the last when the elbows do not fit (does not "
+       "fit L2) or the run has no answer (not available); where the inputs describe no pipe the governing ratio "
+       "is empty and the verdict says invalid. From 0 ℃, or from T0 with --installed. --solve and --ranges then "
+       "walk on the guided run's verdict (on the code check's with --code)",
+       [](CommandLine& c, const std::string& value) {
+         const auto g = parse_decimal(value, ".");
+         if (!g || compare(*g, {}) <= 0 || !std::isfinite(to_double(*g)))
+           return "--guides " + value + ": expected a distance in metres above 0";
+         c.options.guided.guides = to_double(*g);
+         return std::string();
+       }},
+      {"--friction", "W[,MU]",
+       "two cells after those of --guides: the load the start anchor takes along L1, then the far anchor's along "
+       "the last leg, in kN with three decimals: |the frame's force along the leg| + MU·W·l, W the weight per "
+       "metre of pipe, contents and insulation in N/m, MU the friction coefficient of the sliding supports "
+       "(default " +
+           fixed_text(kSteelOnSteel, 0, 1, ".") +
+           ", steel on steel), l the leg's length from the anchor to the bend. The frame's force is the guided "
+           "run's under --guides, else the run with elbows under --elbows, else the panel's; from 0 ℃, or from T0 "
+           "with --installed",
+       [](CommandLine& c, const std::string& value) {
+         c.options.guided.friction = parse_friction(value);
+         if (!c.options.guided.friction)
+           return "--friction " + value + ": expected a weight per metre in N/m, optionally a comma and MU";
+         return std::string();
+       }},
       {"--code", "CODE",
        "the code's own check of the displacement stress range, beside the panel's: CODE is b31.3, " +
            std::string(kCodeEdition) +
@@ -392,9 +430,10 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
   const Options& options = command.options;
   const ReviewCells& review = options.review;
   if (options.walk && options.mode == WalkMode::ranges &&
-      (options.si || options.verdict || review.movements || review.crosscheck || options.check))
-    return "--ranges writes stretches, not results: it takes no --si, --verdict, --movements, --crosscheck or "
-           "--check";
+      (options.si || options.verdict || review.movements || review.crosscheck || options.guided.friction ||
+       options.check))
+    return "--ranges writes stretches, not results: it takes no --si, --verdict, --movements, --crosscheck, "
+           "--friction or --check";
   const CodeOptions& code = options.code;
   if (!code.on && !code.given.empty()) return code.given + " belongs to the code check: give --code b31.3 too";
   if (code.on) {

@@ -78,6 +78,10 @@ Examples:
         0.74: after its results come k = 10.98 and i = 3.18, then Mz1, Mz2, Fx
         and Fy with elbows, S1 to S4 with elbows (0.22, 1.06, 1.06, 0.22), the
         governing ratio 1.060 and exceeds
+  echo loop,180,219.1,6.35,27,6,6,6,27,60,90,90 | quorvel-batch --guides 3
+        a DN200 loop at 180 ℃ with a guide on each end leg 3 m from the loop:
+        the ratio at its top corners rises from 0.61 to 0.65 (governing
+        0.651, passes) and each guide takes -35.7 kg across its leg
   echo bend,70,377,9,20,10,90 | quorvel-batch --installed 20
         the default bend anchored at 20 ℃: factor 0.721, governing ratio 0.229
   echo offset,70,377,9,20,10,20,40,90 | quorvel-batch --movements --crosscheck

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -12,6 +13,7 @@
 
 #include "command_line.h"
 #include "quorvel/analyses/elbows.h"
+#include "quorvel/analyses/guides.h"
 #include "quorvel/panels/panels.h"
 #include "quorvel/text/csv.h"
 
@@ -413,6 +415,10 @@ TEST(BatchProcess, HeaderIsAsWideAsTheRows) {
       {"--solve", "L2=0.5:40:0.5", "--si", "--verdict", "--elbows", "1D", "--movements", "--check"},
       {"--sweep", "T=60:70:10", "--installed", "0", "--crosscheck"},
       {"--ranges", "T=60:70"},
+      // guides on both end legs, on one (the bend's L2 is 10 m), on none
+      {"--crosscheck", "--guides", "3", "--friction", "1500", "--check"},
+      {"--guides", "12", "--friction", "900,0.1"},
+      {"--elbows", "1.5D", "--guides", "25", "--friction", "900"},
       {"--code", "b31.3", "--material", "A106B", "--installed", "38", "--sc", "137.9", "--sh", "137.9", "--check"},
       {"--solve", "L2=0.5:40:0.5", "--code", "b31.3", "--ea", "200", "--sc", "138", "--sh", "138", "--growth", "3"},
   };
@@ -434,13 +440,13 @@ TEST(BatchProcess, HeaderIsAsWideAsTheRows) {
 // Inputs that describe no pipe: every verdict cell, found by its name in the
 // header row, says "invalid" and every governing ratio's cell is empty; the
 // default bend beside them still passes. The installed run and the screen
-// that are not defined at T = 0 and elbows that are not available (D = 0,
-// α = 180°) are invalid too.
+// that are not defined at T = 0 and elbows and guided runs that are not
+// available (D = 0, α = 180°) are invalid too.
 TEST(BatchProcess, NoPipeMakesEveryVerdictInvalid) {
-  const std::vector<std::string> args = {"--header", "--si",         "--verdict", "--elbows", "1.5D",     "--installed",
-                                         "20",       "--crosscheck", "--code",    "b31.3",    "--ea",     "200",
-                                         "--sc",     "137.9",        "--sh",      "137.9",    "--growth", "2",
-                                         "--check"};
+  const std::vector<std::string> args = {
+      "--header",     "--si",   "--verdict", "--elbows", "1.5D",     "--installed", "20",
+      "--crosscheck", "--code", "b31.3",     "--ea",     "200",      "--sc",        "137.9",
+      "--sh",         "137.9",  "--growth",  "2",        "--guides", "3",           "--check"};
   for (const auto& [row, verdict] :
        std::vector<std::pair<std::string, std::string>>{{"bend,100,0,6,10,5,90", "invalid"},
                                                         {"bend,100,219.1,120,10,5,90", "invalid"},
@@ -463,25 +469,32 @@ TEST(BatchProcess, NoPipeMakesEveryVerdictInvalid) {
         EXPECT_EQ(cells->cells[i], judges ? "invalid" : "") << row << ": " << name;
       }
     }
-    EXPECT_EQ(verdicts, 6) << row;
+    EXPECT_EQ(verdicts, 7) << row;
     EXPECT_EQ(cells->cells.at(std::find(names->cells.begin(), names->cells.end(), "verdict") - names->cells.begin()),
               verdict)
         << row;
   }
 }
 
-// With --installed 20 the elbows count from 20 ℃ too: every cell of the
-// frame with elbows is linear in the growth, so its governing ratio is the
-// one from 0 ℃ times (e(70) − e(20))/e(70) = 0.72079, within the rounding.
-TEST(BatchProcess, InstalledElbowsCountFromT0) {
-  const auto governing = [](std::vector<std::string> args) {
-    const std::string row = process("bend,70,377,9,20,10,90\n", options_of(std::move(args))).out;
-    std::vector<std::string> cells;
-    for (std::size_t from = 0, to; (to = row.find_first_of(",\r", from)) != std::string::npos; from = to + 1)
-      cells.push_back(row.substr(from, to - from));
-    return std::stod(cells.at(22));  // after the inputs, the status, six results, k, i and five more
+// With --installed 20 the elbows and the guided run count from 20 ℃ too:
+// every cell of either frame is linear in the growth, so its governing ratio
+// (found by its name in the header) is the one from 0 ℃ times
+// (e(70) − e(20))/e(70) = 0.72079, within the rounding.
+TEST(BatchProcess, InstalledRunsBesideThePanelCountFromT0) {
+  const auto governing = [](std::vector<std::string> args, const std::string& name) {
+    args.emplace_back("--header");
+    const std::string out = process("bend,70,377,9,20,10,90\n", options_of(std::move(args))).out;
+    quorvel::csv::Reader reader(out, quorvel::csv::Dialect::with_decimal_comma(false));
+    const auto names = reader.next(), cells = reader.next();
+    return std::stod(cells->cells.at(std::find(names->cells.begin(), names->cells.end(), name) - names->cells.begin()));
   };
-  EXPECT_NEAR(governing({"--elbows", "1.5D", "--installed", "20"}), 0.72079 * governing({"--elbows", "1.5D"}), 0.0011);
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"--elbows", "1.5D"}, {"--guides", "3"}, {"--guides", "3", "--elbows", "1.5D"}}) {
+    std::vector<std::string> installed = args;
+    installed.insert(installed.end(), {"--installed", "20"});
+    const std::string name = args.front() == "--elbows" ? "governing S/[S] elbows" : "governing S/[S] guides";
+    EXPECT_NEAR(governing(installed, name), 0.72079 * governing(args, name), 0.0011) << args.front();
+  }
 }
 
 // --elbows: the default offset at 200 ℃ with long-radius elbows (k = 10.98,
@@ -522,22 +535,38 @@ TEST(BatchProcess, ElbowsFollowTheVerdict) {
       std::string::npos);
 }
 
-// --solve with --elbows walks on the verdict with elbows: the answer passes
-// with elbows, the value before it does not.
-TEST(BatchProcess, SolvesOnTheVerdictWithElbows) {
+// --solve with --elbows walks on the verdict with elbows, with --guides on
+// the guided run's (with its elbows under --elbows too): the answer passes
+// that run, the value before it does not, and --ranges' stretch starts there.
+TEST(BatchProcess, SolvesOnTheVerdictBesideThePanel) {
   const quorvel::Panel& bend = *quorvel::panel_by_key("bend");
-  const std::string out =
-      process("bend,70,377,9,20,10,90\n", options_of({"--solve", "T=400:-10", "--elbows", "3D"})).out;
-  const std::string T = out.substr(std::string("bend,70,377,9,20,10,90,ok,").size(), 3);
-  const auto passes = [&](int t) {
-    const std::vector<std::string> in = {std::to_string(t), "377", "9", "20", "10", "90"};
-    const quorvel::Outcome o = quorvel::calculate(bend, in, ".");
-    return !quorvel::with_elbows(bend, *o.values, 3 * o.values->D).verdict.exceeds;
-  };
-  EXPECT_TRUE(passes(std::stoi(T))) << out;
-  EXPECT_FALSE(passes(std::stoi(T) + 1)) << out;
+  const quorvel::ElbowRadius three_D{3, 0};
   const std::string sharp = process("bend,70,377,9,20,10,90\n", options_of({"--solve", "T=400:-10"})).out;
-  EXPECT_FALSE(sharp.starts_with("bend,70,377,9,20,10,90,ok," + T + ",")) << sharp;
+  for (const auto& [args, g, elbows] : std::vector<std::tuple<std::vector<std::string>, double, bool>>{
+           {{"--elbows", "3D"}, 0, true},
+           {{"--guides", "3"}, 3, false},
+           {{"--guides", "3", "--elbows", "3D"}, 3, true}}) {
+    std::vector<std::string> solve = args, ranges = args;
+    solve.insert(solve.end(), {"--solve", "T=400:-10"});
+    ranges.insert(ranges.end(), {"--ranges", "T=400:-10"});
+    const std::string out = process("bend,70,377,9,20,10,90\n", options_of(solve)).out;
+    const std::size_t at = std::string("bend,70,377,9,20,10,90,ok,").size();
+    const std::string T = out.substr(at, out.find(',', at) - at);
+    const auto passes = [&](int t) {
+      const std::vector<std::string> in = {std::to_string(t), "377", "9", "20", "10", "90"};
+      const quorvel::Outcome o = quorvel::calculate(bend, in, ".");
+      if (g > 0)
+        return quorvel::passes(
+            quorvel::with_guides(bend, *o.values, g, elbows ? std::optional(three_D) : std::nullopt));
+      return !quorvel::with_elbows(bend, *o.values, 3 * o.values->D).verdict.exceeds;
+    };
+    EXPECT_TRUE(passes(std::stoi(T))) << out;
+    EXPECT_FALSE(passes(std::stoi(T) + 1)) << out;
+    EXPECT_FALSE(sharp.starts_with("bend,70,377,9,20,10,90,ok," + T + ",")) << sharp;
+    EXPECT_TRUE(process("bend,70,377,9,20,10,90\n", options_of(ranges))
+                    .out.starts_with("bend,70,377,9,20,10,90,ok," + T + ".."))
+        << args.front();
+  }
   // An elbow of R = 5·D = 1.885 m needs that much of L1 = 1 m at the bend:
   // with it, no second leg passes.
   const std::string short_leg =
@@ -705,7 +734,13 @@ TEST(BatchProcess, RefusesBadOptionsWithOneLine) {
            {{"--solve", "L2=1:2", "--sweep", "L2=1:2"}, "only one --solve, --sweep or --ranges"},
            {{"--ranges", "L2=1:2", "--solve", "L2=1:2"}, "only one --solve, --sweep or --ranges"},
            {{"--ranges", "L2=1:2", "--verdict"}, "takes no --si, --verdict"},
-           {{"--ranges", "L2=1:2", "--check"}, "--crosscheck or --check"},
+           {{"--ranges", "L2=1:2", "--check"}, "--friction or --check"},
+           {{"--ranges", "L2=1:2", "--friction", "900"}, "--crosscheck, --friction"},
+           {{"--guides", "0"}, "--guides 0: expected a distance in metres above 0"},
+           {{"--guides", "-2"}, "--guides -2"},
+           {{"--friction", "heavy"}, "--friction heavy: expected a weight per metre in N/m"},
+           {{"--friction", "900,-0.3"}, "--friction 900,-0.3"},
+           {{"--friction", "900,"}, "--friction 900,"},
            {{"--target", "x"}, "--target x"},
            {{"--target", "-0.5"}, "--target -0.5"},
            {{"--plot", "a.svg"}, "--plot draws a --sweep"},

@@ -47,6 +47,9 @@ QUOTES = [
     ('quorvel-batch --sweep L2=1:20:0.5 --plot l2.svg', r'leg (.*), and', None, None, [(0, 5), (-1, 5)]),
     # offset: 9 input cells, the status, 8 results, k, i, 4 reactions, S1..S4, governing, verdict
     ('quorvel-batch --elbows 1.5D', r'whose S2 shows (.*)', None, None, [15, 18, 19, 24, 25, 26, 27, 28, 29]),
+    # loop: 12 input cells, the status, 10 results, 4 reactions and S1..S6 guided, the guides' ratios and
+    # forces, governing, verdict, the legs without a guide
+    ('quorvel-batch --guides 3', r'rises from (.*)', None, None, [19, 29, 37, 38, 35]),
     ('quorvel-batch --installed 20', r'factor (.*)', None, None, [-9, -2]),
 ]
 # A quoted result: a number, a stretch FROM..TO, or a verdict word; not the

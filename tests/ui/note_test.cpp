@@ -577,6 +577,7 @@ const QString kPrint = "Print calculation sheet…";
 const QString kElbows = "Elbows";
 const QString kInstalled = "Installed at…";
 const QString kCodeCheck = "Code check…";
+const QString kGuides = "Guides…";
 const QString kPaste = "Paste calculation";
 const QString kSave = "Save calculation…";
 const QString kOpen = "Open calculation…";
@@ -632,8 +633,8 @@ TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
   // A result field: the standard menu, then both actions and the elbows.
   QStringList texts = menu(field("nS21"), {5, 5}, kCopy);
   ASSERT_GT(texts.size(), 8);
-  EXPECT_EQ(texts.mid(texts.size() - 8),
-            (QStringList{kCopy, kSave, kPrint, kInstalled, kCodeCheck, kPaste, kOpen, kElbows}));
+  EXPECT_EQ(texts.mid(texts.size() - 9),
+            (QStringList{kCopy, kSave, kPrint, kInstalled, kGuides, kCodeCheck, kPaste, kOpen, kElbows}));
   EXPECT_TRUE(clipboard_text().contains("Configuration: Z-shaped offset"));
   // An input field keeps its own menu.
   texts = menu(field("nL21"), {5, 5});
@@ -641,9 +642,9 @@ TEST_F(NoteKeys, ResultFieldsAndDrawingsOfferTheNoteInTheirMenus) {
   EXPECT_FALSE(texts.contains(kCopy));
   // The drawings, on a symbol and between the lines.
   EXPECT_EQ(menu(window().findChild<QWidget*>("Label1_12"), {3, 3}, kPrint),
-            (QStringList{kCopy, kSave, kPrint, kInstalled, kCodeCheck, kPaste, kOpen, kElbows}));
+            (QStringList{kCopy, kSave, kPrint, kInstalled, kGuides, kCodeCheck, kPaste, kOpen, kElbows}));
   EXPECT_EQ(menu(&window(), {5000 / 15, 1400 / 15}, kPrint),
-            (QStringList{kCopy, kSave, kPrint, kInstalled, kCodeCheck, kPaste, kOpen, kElbows}));
+            (QStringList{kCopy, kSave, kPrint, kInstalled, kGuides, kCodeCheck, kPaste, kOpen, kElbows}));
   EXPECT_EQ(printed_, (std::vector<QString>{"Calculation sheet – Raised loop", "Calculation sheet – Z-shaped offset"}));
   EXPECT_TRUE(menu(&window(), {5000 / 15, 7000 / 15}).isEmpty());  // below the drawings
 }
@@ -664,6 +665,38 @@ TEST_F(NoteKeys, InstalledAtSetsThePanelsTemperatureForItsNotes) {
   menu(field("nS1"), {5, 5}, kInstalled);
   EXPECT_EQ(asked_.back(), "Two-leg bend 40");
   EXPECT_TRUE(note_of("nS1").contains("Installation (installed at 40 ℃)"));
+}
+
+// "Guides…" sets the panel's guides (off at start) for its tooltips and
+// notes; a cancelled question keeps them.
+TEST_F(NoteKeys, GuidesSetThePanelsGuidesForItsTooltipsAndNotes) {
+  std::vector<QString> asked;
+  std::optional<GuideSettings> answer = GuideSettings{3, 900, 0.3};
+  window().findChild<NoteActions*>()->set_guides_asker(
+      [&](QWidget*, const QString& configuration, const GuideSettings& current) {
+        asked.push_back(configuration + " " + QString::number(current.g));
+        return answer;
+      });
+  const auto note_of = [&](const char* name) {
+    menu(field(name), {5, 5}, kCopy);
+    return clipboard_text();
+  };
+  button("计算")->click();
+  EXPECT_FALSE(note_of("nS1").contains("With guides"));
+  EXPECT_FALSE(field("nMz1")->toolTip().contains("with guides"));
+  menu(field("nS1"), {5, 5}, kGuides);
+  EXPECT_EQ(asked, (std::vector<QString>{"Two-leg bend 0"}));
+  const QString note = note_of("nS1");
+  EXPECT_TRUE(note.contains("With guides 3 m from the bends and long-radius elbows")) << note.toStdString();
+  EXPECT_TRUE(note.contains("Guide on L1: force across the leg")) << note.toStdString();
+  EXPECT_TRUE(note.contains("(w = 900 N/m, μ = 0.3): point 1 ")) << note.toStdString();
+  EXPECT_TRUE(field("nMz1")->toolTip().contains("with guides 3 m from the bends: "))
+      << field("nMz1")->toolTip().toStdString();
+  EXPECT_FALSE(note_of("nS21").contains("With guides"));  // the offset's own
+  answer.reset();
+  menu(field("nS1"), {5, 5}, kGuides);
+  EXPECT_EQ(asked.back(), "Two-leg bend 3");
+  EXPECT_TRUE(note_of("nS1").contains("With guides 3 m"));
 }
 
 // The title block is asked before printing, prefilled with what was entered

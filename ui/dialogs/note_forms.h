@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "note/guide_view.h"
 #include "note/review_note.h"
 
 class QWidget;
@@ -15,6 +16,10 @@ namespace quorvel::ui {
 
 // The temperature at which the panel's pipe is anchored; none when cancelled.
 std::optional<double> ask_installed_at(QWidget* parent, const QString& configuration, double current);
+
+// A panel's guides and its supports' friction, prefilled with `current`;
+// none when cancelled.
+std::optional<GuideSettings> ask_guides(QWidget* parent, const QString& configuration, const GuideSettings& current);
 
 // The title block's entries, all optional, prefilled with `last`; none when
 // cancelled.

@@ -3,12 +3,15 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "note/elbow_view.h"
 #include "note/review_note.h"
 #include "note/text_columns.h"
 #include "note/verdict_texts.h"
 #include "quorvel/analyses/elbows.h"
+#include "quorvel/analyses/friction.h"
+#include "quorvel/analyses/guides.h"
 #include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
 #include "quorvel/text/batch_row.h"
@@ -93,6 +96,70 @@ CalculationNote::Elbows elbow_section(const Panel& panel, const std::optional<Va
   return s;
 }
 
+// The section "With guides 3 m from the bends": the guided run (with the
+// elbows when they are chosen), its guides, its verdict and, with a weight
+// per metre, the anchors' loads with the supports' friction.
+CalculationNote::Elbows guide_section(const Panel& panel, const std::optional<Values>& values,
+                                      const NoteOptions& options, const QString& basis, std::string_view dp,
+                                      const QString& invalid) {
+  const std::string decimal_point(dp);
+  const GuideSettings& guides = options.guides;
+  const auto radius = options.elbows_times_D > 0 ? std::optional(ElbowRadius{options.elbows_times_D, 0}) : std::nullopt;
+  const GuidedRun run = values ? with_guides(panel, *values, guides.g, radius, 1, *options.material) : GuidedRun{};
+  QString title = GuideTexts::tr("With %1").arg(GuideTexts::name(guides.g, decimal_point));
+  if (radius) title = GuideTexts::tr("%1 and %2").arg(title, ElbowTexts::radius_name(radius->times_D, decimal_point));
+  CalculationNote::Elbows s{ReviewSections::headed(title, basis), {}, {}, {}, {}};
+  if (!invalid.isEmpty()) {
+    s.before << GuideTexts::tr("Verdict: %1").arg(invalid);
+    return s;
+  }
+  if (run.status == ElbowStatus::does_not_fit) {
+    s.before << GuideTexts::tr("The elbows do not fit L%1: their tangent lengths exceed the leg.").arg(run.leg);
+    return s;
+  }
+  if (run.status != ElbowStatus::solved) {
+    s.before << GuideTexts::tr("No answer with guides for this geometry.");
+    return s;
+  }
+  const GuidedRunTexts texts = guided_run_texts(panel, run, dp);
+  for (std::size_t i = 0; i < 2; ++i) {
+    const Guide& guide = run.guides[i];
+    if (guide.held)
+      s.before << GuideTexts::tr("Guide on L%1: force across the leg %2 kg, ratio %3.")
+                      .arg(guide.leg)
+                      .arg(text_of(texts.forces[i]), text_of(ratio_text(guide.ratio, dp)));
+    else
+      s.before << GuideTexts::tr("No guide on L%1: the leg is not longer than g, or its elbow reaches past it.")
+                      .arg(guide.leg);
+  }
+  const double allowable = with_material(*values, *options.material).allowable;
+  for (std::size_t i = 0; i < panel.results.size(); ++i) {
+    const ResultField& field = panel.results[i];
+    const double r = run.results[i];
+    const bool ratio = field.display == Display::ratio;
+    s.results.push_back({text_of(field.symbol), text_of(ratio ? ratio_text(r, dp) : texts.results[i]),
+                         text_of(field.unit),
+                         text_of(ratio ? fixed_text(std::fabs(r) * allowable, -6, 2, dp) : fixed_text(r, -3, 3, dp)),
+                         text_of(si_unit(field.display))});
+  }
+  const QString at_points = VerdictTexts::governing(panel, run.verdict, dp);
+  s.after << GuideTexts::tr("Governing ratio: %1")
+                 .arg(at_points.isEmpty() ? GuideTexts::tr("%1 at a guide").arg(text_of(texts.governing)) : at_points);
+  s.verdict = VerdictTexts::verdict(run.verdict, allowable, dp);
+  s.after << GuideTexts::tr("Verdict: %1").arg(s.verdict);
+  if (guides.w > 0) {
+    const AnchorLoads loads = anchor_loads(values->run, run.start_force, run.far_force, guides.w, guides.mu);
+    s.after << GuideTexts::tr(
+                   "Anchor loads along their legs with the supports' friction (w = %1 N/m, μ = %2): "
+                   "point 1 %3 kN, point %4 %5 kN.")
+                   .arg(text_of(number_text(guides.w, dp)), text_of(number_text(guides.mu, dp)),
+                        text_of(fixed_text(loads.start, -3, 3, dp)))
+                   .arg(panel.points)
+                   .arg(text_of(fixed_text(loads.far, -3, 3, dp)));
+  }
+  return s;
+}
+
 }  // namespace
 
 QString CalculationNote::stale_text() {
@@ -159,8 +226,13 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
       note.other_verdicts << CalculationNote::tr("%1: %2").arg(
           note.checks.sections.front().heading,
           VerdictTexts::verdict(at_T0->verdict, at_T0->values.allowable, decimal_point));
-    if (note.elbows && !note.elbows->verdict.isEmpty())
-      note.other_verdicts << CalculationNote::tr("%1: %2").arg(note.elbows->title, note.elbows->verdict);
+    if (options.guides.on())
+      note.guides =
+          guide_section(panel, basis, options, ReviewSections::installed_basis(options.installed_at, decimal_point),
+                        decimal_point, invalid);
+    for (const auto* section : {&note.elbows, &note.guides})
+      if (*section && !(*section)->verdict.isEmpty())
+        note.other_verdicts << CalculationNote::tr("%1: %2").arg((*section)->title, (*section)->verdict);
     const double R = options.elbows_times_D * values.D;
     note.drawing = run_drawing(panel, inputs, values, R,
                                R > 0 ? CalculationNote::tr("elbows R = %1 = %2 m")
@@ -253,11 +325,12 @@ QString CalculationNote::plain_text() const {
     text += text_columns(rows, kNumbers) + '\n';
     text += checks.plain_text();
   }
-  if (elbows) {
-    text += elbows->title + '\n' + elbows->before.join('\n') + '\n';
+  for (const auto* section : {&elbows, &guides}) {
+    if (!*section) continue;
+    text += (*section)->title + '\n' + (*section)->before.join('\n') + '\n';
     rows.clear();
-    for (const Row& r : elbows->results) rows.push_back({r.symbol, r.text, r.unit, r.si, r.si_unit});
-    text += text_columns(rows, kNumbers) + elbows->after.join('\n') + "\n\n";
+    for (const Row& r : (*section)->results) rows.push_back({r.symbol, r.text, r.unit, r.si, r.si_unit});
+    text += text_columns(rows, kNumbers) + (*section)->after.join('\n') + "\n\n";
   }
 
   text += tr("Assumptions") + '\n';
@@ -306,14 +379,16 @@ QString CalculationNote::html(HtmlFor use) const {
     out += "</table>\n";
     support += checks.html();
   }
-  if (elbows) {
-    support += "<h4>" + elbows->title.toHtmlEscaped() + "</h4>\n";
-    for (const QString& line : elbows->before) support += "<p>" + line.toHtmlEscaped() + "</p>\n";
-    if (!elbows->results.empty())
-      support += kTable + cells({tr("Symbol"), tr("With elbows"), tr("Unit"), tr("SI"), tr("SI unit")}, "th");
-    for (const Row& r : elbows->results) support += cells({r.symbol, r.text, r.unit, r.si, r.si_unit}, "td", kNumbers);
-    if (!elbows->results.empty()) support += "</table>\n";
-    for (const QString& line : elbows->after) support += "<p>" + line.toHtmlEscaped() + "</p>\n";
+  for (const auto& [section, column] : {std::pair{&elbows, tr("With elbows")}, std::pair{&guides, tr("With guides")}}) {
+    if (!*section) continue;
+    const Elbows& s = **section;
+    support += "<h4>" + s.title.toHtmlEscaped() + "</h4>\n";
+    for (const QString& line : s.before) support += "<p>" + line.toHtmlEscaped() + "</p>\n";
+    if (!s.results.empty())
+      support += kTable + cells({tr("Symbol"), column, tr("Unit"), tr("SI"), tr("SI unit")}, "th");
+    for (const Row& r : s.results) support += cells({r.symbol, r.text, r.unit, r.si, r.si_unit}, "td", kNumbers);
+    if (!s.results.empty()) support += "</table>\n";
+    for (const QString& line : s.after) support += "<p>" + line.toHtmlEscaped() + "</p>\n";
   }
   support += "<h4>" + tr("Assumptions").toHtmlEscaped() + "</h4>\n<ul>\n";
   for (const QString& a : assumptions) support += "<li>" + a.toHtmlEscaped() + "</li>\n";

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "note/code_note.h"
+#include "note/guide_view.h"
 #include "note/review_note.h"
 #include "note/run_drawing.h"
 #include "quorvel/analyses/installation.h"
@@ -52,6 +53,8 @@ struct CalculationNote {
     QString verdict;           // the verdict alone; empty without an answer
   };
   std::optional<Elbows> elbows;
+  // The run with guides on its anchor legs, in the same form; none without guides.
+  std::optional<Elbows> guides;
   // The verdicts of the runs beside the panel's, one line each: "Installed
   // at 20 ℃: within the allowable stress (…)".
   QStringList other_verdicts;
@@ -72,13 +75,14 @@ struct CalculationNote {
 };
 
 // How a note is taken beside the sharp-corner frame: the pipe installed at
-// `installed_at` ℃, elbows of R = elbows_times_D·D unless that is 0, and the
-// material the analyses beside the panel take.
+// `installed_at` ℃, elbows of R = elbows_times_D·D unless that is 0, the
+// material the analyses beside the panel take, and the guides when on.
 struct NoteOptions {
   double installed_at = kInstalledAt;
   double elbows_times_D = 0;
   const Material* material = &carbon_steel();
   std::optional<CodeSettings> code = std::nullopt;  // the code check chosen, with T0 and its elbows
+  GuideSettings guides{};
 };
 
 // The note of a panel's run with these input texts, computed afresh; numbers

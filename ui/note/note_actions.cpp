@@ -42,7 +42,8 @@ NoteActions::NoteActions(QWidget* window, const QLocale& locale, MessageSink& si
       sink_(sink),
       ask_installed_at_(quorvel::ui::ask_installed_at),
       ask_title_block_(quorvel::ui::ask_title_block),
-      ask_save_file_(quorvel::ui::ask_save_file) {
+      ask_save_file_(quorvel::ui::ask_save_file),
+      ask_guides_(quorvel::ui::ask_guides) {
   setObjectName("NoteActions");
   window->installEventFilter(this);
 }
@@ -56,7 +57,8 @@ QList<QAction*> NoteActions::add_panel(PanelView& panel, const QList<QAction*>& 
   auto* print = new QAction(tr("Print calculation sheet…"), this);
   print->setShortcut(QKeySequence::Print);
   auto* installed = new QAction(tr("Installed at…"), this);
-  const QList<QAction*> menu = QList<QAction*>{copy, save, print, installed} + more;
+  auto* guides = new QAction(tr("Guides…"), this);
+  const QList<QAction*> menu = QList<QAction*>{copy, save, print, installed, guides} + more;
   drawings_.push_back(
       {&panel,
        QRect(to_pixels(extent.x()), to_pixels(extent.y()), to_pixels(extent.width()), to_pixels(extent.height())),
@@ -65,6 +67,7 @@ QList<QAction*> NoteActions::add_panel(PanelView& panel, const QList<QAction*>& 
   connect(save, &QAction::triggered, this, [this, &panel] { save_note(panel); });
   connect(print, &QAction::triggered, this, [this, &panel] { print_sheet(panel); });
   connect(installed, &QAction::triggered, this, [this, &panel] { ask_installed_at(panel); });
+  connect(guides, &QAction::triggered, this, [this, &panel] { ask_guides(panel); });
 
   // The keys work while the focus is in one of the panel's fields or buttons.
   std::vector<QWidget*> widgets(panel.inputs().begin(), panel.inputs().end());
@@ -104,6 +107,10 @@ void NoteActions::ask_installed_at(PanelView& panel) {
     panel.set_installed_at(*T0);
 }
 
+void NoteActions::ask_guides(PanelView& panel) {
+  if (const auto guides = ask_guides_(window_, panel_name(panel.panel()), panel.guides())) panel.set_guides(*guides);
+}
+
 bool NoteActions::eventFilter(QObject* watched, QEvent* event) {
   if (watched != window_ || event->type() != QEvent::ContextMenu) return false;
   const auto* request = static_cast<QContextMenuEvent*>(event);
@@ -120,6 +127,7 @@ bool NoteActions::eventFilter(QObject* watched, QEvent* event) {
 CalculationNote NoteActions::note_of(const PanelView& panel) const {
   NoteOptions options{panel.installed_at(), panel.elbows_times_D()};
   if (panel.code().on) options.code = panel.code_settings();
+  options.guides = panel.guides();
   CalculationNote note =
       calculation_note(panel.panel(), panel.input_texts(), locale_, QDateTime::currentDateTime(), options);
   note.stale = panel.stale();

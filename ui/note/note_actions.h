@@ -25,9 +25,10 @@ class PanelView;
 // its title block, all while the focus is in one of the panel's fields or
 // buttons, and all are in the context menus of the
 // panel's drawing and result fields, with the panel's choice of elbows
-// (elbow_view.h), which the note follows, and "Installed at…", which sets the
-// panel's installation temperature for its notes until the program ends; the
-// panel (PanelView) keeps both.
+// (elbow_view.h), which the note follows, "Installed at…", which sets the
+// panel's installation temperature for its notes until the program ends, and
+// "Guides…", which sets its guides and friction (guide_view.h) for its
+// tooltips and notes likewise; the panel (PanelView) keeps them.
 // Input fields keep their own menus, and Ctrl+C in any field still copies
 // its selection.
 class NoteActions final : public QObject {
@@ -42,6 +43,9 @@ class NoteActions final : public QObject {
   using AskInstalledAt =
       std::function<std::optional<double>(QWidget* window, const QString& configuration, double current)>;
   using AskTitleBlock = std::function<std::optional<TitleBlock>(QWidget* window, const TitleBlock& last)>;
+  // Asks for the panel's guides and friction ("Guides…"); none when cancelled.
+  using AskGuides = std::function<std::optional<GuideSettings>(QWidget* window, const QString& configuration,
+                                                               const GuideSettings& current)>;
   // The file to save a note to (note_forms.h unless a test puts another in
   // its place); empty when cancelled.
   using AskSaveFile = std::function<QString(QWidget* window, const QString& suggested)>;
@@ -54,6 +58,7 @@ class NoteActions final : public QObject {
   void set_printer(Printer printer);
   void set_askers(AskInstalledAt installed_at, AskTitleBlock title_block);
   void set_file_asker(AskSaveFile ask) { ask_save_file_ = std::move(ask); }
+  void set_guides_asker(AskGuides ask) { ask_guides_ = std::move(ask); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;  // the drawings' context menu
@@ -70,6 +75,7 @@ class NoteActions final : public QObject {
   void save_note(const PanelView& panel) const;
   void print_sheet(const PanelView& panel) const;
   void ask_installed_at(PanelView& panel);
+  void ask_guides(PanelView& panel);
 
   QWidget* window_;
   QLocale locale_;
@@ -78,6 +84,7 @@ class NoteActions final : public QObject {
   AskInstalledAt ask_installed_at_;
   AskTitleBlock ask_title_block_;
   AskSaveFile ask_save_file_;
+  AskGuides ask_guides_;
   mutable TitleBlock last_title_;  // what was entered last, for the next sheet
   std::vector<DrawingMenu> drawings_;
 };

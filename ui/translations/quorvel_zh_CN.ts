@@ -116,6 +116,10 @@
         <translation>带弯头</translation>
     </message>
     <message>
+        <source>With guides</source>
+        <translation>设导向支架</translation>
+    </message>
+    <message>
         <source>Checks of the inputs</source>
         <translation>输入检查</translation>
     </message>
@@ -359,6 +363,85 @@
     <message>
         <source>%1: %2 at %3, %4</source>
         <translation>%1：%3处的%2，%4</translation>
+    </message>
+</context>
+<context>
+    <name>GuideTexts</name>
+    <message>
+        <source>guides %1 m from the bends</source>
+        <translation>距弯头 %1 m 的导向支架</translation>
+    </message>
+    <message>
+        <source>with %1: the elbows do not fit L%2</source>
+        <translation>采用%1：弯头在 L%2 上放不下</translation>
+    </message>
+    <message>
+        <source>with %1: no answer for this geometry</source>
+        <translation>采用%1：此几何形状无解</translation>
+    </message>
+    <message>
+        <source>with %1: %2 %3</source>
+        <translation>采用%1：%2 %3</translation>
+    </message>
+    <message>
+        <source>With %1</source>
+        <translation>采用%1时</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1及%2</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <translation>结论：%1</translation>
+    </message>
+    <message>
+        <source>The elbows do not fit L%1: their tangent lengths exceed the leg.</source>
+        <translation>弯头在 L%1 上放不下：其切线长度超过该管段。</translation>
+    </message>
+    <message>
+        <source>No answer with guides for this geometry.</source>
+        <translation>此几何形状在设导向支架时无解。</translation>
+    </message>
+    <message>
+        <source>Guide on L%1: force across the leg %2 kg, ratio %3.</source>
+        <translation>L%1 上的导向支架：垂直于管段的力 %2 kg，应力比 %3。</translation>
+    </message>
+    <message>
+        <source>No guide on L%1: the leg is not longer than g, or its elbow reaches past it.</source>
+        <translation>L%1 上无导向支架：该管段不长于 g，或其弯头越过导向支架的位置。</translation>
+    </message>
+    <message>
+        <source>Governing ratio: %1</source>
+        <translation>控制应力比：%1</translation>
+    </message>
+    <message>
+        <source>%1 at a guide</source>
+        <translation>%1，位于导向支架处</translation>
+    </message>
+    <message>
+        <source>Anchor loads along their legs with the supports&apos; friction (w = %1 N/m, μ = %2): point 1 %3 kN, point %4 %5 kN.</source>
+        <translation>计入支架摩擦的固定点沿管段方向荷载（w = %1 N/m，μ = %2）：点 1 %3 kN，点 %4 %5 kN。</translation>
+    </message>
+    <message>
+        <source>Guides – %1</source>
+        <translation>导向支架 – %1</translation>
+    </message>
+    <message>
+        <source>A guide on each leg from an anchor to a bend</source>
+        <translation>在每段从固定点到弯头的管段上设导向支架</translation>
+    </message>
+    <message>
+        <source>Distance g from the bend&apos;s corner point (m):</source>
+        <translation>距弯头角点的距离 g（m）：</translation>
+    </message>
+    <message>
+        <source>Weight per metre w, pipe, contents and insulation (N/m; 0: no friction):</source>
+        <translation>每米重量 w，含管道、介质和保温（N/m；0：不计摩擦）：</translation>
+    </message>
+    <message>
+        <source>Friction coefficient μ of the supports:</source>
+        <translation>支架摩擦系数 μ：</translation>
     </message>
 </context>
 <context>
@@ -854,6 +937,10 @@ Space or Enter: compute</source>
     <message>
         <source>Installed at…</source>
         <translation>安装温度…</translation>
+    </message>
+    <message>
+        <source>Guides…</source>
+        <translation>导向支架…</translation>
     </message>
     <message>
         <source>Save calculation…</source>

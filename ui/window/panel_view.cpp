@@ -102,9 +102,19 @@ CodeSettings PanelView::code_settings() const {
   return settings;
 }
 
+void PanelView::set_guides(const GuideSettings& guides) {
+  guides_ = guides;
+  show_elbows();
+}
+
 void PanelView::show_elbows() {
   const Values* values = this->values();
   const double times_D = elbows_times_D();
+  const auto radius = times_D > 0 ? std::optional(ElbowRadius{times_D, 0}) : std::nullopt;
+  const GuidedRun guided = values && guides_.on() ? with_guides(panel_, *values, guides_.g, radius) : GuidedRun{};
+  for (std::size_t i = 0; i < controls_.results.size(); ++i)
+    controls_.results[i]->set_guided(
+        values && guides_.on() ? GuideTexts::tooltip(panel_, guided, i, guides_.g, decimal_point_) : QString());
   if (!values || times_D == 0) {
     for (ResultEdit* result : controls_.results) result->set_elbows({}, {});
     return;

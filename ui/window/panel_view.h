@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "note/guide_view.h"
 #include "quorvel/analyses/code_check.h"
 #include "quorvel/analyses/installation.h"
 #include "quorvel/analyses/validity.h"
@@ -70,6 +71,10 @@ class PanelView final : public QObject {
   // The elbows of the results' tooltips, the notes and the pass finder.
   ElbowChoice& elbows() const { return *elbows_; }
   double elbows_times_D() const;  // 0: sharp corners only
+  // The guides and the supports' friction of the tooltips and the notes.
+  const GuideSettings& guides() const { return guides_; }
+  void set_guides(const GuideSettings& guides);
+
   // The code check (code_check_window.h): off until a code is chosen. Its
   // installation temperature is installed_at() and its elbows the panel's,
   // long-radius ones under sharp corners only: code_settings() fills them in.
@@ -86,7 +91,8 @@ class PanelView final : public QObject {
   void settings_changed();  // installed_at, the elbows or the code check
 
  private:
-  // The run with elbows of the chosen radius beside the shown results.
+  // The runs with elbows of the chosen radius and with the guides beside the
+  // shown results.
   void show_elbows();
 
   const Panel& panel_;
@@ -99,6 +105,7 @@ class PanelView final : public QObject {
   double installed_at_ = kInstalledAt;
   ElbowChoice* elbows_;
   CodeChoice code_;
+  GuideSettings guides_;
 };
 
 }  // namespace quorvel::ui

@@ -53,6 +53,11 @@ void ResultEdit::set_elbows(const QString& line, const QString& exceeds_note) {
   update_look();
 }
 
+void ResultEdit::set_guided(const QString& line) {
+  guided_ = line;
+  update_look();
+}
+
 void ResultEdit::set_stale(bool stale) {
   if (stale == stale_) return;
   stale_ = stale;
@@ -160,6 +165,7 @@ void ResultEdit::update_look() {
   if (no_pipe()) tip << no_pipe_;
   if (!explanation_.isEmpty()) tip << explanation_;
   if (!elbows_.isEmpty()) tip << elbows_;
+  if (!guided_.isEmpty()) tip << guided_;
   setToolTip(tip.join('\n'));
 
   const std::optional<QColor> colour = text_colour(palette());

@@ -49,6 +49,8 @@ class ResultEdit final : public QLineEdit {
   // The tooltip line of the run with elbows, and what joins the accessible
   // description when the ratio exceeds with elbows (empty: it does not).
   void set_elbows(const QString& line, const QString& exceeds_note);
+  // The tooltip line of the guided run (guide_view.h); empty without guides.
+  void set_guided(const QString& line);
 
   bool exceeds_allowable() const { return exceeds_; }
   bool stale() const { return stale_ || typed_; }
@@ -80,6 +82,7 @@ class ResultEdit final : public QLineEdit {
   QLocale locale_;
   QString explanation_;
   QString elbows_, elbows_exceed_;
+  QString guided_;
   QString no_pipe_;
   bool exceeds_ = false;
   bool stale_ = false;
