@@ -179,92 +179,127 @@
         <translation>计算单未能打印。</translation>
     </message>
     <message>
-        <source>Installation (installed at %1 ℃)</source>
-        <translation>安装温度（按 %1 ℃ 安装）</translation>
-    </message>
-    <message>
-        <source>Not defined: there is no free expansion at the temperature entered (e(T) = 0).</source>
-        <translation>无定义：所填温度下没有自由膨胀（e(T) = 0）。</translation>
-    </message>
-    <message>
-        <source>Factor (e(T) − e(T0)) / e(T) = (%1 − %2) / %1 = %3, e in mm/m.</source>
-        <translation>系数 (e(T) − e(T0)) / e(T) = (%1 − %2) / %1 = %3，e 的单位为 mm/m。</translation>
-    </message>
-    <message>
-        <source>Governing ratio: %1</source>
-        <translation>控制应力比：%1</translation>
-    </message>
-    <message>
-        <source>Verdict: %1</source>
-        <translation>结论：%1</translation>
-    </message>
-    <message>
-        <source>Movements of the bend points (mm, both anchors held)</source>
-        <translation>弯头点位移（mm，两端固定支架不动）</translation>
-    </message>
-    <message>
-        <source>Not defined for a run on one straight line.</source>
-        <translation>管段在一条直线上时无定义。</translation>
-    </message>
-    <message>
-        <source>x along the first leg away from the start anchor, y across it as the drawing shows; free thermal growth plus bending of the sharp-corner frame.</source>
-        <translation>x 沿第一段管离开起点固定支架的方向，y 按简图垂直于它；为自由热伸长加上尖角框架的弯曲变形。</translation>
-    </message>
-    <message>
-        <source>Point</source>
-        <translation>点</translation>
-    </message>
-    <message>
-        <source>Cross-check (hand methods)</source>
-        <translation>校核（手算方法）</translation>
-    </message>
-    <message>
-        <source>passes</source>
-        <translation>通过</translation>
-    </message>
-    <message>
-        <source>fails</source>
-        <translation>不通过</translation>
-    </message>
-    <message>
-        <source>ASME B31.3 319.4.1 (GB 50316) screen D·y/(L − U)² = %1: %2 K1 = 208.3 (the code&apos;s allowable stress range, about 200 MPa for carbon steel); %3 K1 = 208000·[S]/E = %4 ([S] = %5 MPa, E = %6 GPa).</source>
-        <translation>ASME B31.3 319.4.1（GB 50316）简化判别式 D·y/(L − U)² = %1：K1 = 208.3（规范的许用应力范围，碳钢约 200 MPa）%2；K1 = 208000·[S]/E = %4（[S] = %5 MPa，E = %6 GPa）%3。</translation>
-    </message>
-    <message>
-        <source>ASME B31.3 319.4.1 screen: not defined for a run on one straight line.</source>
-        <translation>ASME B31.3 319.4.1 简化判别式：管段在一条直线上时无定义。</translation>
-    </message>
-    <message>
-        <source>ASME B31.3 319.4.1 screen: invalid, the inputs describe no pipe.</source>
-        <translation>ASME B31.3 319.4.1 简化判别式：无效，输入不构成管道。</translation>
-    </message>
-    <message>
-        <source>Guided cantilever, S = 3·E·D·Δ/L² per leg: governing ratio %1</source>
-        <translation>导向悬臂法，每段 S = 3·E·D·Δ/L²：控制应力比 %1</translation>
-    </message>
-    <message>
-        <source>; exact ÷ hand = %1</source>
-        <translation>；精确值 ÷ 手算值 = %1</translation>
-    </message>
-    <message>
-        <source>Section: I = %1 cm⁴, Z = %2 cm³, EI = %3 kN·m².</source>
-        <translation>截面：I = %1 cm⁴，Z = %2 cm³，EI = %3 kN·m²。</translation>
-    </message>
-    <message>
-        <source>Free growth the anchors hold back: %1 mm across the run, %2 mm along it; the anchors %3 m apart from the legs, %4 m of pipe along them.</source>
-        <translation>固定支架约束的自由伸长：横向 %1 mm，纵向 %2 mm；按各段计算两固定支架相距 %3 m，管道展开长度 %4 m。</translation>
-    </message>
-    <message>
-        <source>Installed at – %1</source>
-        <translation>安装温度 – %1</translation>
-    </message>
-    <message>
-        <source>Temperature at which the pipe is anchored (℃):</source>
-        <translation>管道固定时的温度（℃）：</translation>
-    </message>
-    <message>
         <source>%1 / %2</source>
         <translation>%1 / %2</translation>
+    </message>
+</context>
+<context>
+    <name>CodeSection</name>
+    <message>
+        <source>given</source>
+        <translation>给定</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>M, kN·m</source>
+        <translation>M，kN·m</translation>
+    </message>
+    <message>
+        <source>SE, MPa</source>
+        <translation>SE，MPa</translation>
+    </message>
+    <message>
+        <source>SA, MPa</source>
+        <translation>SA，MPa</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s check: [S] = %1 MPa, sharp corners, growth from 0 ℃</source>
+        <translation>面板的校核：[S] = %1 MPa，尖角，自 0 ℃ 起的膨胀</translation>
+    </message>
+    <message>
+        <source>Code check: %1</source>
+        <translation>规范校核：%1</translation>
+    </message>
+    <message>
+        <source>elbows as the panel&apos;s: %1</source>
+        <translation>弯头同面板：%1</translation>
+    </message>
+    <message>
+        <source>the panel has sharp corners only: the code check takes long-radius elbows (R = 1.5·D)</source>
+        <translation>面板仅为尖角：规范校核按长半径弯头（R = 1.5·D）计算</translation>
+    </message>
+    <message>
+        <source>Installed at %1 ℃; the displacement range from %2 to %3 ℃; %4.</source>
+        <translation>安装温度 %1 ℃；位移范围自 %2 ℃ 至 %3 ℃；%4。</translation>
+    </message>
+    <message>
+        <source>No answer: %1</source>
+        <translation>无结果：%1</translation>
+    </message>
+    <message>
+        <source>Cautions: %1</source>
+        <translation>注意：%1</translation>
+    </message>
+    <message>
+        <source>Material: %1.</source>
+        <translation>材料：%1。</translation>
+    </message>
+    <message>
+        <source>my values</source>
+        <translation>自定义值</translation>
+    </message>
+    <message>
+        <source>Ea = %1 GPa (%2), Eh = %3 GPa (%4).</source>
+        <translation>Ea = %1 GPa（%2），Eh = %3 GPa（%4）。</translation>
+    </message>
+    <message>
+        <source>Sc = %1 MPa at %2 ℃, Sh = %3 MPa at %4 ℃ (%5).</source>
+        <translation>%2 ℃ 时 Sc = %1 MPa，%4 ℃ 时 Sh = %3 MPa（%5）。</translation>
+    </message>
+    <message>
+        <source>Free growth over the range: %1 mm/m (%2).</source>
+        <translation>范围内的自由膨胀量：%1 mm/m（%2）。</translation>
+    </message>
+    <message>
+        <source>f = 6.0·N^−0.2 = 6.0·%1^−0.2, at most fm = %2 and at least 0.15: f = %3 (302.3.5(d)).</source>
+        <translation>f = 6.0·N^−0.2 = 6.0·%1^−0.2，不大于 fm = %2 且不小于 0.15：f = %3（302.3.5(d)）。</translation>
+    </message>
+    <message>
+        <source>SA = f[1.25(Sc + Sh) − SL] = %1·[1.25(%2 + %3) − %4] = %5 MPa (1b).</source>
+        <translation>SA = f[1.25(Sc + Sh) − SL] = %1·[1.25(%2 + %3) − %4] = %5 MPa（式 1b）。</translation>
+    </message>
+    <message>
+        <source>SA = f(1.25·Sc + 0.25·Sh) = %1·(1.25·%2 + 0.25·%3) = %4 MPa (1a).</source>
+        <translation>SA = f(1.25·Sc + 0.25·Sh) = %1·(1.25·%2 + 0.25·%3) = %4 MPa（式 1a）。</translation>
+    </message>
+    <message>
+        <source>passes the code check</source>
+        <translation>通过规范校核</translation>
+    </message>
+    <message>
+        <source>fails the code check</source>
+        <translation>未通过规范校核</translation>
+    </message>
+    <message>
+        <source>Hot anchor loads, Rm = R(1 − 2C/3)·Em/Ea (319.5.1): %1.</source>
+        <translation>热态固定支架荷载，Rm = R(1 − 2C/3)·Em/Ea（319.5.1）：%1。</translation>
+    </message>
+    <message>
+        <source>Cold anchor loads, the greater of C·R and C1·R with C1 = %1 (319.5.1): %2.</source>
+        <translation>冷态固定支架荷载，取 C·R 与 C1·R 中的较大者，C1 = %1（319.5.1）：%2。</translation>
+    </message>
+    <message>
+        <source>319.4.1: D·y/(L − U)² = %1 against K1 = 208 000·SA/Ea = %2: %3.</source>
+        <translation>319.4.1：D·y/(L − U)² = %1，对比 K1 = 208 000·SA/Ea = %2：%3。</translation>
+    </message>
+    <message>
+        <source>no formal analysis needed</source>
+        <translation>无需正式分析</translation>
+    </message>
+    <message>
+        <source>a formal analysis is needed</source>
+        <translation>需要正式分析</translation>
+    </message>
+    <message>
+        <source>319.4.1: no screen for a run in one line.</source>
+        <translation>319.4.1：管段在一条直线上时不作此判别。</translation>
+    </message>
+    <message>
+        <source>Governing SE/SA: %1 at %2: %3</source>
+        <translation>控制 SE/SA：%1（%2）：%3</translation>
     </message>
 </context>
 <context>
@@ -549,6 +584,10 @@
     <message>
         <source>Unit</source>
         <translation>单位</translation>
+    </message>
+    <message>
+        <source>ASME B31.3 319.4.1 screen: invalid, the inputs describe no pipe.</source>
+        <translation>ASME B31.3 319.4.1 简化判别式：无效，输入不构成管道。</translation>
     </message>
 </context>
 <context>
@@ -860,6 +899,128 @@
     </message>
 </context>
 <context>
+    <name>quorvel::ui::CodeCheckWindow</name>
+    <message>
+        <source>Installed at T0</source>
+        <translation>安装温度 T0</translation>
+    </message>
+    <message>
+        <source>Lowest temperature Tmin</source>
+        <translation>最低温度 Tmin</translation>
+    </message>
+    <message>
+        <source>Equivalent full cycles N</source>
+        <translation>当量满循环次数 N</translation>
+    </message>
+    <message>
+        <source>Sustained stress SL</source>
+        <translation>持续应力 SL</translation>
+    </message>
+    <message>
+        <source>Cold-spring factor C</source>
+        <translation>冷紧系数 C</translation>
+    </message>
+    <message>
+        <source>Ea at 21 ℃</source>
+        <translation>21 ℃ 时的 Ea</translation>
+    </message>
+    <message>
+        <source>Eh at T</source>
+        <translation>T 时的 Eh</translation>
+    </message>
+    <message>
+        <source>Sc, coldest</source>
+        <translation>Sc（最低温度）</translation>
+    </message>
+    <message>
+        <source>Sh, hottest</source>
+        <translation>Sh（最高温度）</translation>
+    </message>
+    <message>
+        <source>Expansion over the range</source>
+        <translation>范围内的膨胀量</translation>
+    </message>
+    <message>
+        <source>Specified minimum tensile strength</source>
+        <translation>规定最小抗拉强度</translation>
+    </message>
+    <message>
+        <source>Code check – %1</source>
+        <translation>规范校核 – %1</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>GB 50316 is not built: its formulas could not be confirmed from a public copy.</source>
+        <translation>尚未实现 GB 50316：其公式未能从公开文本中确认。</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>规范</translation>
+    </message>
+    <message>
+        <source>my values</source>
+        <translation>自定义值</translation>
+    </message>
+    <message>
+        <source>The values typed below replace the material&apos;s; with &quot;my values&quot; Ea, Sc, Sh and the expansion are needed.</source>
+        <translation>下面填写的值代替材料的值；选“自定义值”时须填写 Ea、Sc、Sh 和膨胀量。</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>材料</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s elbows. Under sharp corners only the code check takes long-radius elbows.</source>
+        <translation>面板的弯头。仅为尖角时，规范校核按长半径弯头计算。</translation>
+    </message>
+    <message>
+        <source>Elbows</source>
+        <translation>弯头</translation>
+    </message>
+    <message>
+        <source>Compute the panel</source>
+        <translation>计算本面板</translation>
+    </message>
+    <message>
+        <source>Not taken, expected a number (C from 0 to 1, N above 0): %1</source>
+        <translation>未采用，应为数值（C 在 0 到 1 之间，N 大于 0）：%1</translation>
+    </message>
+    <message>
+        <source>Choose a code to check the panel&apos;s run.</source>
+        <translation>请选择规范，以校核本面板的计算。</translation>
+    </message>
+    <message>
+        <source>No run of the panel to check: press Compute.</source>
+        <translation>本面板尚无可校核的计算：请按“计算”。</translation>
+    </message>
+    <message>
+        <source>These results do not belong to the current inputs: press Compute.</source>
+        <translation>这些结果不属于当前输入：请按“计算”。</translation>
+    </message>
+    <message>
+        <source>SE/SA at %1: %2</source>
+        <translation>%1 处的 SE/SA：%2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>the material&apos;s</source>
+        <translation>取材料的值</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ui::CodeChecks</name>
+    <message>
+        <source>Code check…</source>
+        <translation>规范校核…</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::ui::DesignAnswers</name>
     <message>
         <source>Paste calculation</source>
@@ -1074,247 +1235,6 @@ Space or Enter: compute</source>
     <message>
         <source>This text was typed, not computed: press Compute.</source>
         <translation>此文本为手工输入，并非计算结果：请按“计算”。</translation>
-    </message>
-</context>
-<context>
-    <name>CodeSection</name>
-    <message>
-        <source>given</source>
-        <translation>给定</translation>
-    </message>
-    <message>
-        <source>Place</source>
-        <translation>位置</translation>
-    </message>
-    <message>
-        <source>M, kN·m</source>
-        <translation>M，kN·m</translation>
-    </message>
-    <message>
-        <source>SE, MPa</source>
-        <translation>SE，MPa</translation>
-    </message>
-    <message>
-        <source>SA, MPa</source>
-        <translation>SA，MPa</translation>
-    </message>
-    <message>
-        <source>The panel&apos;s check: [S] = %1 MPa, sharp corners, growth from 0 ℃</source>
-        <translation>面板的校核：[S] = %1 MPa，尖角，自 0 ℃ 起的膨胀</translation>
-    </message>
-    <message>
-        <source>Code check: %1</source>
-        <translation>规范校核：%1</translation>
-    </message>
-    <message>
-        <source>elbows as the panel&apos;s: %1</source>
-        <translation>弯头同面板：%1</translation>
-    </message>
-    <message>
-        <source>the panel has sharp corners only: the code check takes long-radius elbows (R = 1.5·D)</source>
-        <translation>面板仅为尖角：规范校核按长半径弯头（R = 1.5·D）计算</translation>
-    </message>
-    <message>
-        <source>Installed at %1 ℃; the displacement range from %2 to %3 ℃; %4.</source>
-        <translation>安装温度 %1 ℃；位移范围自 %2 ℃ 至 %3 ℃；%4。</translation>
-    </message>
-    <message>
-        <source>No answer: %1</source>
-        <translation>无结果：%1</translation>
-    </message>
-    <message>
-        <source>Cautions: %1</source>
-        <translation>注意：%1</translation>
-    </message>
-    <message>
-        <source>Material: %1.</source>
-        <translation>材料：%1。</translation>
-    </message>
-    <message>
-        <source>my values</source>
-        <translation>自定义值</translation>
-    </message>
-    <message>
-        <source>Ea = %1 GPa (%2), Eh = %3 GPa (%4).</source>
-        <translation>Ea = %1 GPa（%2），Eh = %3 GPa（%4）。</translation>
-    </message>
-    <message>
-        <source>Sc = %1 MPa at %2 ℃, Sh = %3 MPa at %4 ℃ (%5).</source>
-        <translation>%2 ℃ 时 Sc = %1 MPa，%4 ℃ 时 Sh = %3 MPa（%5）。</translation>
-    </message>
-    <message>
-        <source>Free growth over the range: %1 mm/m (%2).</source>
-        <translation>范围内的自由膨胀量：%1 mm/m（%2）。</translation>
-    </message>
-    <message>
-        <source>f = 6.0·N^−0.2 = 6.0·%1^−0.2, at most fm = %2 and at least 0.15: f = %3 (302.3.5(d)).</source>
-        <translation>f = 6.0·N^−0.2 = 6.0·%1^−0.2，不大于 fm = %2 且不小于 0.15：f = %3（302.3.5(d)）。</translation>
-    </message>
-    <message>
-        <source>SA = f[1.25(Sc + Sh) − SL] = %1·[1.25(%2 + %3) − %4] = %5 MPa (1b).</source>
-        <translation>SA = f[1.25(Sc + Sh) − SL] = %1·[1.25(%2 + %3) − %4] = %5 MPa（式 1b）。</translation>
-    </message>
-    <message>
-        <source>SA = f(1.25·Sc + 0.25·Sh) = %1·(1.25·%2 + 0.25·%3) = %4 MPa (1a).</source>
-        <translation>SA = f(1.25·Sc + 0.25·Sh) = %1·(1.25·%2 + 0.25·%3) = %4 MPa（式 1a）。</translation>
-    </message>
-    <message>
-        <source>passes the code check</source>
-        <translation>通过规范校核</translation>
-    </message>
-    <message>
-        <source>fails the code check</source>
-        <translation>未通过规范校核</translation>
-    </message>
-    <message>
-        <source>Hot anchor loads, Rm = R(1 − 2C/3)·Em/Ea (319.5.1): %1.</source>
-        <translation>热态固定支架荷载，Rm = R(1 − 2C/3)·Em/Ea（319.5.1）：%1。</translation>
-    </message>
-    <message>
-        <source>Cold anchor loads, the greater of C·R and C1·R with C1 = %1 (319.5.1): %2.</source>
-        <translation>冷态固定支架荷载，取 C·R 与 C1·R 中的较大者，C1 = %1（319.5.1）：%2。</translation>
-    </message>
-    <message>
-        <source>319.4.1: D·y/(L − U)² = %1 against K1 = 208 000·SA/Ea = %2: %3.</source>
-        <translation>319.4.1：D·y/(L − U)² = %1，对比 K1 = 208 000·SA/Ea = %2：%3。</translation>
-    </message>
-    <message>
-        <source>no formal analysis needed</source>
-        <translation>无需正式分析</translation>
-    </message>
-    <message>
-        <source>a formal analysis is needed</source>
-        <translation>需要正式分析</translation>
-    </message>
-    <message>
-        <source>319.4.1: no screen for a run in one line.</source>
-        <translation>319.4.1：管段在一条直线上时不作此判别。</translation>
-    </message>
-    <message>
-        <source>Governing SE/SA: %1 at %2: %3</source>
-        <translation>控制 SE/SA：%1（%2）：%3</translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::ui::CodeCheckWindow</name>
-    <message>
-        <source>Installed at T0</source>
-        <translation>安装温度 T0</translation>
-    </message>
-    <message>
-        <source>Lowest temperature Tmin</source>
-        <translation>最低温度 Tmin</translation>
-    </message>
-    <message>
-        <source>Equivalent full cycles N</source>
-        <translation>当量满循环次数 N</translation>
-    </message>
-    <message>
-        <source>Sustained stress SL</source>
-        <translation>持续应力 SL</translation>
-    </message>
-    <message>
-        <source>Cold-spring factor C</source>
-        <translation>冷紧系数 C</translation>
-    </message>
-    <message>
-        <source>Ea at 21 ℃</source>
-        <translation>21 ℃ 时的 Ea</translation>
-    </message>
-    <message>
-        <source>Eh at T</source>
-        <translation>T 时的 Eh</translation>
-    </message>
-    <message>
-        <source>Sc, coldest</source>
-        <translation>Sc（最低温度）</translation>
-    </message>
-    <message>
-        <source>Sh, hottest</source>
-        <translation>Sh（最高温度）</translation>
-    </message>
-    <message>
-        <source>Expansion over the range</source>
-        <translation>范围内的膨胀量</translation>
-    </message>
-    <message>
-        <source>Specified minimum tensile strength</source>
-        <translation>规定最小抗拉强度</translation>
-    </message>
-    <message>
-        <source>Code check – %1</source>
-        <translation>规范校核 – %1</translation>
-    </message>
-    <message>
-        <source>off</source>
-        <translation>关闭</translation>
-    </message>
-    <message>
-        <source>GB 50316 is not built: its formulas could not be confirmed from a public copy.</source>
-        <translation>尚未实现 GB 50316：其公式未能从公开文本中确认。</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <translation>规范</translation>
-    </message>
-    <message>
-        <source>my values</source>
-        <translation>自定义值</translation>
-    </message>
-    <message>
-        <source>The values typed below replace the material&apos;s; with &quot;my values&quot; Ea, Sc, Sh and the expansion are needed.</source>
-        <translation>下面填写的值代替材料的值；选“自定义值”时须填写 Ea、Sc、Sh 和膨胀量。</translation>
-    </message>
-    <message>
-        <source>Material</source>
-        <translation>材料</translation>
-    </message>
-    <message>
-        <source>The panel&apos;s elbows. Under sharp corners only the code check takes long-radius elbows.</source>
-        <translation>面板的弯头。仅为尖角时，规范校核按长半径弯头计算。</translation>
-    </message>
-    <message>
-        <source>Elbows</source>
-        <translation>弯头</translation>
-    </message>
-    <message>
-        <source>Compute the panel</source>
-        <translation>计算本面板</translation>
-    </message>
-    <message>
-        <source>Not taken, expected a number (C from 0 to 1, N above 0): %1</source>
-        <translation>未采用，应为数值（C 在 0 到 1 之间，N 大于 0）：%1</translation>
-    </message>
-    <message>
-        <source>Choose a code to check the panel&apos;s run.</source>
-        <translation>请选择规范，以校核本面板的计算。</translation>
-    </message>
-    <message>
-        <source>No run of the panel to check: press Compute.</source>
-        <translation>本面板尚无可校核的计算：请按“计算”。</translation>
-    </message>
-    <message>
-        <source>These results do not belong to the current inputs: press Compute.</source>
-        <translation>这些结果不属于当前输入：请按“计算”。</translation>
-    </message>
-    <message>
-        <source>SE/SA at %1: %2</source>
-        <translation>%1 处的 SE/SA：%2</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>无</translation>
-    </message>
-    <message>
-        <source>the material&apos;s</source>
-        <translation>取材料的值</translation>
-    </message>
-</context>
-<context>
-    <name>quorvel::ui::CodeChecks</name>
-    <message>
-        <source>Code check…</source>
-        <translation>规范校核…</translation>
     </message>
 </context>
 </TS>
