@@ -148,7 +148,7 @@ void append_result_names(std::vector<std::string>& names, const Panel& panel, co
   }
   append_review_names(names, panel, options.review);
   append_guide_names(names, panel, options.guided);
-  if (options.code.on) append_code_names(names, panel);
+  if (options.code.on) append_code_names(names, panel, options.guided.guides.has_value());
   if (options.check) names.emplace_back("check");
 }
 

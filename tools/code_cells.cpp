@@ -24,14 +24,16 @@ std::string table_line(const CodeTable& table, std::string_view give) {
 
 void append_code_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
                        const CodeOptions& code, double target, std::string_view dp, bool pipe) {
-  const std::size_t count = 4 + count_of(panel, true) + 2 * count_of(panel, false);
+  // With guides, SE at each guide after the points'.
+  const std::size_t guides = code.settings.guides ? 2 : 0;
+  const std::size_t count = 4 + count_of(panel, true) + guides + 2 * count_of(panel, false);
   if (outcome.failure || !outcome.values) {
     cells.resize(cells.size() + count);
     return;
   }
   const CodeTexts t = code_texts(panel, code_check(panel, outcome, code.settings, target, dp), dp);
   if (t.SA.empty()) {  // no answer; a run that describes no pipe is invalid all the same
-    const std::size_t verdict = cells.size() + 2 + count_of(panel, true);
+    const std::size_t verdict = cells.size() + 2 + count_of(panel, true) + guides;
     cells.resize(cells.size() + count - 1);
     if (!pipe) cells[verdict] = kInvalid;
     cells.push_back(t.cautions);
@@ -39,6 +41,7 @@ void append_code_cells(std::vector<std::string>& cells, const Panel& panel, cons
   }
   cells.push_back(t.SA);
   cells.insert(cells.end(), t.SE.begin(), t.SE.end());
+  if (guides) cells.insert(cells.end(), t.guide_SE.begin(), t.guide_SE.end());
   cells.push_back(pipe ? t.governing : "");
   cells.emplace_back(pipe ? t.verdict : kInvalid);
   cells.insert(cells.end(), t.hot.begin(), t.hot.end());
@@ -46,10 +49,12 @@ void append_code_cells(std::vector<std::string>& cells, const Panel& panel, cons
   cells.push_back(t.cautions);
 }
 
-void append_code_names(std::vector<std::string>& names, const Panel& panel) {
+void append_code_names(std::vector<std::string>& names, const Panel& panel, bool guides) {
   names.push_back(cell_name("SA", "MPa", "code"));
   for (const ResultField& field : panel.results)
     if (field.display == Display::ratio) names.push_back(cell_name("SE" + std::to_string(field.point), "MPa", "code"));
+  if (guides)
+    for (int leg : {1, panel.points - 1}) names.push_back(cell_name("SE L" + std::to_string(leg), "MPa", "code"));
   names.insert(names.end(), {cell_name("governing", "SE/SA", "code"), cell_name("verdict", "", "code")});
   for (std::string_view load : {"code hot", "code cold"})
     for (const ResultField& field : panel.results)

@@ -19,14 +19,14 @@ struct CodeOptions {
   std::string given{};  // the first option of the check given, refused without --code
 };
 
-// SA, SE at each point in the order of the panel's ratio results, the
-// governing SE/SA, passes or fails, the hot and the cold anchor loads, the
-// cautions. All empty when the calculation failed; all but the last, which
-// says why, when the check has no answer. Where the inputs describe no pipe
-// the governing SE/SA is empty and the verdict invalid.
+// SA, SE at each point in the order of the panel's ratio results, with
+// guides (code.settings.guides) SE at the guide on the first leg and at the
+// one on the last (empty where a leg has none), the governing SE/SA, passes or fails, the hot and the cold anchor
+// loads, the cautions. All empty when the calculation failed; all but the last, which says why, when the check has no
+// answer. Where the inputs describe no pipe the governing SE/SA is empty and the verdict invalid.
 void append_code_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
                        const CodeOptions& code, double target, std::string_view decimal_point, bool pipe);
-void append_code_names(std::vector<std::string>& names, const Panel& panel);
+void append_code_names(std::vector<std::string>& names, const Panel& panel, bool guides);
 
 // --materials: every grade with its key, standards, the temperature range of
 // each of its tables and their sources, and what the user gives instead.

@@ -239,7 +239,7 @@ std::vector<Option> table() {
        "--elbows). All empty when the calculation failed; all but the last when the elbows do not fit (does not "
        "fit L2) or the run has no answer (not available); where the inputs describe no pipe the governing ratio "
        "is empty and the verdict says invalid. From 0 ℃, or from T0 with --installed. --solve and --ranges then "
-       "walk on the guided run's verdict (on the code check's with --code)",
+       "walk on the guided run's verdict (on the code check's with --code, which then checks the guided frame)",
        [](CommandLine& c, const std::string& value) {
          const auto g = parse_decimal(value, ".");
          if (!g || compare(*g, {}) <= 0 || !std::isfinite(to_double(*g)))
@@ -272,9 +272,12 @@ std::vector<Option> table() {
            "a bend, 1 at an anchor), Sa = |Fa|/A, St = 0; SA = f(1.25·Sc + 0.25·Sh) (1a), with --sustained the "
            "larger of that and f[1.25(Sc + Sh) − SL] (1b), f = 6.0·N^−0.2, at most fm (1.2 for ferrous material "
            "whose specified minimum tensile strength is at most 517 MPa at up to 371 ℃, else 1.0) and at least "
-           "0.15, Sc and Sh at most 138 MPa when f > 1. Cells after those of --crosscheck: SA in MPa with one "
-           "decimal; SE at every point in the order of the panel's ratio results, MPa with one decimal; the "
-           "governing SE/SA with three decimals; passes or fails (against the target); the hot anchor loads "
+           "0.15, Sc and Sh at most 138 MPa when f > 1. With --guides G the frame has its guides too, and the "
+           "anchor loads, SE/SA and the verdict are the guided frame's. Cells after those of --friction: SA in MPa "
+           "with one decimal; SE at every point in the order of the panel's ratio results, MPa with one decimal; "
+           "with --guides, SE at the guide on L1 and at the one on the last leg (i = 1, Sa from the force along "
+           "the leg there), empty where a leg has no guide; the governing SE/SA with three decimals; passes or fails "
+           "(against the target); the hot anchor loads "
            "Rm = R(1 − 2C/3)·Eh/Ea in the order and sign of the panel's moment and force results (reversed for a "
            "run colder than T0) in kN·m and kN with three decimals; the cold ones, the greater of C·R and C1·R, "
            "C1 = 1 − Sh·Ea/(SE·Eh) (at least 0), opposite to the hot ones; the cautions (D/t above 100, i of 5 or "
@@ -445,6 +448,7 @@ std::variant<CommandLine, std::string> parse_command_line(std::span<const std::s
     CodeSettings& settings = command.options.code.settings;
     settings.installed = review.installed.value_or(kInstalledAt);
     if (options.elbows) settings.elbows = *options.elbows;
+    settings.guides = options.guided.guides;
   }
   if (!command.plot_file.empty() && (!command.options.walk || command.options.mode != WalkMode::sweep))
     return "--plot draws a --sweep: give --sweep F=FROM:TO:STEP too";

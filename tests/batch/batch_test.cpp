@@ -421,6 +421,9 @@ TEST(BatchProcess, HeaderIsAsWideAsTheRows) {
       {"--elbows", "1.5D", "--guides", "25", "--friction", "900"},
       {"--code", "b31.3", "--material", "A106B", "--installed", "38", "--sc", "137.9", "--sh", "137.9", "--check"},
       {"--solve", "L2=0.5:40:0.5", "--code", "b31.3", "--ea", "200", "--sc", "138", "--sh", "138", "--growth", "3"},
+      // the code check's SE at the guides: the bend's L2 (10 m) without one
+      {"--code", "b31.3", "--ea", "200", "--sc", "138", "--sh", "138", "--growth", "3", "--guides", "12"},
+      {"--code", "b31.3", "--ea", "200", "--sc", "138", "--sh", "138", "--growth", "3", "--guides", "3"},
   };
   const auto dialect = quorvel::csv::Dialect::with_decimal_comma(false);
   for (const quorvel::Panel* panel : quorvel::panels())

@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
 #include "quorvel/analyses/code_check.h"
 #include "quorvel/analyses/code_materials.h"
+#include "quorvel/analyses/guides.h"
 #include "quorvel/panels/panels.h"
 
 namespace {
@@ -164,6 +167,60 @@ TEST(CodeCheck, HandWorkedBend) {
   EXPECT_NEAR(std::fabs(check.hot.front()), 7985.49, 0.05);
   EXPECT_EQ(check.cold.front(), 0);
   EXPECT_EQ(check.cautions, std::vector<std::string>{"no material: every value is the one given"});
+}
+
+// With guides the code check takes the guided frame. A guide beyond both
+// legs leaves the check as it is without guides. At a guide i = 1, so
+// SE = |M|/Z + |Fa|/A from the guided frame's own moment there and the force
+// along the leg (the guide's own force is across it), with Z and A worked from
+// D and t; the hot loads are the guided frame's reactions (Eh = Ea, C = 0).
+TEST(CodeCheck, GuidedFrame) {
+  const quorvel::Panel& bend = *quorvel::panel_by_key("bend");
+  const std::vector<std::string> inputs{"70", "377", "9", "20", "10", "90"};
+  const quorvel::Outcome outcome = quorvel::calculate(bend, inputs, ".");
+  ASSERT_TRUE(outcome.values);
+  quorvel::CodeSettings settings;
+  settings.user = {200e9, std::nullopt, 137.9e6, 137.9e6, 0.003, std::nullopt};
+  const quorvel::CodeCheck plain = quorvel::code_check(bend, outcome, settings);
+
+  // The frame of the range by hand: E·I with Ea, the growth 3 mm/m.
+  const double D = 0.377, d = D - 2 * 0.009, pi = std::numbers::pi;
+  const double Z = pi * (std::pow(D, 4) - std::pow(d, 4)) / (32 * D), A = pi * (D * D - d * d) / 4;
+  quorvel::Values range = *outcome.values;
+  range.EI = 200e9 * pi * (std::pow(D, 4) - std::pow(d, 4)) / 64;
+  range.growth_x = 0.003 * range.length_x;
+  range.growth_y = 0.003 * range.length_y;
+  const auto& p = range.run;
+  const quorvel::Point t1{(p[1].x - p[0].x) / 20, (p[1].y - p[0].y) / 20};
+  const quorvel::Point t2{(p[2].x - p[1].x) / 10, (p[2].y - p[1].y) / 10};
+
+  for (const auto& [g, held] :
+       {std::pair{1000.0, std::array{false, false}}, {12.0, {true, false}}, {3.0, {true, true}}}) {
+    settings.guides = g;
+    const quorvel::CodeCheck check = quorvel::code_check(bend, outcome, settings);
+    ASSERT_EQ(check.unavailable, "") << g;
+    const quorvel::CodeTexts texts = quorvel::code_texts(bend, check, ".");
+    for (std::size_t k = 0; k < 2; ++k) {
+      EXPECT_EQ(check.guides[k].has_value(), held[k]) << g << " " << k;
+      EXPECT_EQ(texts.guide_SE[k].empty(), !held[k]) << g << " " << k;
+    }
+    if (!held[0]) {
+      for (std::size_t j = 0; j < 3; ++j) EXPECT_EQ(check.points[j].SE, plain.points[j].SE) << j;
+      EXPECT_EQ(check.governing, plain.governing);
+      EXPECT_EQ(check.hot, plain.hot);
+      continue;
+    }
+    const quorvel::GuidedRun run = quorvel::with_guides(bend, range, g, quorvel::ElbowRadius{1.5, 0});
+    ASSERT_EQ(run.status, quorvel::ElbowStatus::solved) << g;
+    const quorvel::Point start = run.start_force, far = run.far_force;
+    const double Fa[2] = {start.x * t1.x + start.y * t1.y, far.x * t2.x + far.y * t2.y};
+    for (std::size_t k = 0; k < 2 && held[k]; ++k)
+      EXPECT_NEAR(check.guides[k]->SE, std::fabs(run.guides[k].moment) / Z + std::fabs(Fa[k]) / A, 1e-6 * check.SA)
+          << g << " guide " << k;
+    EXPECT_NEAR(check.points[0].SE, std::fabs(run.M1) / Z + std::fabs(Fa[0]) / A, 1e-6 * check.SA) << g;
+    EXPECT_NEAR(check.hot.front(), run.M1, 1e-6 * std::fabs(run.M1)) << g;
+    EXPECT_GE(check.governing * check.SA, check.guides[0]->SE * (1 - 1e-12)) << g;
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "quorvel/analyses/guides.h"
 #include "quorvel/analyses/section.h"
 #include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
@@ -131,35 +132,54 @@ CodeCheck code_check(const Panel& panel, const Values& run, const CodeSettings& 
                             : "no frame with elbows for these inputs";
     return check;
   }
+  std::optional<GuidedRun> guided;
+  if (settings.guides) {
+    guided = with_guides(panel, range, *settings.guides, settings.elbows, target, carbon_steel());
+    if (guided->status != ElbowStatus::solved) {
+      check.unavailable = "no frame with guides for these inputs";
+      return check;
+    }
+  }
+  const std::vector<double>& moments = guided ? guided->moments : frame.moments;
+  const std::vector<double>& axial = guided ? guided->axial : frame.axial;
+  const std::vector<double>& results = guided ? guided->results : frame.results;
 
   const double D = run.D, d = run.D - 2 * run.t;
   const double Z = std::numbers::pi * (std::pow(D, 4) - std::pow(d, 4)) / (32 * D);
   const double A = std::numbers::pi * (D * D - d * d) / 4;
-  const std::size_t n = frame.moments.size();
-  for (std::size_t j = 0; j < n; ++j) {
+  double SE = 0;  // the governing one
+  const auto stress = [&](double M, double i, double Fa, int place) {
     CodePoint p;
-    p.M = frame.moments[j];
-    p.i = j == 0 || j + 1 == n ? 1 : frame.factors.i;
-    p.Fa = frame.axial[j];
+    p.M = M;
+    p.i = i;
+    p.Fa = Fa;
     p.Sb = p.i * std::fabs(p.M) / Z;
     p.Sa = std::fabs(p.Fa) / A;
     const double St = 0;  // a plane run has no torsion
     p.SE = std::sqrt(std::pow(std::fabs(p.Sa) + p.Sb, 2) + std::pow(2 * St, 2));
     if (p.SE / check.SA > check.governing || check.place == 0) {
       check.governing = p.SE / check.SA;
-      check.place = static_cast<int>(j) + 1;
+      check.place = place;
+      SE = p.SE;
     }
-    check.points.push_back(p);
-  }
+    return p;
+  };
+  const std::size_t n = moments.size();
+  for (std::size_t j = 0; j < n; ++j)
+    check.points.push_back(
+        stress(moments[j], j == 0 || j + 1 == n ? 1 : frame.factors.i, axial[j], static_cast<int>(j) + 1));
+  if (guided)
+    for (std::size_t k = 0; k < 2; ++k)
+      if (const Guide& guide = guided->guides[k]; guide.held)
+        check.guides[k] = stress(guide.moment, 1, guide.axial, static_cast<int>(n + k) + 1);
   check.passes = check.governing <= target;
 
   // 319.5.1: hot loads with the panel's signs for a run hotter than T0.
-  const double SE = check.points[static_cast<std::size_t>(check.place - 1)].SE;
   check.C1 = std::max(0.0, 1 - check.Sh * check.Ea / (SE * check.Em));
   const double sign = T >= T0 ? 1 : -1, C = settings.cold_spring;
   for (std::size_t k = 0; k < panel.results.size(); ++k) {
     if (panel.results[k].display == Display::ratio) continue;
-    const double range_load = sign * frame.results[k];
+    const double range_load = sign * results[k];
     check.hot.push_back(range_load * (1 - 2 * C / 3) * check.Em / check.Ea);
     check.cold.push_back(-range_load * std::max(C, check.C1));
   }
@@ -209,6 +229,8 @@ CodeTexts code_texts(const Panel& panel, const CodeCheck& check, std::string_vie
   for (const ResultField& field : panel.results)
     if (field.display == Display::ratio)
       t.SE.push_back(fixed_text(check.points[static_cast<std::size_t>(field.point - 1)].SE, -6, 1, dp));
+  for (std::size_t k = 0; k < 2; ++k)
+    if (check.guides[k]) t.guide_SE[k] = fixed_text(check.guides[k]->SE, -6, 1, dp);
   t.governing = ratio_text(check.governing, dp);
   t.verdict = check.passes ? "passes" : "fails";
   for (const double load : check.hot) t.hot.push_back(fixed_text(load, -3, 3, dp));

@@ -84,6 +84,18 @@ bool solve(std::array<std::array<double, N>, N>& a, std::array<double, N>& b, st
   return true;
 }
 
+// |The force along a unit direction u| where the moment is m = a + b·x + c·y:
+// the section carries the force (c, −b).
+double along(const Linear& m, Point u) {
+  return std::fabs(m.c * u.x - m.b * u.y);
+}
+
+// The unit direction from a to b.
+Point unit(Point a, Point b) {
+  const double l = std::hypot(b.x - a.x, b.y - a.y);
+  return {(b.x - a.x) / l, (b.y - a.y) / l};
+}
+
 // The panel's results from the run's reactions and ratios, as with_elbows forms them.
 std::vector<double> results_of(const Panel& panel, const GuidedRun& run) {
   std::vector<double> results;
@@ -108,6 +120,7 @@ void unguided(GuidedRun& run, const Panel& panel, const Values& values, double t
     run.Fy = e.Fy;
     run.moments = e.moments;
     run.ratios = e.ratios;
+    run.axial = e.axial;
     run.results = e.results;
     run.verdict = e.verdict;
   } else {
@@ -118,6 +131,9 @@ void unguided(GuidedRun& run, const Panel& panel, const Values& values, double t
     run.Fy = v.Fy;
     run.moments = v.moments;
     run.ratios = ratios(v);
+    const Linear m{v.M1, -v.Fy, panel.fx_sign * v.Fx};
+    for (std::size_t j = 0; j < v.run.size(); ++j)
+      run.axial.push_back(along(m, j == 0 ? unit(v.run[0], v.run[1]) : unit(v.run[j - 1], v.run[j])));
     run.results = v.results;
     run.verdict = judge(v, target);
   }
@@ -229,11 +245,15 @@ GuidedRun with_guides(const Panel& panel, const Values& run_values, double g, co
   const double Z = std::numbers::pi * (std::pow(values.D, 4) - std::pow(values.D - 2 * values.t, 4)) / (32 * values.D);
   const double i_bend = run.elbows ? run.elbows->factors.i : 1;
   for (std::size_t j = 0; j < n; ++j) {
-    const double m = j == 0       ? before.at(p[j])
-                     : j + 1 == n ? after.at(p[j])
-                     : R > 0      ? detail::largest_on(line.arcs[j - 1], R, middle).value
-                                  : middle.at(p[j]);
+    const bool bend = j > 0 && j + 1 < n;
+    const detail::Peak peak = bend && R > 0 ? detail::largest_on(line.arcs[j - 1], R, middle) : detail::Peak{};
+    const double m = j == 0 ? before.at(p[j]) : j + 1 == n ? after.at(p[j]) : R > 0 ? peak.value : middle.at(p[j]);
     run.moments.push_back(m);
+    const Point leg = j == 0 ? t1 : j + 1 == n ? t2 : unit(p[j - 1], p[j]);
+    run.axial.push_back(along(j == 0       ? before
+                              : j + 1 == n ? after
+                                           : middle,
+                              bend && R > 0 ? Point{-std::sin(peak.phi), std::cos(peak.phi)} : leg));
     run.ratios.push_back((j == 0 || j + 1 == n ? 1 : i_bend) * std::fabs(m) / Z / values.allowable);
   }
   std::vector<double> judged = run.ratios;
@@ -245,6 +265,7 @@ GuidedRun with_guides(const Panel& panel, const Values& run_values, double g, co
     guide.force = b[static_cast<std::size_t>(index[i])];
     guide.moment = middle.at(guide.at);  // the moment is continuous across a guide
     guide.ratio = std::fabs(guide.moment) / Z / values.allowable;
+    guide.axial = along(i == 0 ? before : after, t[i]);  // its force is across the leg
     judged.push_back(guide.ratio);
     far = {far.x + guide.force * t[i].y, far.y - guide.force * t[i].x};  // minus Q·n, n = (−t.y, t.x)
   }

@@ -3,11 +3,13 @@
 // The code's own check of the displacement stress range, beside the panels'
 // specified one: ASME B31.3-2018, 302.3.5(d), 319.3 to 319.5 and Appendix D
 // (B31.3-2020 replaced Appendix D by a reference to ASME B31J-2017). The
-// frame is the run with real elbows (elbows.h) with the material's reference
-// modulus Ea, over the free growth of the whole displacement range.
+// frame is the run with real elbows (elbows.h), or with guides on its anchor
+// legs too (guides.h), with the material's reference modulus Ea, over the
+// free growth of the whole displacement range.
 // docs/engineering.md gives every formula with its clause. GB 50316's
 // formulas could not be read from a public copy: it is not built.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +41,7 @@ struct CodeSettings {
   std::optional<double> sustained;  // SL, Pa
   double cold_spring = 0;           // C, 0 to 1
   ElbowRadius elbows{1.5, 0};       // long radius unless told
+  std::optional<double> guides;     // g, m: the frame with its guides g from the bends
 };
 
 // f = 6.0·N^−0.2, at most fm and at least 0.15: 302.3.5(d) eq. (1c).
@@ -67,9 +70,12 @@ struct CodeCheck {
   double coldest = 0, hottest = 0;  // the range, ℃
   double Ea = 0, Em = 0, Sc = 0, Sh = 0, growth = 0, f = 0, fm = 0, SA = 0;
   std::vector<CodePoint> points;  // point 1 first
-  double governing = 0;           // the largest SE/SA
-  int place = 0;                  // its point
-  bool passes = false;            // governing at most the target
+  // With guides, at the guide on the first leg, then on the last (i = 1);
+  // none where a leg has no guide.
+  std::array<std::optional<CodePoint>, 2> guides;
+  double governing = 0;  // the largest SE/SA
+  int place = 0;         // its point; past the last point, the guide (points + 1 on the first leg)
+  bool passes = false;   // governing at most the target
   // The anchor loads, one for each of the panel's moment and force results
   // in its order and sign, N·m and N: hot Rm = R(1 − 2C/3)·Em/Ea, cold the
   // greater of C·R and C1·R, C1 = 1 − Sh·Ea/(SE·Em) (at least 0).
@@ -96,6 +102,7 @@ bool passes_code_check(const Panel& panel, const Outcome& outcome, const CodeSet
 struct CodeTexts {
   std::string SA;
   std::vector<std::string> SE;
+  std::array<std::string, 2> guide_SE;  // empty where a leg has no guide
   std::string governing;
   std::string_view verdict;
   std::vector<std::string> hot, cold;

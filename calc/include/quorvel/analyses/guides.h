@@ -30,6 +30,7 @@ struct Guide {
   // direction (point 1 towards the far anchor) turned 90° counter-clockwise.
   double force = 0;
   double moment = 0, ratio = 0;  // the bending moment there, N·m, and |M|/Z/[S]
+  double axial = 0;              // |the force along the leg| there, N
 };
 
 struct GuidedRun {
@@ -46,6 +47,9 @@ struct GuidedRun {
   // At every point, point 1 first, as ElbowRun holds them (with sharp
   // corners the moment at the corner, the ratio |M|/Z/[S]).
   std::vector<double> moments, ratios;
+  // |The force along the pipe| at every point: at an anchor along its leg, at
+  // a bend where its moment is (with sharp corners along the leg before it).
+  std::vector<double> axial;
   std::array<Guide, 2> guides;  // on the first leg, then on the last
   // Each of the panel's results with guides, as Values::results holds them.
   std::vector<double> results;
