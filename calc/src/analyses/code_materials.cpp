@@ -51,7 +51,7 @@ constexpr CodeMaterial kMaterials[] = {
       "ASME BPVC Section II Part D-2001 Table TE-1, Group 1, mean coefficient from 70 °F"},
      {kS137, false, 1e6, kS_Source},
      415e6,
-     "ASTM A106 Gr. B, 60 ksi (415 MPa), as suppliers quote the specification"},
+     "ASTM A106 Gr. B, 60 ksi (415 MPa), as suppliers quote the ASTM standard"},
     {"20", "steel 20", "GB/T 8163 / GB 9948 (GB 50316 tables not confirmed: give every value)", {}, {}, {}},
     {"s30408",
      "austenitic stainless 304",
