@@ -124,7 +124,9 @@ RunDrawing run_drawing(const Panel& panel, std::span<const std::string> inputs, 
     return QString("%1 = %2%3%4")
         .arg(text_of(field.symbol), QString::fromStdString(inputs[*index]), unit == "°" ? "" : " ", unit);
   };
-  for (std::size_t leg = 1; leg < d.points.size(); ++leg) d.legs << field_text("L" + std::to_string(leg));
+  // Appended, not "L" + …, which GCC 12 at -O3 flags with a false -Wrestrict.
+  for (std::size_t leg = 1; leg < d.points.size(); ++leg)
+    d.legs << field_text(std::string("L").append(std::to_string(leg)));
   d.angles = QStringList(static_cast<qsizetype>(d.points.size()));
   for (const AngleAt& a : kAngles)
     if (a.panel == panel.key && static_cast<std::size_t>(a.point) <= d.points.size())

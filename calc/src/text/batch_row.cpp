@@ -109,14 +109,19 @@ std::optional<BatchRow> find_batch_row(std::string_view text) {
 std::string code_options(const CodeOptions& code) {
   const CodeSettings& s = code.settings;
   std::string text = "--code b31.3";
-  if (s.material) text += " --material " + std::string(s.material->key);
-  text += " --installed " + option_number(s.installed);
-  if (code.elbows_given) text += " --elbows " + option_number(s.elbows.times_D) + "D";
-  if (s.cycles != CodeSettings{}.cycles) text += " --cycles " + option_number(s.cycles);
-  if (s.cold_spring != 0) text += " --cold-spring " + option_number(s.cold_spring);
-  for (const CodeOption& option : kCodeOptions) {
-    const std::optional<double>& v = option.optional ? s.*option.optional : s.user.*option.user;
-    if (v) text += " " + std::string(option.name) + " " + option_number(*v / option.unit);
+  // Appended word by word, not " " + …, which GCC 12 at -O3 flags with a
+  // false -Wrestrict.
+  const auto option = [&text](std::string_view name, std::string_view value) {
+    text.append(" ").append(name).append(" ").append(value);
+  };
+  if (s.material) option("--material", s.material->key);
+  option("--installed", option_number(s.installed));
+  if (code.elbows_given) option("--elbows", option_number(s.elbows.times_D) + "D");
+  if (s.cycles != CodeSettings{}.cycles) option("--cycles", option_number(s.cycles));
+  if (s.cold_spring != 0) option("--cold-spring", option_number(s.cold_spring));
+  for (const CodeOption& given : kCodeOptions) {
+    const std::optional<double>& v = given.optional ? s.*given.optional : s.user.*given.user;
+    if (v) option(given.name, option_number(*v / given.unit));
   }
   return text;
 }
