@@ -188,41 +188,67 @@ def check(tally, panel, row, got, times_D):
               % (where, g, want / 10))
     for g, want in zip(got[2 + n:-2], ratios):
         tally(abs(float(g) - want) <= 0.01, '%s: ratio %s, expected %.4f' % (where, g, want))
-    governing = max(ratios)
-    if not pipe:
-        return
-    tally(abs(float(got[-2]) - governing) <= 0.001, '%s: governing %s, expected %.4f' % (where, got[-2], governing))
+    if pipe:
+        check_verdict(tally, where, got[-2:], max(ratios), 0.001)
+
+
+def check_verdict(tally, where, cells, governing, tolerance):
+    """The governing ratio and verdict cells against the reference's governing
+    ratio; the verdict only where the ratio is not within its tolerance of 1."""
+    tally(abs(float(cells[0]) - governing) <= tolerance, '%s: governing %s, expected %.4f' % (where, cells[0], governing))
     if abs(governing - 1) > 0.001:
-        tally(got[-1] == ('exceeds' if governing > 1 else 'passes'), '%s: verdict %s' % (where, got[-1]))
+        tally(cells[1] == ('exceeds' if governing > 1 else 'passes'), '%s: verdict %s' % (where, cells[1]))
+
+
+class Tally:
+    """Counts the comparisons, printing the first few that fail."""
+
+    def __init__(self):
+        self.passed = self.failed = 0
+
+    def __call__(self, ok, msg):
+        if ok:
+            self.passed += 1
+            return
+        self.failed += 1
+        if self.failed <= 8:
+            print(msg)
+
+    def result(self):
+        print('%d passed, %d failed' % (self.passed, self.failed))
+        return 1 if self.failed else 0
+
+
+def arguments(doc, extra=(), rows=300):
+    """The command line every check takes: the batch tool, runs per panel, seed."""
+    ap = argparse.ArgumentParser(description=doc)
+    ap.add_argument('--batch', required=True)
+    ap.add_argument('--rows', type=int, default=rows, help='runs per panel')
+    ap.add_argument('--seed', type=int, default=20261208)
+    for name, kw in extra:
+        ap.add_argument(name, **kw)
+    return ap.parse_args()
+
+
+def run_batch(args, data):
+    """The batch tool's exit status and output rows for the input rows."""
+    s = io.StringIO()
+    csv.writer(s, lineterminator='\n').writerows(data)
+    p = subprocess.run(args, input=s.getvalue().encode(), capture_output=True)
+    return p.returncode, list(csv.reader(io.StringIO(p.stdout.decode())))
 
 
 def main():
-    ap = argparse.ArgumentParser(description=__doc__)
-    ap.add_argument('--batch', required=True)
-    ap.add_argument('--rows', type=int, default=300, help='runs per panel')
-    ap.add_argument('--seed', type=int, default=20261208)
-    a = ap.parse_args()
+    a = arguments(__doc__)
     data = list(rows(a.rows, random.Random(a.seed)))
-    counts = [0, 0]
-
-    def tally(ok, msg):
-        counts[0 if ok else 1] += 1
-        if not ok and counts[1] <= 8:
-            print(msg)
-
+    tally = Tally()
     for times_D, option in ((1.5, '1.5D'), (3, '3D')):
-        s = io.StringIO()
-        csv.writer(s, lineterminator='\n').writerows(data)
-        p = subprocess.run([a.batch, '--elbows', option], input=s.getvalue().encode(), capture_output=True)
-        out = list(csv.reader(io.StringIO(p.stdout.decode())))
-        tally(p.returncode == 0 and len(out) == len(data), '--elbows %s: status %d, %d rows' %
-              (option, p.returncode, len(out)))
+        status, out = run_batch([a.batch, '--elbows', option], data)
+        tally(status == 0 and len(out) == len(data), '--elbows %s: status %d, %d rows' % (option, status, len(out)))
         for row, got in zip(data, out):
             results = {'bend': 6, 'offset': 8, 'loop': 10}[row[0]]
             check(tally, row[0], row, got[len(row) + 1 + results:], times_D)
-    print('%d passed, %d failed' % tuple(counts))
-    return 1 if counts[1] else 0
-
+    return tally.result()
 
 if __name__ == '__main__':
     sys.exit(main())

@@ -23,15 +23,11 @@ guide must be named; where the inputs describe no pipe (the generated L of an
 offset or loop can be 0 or less) no governing ratio and the verdict invalid.
 Ends with `N passed, M failed`.
 """
-import argparse
-import csv
-import io
 import math
 import random
-import subprocess
 import sys
 
-from check_elbows import frame_of, rows, unit
+from check_elbows import Tally, arguments, check_verdict, frame_of, rows, run_batch, unit
 import quorvel_ref  # the rule for inputs that describe no pipe (check_elbows puts it on the path)
 
 # Gauss-Legendre points and weights on [-1, 1]: exact for the arcs' trigonometric integrands of low degree.
@@ -298,48 +294,29 @@ def check(tally, panel, row, got, g, times_D):
         judged.append(r)
         tally(abs(float(ratio_cell) - r) <= max(0.01, 1e-3 * r) and force(force_cell, f),
               '%s: guide %d %s %s, expected %.4f %.1f' % (where, w + 1, ratio_cell, force_cell, r, f / 10))
-    governing = max(judged)
-    if not pipe:
-        return
-    tally(abs(float(got[-3]) - governing) <= max(0.001, 1e-3 * governing), '%s: governing %s, expected %.4f' % (where, got[-3], governing))
-    if abs(governing - 1) > 0.001:
-        tally(got[-2] == ('exceeds' if governing > 1 else 'passes'), '%s: verdict %s' % (where, got[-2]))
+    if pipe:
+        check_verdict(tally, where, got[-3:-1], max(judged), max(0.001, 1e-3 * max(judged)))
 
 
 def main():
-    ap = argparse.ArgumentParser(description=__doc__)
-    ap.add_argument('--batch', required=True)
-    ap.add_argument('--rows', type=int, default=300, help='runs per panel')
-    ap.add_argument('--seed', type=int, default=20261208)
-    a = ap.parse_args()
+    a = arguments(__doc__)
     rng = random.Random(a.seed)
     data = list(rows(a.rows, rng))
     distances = [rng.choice(DISTANCES) for _ in data]
-    counts = [0, 0]
-
-    def tally(ok, msg):
-        counts[0 if ok else 1] += 1
-        if not ok and counts[1] <= 8:
-            print(msg)
-
+    tally = Tally()
     for times_D in (0, 3):
         groups = {}
         for row, g in zip(data, distances):
             groups.setdefault(g, []).append(row)
         for g, group in groups.items():
-            s = io.StringIO()
-            csv.writer(s, lineterminator='\n').writerows(group)
             args = [a.batch, '--guides', g] + (['--elbows', '%gD' % times_D] if times_D else [])
-            p = subprocess.run(args, input=s.getvalue().encode(), capture_output=True)
-            out = list(csv.reader(io.StringIO(p.stdout.decode())))
-            tally(p.returncode == 0 and len(out) == len(group), '%s: status %d, %d rows' % (args, p.returncode, len(out)))
+            status, out = run_batch(args, group)
+            tally(status == 0 and len(out) == len(group), '%s: status %d, %d rows' % (args, status, len(out)))
             for row, got in zip(group, out):
                 results = {'bend': 6, 'offset': 8, 'loop': 10}[row[0]]
                 skip = len(row) + 1 + results + (results + 4 if times_D else 0)
                 check(tally, row[0], row, got[skip:], float(g), times_D)
-    print('%d passed, %d failed' % tuple(counts))
-    return 1 if counts[1] else 0
-
+    return tally.result()
 
 if __name__ == '__main__':
     sys.exit(main())

@@ -30,9 +30,6 @@ Ends with `N passed, M failed`, or says that ccx is
 missing. Not part of the test suite: the frames with guides are checked there
 by check_guides.py; this is the comparison with a program of another origin.
 """
-import argparse
-import csv
-import io
 import math
 import os
 import random
@@ -41,7 +38,7 @@ import subprocess
 import sys
 import tempfile
 
-from check_elbows import frame_of, rows, unit
+from check_elbows import Tally, arguments, frame_of, rows, run_batch, unit
 
 PER_PIECE = 64           # B31 elements on each straight piece (and half as many)
 SECTION = 0.01           # m, the side of the square section
@@ -158,12 +155,7 @@ def guides_of(p, g):
 
 
 def main():
-    ap = argparse.ArgumentParser(description=__doc__)
-    ap.add_argument('--batch', required=True)
-    ap.add_argument('--ccx', default='ccx')
-    ap.add_argument('--rows', type=int, default=30, help='runs per panel')
-    ap.add_argument('--seed', type=int, default=20261208)
-    a = ap.parse_args()
+    a = arguments(__doc__, [('--ccx', dict(default='ccx'))], rows=30)
     if not shutil.which(a.ccx):
         print('ccx is not installed (Debian: calculix-ccx)')
         return 1
@@ -177,12 +169,7 @@ def main():
         fits = [g for g in DISTANCES if all(l <= float(g) or l >= float(g) + 1 for l in ends)]
         return rng.choice(fits or ['100'])
     distances = [distance(row) for row in data]
-    counts = [0, 0]
-
-    def tally(ok, msg):
-        counts[0 if ok else 1] += 1
-        if not ok and counts[1] <= 8:
-            print(msg)
+    tally = Tally()
 
     def solve(per_piece):
         """Each frame's reactions with `per_piece` beams to a straight piece."""
@@ -221,10 +208,7 @@ def main():
     got = {}
     for g in sorted(set(distances)):
         group = [row for row, d in zip(data, distances) if d == g]
-        s = io.StringIO()
-        csv.writer(s, lineterminator='\n').writerows(group)
-        out = subprocess.run([a.batch, '--guides', g], input=s.getvalue().encode(), capture_output=True).stdout
-        for row, cells in zip(group, csv.reader(io.StringIO(out.decode()))):
+        for row, cells in zip(group, run_batch([a.batch, '--guides', g], group)[1]):
             got[','.join(row)] = cells
 
     for frame, row, g, (M1, start, M2, far, forces) in zip(deck.frames, data, distances, solved):
@@ -273,8 +257,7 @@ def main():
         sx = start[0] + far[0] + sum(Q * -d[1] for _, d, Q in held)
         sy = start[1] + far[1] + sum(Q * d[0] for _, d, Q in held)
         tally(abs(sx) + abs(sy) <= 1e-3 * largest + 1, '%s: ccx unbalanced %g %g' % (where, sx, sy))
-    print('%d passed, %d failed' % tuple(counts))
-    return 1 if counts[1] else 0
+    return tally.result()
 
 
 if __name__ == '__main__':
