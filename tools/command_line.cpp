@@ -339,10 +339,8 @@ std::vector<Option> table() {
        }},
       {"--smts", "MPA", "the specified minimum tensile strength for fm of --code, replacing the material's",
        [](CommandLine& c, const std::string& value) {
-         double v = 0;
-         std::string why = code_number(c, "--smts", "a strength in MPa above 0", value, 0, false, 1e6, v);
-         c.options.code.settings.user.tensile_strength = v;
-         return why;
+         return code_number(c, "--smts", "a strength in MPa above 0", value, 0, false, 1e6,
+                            c.options.code.settings.user.tensile_strength);
        }},
       {"--ea", "GPA",
        "the user's values of --code, each replacing the material's: --ea the reference modulus Ea, --eh the "
@@ -350,31 +348,23 @@ std::vector<Option> table() {
        "at the range's lowest and highest temperature, in MPa; --growth the free expansion over the whole range, "
        "in mm/m. Without --material, --ea, --sc, --sh and --growth are needed",
        [](CommandLine& c, const std::string& value) {
-         double v = 0;
-         std::string why = code_number(c, "--ea", "a modulus in GPa above 0", value, 0, false, 1e9, v);
-         c.options.code.settings.user.Ea = v;
-         return why;
+         return code_number(c, "--ea", "a modulus in GPa above 0", value, 0, false, 1e9,
+                            c.options.code.settings.user.Ea);
        }},
       {"--eh", "GPA", "see --ea",
        [](CommandLine& c, const std::string& value) {
-         double v = 0;
-         std::string why = code_number(c, "--eh", "a modulus in GPa above 0", value, 0, false, 1e9, v);
-         c.options.code.settings.user.Eh = v;
-         return why;
+         return code_number(c, "--eh", "a modulus in GPa above 0", value, 0, false, 1e9,
+                            c.options.code.settings.user.Eh);
        }},
       {"--sc", "MPA", "see --ea",
        [](CommandLine& c, const std::string& value) {
-         double v = 0;
-         std::string why = code_number(c, "--sc", "a stress in MPa above 0", value, 0, false, 1e6, v);
-         c.options.code.settings.user.Sc = v;
-         return why;
+         return code_number(c, "--sc", "a stress in MPa above 0", value, 0, false, 1e6,
+                            c.options.code.settings.user.Sc);
        }},
       {"--sh", "MPA", "see --ea",
        [](CommandLine& c, const std::string& value) {
-         double v = 0;
-         std::string why = code_number(c, "--sh", "a stress in MPa above 0", value, 0, false, 1e6, v);
-         c.options.code.settings.user.Sh = v;
-         return why;
+         return code_number(c, "--sh", "a stress in MPa above 0", value, 0, false, 1e6,
+                            c.options.code.settings.user.Sh);
        }},
       {"--growth", "MM_PER_M", "see --ea; refused with a walk of T, whose range changes with T",
        [](CommandLine& c, const std::string& value) {
