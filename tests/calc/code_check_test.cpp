@@ -238,4 +238,40 @@ TEST(CodeCheck, GuidedFrame) {
   }
 }
 
+// The published "FLAT EXPANSION LOOP CALCULATION" sheet (Simple-loop.xls,
+// docs/engineering.md): a U between guides G = 12 m apart that takes the
+// 576.1 mm of the 100 m between anchors (5.761 mm/m, 5 to 427 ℃), legs H and
+// top W equal, elbows of radius R, every value given. Its printed results:
+// Fx = 7969, 10154 and 15732 N, the stress i·max(Mp, Mc)/Z = 368.2, 405.5 and
+// 472.4 MPa, and for the 6" line the moment at the guides Mp = 21 200 437
+// N·mm. The forces and moments agree to 0.1 % (the sheet leaves out each
+// arc's own spread); SE adds |Fa|/A to the sheet's stress (0.6 %): within 1 %.
+TEST(CodeCheck, PublishedLoopSheet) {
+  const quorvel::Panel& loop = *quorvel::panel_by_key("loop");
+  const struct {
+    const char *D, *t, *end, *HW;
+    double R, Ea, Fx, stress;
+  } lines[] = {{"168.3", "7.112", "3.25", "5.5", 0.2286, 203395e6, 7969, 368.2},
+               {"219.1", "6.35", "3", "6", 0.3048, 203400e6, 10154, 405.5},
+               {"304.8", "6.35", "2.75", "6.5", 0.381, 203400e6, 15732, 472.4}};
+  for (const auto& line : lines) {
+    const std::vector<std::string> inputs{"427",   line.D,   line.t, line.end, line.HW, line.HW,
+                                          line.HW, line.end, "100",  "90",     "90"};
+    const quorvel::Outcome outcome = quorvel::calculate(loop, inputs, ".");
+    quorvel::CodeSettings settings;
+    settings.user = {line.Ea, std::nullopt, 137.9e6, 137.9e6, 0.005761, std::nullopt};
+    settings.installed = 5;
+    settings.elbows = {0, line.R};
+    const quorvel::CodeCheck check = quorvel::code_check(loop, outcome, settings);
+    ASSERT_EQ(check.unavailable, "") << line.D;
+    double SE = 0;
+    for (const quorvel::CodePoint& p : check.points) SE = std::max(SE, p.SE);
+    EXPECT_NEAR(SE / 1e6, line.stress, 0.01 * line.stress) << line.D;
+    EXPECT_NEAR(std::fabs(check.hot[2]), line.Fx, 0.002 * line.Fx) << line.D;  // Mz1, Mz2, Fx, Fy
+    if (line.R == 0.2286) {
+      EXPECT_NEAR(std::fabs(check.hot[0]), 21200.437, 0.002 * 21200.437);
+    }
+  }
+}
+
 }  // namespace
