@@ -20,6 +20,7 @@ using quorvel::code_material;
 using quorvel::CodeMaterial;
 
 constexpr double kMsi = 6.894757293168e9;  // Pa
+constexpr double kKsi = kMsi / 1000;
 
 // Keys in any case; every table rising, with its source.
 TEST(CodeMaterials, KeysAndTables) {
@@ -39,6 +40,9 @@ TEST(CodeMaterials, KeysAndTables) {
 // Worked from the printed rows: 70 °F is 21.1 ℃, 250 °F halfway between 200
 // and 300 °F, 500 °F is 260 ℃; TE-1's mean coefficient 7.3 at 500 °F gives
 // 7.3e-6 · 430 of strain from 70 °F, 6.7 at 200 °F gives 6.7e-6 · 130.
+// Table A-1: 20.0 ksi from the first column to 400 °F, 18.9 at 500, 17.3 at
+// 600, 17.0 at 650, 16.5 at 700, 10.8 at 800 °F, so 18.1 halfway to 600 °F
+// and 16.75 halfway to 700 °F.
 TEST(CodeMaterials, ValuesBetweenRows) {
   const CodeMaterial& cs = *code_material("a106b");
   const struct {
@@ -50,7 +54,13 @@ TEST(CodeMaterials, ValuesBetweenRows) {
       {"E at 250 °F", cs.E.at(quorvel::celsius(250)), 28.55 * kMsi},
       {"E at -325 °F, the first row", cs.E.at(quorvel::celsius(-325)), 31.4 * kMsi},
       {"austenitic Ea", code_material("s30408")->reference_E(), 28.3 * kMsi},
-      {"S at 50 ℃", cs.S.at(50), 137.9e6},
+      {"S at 50 ℃", cs.S.at(50), 20.0 * kKsi},
+      {"S at -20 °F, the first row", cs.S.at(quorvel::celsius(-20)), 20.0 * kKsi},
+      {"S at 500 °F", cs.S.at(260), 18.9 * kKsi},
+      {"S at 550 °F", cs.S.at(quorvel::celsius(550)), 18.1 * kKsi},
+      {"S at 675 °F", cs.S.at(quorvel::celsius(675)), 16.75 * kKsi},
+      {"S at 800 °F, the last row", cs.S.at(quorvel::celsius(800)), 10.8 * kKsi},
+      {"TP304's S at 93 ℃", code_material("s30408")->S.at(93), 20.0 * kKsi},
       {"strain 70 to 500 °F", cs.expansion_between(quorvel::celsius(70), 260), 7.3e-6 * 430},
       {"strain 200 to 500 °F", cs.expansion_between(quorvel::celsius(200), 260), 7.3e-6 * 430 - 6.7e-6 * 130},
   };
@@ -63,12 +73,15 @@ TEST(CodeMaterials, ValuesBetweenRows) {
 
 TEST(CodeMaterials, NoValueOutsideTheTables) {
   const CodeMaterial& cs = *code_material("a106b");
-  EXPECT_FALSE(cs.S.at(250));
-  EXPECT_FALSE(cs.S.at(37.9));
+  EXPECT_FALSE(cs.S.at(427));
+  EXPECT_FALSE(cs.S.at(-29));
+  EXPECT_FALSE(code_material("s30408")->S.at(94));
   EXPECT_FALSE(cs.E.at(600));
   EXPECT_FALSE(cs.expansion_between(20, 250));
   EXPECT_FALSE(code_material("s30408")->expansion_between(21.2, 100));
-  EXPECT_EQ(quorvel::outside_text(cs, "Sh", cs.S, 250), "Sh of a106b at 250 ℃: outside its table, 38 to 93 ℃");
+  EXPECT_EQ(quorvel::outside_text(cs, "Sh", cs.S, 450), "Sh of a106b at 450 ℃: outside its table, -28.9 to 426.7 ℃");
+  const CodeMaterial& ss = *code_material("s30408");
+  EXPECT_EQ(quorvel::outside_text(ss, "Sh", ss.S, 100), "Sh of s30408 at 100 ℃: outside its table, 37.8 to 93.3 ℃");
   EXPECT_EQ(quorvel::outside_text(cs, "the expansion", cs.expansion, 20, ","),
             "the expansion of a106b at 20 ℃: outside its table, 21,1 to 704,4 ℃");
   EXPECT_EQ(quorvel::outside_text(cs, "Eh", cs.E, 600), "Eh of a106b at 600 ℃: outside its table, -198.3 to 593.3 ℃");
@@ -85,6 +98,8 @@ TEST(CodeCheck, StressRangeFactor) {
   EXPECT_EQ(quorvel::largest_range_factor(true, 518e6, 250), 1.0);
   EXPECT_EQ(quorvel::largest_range_factor(true, std::nullopt, 250), 1.0);
   EXPECT_EQ(quorvel::largest_range_factor(false, 415e6, 250), 1.0);
+  // TP304's 75 ksi is the limit of Fig. 302.3.5 itself: 515 MPa in metric.
+  EXPECT_EQ(quorvel::largest_range_factor(true, code_material("s30408")->tensile_strength, 371), 1.2);
 }
 
 // SA (1a), (1b): the hand-worked values; studylib's B31.3-2020 example
@@ -220,6 +235,42 @@ TEST(CodeCheck, GuidedFrame) {
     EXPECT_NEAR(check.points[0].SE, std::fabs(run.M1) / Z + std::fabs(Fa[0]) / A, 1e-6 * check.SA) << g;
     EXPECT_NEAR(check.hot.front(), run.M1, 1e-6 * std::fabs(run.M1)) << g;
     EXPECT_GE(check.governing * check.SA, check.guides[0]->SE * (1 - 1e-12)) << g;
+  }
+}
+
+// The published "FLAT EXPANSION LOOP CALCULATION" sheet (Simple-loop.xls,
+// docs/engineering.md): a U between guides G = 12 m apart that takes the
+// 576.1 mm of the 100 m between anchors (5.761 mm/m, 5 to 427 ℃), legs H and
+// top W equal, elbows of radius R, every value given. Its printed results:
+// Fx = 7969, 10154 and 15732 N, the stress i·max(Mp, Mc)/Z = 368.2, 405.5 and
+// 472.4 MPa, and for the 6" line the moment at the guides Mp = 21 200 437
+// N·mm. The forces and moments agree to 0.1 % (the sheet leaves out each
+// arc's own spread); SE adds |Fa|/A to the sheet's stress (0.6 %): within 1 %.
+TEST(CodeCheck, PublishedLoopSheet) {
+  const quorvel::Panel& loop = *quorvel::panel_by_key("loop");
+  const struct {
+    const char *D, *t, *end, *HW;
+    double R, Ea, Fx, stress;
+  } lines[] = {{"168.3", "7.112", "3.25", "5.5", 0.2286, 203395e6, 7969, 368.2},
+               {"219.1", "6.35", "3", "6", 0.3048, 203400e6, 10154, 405.5},
+               {"304.8", "6.35", "2.75", "6.5", 0.381, 203400e6, 15732, 472.4}};
+  for (const auto& line : lines) {
+    const std::vector<std::string> inputs{"427",   line.D,   line.t, line.end, line.HW, line.HW,
+                                          line.HW, line.end, "100",  "90",     "90"};
+    const quorvel::Outcome outcome = quorvel::calculate(loop, inputs, ".");
+    quorvel::CodeSettings settings;
+    settings.user = {line.Ea, std::nullopt, 137.9e6, 137.9e6, 0.005761, std::nullopt};
+    settings.installed = 5;
+    settings.elbows = {0, line.R};
+    const quorvel::CodeCheck check = quorvel::code_check(loop, outcome, settings);
+    ASSERT_EQ(check.unavailable, "") << line.D;
+    double SE = 0;
+    for (const quorvel::CodePoint& p : check.points) SE = std::max(SE, p.SE);
+    EXPECT_NEAR(SE / 1e6, line.stress, 0.01 * line.stress) << line.D;
+    EXPECT_NEAR(std::fabs(check.hot[2]), line.Fx, 0.002 * line.Fx) << line.D;  // Mz1, Mz2, Fx, Fy
+    if (line.R == 0.2286) {
+      EXPECT_NEAR(std::fabs(check.hot[0]), 21200.437, 0.002 * 21200.437);
+    }
   }
 }
 

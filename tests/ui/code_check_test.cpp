@@ -189,8 +189,8 @@ TEST_F(CodeCheck, LeadsTheNoteAndComesBackWithPaste) {
                   panel = note.indexOf("The panel's check: [S] = 80 MPa, sharp corners, growth from 0 ℃"),
                   results = note.indexOf("Results (as shown");
   EXPECT_TRUE(code > 0 && code < panel && panel < inputs && inputs < results) << note.toStdString();
-  // A106 Gr. B's allowable stresses are tabulated from 38 ℃: from 20 ℃ none.
-  const QString outside = "No answer: Sc of a106b at 20 ℃: outside its table, 38 to 93 ℃";
+  // A106 Gr. B's expansion is tabulated from 70 °F (21.1 ℃): from 20 ℃ none.
+  const QString outside = "No answer: the expansion of a106b at 20 ℃: outside its table, 21.1 to 704.4 ℃";
   EXPECT_TRUE(note.contains(outside)) << note.toStdString();
   button("计算")->click();
   EXPECT_TRUE(w.results_text().startsWith(outside)) << w.results_text().toStdString();

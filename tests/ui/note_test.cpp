@@ -411,7 +411,7 @@ TEST(CalculationNote, LeadsWithTheCodeCheckOnceOneIsChosen) {
       << text.toStdString();
   EXPECT_GT(text.indexOf("The panel's check: [S] = 80 MPa, sharp corners, growth from 0 ℃\nVerdict: "), 0);
   EXPECT_TRUE(note.html(CalculationNote::HtmlFor::sheet).contains("<body>\n<h4>Code check: ASME B31.3-2018</h4>"));
-  // Table A-1's 20.0 ksi = 137.9 MPa from 38 to 93 ℃, with its source.
+  // Table A-1's 20.0 ksi (137.90 MPa) up to 400 °F, with its source.
   EXPECT_TRUE(text.contains("Sc = 137.90 MPa at 40 ℃, Sh = 137.90 MPa at 70 ℃ (ASME B31.3-2002 Table A-1"));
   EXPECT_EQ(note.batch_command, "quorvel-batch --code b31.3 --material a106b --installed 40 --elbows 1.5D");
   QTemporaryDir dir;

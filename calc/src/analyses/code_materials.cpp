@@ -9,6 +9,7 @@ namespace {
 
 // 1 psi = 1 lbf/in² = 0.45359237 kg · 9.80665 m/s² / 0.0254² m², exactly.
 constexpr double kPsi = 0.45359237 * 9.80665 / (0.0254 * 0.0254);
+constexpr double kKsi = 1e3 * kPsi;
 constexpr double kMsi = 1e6 * kPsi;
 
 // Modulus of elasticity, 10⁶ psi, at °F: ASME B31.1-1995 Table C-1 as
@@ -33,14 +34,26 @@ constexpr CodeRow kCarbonSteelExpansion[] = {
     {500, 7.3}, {550, 7.3},  {600, 7.4},  {650, 7.5},  {700, 7.6},  {750, 7.7},  {800, 7.8},  {850, 7.9}, {900, 7.9},
     {950, 8.0}, {1000, 8.1}, {1050, 8.1}, {1100, 8.2}, {1150, 8.3}, {1200, 8.3}, {1250, 8.4}, {1300, 8.4}};
 
-// Basic allowable stress, MPa, at ℃: ASME B31.3-2002 Table A-1 (20.0 ksi)
-// as converted in a published spreadsheet, "A106 - Gr. B 137.9" and
-// "A312 TP304 137.9" at 38 and 93 ℃; no further row could be read, so the
-// tables end at 93 ℃.
-constexpr CodeRow kS137[] = {{38, 137.9}, {93, 137.9}};
+// Basic allowable stress, ksi, at °F: ASME B31.3 Table A-1, the line of A106
+// Gr. B, A53 Gr. B and API 5L Gr. B (60 and 35 ksi), whose first column is
+// "min. temp. to 100". No public copy of the code's own page could be read:
+// the row is that of three published copies of the B31.3-2002 table, which
+// agree wherever they overlap. Atlas Steels' pressure tables for A53, A106
+// and API 5L Grade B give 137.9 MPa at "−29 to +38" and 204 ℃, then 130.3,
+// 117.2, 113.8, 89.6 and 74.5 MPa at 260, 343, 371, 399 and 427 ℃ (the 500,
+// 650, 700, 750 and 800 °F columns); the piping-tools.net spreadsheet of
+// Table A-1 gives 137.9 MPa for A106 Gr. B at 38 and 93 ℃ and, for API 5L
+// Gr. B, 119.28 and 117.21 MPa at 600 and 650 °F; piping-world reads "20ksi
+// from minimum temperature to 400°F" for A106 Gr. B. The row starts at
+// −20 °F, Atlas's first column, and ends at 800 °F, as theirs does.
+constexpr CodeRow kCarbonSteelS[] = {{-20, 20.0}, {100, 20.0}, {200, 20.0}, {300, 20.0}, {400, 20.0}, {500, 18.9},
+                                     {600, 17.3}, {650, 17.0}, {700, 16.5}, {750, 13.0}, {800, 10.8}};
+// A312 TP304's line: 20.0 ksi at 100 and 200 °F (38 and 93 ℃), as a
+// published spreadsheet converts the B31.3-2002 table ("A312 TP304 137.9"
+// MPa); no further column could be read, so the table ends at 200 °F.
+constexpr CodeRow kTP304S[] = {{100, 20.0}, {200, 20.0}};
 
 constexpr std::string_view kE_Source = "ASME B31.1-1995 Table C-1 (10⁶ psi, °F), as Engineering ToolBox tabulates it";
-constexpr std::string_view kS_Source = "ASME B31.3-2002 Table A-1, 20.0 ksi = 137.9 MPa at 38 and 93 ℃";
 
 constexpr CodeMaterial kMaterials[] = {
     {"a106b",
@@ -49,7 +62,10 @@ constexpr CodeMaterial kMaterials[] = {
      {kCarbonSteelE, true, kMsi, kE_Source},
      {kCarbonSteelExpansion, true, 1e-6,
       "ASME BPVC Section II Part D-2001 Table TE-1, Group 1, mean coefficient from 70 °F"},
-     {kS137, false, 1e6, kS_Source},
+     {kCarbonSteelS, true, kKsi,
+      "ASME B31.3-2002 Table A-1 (ksi, °F) as Atlas Steels, piping-tools.net and piping-world print its A106/A53/API "
+      "5L "
+      "Gr. B line"},
      415e6,
      "ASTM A106 Gr. B, 60 ksi (415 MPa), as suppliers quote the ASTM standard"},
     {"20", "steel 20", "GB/T 8163 / GB 9948 (GB 50316 tables not confirmed: give every value)", {}, {}, {}},
@@ -58,7 +74,11 @@ constexpr CodeMaterial kMaterials[] = {
      "ASME A312 TP304 / GB S30408",
      {kAusteniticE, true, kMsi, kE_Source},
      {},
-     {kS137, false, 1e6, kS_Source}},
+     {kTP304S, true, kKsi,
+      "ASME B31.3-2002 Table A-1 (ksi, °F), 20.0 ksi (137.9 MPa) at 100 and 200 °F, as a published spreadsheet prints "
+      "it"},
+     515e6,
+     "ASTM A312 TP304, 75 ksi (515 MPa), as suppliers quote the ASTM standard"},
 };
 
 double to_celsius(const CodeTable& table, double T) {

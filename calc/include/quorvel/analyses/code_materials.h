@@ -62,8 +62,8 @@ std::span<const CodeMaterial> code_materials() noexcept;
 // The grade with this key in any letter case; none for an unknown key.
 const CodeMaterial* code_material(std::string_view key) noexcept;
 
-// "Sh of a106b at 250 ℃: outside its table, 38 to 93 ℃": why a quantity has
-// no value, naming the temperature and the range.
+// "Sh of a106b at 450 ℃: outside its table, -28.9 to 426.7 ℃": why a
+// quantity has no value, naming the temperature and the range.
 std::string outside_text(const CodeMaterial& material, std::string_view quantity, const CodeTable& table, double T,
                          std::string_view decimal_point = ".");
 
