@@ -63,9 +63,8 @@ constexpr CodeMaterial kMaterials[] = {
      {kCarbonSteelExpansion, true, 1e-6,
       "ASME BPVC Section II Part D-2001 Table TE-1, Group 1, mean coefficient from 70 °F"},
      {kCarbonSteelS, true, kKsi,
-      "ASME B31.3-2002 Table A-1 (ksi, °F) as Atlas Steels, piping-tools.net and piping-world print its A106/A53/API "
-      "5L "
-      "Gr. B line"},
+      "ASME B31.3-2002 Table A-1 (ksi, °F) as Atlas Steels, piping-tools.net and piping-world print "
+      "its A106/A53/API 5L Gr. B line"},
      415e6,
      "ASTM A106 Gr. B, 60 ksi (415 MPa), as suppliers quote the ASTM standard"},
     {"20", "steel 20", "GB/T 8163 / GB 9948 (GB 50316 tables not confirmed: give every value)", {}, {}, {}},
@@ -75,8 +74,8 @@ constexpr CodeMaterial kMaterials[] = {
      {kAusteniticE, true, kMsi, kE_Source},
      {},
      {kTP304S, true, kKsi,
-      "ASME B31.3-2002 Table A-1 (ksi, °F), 20.0 ksi (137.9 MPa) at 100 and 200 °F, as a published spreadsheet prints "
-      "it"},
+      "ASME B31.3-2002 Table A-1 (ksi, °F), 20.0 ksi (137.9 MPa) at 100 and 200 °F, as a published "
+      "spreadsheet prints it"},
      515e6,
      "ASTM A312 TP304, 75 ksi (515 MPa), as suppliers quote the ASTM standard"},
 };
