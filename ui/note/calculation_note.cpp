@@ -264,6 +264,18 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
   note.batch_row = QString::fromStdString(csv::write_line(row, dialect));
   note.batch_command =
       dialect.decimal_comma() ? QStringLiteral("quorvel-batch --decimal-comma") : QStringLiteral("quorvel-batch");
+  // The guides and their friction, with the basis of the guided run where
+  // no code check's options give it; then the code check's.
+  if (const GuideSettings& g = options.guides; g.on()) {
+    GuideOptions guides;
+    guides.g = g.g;
+    if (g.w > 0) guides.friction = Friction{g.w, g.mu};
+    if (!options.code) {
+      guides.installed = options.installed_at;
+      guides.elbows = options.elbows_times_D;
+    }
+    note.batch_command += ' ' + QString::fromStdString(guide_options(guides));
+  }
   if (options.code)
     note.batch_command += ' ' + QString::fromStdString(code_options({*options.code, options.elbows_times_D > 0}));
   return note;
