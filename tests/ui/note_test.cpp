@@ -486,6 +486,7 @@ TEST(CalculationSheet, IsReadAtArmsLengthWithItsOwnDrawing) {
     const char* key;
     std::vector<std::string> inputs;
     QStringList labels;
+    double g = 0;  // guides that far from the bends
   } sheets[] = {
       {"bend", {"70", "377", "9", "20", "10", "90"}, {"L1 = 20 m", "L2 = 10 m", "α = 90°", "1", "2", "3"}},
       {"offset",
@@ -494,12 +495,21 @@ TEST(CalculationSheet, IsReadAtArmsLengthWithItsOwnDrawing) {
       {"loop",
        {"70", "377", "9", "20", "10", "15", "10", "20", "55", "90", "90"},
        {"L1 = 20 m", "L3 = 15 m", "L5 = 20 m", "L = 55 m", "α = 90°", "β = 90°", "6", "Mz2"}},
+      // Guides: a mark and its distance on each leg longer than g, the legend naming the one without.
+      {"bend",
+       {"70", "377", "9", "20", "10", "90"},
+       {"L1 = 20 m", "g = 12 m", "guides 12 m from the bends (two bars beside the pipe); no guide on L2"},
+       12},
+      {"loop",
+       {"70", "377", "9", "20", "10", "15", "10", "20", "55", "90", "90"},
+       {"L1 = 20 m", "g = 4 m", "guides 4 m from the bends (two bars beside the pipe)"},
+       4},
   };
   for (const auto& sheet : sheets) {
     const Panel& panel = *panel_by_key(sheet.key);
-    const QString pdf = dir + "/" + sheet.key + ".pdf";
+    const QString pdf = dir + "/" + sheet.key + (sheet.g > 0 ? "-guided" : "") + ".pdf";
     const CalculationNote note = calculation_note(panel, sheet.inputs, kC, QDateTime(QDate(2026, 12, 7), QTime(16, 40)),
-                                                  {.elbows_times_D = 1.5});
+                                                  {.elbows_times_D = 1.5, .guides = {sheet.g}});
     ASSERT_EQ(CalculationSheet(panel, note).print(nullptr, pdf), QString());
     const QString boxes = poppler("pdftotext", {"-bbox", pdf, "-"});
     double lowest = 1e9, rightmost = 0;
