@@ -211,18 +211,6 @@ TEST(CalculationNote, HoldsTheChecksOfTheRun) {
     EXPECT_TRUE(with_other.contains(QString::fromUtf8(said))) << said << "\n" << with_other.toStdString();
 }
 
-// What quorvel-batch writes for one input row.
-QString run_batch(const QString& command, const QString& row) {
-  QProcess batch;
-  QStringList args = command.split(' ');
-  args.removeFirst();
-  batch.start(QUORVEL_BATCH_PROGRAM, args);
-  batch.write((row + '\n').toUtf8());
-  batch.closeWriteChannel();
-  EXPECT_TRUE(batch.waitForFinished(10000));
-  return QString::fromUtf8(batch.readAllStandardOutput()).trimmed();
-}
-
 TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
   const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
   for (const Case& c : kCases) {
@@ -702,6 +690,25 @@ TEST_F(NoteKeys, GuidesSetThePanelsGuidesForItsTooltipsAndNotes) {
   EXPECT_TRUE(note.contains("(w = 900 N/m, μ = 0.3): point 1 ")) << note.toStdString();
   EXPECT_TRUE(field("nMz1")->toolTip().contains("with guides 3 m from the bends: "))
       << field("nMz1")->toolTip().toStdString();
+  EXPECT_TRUE(
+      note.contains("— installed at 20 ℃\n  Of the run without its guides: the movements with guides are not "
+                    "computed.\n"));
+  // The row runs the guided section again: quorvel-batch's governing ratio
+  // and verdict of the guided run, then the anchors' loads with friction.
+  const QStringList lines = note.split('\n');
+  const qsizetype command =
+      lines.indexOf("Input row for quorvel-batch --elbows 1.5D --installed 20 --guides 3 --friction 900,0.3:");
+  ASSERT_GT(command, 0) << note.toStdString();
+  const QStringList cells = run_batch(lines[command].section(' ', 3).chopped(1), lines[command + 1]).split(',');
+  ASSERT_GT(cells.size(), 5);
+  const QString governing = cells[cells.size() - 5], verdict = cells[cells.size() - 4];
+  EXPECT_EQ(verdict, "exceeds");
+  EXPECT_TRUE(note.contains(QRegularExpression("\nGoverning ratio: \\S+ = " + QRegularExpression::escape(governing) +
+                                               " at [^\n]+\nVerdict: exceeds the allowable stress \\(")))
+      << governing.toStdString() << "\n"
+      << note.toStdString();
+  EXPECT_TRUE(note.contains(QString("point 1 %1 kN, point 3 %2 kN.").arg(cells[cells.size() - 2], cells.back())))
+      << cells.join(',').toStdString();
   EXPECT_FALSE(note_of("nS21").contains("With guides"));  // the offset's own
   answer.reset();
   menu(field("nS1"), {5, 5}, kGuides);

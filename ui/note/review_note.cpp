@@ -182,7 +182,7 @@ QString ReviewSections::html() const {
 void ReviewSections::unguided_movements() {
   for (Section& s : sections)
     if (s.heading.startsWith(movements_heading()))
-      s.lines.prepend(tr("Of the run without its guides: the guides would hold their legs' points across."));
+      s.lines.prepend(tr("Of the run without its guides: the movements with guides are not computed."));
 }
 
 QString ReviewSections::panel_basis() {
