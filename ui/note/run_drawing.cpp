@@ -49,8 +49,6 @@ double seen_angle(QPointF v) {
 // The boxes of the labels drawn so far, which a new label keeps clear of.
 using Placed = std::vector<QRectF>;
 
-// A text centred at `at`, moved along `away` until its box clears `at` by
-// `gap`, and further until it clears the labels already placed.
 // The box of a text centred at `at`, moved along `away` until it clears `at` by `gap`.
 QRectF label_box(const QPainter& painter, QPointF at, QPointF away, double gap, const QString& text) {
   const QSizeF size = QFontMetricsF(painter.font()).size(Qt::TextSingleLine, text);
@@ -288,8 +286,9 @@ void draw_run(QPainter& painter, const QRectF& box, const RunDrawing& d, double 
     label(painter, at[k], prev + next, radius + 1 * per_mm, d.angles[static_cast<qsizetype>(k)], placed);
   }
   // Each guide's distance from its bend's corner point beside its mark, on
-  // the side of the run's middle, clear of the legs' lengths and the points.
-  // Beside the mark, else moved along the leg towards its anchor, on either side.
+  // the side of the run's middle or else the other, clear of the legs'
+  // lengths and the points; where both are taken, moved along the leg
+  // towards its anchor.
   for (const RunDrawing::GuideMark& guide : d.guides) {
     const QPointF g = page(guide.at), towards_anchor = unit(g - page(guide.corner)), side = side_of(guide);
     const double width = QFontMetricsF(painter.font()).horizontalAdvance(d.guide_label);
