@@ -70,21 +70,6 @@ void friction_cells(std::vector<std::string>& cells, const Panel& panel, const V
 
 }  // namespace
 
-std::optional<Friction> parse_friction(std::string_view text) {
-  const std::size_t comma = text.find(',');
-  const auto number = [](std::string_view part) -> std::optional<double> {
-    const auto value = parse_decimal(part, ".");
-    if (!value || compare(*value, {}) < 0 || !std::isfinite(to_double(*value))) return std::nullopt;
-    return to_double(*value);
-  };
-  const auto w = number(text.substr(0, comma));
-  if (!w) return std::nullopt;
-  if (comma == std::string_view::npos) return Friction{*w};
-  const auto mu = number(text.substr(comma + 1));
-  if (!mu) return std::nullopt;
-  return Friction{*w, *mu};
-}
-
 void append_guide_cells(std::vector<std::string>& cells, const Panel& panel, const Outcome& outcome,
                         const GuideCells& options, const std::optional<ElbowRadius>& elbows, double target,
                         std::string_view dp, bool pipe) {

@@ -14,18 +14,10 @@
 
 namespace quorvel::batch {
 
-struct Friction {
-  double w = 0;               // N/m
-  double mu = kSteelOnSteel;  // the friction coefficient of the supports
-};
-
 struct GuideCells {
   std::optional<double> guides;      // --guides G, metres from the bend
   std::optional<Friction> friction;  // --friction W[,MU]
 };
-
-// --friction's value: "W" or "W,MU", both numbers not below 0.
-std::optional<Friction> parse_friction(std::string_view text);
 
 // Appends the cells the options ask for from `outcome` (the run counted from
 // T0 with --installed), the runs with `elbows` when given; empty cells where

@@ -204,4 +204,36 @@ TEST(BatchRow, ReadsTheCodeCheckOptionsOfItsCommandLine) {
   }
 }
 
+// The guides of a note's line read back, and written again as they were;
+// a distance not above 0 or a friction that cannot be read gives none.
+TEST(BatchRow, ReadsTheGuidesOfItsCommandLine) {
+  struct Case {
+    std::string line;
+    double g, w, mu;           // g 0: none; w 0: no friction
+    double installed, elbows;  // installed −1: not given; elbows 0: not given
+  };
+  for (const Case& c : std::vector<Case>{
+           {"--elbows 1.5D --installed 20 --guides 3 --friction 900,0.3", 3, 900, 0.3, 20, 1.5},
+           {"--installed -5 --guides 12.5", 12.5, 0, 0, -5, 0},
+           {"--guides 3 --friction 900,0.25 --code b31.3 --material a106b --installed 20", 3, 900, 0.25, 20, 0},
+           {"--guides 0", 0, 0, 0, 0, 0},
+           {"--guides 3 --friction -1", 0, 0, 0, 0, 0},
+           {"--installed 20 --elbows 1.5D", 0, 0, 0, 0, 0},
+       }) {
+    const auto row =
+        quorvel::find_batch_row("Input row for quorvel-batch " + c.line + ":\nbend,250,323.9,8,12,8.6,90\n");
+    ASSERT_TRUE(row) << c.line;
+    ASSERT_EQ(row->guides.has_value(), c.g > 0) << c.line;
+    if (!row->guides) continue;
+    const quorvel::GuideOptions& g = *row->guides;
+    EXPECT_EQ(g.g, c.g) << c.line;
+    EXPECT_EQ(g.friction ? std::pair(g.friction->w, g.friction->mu) : std::pair(0.0, 0.0), std::pair(c.w, c.mu));
+    EXPECT_EQ(g.installed.value_or(-1), c.installed) << c.line;
+    EXPECT_EQ(g.elbows, c.elbows) << c.line;
+    if (!row->code) {
+      EXPECT_EQ(quorvel::guide_options(g), c.line);
+    }
+  }
+}
+
 }  // namespace

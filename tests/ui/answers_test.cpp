@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "dialogs/design_answers.h"
 #include "dialogs/pass_finder.h"
@@ -61,7 +62,8 @@ class PasteRoundTrip : public ::testing::TestWithParam<std::pair<const char*, co
 
 // A note copied from one window and pasted into a fresh one gives the same
 // inputs and results, for every panel, in both dialects and from one into
-// the other, whose decimal separators the pasted inputs take.
+// the other, whose decimal separators the pasted inputs take; and the same
+// guides and friction.
 TEST_P(PasteRoundTrip, GivesTheSameResultsInAFreshWindow) {
   const QLocale from_locale(GetParam().first), to_locale(GetParam().second);
   const QString point = from_locale.decimalPoint();
@@ -70,6 +72,7 @@ TEST_P(PasteRoundTrip, GivesTheSameResultsInAFreshWindow) {
     MainWindow from(from_locale, std::make_unique<RecordingSink>());
     for (std::size_t i = 0; i < layout.inputs.size(); ++i)
       from.findChild<QLineEdit*>(name_of(layout.inputs[i]))->setText(QString(kRuns[p][i]).replace(".", point));
+    from.panel_views()[p]->set_guides({2.5, 1200, 0.25});
     from.compute(*from.panel_views()[p]);
     press(from, layout.inputs[0], Qt::Key_C);
     ASSERT_TRUE(QGuiApplication::clipboard()->text().contains(QString(kRuns[p][1]).replace(".", point)));
@@ -83,6 +86,8 @@ TEST_P(PasteRoundTrip, GivesTheSameResultsInAFreshWindow) {
         << p;
     EXPECT_EQ(texts(to, layout.results), with_point(texts(from, layout.results), from_locale, to_locale)) << p;
     EXPECT_FALSE(texts(to, layout.results).contains("")) << p;
+    const GuideSettings& guides = to.panel_views()[p]->guides();
+    EXPECT_EQ(std::tuple(guides.g, guides.w, guides.mu), std::tuple(2.5, 1200.0, 0.25)) << p;
     EXPECT_TRUE(messages.messages.empty()) << p;
   }
 }
@@ -149,6 +154,7 @@ TEST(SaveAndOpen, BringsTheRunBackIntoItsPanelWithItsSettings) {
   PanelView& source = *from.panel_views()[1];
   source.set_installed_at(35.5);
   source.elbows().set_times_D(3);
+  source.set_guides({4, 0, 0.3});
   from.compute(source);
   press(from, offset.inputs[0], Qt::Key_S, Qt::ControlModifier);
   EXPECT_FALSE(QFile::exists(path));
@@ -181,6 +187,7 @@ TEST(SaveAndOpen, BringsTheRunBackIntoItsPanelWithItsSettings) {
   const PanelView& opened = *to.panel_views()[1];
   EXPECT_EQ(opened.installed_at(), 35.5);
   EXPECT_EQ(opened.elbows_times_D(), 3);
+  EXPECT_EQ(std::pair(opened.guides().g, opened.guides().w), std::pair(4.0, 0.0));
   const PanelView& untouched = *to.panel_views()[0];
   EXPECT_EQ(untouched.installed_at(), 20);
   EXPECT_EQ(untouched.elbows_times_D(), 1.5);

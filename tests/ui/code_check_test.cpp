@@ -217,5 +217,42 @@ TEST_F(CodeCheck, LeadsTheNoteAndComesBackWithPaste) {
   EXPECT_FALSE(w.governing_text().isEmpty()) << w.results_text().toStdString();
 }
 
+// With the panel's guides the window checks the guided frame: a row for the
+// guide on L1 (L1 = 20 m is longer than g = 12 m) and none on L2 (10 m),
+// whose SE and governing ratio are quorvel-batch's --code --guides cells for
+// the same row (the note's); without guides again, no guide rows.
+TEST_F(CodeCheck, ChecksTheGuidedFrameWithThePanelsGuides) {
+  CodeCheckWindow& w = with_my_values("137.9", "7000");
+  bend().set_guides({12, 0, 0.3});
+  EXPECT_TRUE(w.stale());
+  button("计算")->click();
+  const QString shown = w.results_text();
+  EXPECT_TRUE(shown.contains("The guided frame is checked: guides 12 m from the bends, SE at each guide (i = 1)."))
+      << shown.toStdString();
+  const QStringList guided = shown.split('\n').filter(QRegularExpression("^guide on L1 \\| "));
+  ASSERT_EQ(guided.size(), 1) << shown.toStdString();
+  EXPECT_TRUE(shown.contains("\nno guide on L2 |  |  |  |  | \n")) << shown.toStdString();
+
+  field("nL1")->setFocus();
+  QTest::keyClick(field("nL1"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  const QStringList note = QGuiApplication::clipboard()->text().split('\n');
+  const qsizetype command =
+      note.indexOf(QRegularExpression("^Input row for quorvel-batch .*--guides 12 .*--code b31\\.3.*:$"));
+  ASSERT_GT(command, 0) << note.join('\n').toStdString();
+  // The code check's last cells: SE at each guide, the governing ratio, the
+  // verdict, three hot and three cold loads and the cautions.
+  const QStringList cells = run_batch(note[command].section(' ', 3).chopped(1), note[command + 1]).split(',');
+  ASSERT_GT(cells.size(), 12) << cells.join(',').toStdString();
+  const qsizetype verdict = cells.size() - 8;
+  EXPECT_EQ(cells[verdict], w.governing_text().toDouble() <= 1 ? "passes" : "fails");
+  EXPECT_EQ(cells[verdict - 1], w.governing_text());
+  EXPECT_EQ(cells[verdict - 2], "");  // no guide on L2
+  EXPECT_NEAR(guided[0].split(" | ")[3].toDouble(), cells[verdict - 3].toDouble(), 0.05 + 1e-9);
+
+  bend().set_guides({});
+  button("计算")->click();
+  EXPECT_FALSE(w.results_text().contains("guide")) << w.results_text().toStdString();
+}
+
 }  // namespace
 }  // namespace quorvel::ui::testing

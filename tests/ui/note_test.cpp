@@ -211,18 +211,6 @@ TEST(CalculationNote, HoldsTheChecksOfTheRun) {
     EXPECT_TRUE(with_other.contains(QString::fromUtf8(said))) << said << "\n" << with_other.toStdString();
 }
 
-// What quorvel-batch writes for one input row.
-QString run_batch(const QString& command, const QString& row) {
-  QProcess batch;
-  QStringList args = command.split(' ');
-  args.removeFirst();
-  batch.start(QUORVEL_BATCH_PROGRAM, args);
-  batch.write((row + '\n').toUtf8());
-  batch.closeWriteChannel();
-  EXPECT_TRUE(batch.waitForFinished(10000));
-  return QString::fromUtf8(batch.readAllStandardOutput()).trimmed();
-}
-
 TEST(CalculationNote, HoldsTheRunAndReproducesItWithTheBatchTool) {
   const QDateTime when(QDate(2026, 12, 7), QTime(16, 40));
   for (const Case& c : kCases) {
@@ -486,6 +474,7 @@ TEST(CalculationSheet, IsReadAtArmsLengthWithItsOwnDrawing) {
     const char* key;
     std::vector<std::string> inputs;
     QStringList labels;
+    double g = 0;  // guides that far from the bends
   } sheets[] = {
       {"bend", {"70", "377", "9", "20", "10", "90"}, {"L1 = 20 m", "L2 = 10 m", "α = 90°", "1", "2", "3"}},
       {"offset",
@@ -494,12 +483,21 @@ TEST(CalculationSheet, IsReadAtArmsLengthWithItsOwnDrawing) {
       {"loop",
        {"70", "377", "9", "20", "10", "15", "10", "20", "55", "90", "90"},
        {"L1 = 20 m", "L3 = 15 m", "L5 = 20 m", "L = 55 m", "α = 90°", "β = 90°", "6", "Mz2"}},
+      // Guides: a mark and its distance on each leg longer than g, the legend naming the one without.
+      {"bend",
+       {"70", "377", "9", "20", "10", "90"},
+       {"L1 = 20 m", "g = 12 m", "guides 12 m from the bends (two bars beside the pipe); no guide on L2"},
+       12},
+      {"loop",
+       {"70", "377", "9", "20", "10", "15", "10", "20", "55", "90", "90"},
+       {"L1 = 20 m", "g = 4 m", "guides 4 m from the bends (two bars beside the pipe)"},
+       4},
   };
   for (const auto& sheet : sheets) {
     const Panel& panel = *panel_by_key(sheet.key);
-    const QString pdf = dir + "/" + sheet.key + ".pdf";
+    const QString pdf = dir + "/" + sheet.key + (sheet.g > 0 ? "-guided" : "") + ".pdf";
     const CalculationNote note = calculation_note(panel, sheet.inputs, kC, QDateTime(QDate(2026, 12, 7), QTime(16, 40)),
-                                                  {.elbows_times_D = 1.5});
+                                                  {.elbows_times_D = 1.5, .guides = {sheet.g}});
     ASSERT_EQ(CalculationSheet(panel, note).print(nullptr, pdf), QString());
     const QString boxes = poppler("pdftotext", {"-bbox", pdf, "-"});
     double lowest = 1e9, rightmost = 0;
@@ -692,6 +690,25 @@ TEST_F(NoteKeys, GuidesSetThePanelsGuidesForItsTooltipsAndNotes) {
   EXPECT_TRUE(note.contains("(w = 900 N/m, μ = 0.3): point 1 ")) << note.toStdString();
   EXPECT_TRUE(field("nMz1")->toolTip().contains("with guides 3 m from the bends: "))
       << field("nMz1")->toolTip().toStdString();
+  EXPECT_TRUE(
+      note.contains("— installed at 20 ℃\n  Of the run without its guides: the movements with guides are not "
+                    "computed.\n"));
+  // The row runs the guided section again: quorvel-batch's governing ratio
+  // and verdict of the guided run, then the anchors' loads with friction.
+  const QStringList lines = note.split('\n');
+  const qsizetype command =
+      lines.indexOf("Input row for quorvel-batch --elbows 1.5D --installed 20 --guides 3 --friction 900,0.3:");
+  ASSERT_GT(command, 0) << note.toStdString();
+  const QStringList cells = run_batch(lines[command].section(' ', 3).chopped(1), lines[command + 1]).split(',');
+  ASSERT_GT(cells.size(), 5);
+  const QString governing = cells[cells.size() - 5], verdict = cells[cells.size() - 4];
+  EXPECT_EQ(verdict, "exceeds");
+  EXPECT_TRUE(note.contains(QRegularExpression("\nGoverning ratio: \\S+ = " + QRegularExpression::escape(governing) +
+                                               " at [^\n]+\nVerdict: exceeds the allowable stress \\(")))
+      << governing.toStdString() << "\n"
+      << note.toStdString();
+  EXPECT_TRUE(note.contains(QString("point 1 %1 kN, point 3 %2 kN.").arg(cells[cells.size() - 2], cells.back())))
+      << cells.join(',').toStdString();
   EXPECT_FALSE(note_of("nS21").contains("With guides"));  // the offset's own
   answer.reset();
   menu(field("nS1"), {5, 5}, kGuides);

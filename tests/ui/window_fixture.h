@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -13,6 +14,19 @@
 #include "window/main_window.h"
 
 namespace quorvel::ui::testing {
+
+// What quorvel-batch writes for one input row, run as `command` (a note's
+// "quorvel-batch --opt …") says.
+inline QString run_batch(const QString& command, const QString& row) {
+  QProcess batch;
+  QStringList args = command.split(' ');
+  args.removeFirst();
+  batch.start(QUORVEL_BATCH_PROGRAM, args);
+  batch.write((row + '\n').toUtf8());
+  batch.closeWriteChannel();
+  EXPECT_TRUE(batch.waitForFinished(10000));
+  return QString::fromUtf8(batch.readAllStandardOutput()).trimmed();
+}
 
 // Records the messages the window would show in a box.
 struct RecordingSink final : MessageSink {

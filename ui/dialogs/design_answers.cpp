@@ -36,12 +36,20 @@ bool walks_whole_loop(std::string_view symbol, std::string_view leg) {
   return leg == "L1" || leg == "L3" || leg == "L5";
 }
 
-// The row's inputs, in the window's dialect, into the panel, and the code
-// check's settings where the text gives them (their T0 and elbows are the
-// panel's).
+// The row's inputs, in the window's dialect, into the panel, and the
+// guides' and the code check's settings where the text gives them (their T0
+// and elbows are the panel's).
 void fill(PanelView& panel, const BatchRow& row, const QLocale& locale) {
   const std::vector<std::string> texts = inputs_for(row, locale.decimalPoint().toStdString());
   for (std::size_t i = 0; i < panel.inputs().size(); ++i) panel.input(i)->setText(QString::fromStdString(texts[i]));
+  if (const std::optional<GuideOptions>& guides = row.guides) {
+    const Friction friction = guides->friction.value_or(Friction{});
+    panel.set_guides({guides->g, friction.w, friction.mu});
+    if (!row.code) {
+      if (guides->installed) panel.set_installed_at(*guides->installed);
+      panel.elbows().set_times_D(guides->elbows);
+    }
+  }
   if (!row.code) return;
   panel.set_installed_at(row.code->settings.installed);
   panel.elbows().set_times_D(row.code->elbows_given ? row.code->settings.elbows.times_D : 0);

@@ -99,13 +99,12 @@ CalculationNote::Elbows elbow_section(const Panel& panel, const std::optional<Va
 // The section "With guides 3 m from the bends": the guided run (with the
 // elbows when they are chosen), its guides, its verdict and, with a weight
 // per metre, the anchors' loads with the supports' friction.
-CalculationNote::Elbows guide_section(const Panel& panel, const std::optional<Values>& values,
+CalculationNote::Elbows guide_section(const Panel& panel, const std::optional<Values>& values, const GuidedRun& run,
                                       const NoteOptions& options, const QString& basis, std::string_view dp,
                                       const QString& invalid) {
   const std::string decimal_point(dp);
   const GuideSettings& guides = options.guides;
   const auto radius = options.elbows_times_D > 0 ? std::optional(ElbowRadius{options.elbows_times_D, 0}) : std::nullopt;
-  const GuidedRun run = values ? with_guides(panel, *values, guides.g, radius, 1, *options.material) : GuidedRun{};
   QString title = GuideTexts::tr("With %1").arg(GuideTexts::name(guides.g, decimal_point));
   if (radius) title = GuideTexts::tr("%1 and %2").arg(title, ElbowTexts::radius_name(radius->times_D, decimal_point));
   CalculationNote::Elbows s{ReviewSections::headed(title, basis), {}, {}, {}, {}};
@@ -226,10 +225,17 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
       note.other_verdicts << CalculationNote::tr("%1: %2").arg(
           note.checks.sections.front().heading,
           VerdictTexts::verdict(at_T0->verdict, at_T0->values.allowable, decimal_point));
-    if (options.guides.on())
+    // The guided run, from the installation as the elbows' (none without guides).
+    const auto radius =
+        options.elbows_times_D > 0 ? std::optional(ElbowRadius{options.elbows_times_D, 0}) : std::nullopt;
+    const GuidedRun guided =
+        options.guides.on() && basis ? with_guides(panel, *basis, options.guides.g, radius, 1, material) : GuidedRun{};
+    if (options.guides.on()) {
       note.guides =
-          guide_section(panel, basis, options, ReviewSections::installed_basis(options.installed_at, decimal_point),
-                        decimal_point, invalid);
+          guide_section(panel, basis, guided, options,
+                        ReviewSections::installed_basis(options.installed_at, decimal_point), decimal_point, invalid);
+      note.checks.unguided_movements();
+    }
     for (const auto* section : {&note.elbows, &note.guides})
       if (*section && !(*section)->verdict.isEmpty())
         note.other_verdicts << CalculationNote::tr("%1: %2").arg((*section)->title, (*section)->verdict);
@@ -239,6 +245,7 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
                                            .arg(ElbowTexts::radius_text(options.elbows_times_D, decimal_point),
                                                 text_of(fixed_text(R, 0, 3, decimal_point)))
                                      : QString());
+    add_guides(*note.drawing, guided, decimal_point);
   }
 
   for (const InputCheck& check : input_checks) note.input_checks << check_text(check);
@@ -264,6 +271,18 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
   note.batch_row = QString::fromStdString(csv::write_line(row, dialect));
   note.batch_command =
       dialect.decimal_comma() ? QStringLiteral("quorvel-batch --decimal-comma") : QStringLiteral("quorvel-batch");
+  // The guides and their friction, with the basis of the guided run where
+  // no code check's options give it; then the code check's.
+  if (const GuideSettings& g = options.guides; g.on()) {
+    GuideOptions guides;
+    guides.g = g.g;
+    if (g.w > 0) guides.friction = Friction{g.w, g.mu};
+    if (!options.code) {
+      guides.installed = options.installed_at;
+      guides.elbows = options.elbows_times_D;
+    }
+    note.batch_command += ' ' + QString::fromStdString(guide_options(guides));
+  }
   if (options.code)
     note.batch_command += ' ' + QString::fromStdString(code_options({*options.code, options.elbows_times_D > 0}));
   return note;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "note/elbow_view.h"
+#include "note/guide_view.h"
 #include "note/text_columns.h"
 #include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
@@ -37,6 +38,17 @@ QString loads_text(const Panel& panel, const std::vector<std::string>& loads) {
   return parts.join(", ");
 }
 
+// The leg of the guide on the first leg (k = 0) or on the last (k = 1).
+int guide_leg(const Panel& panel, std::size_t k) {
+  return k == 0 ? 1 : panel.points - 1;
+}
+
+// Where the governing ratio is: a point, or past the last point a guide.
+QString place_of(const Panel& panel, int place) {
+  if (place <= panel.points) return place_name(panel, place);
+  return CodeSection::tr("the guide on L%1").arg(guide_leg(panel, static_cast<std::size_t>(place - panel.points - 1)));
+}
+
 }  // namespace
 
 QStringList CodeSection::point_headings() {
@@ -64,6 +76,9 @@ CodeSection CodeSection::of(const Panel& panel, const Values& run, const CodeSet
   s.basis << tr("Installed at %1 ℃; the displacement range from %2 to %3 ℃; %4.")
                  .arg(text_of(celsius_text(settings.installed, dp)), text_of(celsius_text(check.coldest, dp)),
                       text_of(celsius_text(check.hottest, dp)), elbows);
+  if (settings.guides)
+    s.basis
+        << tr("The guided frame is checked: %1, SE at each guide (i = 1).").arg(GuideTexts::name(*settings.guides, dp));
   if (!check.unavailable.empty()) {
     s.unavailable = tr("No answer: %1").arg(QString::fromStdString(check.unavailable));
     if (!texts.cautions.empty()) s.cautions = tr("Cautions: %1").arg(QString::fromStdString(texts.cautions));
@@ -101,8 +116,17 @@ CodeSection CodeSection::of(const Panel& panel, const Values& run, const CodeSet
     s.points.push_back({place_name(panel, static_cast<int>(j) + 1), fixed(p.M, -3, 3, dp), fixed(p.i, 0, 2, dp),
                         mpa(p.SE, dp), mpa(check.SA, dp), QString::fromStdString(ratio_text(p.SE / check.SA, dp))});
   }
+  // With guides, a row for each anchor leg: its guide's, or that it has none.
+  for (std::size_t k = 0; settings.guides && k < check.guides.size(); ++k) {
+    const int leg = guide_leg(panel, k);
+    if (const std::optional<CodePoint>& g = check.guides[k])
+      s.points.push_back({tr("guide on L%1").arg(leg), fixed(g->M, -3, 3, dp), fixed(g->i, 0, 2, dp), mpa(g->SE, dp),
+                          mpa(check.SA, dp), QString::fromStdString(ratio_text(g->SE / check.SA, dp))});
+    else
+      s.points.push_back({tr("no guide on L%1").arg(leg), {}, {}, {}, {}, {}});
+  }
   s.governing = QString::fromStdString(texts.governing);
-  s.place = place_name(panel, check.place);
+  s.place = place_of(panel, check.place);
   s.passes = check.passes;
   s.verdict = check.passes ? tr("passes the code check") : tr("fails the code check");
 

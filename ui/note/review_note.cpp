@@ -62,11 +62,13 @@ Section installation(const Panel& panel, const Values& run, double T0, std::stri
   return s;
 }
 
+QString movements_heading() {
+  return ReviewSections::tr("Movements of the bend points (mm, both anchors held)");
+}
+
 Section movements(const std::optional<Values>& run, const QString& basis, std::string_view dp,
                   const Material& material) {
-  Section s{ReviewSections::headed(ReviewSections::tr("Movements of the bend points (mm, both anchors held)"), basis),
-            {},
-            {}};
+  Section s{ReviewSections::headed(movements_heading(), basis), {}, {}};
   if (!run) return undefined(s.heading);
   const std::vector<MovementTexts> moved = bend_point_texts(quorvel::movements(*run, material), dp);
   if (moved.empty()) {
@@ -175,6 +177,12 @@ QString ReviewSections::html() const {
     html += "</table>\n";
   }
   return html;
+}
+
+void ReviewSections::unguided_movements() {
+  for (Section& s : sections)
+    if (s.heading.startsWith(movements_heading()))
+      s.lines.prepend(tr("Of the run without its guides: the movements with guides are not computed."));
 }
 
 QString ReviewSections::panel_basis() {

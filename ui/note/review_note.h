@@ -44,6 +44,8 @@ struct ReviewSections {
 
   QString plain_text() const;
   QString html() const;
+  // The movements are of the run without its guides: says so under their heading.
+  void unguided_movements();
 
   // What a section's numbers count from, as its heading names it: the panel's
   // own results from 0 ℃, everything beside them from the installation.

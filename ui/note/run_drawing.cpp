@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
+#include "note/guide_view.h"
+#include "quorvel/panels/display.h"
 #include "quorvel/panels/panels.h"
 #include "window/text_of.h"
 
@@ -46,17 +49,24 @@ double seen_angle(QPointF v) {
 // The boxes of the labels drawn so far, which a new label keeps clear of.
 using Placed = std::vector<QRectF>;
 
-// A text centred at `at`, moved along `away` until its box clears `at` by
-// `gap`, and further until it clears the labels already placed.
-void label(QPainter& painter, QPointF at, QPointF away, double gap, const QString& text, Placed& placed) {
+// The box of a text centred at `at`, moved along `away` until it clears `at` by `gap`.
+QRectF label_box(const QPainter& painter, QPointF at, QPointF away, double gap, const QString& text) {
   const QSizeF size = QFontMetricsF(painter.font()).size(Qt::TextSingleLine, text);
   const QPointF u = unit(away);
   const double reach = std::fabs(u.x()) * size.width() / 2 + std::fabs(u.y()) * size.height() / 2;
-  QRectF box(at + u * (gap + reach) - QPointF(size.width(), size.height()) / 2, size);
-  const auto overlaps = [&] {
-    return std::any_of(placed.begin(), placed.end(), [&](const QRectF& other) { return other.intersects(box); });
-  };
-  for (int step = 0; step < 40 && overlaps(); ++step) box.translate(u * size.height() / 4);
+  return QRectF(at + u * (gap + reach) - QPointF(size.width(), size.height()) / 2, size);
+}
+
+bool overlaps(const QRectF& box, const Placed& placed) {
+  return std::any_of(placed.begin(), placed.end(), [&](const QRectF& other) { return other.intersects(box); });
+}
+
+// A text centred at `at`, moved along `away` until its box clears `at` by
+// `gap`, and further until it clears the labels already placed.
+void label(QPainter& painter, QPointF at, QPointF away, double gap, const QString& text, Placed& placed) {
+  QRectF box = label_box(painter, at, away, gap, text);
+  const QPointF u = unit(away);
+  for (int step = 0; step < 40 && overlaps(box, placed); ++step) box.translate(u * box.height() / 4);
   placed.push_back(box);
   painter.drawText(box, Qt::AlignCenter, text);
 }
@@ -99,7 +109,32 @@ void anchor(QPainter& painter, QPointF at, QPointF outward, double per_mm) {
   }
 }
 
+// A guide: two short bars beside the pipe, along it, either side of `at`.
+void guide_mark(QPainter& painter, QPointF at, QPointF along, double per_mm) {
+  const QPointF u = unit(along), across(-u.y(), u.x());
+  for (const double side : {-1.0, 1.0}) {
+    const QPointF middle = at + across * (side * 1.6 * per_mm);
+    painter.drawLine(middle - u * 2.5 * per_mm, middle + u * 2.5 * per_mm);
+  }
+}
+
 }  // namespace
+
+void add_guides(RunDrawing& d, const GuidedRun& run, const std::string& dp) {
+  if (run.status != ElbowStatus::solved) return;
+  d.guide_legend = RunDrawing::tr("%1 (two bars beside the pipe)").arg(GuideTexts::name(run.g, dp));
+  for (const Guide& guide : run.guides) {
+    if (!guide.held) {
+      d.guide_legend += RunDrawing::tr("; no guide on L%1").arg(guide.leg);
+      continue;
+    }
+    // The guide on the first leg is measured from point 2, the one on the last from the point before the far anchor.
+    const auto corner = static_cast<std::size_t>(guide.leg == 1 ? 1 : guide.leg - 1);
+    if (corner >= d.points.size()) continue;
+    d.guides.push_back({QPointF(guide.at.x, guide.at.y), d.points[corner]});
+  }
+  d.guide_label = RunDrawing::tr("g = %1 m").arg(QString::fromStdString(number_text(run.g, dp)));
+}
 
 bool RunDrawing::drawable() const {
   if (points.size() < 2) return false;
@@ -145,7 +180,8 @@ void draw_run(QPainter& painter, const QRectF& box, const RunDrawing& d, double 
   const QFontMetricsF metrics(painter.font());
   const double line = metrics.height();
   // Room for the labels around the run, and a line of text above and below.
-  const QRectF inner = box.adjusted(22 * per_mm, 10 * per_mm + line, -22 * per_mm, -17 * per_mm - line);
+  const QRectF inner = box.adjusted(22 * per_mm, 10 * per_mm + line, -22 * per_mm,
+                                    -17 * per_mm - line * (d.guide_legend.isEmpty() ? 1 : 2));
   double min_x = 0, max_x = 0, min_y = 0, max_y = 0;
   for (const QPointF& p : d.points) {
     min_x = std::min(min_x, p.x());
@@ -198,6 +234,20 @@ void draw_run(QPainter& painter, const QRectF& box, const RunDrawing& d, double 
   anchor(painter, at.front(), at.front() - at[1], per_mm);
   anchor(painter, at.back(), at.back() - at[at.size() - 2], per_mm);
 
+  // The guides' marks, which the labels keep clear of.
+  const auto side_of = [&](const RunDrawing::GuideMark& guide) {
+    const QPointF g = page(guide.at), along = unit(page(guide.corner) - g);
+    QPointF side(-along.y(), along.x());
+    return (g - middle).x() * side.x() + (g - middle).y() * side.y() > 0 ? -side : side;
+  };
+  painter.setPen(QPen(Qt::black, 0.5 * per_mm));
+  for (const RunDrawing::GuideMark& guide : d.guides) {
+    const QPointF g = page(guide.at);
+    guide_mark(painter, g, page(guide.corner) - g, per_mm);
+    placed.emplace_back(g - QPointF(2.5 * per_mm, 2.5 * per_mm), QSizeF(5 * per_mm, 5 * per_mm));
+  }
+  painter.setPen(QPen(Qt::black, 0.25 * per_mm));
+
   // Leg lengths beside each leg, on the side away from the run's middle.
   for (std::size_t k = 0; k + 1 < at.size() && k < static_cast<std::size_t>(d.legs.size()); ++k) {
     const QPointF mid = (at[k] + at[k + 1]) / 2, along = unit(at[k + 1] - at[k]);
@@ -235,6 +285,28 @@ void draw_run(QPainter& painter, const QRectF& box, const RunDrawing& d, double 
     painter.drawPath(arc);
     label(painter, at[k], prev + next, radius + 1 * per_mm, d.angles[static_cast<qsizetype>(k)], placed);
   }
+  // Each guide's distance from its bend's corner point beside its mark, on
+  // the side of the run's middle or else the other, clear of the legs'
+  // lengths and the points; where both are taken, moved along the leg
+  // towards its anchor.
+  for (const RunDrawing::GuideMark& guide : d.guides) {
+    const QPointF g = page(guide.at), towards_anchor = unit(g - page(guide.corner)), side = side_of(guide);
+    const double width = QFontMetricsF(painter.font()).horizontalAdvance(d.guide_label);
+    std::optional<QRectF> clear;
+    for (const double shift : {0.0, 0.5, 0.75})
+      for (const QPointF away : {side, -side})
+        if (const QRectF box =
+                label_box(painter, g + towards_anchor * shift * width, away, 2.6 * per_mm, d.guide_label);
+            !clear && !overlaps(box, placed))
+          clear = box;
+    if (!clear) {
+      label(painter, g, side, 2.6 * per_mm, d.guide_label, placed);
+      continue;
+    }
+    placed.push_back(*clear);
+    painter.drawText(*clear, Qt::AlignCenter, d.guide_label);
+  }
+
   // The overall length between the anchors, under the run.
   if (!d.overall.isEmpty()) {
     const double y = std::max(at.front().y(), at.back().y()) + 9 * per_mm;
@@ -267,7 +339,9 @@ void draw_run(QPainter& painter, const QRectF& box, const RunDrawing& d, double 
   painter.setPen(QPen(Qt::black, 0.25 * per_mm));
   QString legend = RunDrawing::tr("x along L1 from point 1, y across it; arrows: positive Fx, Fy and Mz");
   if (!d.elbow_label.isEmpty()) legend += RunDrawing::tr("; %1").arg(d.elbow_label);
-  painter.drawText(box.adjusted(2 * per_mm, 0, -2 * per_mm, -1.5 * per_mm), Qt::AlignLeft | Qt::AlignBottom, legend);
+  if (!d.guide_legend.isEmpty()) legend += RunDrawing::tr("; %1").arg(d.guide_legend);
+  painter.drawText(box.adjusted(2 * per_mm, 0, -2 * per_mm, -1.5 * per_mm),
+                   Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, legend);
   painter.restore();
 }
 

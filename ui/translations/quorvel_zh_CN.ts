@@ -301,6 +301,22 @@
         <source>Governing SE/SA: %1 at %2: %3</source>
         <translation>控制 SE/SA：%1（%2）：%3</translation>
     </message>
+    <message>
+        <source>the guide on L%1</source>
+        <translation>L%1 上的导向支架</translation>
+    </message>
+    <message>
+        <source>The guided frame is checked: %1, SE at each guide (i = 1).</source>
+        <translation>校核带导向支架的框架：%1，并给出各导向支架处的 SE（i = 1）。</translation>
+    </message>
+    <message>
+        <source>guide on L%1</source>
+        <translation>L%1 上的导向支架</translation>
+    </message>
+    <message>
+        <source>no guide on L%1</source>
+        <translation>L%1 上无导向支架</translation>
+    </message>
 </context>
 <context>
     <name>ElbowTexts</name>
@@ -589,6 +605,10 @@
         <source>ASME B31.3 319.4.1 screen: invalid, the inputs describe no pipe.</source>
         <translation>ASME B31.3 319.4.1 简化判别式：无效，输入不构成管道。</translation>
     </message>
+    <message>
+        <source>Of the run without its guides: the movements with guides are not computed.</source>
+        <translation>此为不带导向支架的管系位移；未计算带导向支架时的位移。</translation>
+    </message>
 </context>
 <context>
     <name>RunDrawing</name>
@@ -611,6 +631,18 @@
     <message>
         <source>Fy, y</source>
         <translation>Fy，y</translation>
+    </message>
+    <message>
+        <source>%1 (two bars beside the pipe)</source>
+        <translation>%1（管道两侧的两条短线）</translation>
+    </message>
+    <message>
+        <source>; no guide on L%1</source>
+        <translation>；L%1 上无导向支架</translation>
+    </message>
+    <message>
+        <source>g = %1 m</source>
+        <translation>g = %1 m</translation>
     </message>
 </context>
 <context>

@@ -99,12 +99,14 @@ CodeSettings PanelView::code_settings() const {
   settings.installed = installed_at_;
   const double times_D = elbows_times_D();
   settings.elbows = ElbowRadius{times_D > 0 ? times_D : ElbowChoice::kDefault, 0};
+  if (guides_.on()) settings.guides = guides_.g;
   return settings;
 }
 
 void PanelView::set_guides(const GuideSettings& guides) {
   guides_ = guides;
   show_elbows();
+  emit settings_changed();
 }
 
 void PanelView::show_elbows() {

@@ -76,8 +76,9 @@ class PanelView final : public QObject {
   void set_guides(const GuideSettings& guides);
 
   // The code check (code_check_window.h): off until a code is chosen. Its
-  // installation temperature is installed_at() and its elbows the panel's,
-  // long-radius ones under sharp corners only: code_settings() fills them in.
+  // installation temperature is installed_at(), its elbows the panel's,
+  // long-radius ones under sharp corners only, and its frame has the panel's
+  // guides when they are on: code_settings() fills them in.
   struct CodeChoice {
     bool on = false;
     CodeSettings settings;
@@ -88,7 +89,7 @@ class PanelView final : public QObject {
 
  signals:
   void computed();          // show() took a run
-  void settings_changed();  // installed_at, the elbows or the code check
+  void settings_changed();  // installed_at, the elbows, the guides or the code check
 
  private:
   // The runs with elbows of the chosen radius and with the guides beside the

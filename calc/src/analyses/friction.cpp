@@ -2,7 +2,24 @@
 
 #include <cmath>
 
+#include "quorvel/text/decimal.h"
+
 namespace quorvel {
+
+std::optional<Friction> parse_friction(std::string_view text) {
+  const std::size_t comma = text.find(',');
+  const auto number = [](std::string_view part) -> std::optional<double> {
+    const auto value = parse_decimal(part, ".");
+    if (!value || compare(*value, {}) < 0 || !std::isfinite(to_double(*value))) return std::nullopt;
+    return to_double(*value);
+  };
+  const auto w = number(text.substr(0, comma));
+  if (!w) return std::nullopt;
+  if (comma == std::string_view::npos) return Friction{*w};
+  const auto mu = number(text.substr(comma + 1));
+  if (!mu) return std::nullopt;
+  return Friction{*w, *mu};
+}
 
 AnchorLoads anchor_loads(const std::vector<Point>& run, Point start_force, Point far_force, double w, double mu) {
   if (run.size() < 2) return {};

@@ -48,6 +48,14 @@ std::string option_number(double v) {
   return number_text(v, ".");
 }
 
+// "1.5D": --elbows' radius in pipe diameters, above 0.
+std::optional<double> elbows_times_D(const std::string& value) {
+  if (!value.ends_with('D') && !value.ends_with('d')) return std::nullopt;
+  const auto times = parse_decimal(value.substr(0, value.size() - 1), ".");
+  if (!times || !(to_double(*times) > 0)) return std::nullopt;
+  return to_double(*times);
+}
+
 std::optional<CodeOptions> code_options_of(const std::vector<std::string>& words) {
   const auto code = std::find(words.begin(), words.end(), "--code");
   if (code == words.end() || code + 1 == words.end() || code[1] != "b31.3") return std::nullopt;
@@ -63,10 +71,9 @@ std::optional<CodeOptions> code_options_of(const std::vector<std::string>& words
       s.material = code_material(value);
       if (!s.material) return std::nullopt;
     } else if (name == "--elbows") {
-      if (!value.ends_with('D') && !value.ends_with('d')) return std::nullopt;
-      const auto times = parse_decimal(value.substr(0, value.size() - 1), ".");
-      if (!times || !(to_double(*times) > 0)) return std::nullopt;
-      s.elbows = ElbowRadius{to_double(*times), 0};
+      const auto times = elbows_times_D(value);
+      if (!times) return std::nullopt;
+      s.elbows = ElbowRadius{*times, 0};
       found.elbows_given = true;
     } else if (name == "--installed" || name == "--cycles" || name == "--cold-spring") {
       if (!number) return std::nullopt;
@@ -82,6 +89,62 @@ std::optional<CodeOptions> code_options_of(const std::vector<std::string>& words
   // As quorvel-batch refuses them.
   if (!(s.cycles > 0) || !(s.cold_spring >= 0 && s.cold_spring <= 1)) return std::nullopt;
   return found;
+}
+
+// --guides G with G above 0 (as quorvel-batch takes it), --friction,
+// --installed and --elbows; none where one of them cannot be read.
+std::optional<GuideOptions> guide_options_of(const std::vector<std::string>& words) {
+  const auto guides = std::find(words.begin(), words.end(), "--guides");
+  if (guides == words.end() || guides + 1 == words.end()) return std::nullopt;
+  GuideOptions found;
+  for (std::size_t k = 0; k + 1 < words.size(); ++k) {
+    const std::string& name = words[k];
+    const std::string& value = words[k + 1];
+    const auto d = parse_decimal(value, ".");
+    const double v = d ? to_double(*d) : std::nan("");
+    if (name == "--guides") {
+      if (!(v > 0) || !std::isfinite(v)) return std::nullopt;
+      found.g = v;
+    } else if (name == "--installed") {
+      if (!std::isfinite(v)) return std::nullopt;
+      found.installed = v;
+    } else if (name == "--elbows") {
+      const auto times = elbows_times_D(value);
+      if (!times) return std::nullopt;
+      found.elbows = *times;
+    } else if (name == "--friction") {
+      found.friction = parse_friction(value);
+      if (!found.friction) return std::nullopt;
+    }
+  }
+  return found;
+}
+
+// A command line's words: "--opt=VALUE" as "--opt" and "VALUE", without the
+// ':' that ends a note's line ("…--cycles 100000:").
+std::vector<std::string> words_of(const std::string& line) {
+  std::vector<std::string> words;
+  std::istringstream split(line);
+  for (std::string word; split >> word;) {
+    if (word.ends_with(':')) word.pop_back();
+    const std::size_t equals = word.find('=');
+    if (word.starts_with("--") && equals != std::string::npos) {
+      words.push_back(word.substr(0, equals));
+      word.erase(0, equals + 1);
+    }
+    words.push_back(word);
+  }
+  return words;
+}
+
+// What `read` gives for the first line of `text` that has `option` and that it reads.
+template <typename Read>
+auto first_read(std::string_view text, std::string_view option, Read read) -> decltype(read({})) {
+  std::istringstream lines{std::string(text)};
+  for (std::string line; std::getline(lines, line);)
+    if (line.find(option) != std::string::npos)
+      if (auto found = read(words_of(line))) return found;
+  return std::nullopt;
 }
 
 // The first row of a panel in `text`.
@@ -102,7 +165,10 @@ std::optional<BatchRow> find_row(std::string_view text) {
 
 std::optional<BatchRow> find_batch_row(std::string_view text) {
   auto row = find_row(text);
-  if (row) row->code = code_options_in(text);
+  if (row) {
+    row->code = code_options_in(text);
+    row->guides = guide_options_in(text);
+  }
   return row;
 }
 
@@ -127,23 +193,24 @@ std::string code_options(const CodeOptions& code) {
 }
 
 std::optional<CodeOptions> code_options_in(std::string_view text) {
-  std::istringstream lines{std::string(text)};
-  for (std::string line; std::getline(lines, line);) {
-    if (line.find("--code") == std::string::npos) continue;
-    std::vector<std::string> words;
-    std::istringstream split(line);
-    for (std::string word; split >> word;) {
-      if (word.ends_with(':')) word.pop_back();  // "…--cycles 100000:" ends a note's line
-      const std::size_t equals = word.find('=');
-      if (word.starts_with("--") && equals != std::string::npos) {
-        words.push_back(word.substr(0, equals));
-        word.erase(0, equals + 1);
-      }
-      words.push_back(word);
-    }
-    if (auto found = code_options_of(words)) return found;
-  }
-  return std::nullopt;
+  return first_read(text, "--code", code_options_of);
+}
+
+std::string guide_options(const GuideOptions& guides) {
+  std::string text;
+  const auto option = [&text](std::string_view name, std::string_view value) {
+    text.append(text.empty() ? "" : " ").append(name).append(" ").append(value);
+  };
+  if (guides.elbows > 0) option("--elbows", option_number(guides.elbows) + "D");
+  if (guides.installed) option("--installed", option_number(*guides.installed));
+  option("--guides", option_number(guides.g));
+  if (guides.friction)
+    option("--friction", option_number(guides.friction->w).append(",").append(option_number(guides.friction->mu)));
+  return text;
+}
+
+std::optional<GuideOptions> guide_options_in(std::string_view text) {
+  return first_read(text, "--guides", guide_options_of);
 }
 
 std::vector<std::string> inputs_for(const BatchRow& row, std::string_view decimal_point) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "quorvel/analyses/code_check.h"
+#include "quorvel/analyses/friction.h"
 #include "quorvel/panels/panel.h"
 #include "quorvel/text/csv.h"
 
@@ -20,11 +21,22 @@ struct CodeOptions {
   bool elbows_given = false;  // --elbows: the run with elbows beside the sharp corners
 };
 
+// The guides and the supports' friction as quorvel-batch's options give
+// them, with the installation temperature and the elbows of the guided run
+// where no code check's options carry them.
+struct GuideOptions {
+  double g = 0;                      // --guides G, m from the bends
+  std::optional<Friction> friction;  // --friction W,MU
+  std::optional<double> installed;   // --installed T0
+  double elbows = 0;                 // --elbows R in pipe diameters; 0: none given, sharp corners
+};
+
 struct BatchRow {
   const Panel* panel;
   std::vector<std::string> inputs;  // the panel's input texts, exactly as the row has them
   csv::Dialect dialect;
-  std::optional<CodeOptions> code = std::nullopt;  // of a "quorvel-batch … --code b31.3 …" line in the text
+  std::optional<CodeOptions> code = std::nullopt;     // of a "quorvel-batch … --code b31.3 …" line in the text
+  std::optional<GuideOptions> guides = std::nullopt;  // of a "quorvel-batch … --guides G …" line
 };
 
 // "--code b31.3 --material a106b --installed 20 --elbows 1.5D --cycles 7000":
@@ -36,6 +48,14 @@ std::string code_options(const CodeOptions& code);
 // its options (--opt VALUE or --opt=VALUE); none without such a line or when
 // one of its code check's options cannot be read.
 std::optional<CodeOptions> code_options_in(std::string_view text);
+
+// "--elbows 1.5D --installed 20 --guides 3 --friction 900,0.3": --elbows,
+// --installed and --friction only where given, numbers with a decimal point.
+std::string guide_options(const GuideOptions& guides);
+// The guides of the first line of `text` with "--guides", read from its
+// options as code_options_in reads them; none without such a line or when
+// one of the options above cannot be read.
+std::optional<GuideOptions> guide_options_in(std::string_view text);
 
 // The first row of a panel in `text`, in either dialect: the whole text as
 // one row, else the first of its lines that is one. A row is a panel's key
