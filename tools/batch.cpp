@@ -1,11 +1,13 @@
 #include "batch.h"
 
 #include <cmath>
+#include <limits>
 #include <span>
 #include <utility>
 #include <vector>
 
 #include "plot.h"
+#include "quorvel/analyses/code_check.h"
 #include "quorvel/analyses/elbows.h"
 #include "quorvel/analyses/guides.h"
 #include "quorvel/analyses/installation.h"
@@ -152,19 +154,55 @@ void append_result_names(std::vector<std::string>& names, const Panel& panel, co
   if (options.check) names.emplace_back("check");
 }
 
-// The inputs describe a pipe and every unrounded ratio is at most the
-// target: with --code SE/SA at every point (the code check takes its own
-// basis), else with --guides every ratio of the guided run (with elbows under
-// --elbows), else with --elbows every ratio with elbows, else the panel's;
-// with --installed counted from T0.
-bool passes(const Panel& panel, std::span<const std::string> inputs, const Outcome& outcome, const Options& options,
-            double target, std::string_view decimal_point) {
-  if (!describes_a_pipe(panel, inputs, decimal_point)) return false;
-  if (options.code.on) return passes_code_check(panel, outcome, options.code.settings, target);
+// The governing unrounded ratio a walk judges by: with --code SE/SA at every
+// point (the code check takes its own basis), else with --guides the guided
+// run's (with elbows under --elbows), else with --elbows the run with elbows',
+// else the panel's; with --installed counted from T0. NaN where the inputs
+// describe no pipe or that run has no answer.
+double judged_ratio(const Panel& panel, std::span<const std::string> inputs, const Outcome& outcome,
+                    const Options& options, double target, std::string_view decimal_point) {
+  if (!describes_a_pipe(panel, inputs, decimal_point)) return std::numeric_limits<double>::quiet_NaN();
+  if (options.code.on) {
+    const CodeCheck check = code_check(panel, outcome, options.code.settings, target);
+    return check.unavailable.empty() ? check.governing : std::numeric_limits<double>::quiet_NaN();
+  }
   const Outcome based = basis(panel, outcome, options, decimal_point, inputs);
   if (options.guided.guides)
-    return quorvel::passes(with_guides(panel, based, *options.guided.guides, options.elbows, target));
-  return options.elbows ? passes_with_elbows(panel, based, *options.elbows, target) : quorvel::passes(based, target);
+    return governing_ratio(with_guides(panel, based, *options.guided.guides, options.elbows, target));
+  return options.elbows ? governing_ratio(with_elbows(panel, based, *options.elbows, target)) : governing_ratio(based);
+}
+
+// The run passes when its judged ratio is at most the target (a NaN never is).
+bool passes(const Panel& panel, std::span<const std::string> inputs, const Outcome& outcome, const Options& options,
+            double target, std::string_view decimal_point) {
+  return judged_ratio(panel, inputs, outcome, options, target, decimal_point) <= target;
+}
+
+// What judges a walk when not the panel's own ratios from 0 ℃, for the chart:
+// "the code check (ASME B31.3-2018)" with its series "SE/SA, the code check
+// (ASME B31.3-2018)"; nothing without --code, --guides, --elbows and
+// --installed.
+Judged judged_by(const Options& options, std::string_view decimal_point) {
+  if (options.code.on) {
+    const std::string what = "the code check (" + std::string(kCodeEdition) + ")";
+    return {what, "SE/SA, " + what, ", and the code's SE/SA"};
+  }
+  const auto metres = [&](double m) { return number_text(m, decimal_point) + " m"; };
+  std::string series;
+  if (options.guided.guides) series = "guided run, g = " + metres(*options.guided.guides);
+  if (options.elbows) {
+    const ElbowRadius& r = *options.elbows;
+    series += (series.empty() ? "" : ", ") + std::string("with elbows R = ") +
+              (r.times_D > 0 ? number_text(r.times_D, decimal_point) + "D" : metres(r.metres));
+  }
+  const std::string installed =
+      options.review.installed ? "installed at " + celsius_text(*options.review.installed, decimal_point) + " ℃" : "";
+  if (!installed.empty()) series += (series.empty() ? "" : ", ") + installed;
+  if (series.empty()) return {};
+  const std::string what = options.guided.guides ? "the guided run"
+                           : options.elbows      ? "the run with elbows"
+                                                 : "the run " + installed;
+  return {what, series, {}};
 }
 
 // A value of the loop's H or W walk that leaves L1 or L5 below 0: "L1 below 0".
@@ -252,9 +290,16 @@ void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, const
                 csv::Dialect dialect, std::ostream& out) {
   const std::string_view decimal_point = dialect.decimal_point;
   const std::vector<std::string> texts(cells.begin() + 1, cells.end());
-  if (options.plot) options.plot->start(panel, texts, *options.walk, moved);
+  const Judged judged = options.plot ? judged_by(options, decimal_point) : Judged{};
+  if (options.plot) options.plot->start(panel, texts, *options.walk, moved, judged);
   walk_run(panel, texts, *options.walk, decimal_point, [&](const WalkStep& step) {
-    if (options.plot) options.plot->add(step.value, step.outcome);
+    // A value that leaves L1 or L5 below 0 has no run to judge.
+    if (options.plot)
+      options.plot->add(
+          step.value, step.outcome,
+          judged.what.empty() || !step.negative_leg.empty()
+              ? std::numeric_limits<double>::quiet_NaN()
+              : judged_ratio(panel, step.inputs, step.outcome, options, to_double(options.target), decimal_point));
     std::vector<std::string> row = cells;
     for (std::size_t i : moved.changes) row[i + 1] = step.inputs[i];
     row.push_back(step.negative_leg.empty() ? status_text(step.outcome.failure) : negative_text(step.negative_leg));

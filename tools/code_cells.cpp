@@ -31,7 +31,7 @@ void append_code_cells(std::vector<std::string>& cells, const Panel& panel, cons
     cells.resize(cells.size() + count);
     return;
   }
-  const CodeTexts t = code_texts(panel, code_check(panel, outcome, code.settings, target, dp), dp);
+  const CodeTexts t = code_texts(panel, code_check(panel, outcome, code.settings, target), dp);
   if (t.SA.empty()) {  // no answer; a run that describes no pipe is invalid all the same
     const std::size_t verdict = cells.size() + 2 + count_of(panel, true) + guides;
     cells.resize(cells.size() + count - 1);

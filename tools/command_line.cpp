@@ -147,7 +147,10 @@ std::vector<Option> table() {
        [](CommandLine& c, const std::string& value) { return take_walk(c, WalkMode::sweep, "--sweep", value); }},
       {"--plot", "FILE.svg",
        "with --sweep and exactly one input row: draw every stress ratio against F as an SVG chart, one line per "
-       "ratio, the target as a dashed line; failed values leave gaps",
+       "ratio, the target as a dashed line; failed values leave gaps. With --code, --guides, --elbows or --installed "
+       "a black line beside them draws the governing ratio the walks judge by, named in the title and the legend "
+       "(SE/SA of the code check, else the guided run's, else the run with elbows', else the run installed at T0), "
+       "a gap where it has no answer or the inputs describe no pipe",
        [](CommandLine& c, const std::string& value) {
          if (value.empty()) return std::string("--plot needs a file name");
          c.plot_file = value;

@@ -20,6 +20,8 @@ constexpr double kWidth = 880, kHeight = 520;
 constexpr double kLeft = 80, kRight = 700, kTop = 70, kBottom = 450;  // the plot area
 constexpr const char* kColours[] = {"#1f77b4", "#ff7f0e", "#2ca02c", "#9467bd", "#8c564b", "#e377c2", "#17becf"};
 constexpr const char* kTargetColour = "#d62728";
+constexpr const char* kJudgedColour = "#000000";
+constexpr std::size_t kLegendChars = 16;  // a line of a legend entry, about what its width takes
 
 // A text as XML character data or attribute value. The text is one_line's,
 // UTF-8 without control characters, so the markup characters and the two
@@ -127,10 +129,46 @@ std::pair<double, double> range(double lo, double hi) {
   return {std::max(lo, -most), std::min(hi, most)};
 }
 
+// Characters, not bytes: "℃" is one.
+std::size_t characters(std::string_view text) {
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// A legend's label in lines of about kLegendChars, broken after spaces, each
+// line's space kept so that the text reads whole: "check (ASME ". A line
+// breaks only before a word, never inside "g = 3 m", "R = 1.5D" or "20 ℃".
+std::vector<std::string> legend_lines(std::string_view label) {
+  const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  const auto number = [](std::string_view word) {  // "3 ", "0.6 ": its unit stays with it
+    return word.find_first_not_of("0123456789.,- ") == std::string_view::npos;
+  };
+  std::vector<std::string> pieces;  // between the places a line may break
+  for (std::string_view last; !label.empty();) {
+    const std::size_t space = label.find(' ');
+    const std::string_view word = label.substr(0, space == std::string_view::npos ? label.size() : space + 1);
+    if (pieces.empty() || (letter(word.front()) && last != "= " && !number(last)))
+      pieces.emplace_back(word);
+    else
+      pieces.back() += word;
+    last = word;
+    label.remove_prefix(word.size());
+  }
+  std::vector<std::string> lines{""};
+  for (const std::string& piece : pieces) {
+    if (!lines.back().empty() && characters(lines.back() + piece) > kLegendChars + 1) lines.emplace_back();
+    lines.back() += piece;
+  }
+  return lines;
+}
+
 }  // namespace
 
-void Plot::start(const Panel& panel, std::span<const std::string> inputs, const Walk& walk, const Walked& moved) {
+void Plot::start(const Panel& panel, std::span<const std::string> inputs, const Walk& walk, const Walked& moved,
+                 const Judged& judged) {
   panel_ = &panel;
+  judged_ = judged;
+  judged_y_.clear();
   symbol_ = walk.symbol;
   unit_ = moved.unit;
   row_.clear();
@@ -147,11 +185,12 @@ void Plot::start(const Panel& panel, std::span<const std::string> inputs, const 
   y_.assign(ratios_.size(), {});
 }
 
-void Plot::add(const Decimal& value, const Outcome& outcome) {
+void Plot::add(const Decimal& value, const Outcome& outcome, double judged) {
   x_.push_back(to_double(value));
   const std::vector<double> ratios = result_ratios(*panel_, outcome);
   for (std::size_t r = 0; r < ratios_.size(); ++r)
     y_[r].push_back(std::isnan(ratios[r]) ? std::nullopt : std::optional(ratios[r]));
+  judged_y_.push_back(std::isfinite(judged) ? std::optional(judged) : std::nullopt);
 }
 
 std::string Plot::svg(const Decimal& target, std::string_view decimal_point) const {
@@ -168,6 +207,8 @@ std::string Plot::svg(const Decimal& target, std::string_view decimal_point) con
   for (const auto& series : y_)
     for (const auto& y : series)
       if (y) y_hi = std::max(y_hi, *y);
+  for (const auto& y : judged_y_)
+    if (y) y_hi = std::max(y_hi, *y);
   std::tie(x_lo, x_hi) = range(x_lo, x_hi);
   double y_lo = 0;
   y_hi = y_hi > 0 ? y_hi * 1.1 : 1;
@@ -175,7 +216,10 @@ std::string Plot::svg(const Decimal& target, std::string_view decimal_point) con
   const auto px = [&](double x) { return kLeft + half_span(x_lo, x) / half_span(x_lo, x_hi) * (kRight - kLeft); };
   const auto py = [&](double y) { return kBottom - half_span(y_lo, y) / half_span(y_lo, y_hi) * (kBottom - kTop); };
 
-  const std::string title = std::string(panel_->name) + ": stress ratios against " + symbol_;
+  const bool judging = !judged_.what.empty();
+  // Judged, shorter, to leave room for what judges.
+  const std::string title = std::string(panel_->name) + (judging ? ": ratios against " : ": stress ratios against ") +
+                            symbol_ + (judging ? ", judged by " + judged_.what : "");
   std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   s += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + number(kWidth) + "\" height=\"" +
        number(kHeight) + "\" viewBox=\"0 0 " + number(kWidth) + " " + number(kHeight) +
@@ -207,7 +251,7 @@ std::string Plot::svg(const Decimal& target, std::string_view decimal_point) con
   const Material& steel = carbon_steel();
   const std::string y_title =
       "S/[S]: bending stress ÷ allowable stress [S] = " + steel.allowable_mpa_text(steel.reference_T, ".") + " " +
-      std::string(si_unit(Display::ratio));
+      std::string(si_unit(Display::ratio)) + judged_.axis;
   s += "<text x=\"22\" y=\"" + number((kTop + kBottom) / 2) + "\" text-anchor=\"middle\" transform=\"rotate(-90 22 " +
        number((kTop + kBottom) / 2) + ")\">" + escaped(y_title) + "</text>\n";
 
@@ -217,12 +261,12 @@ std::string Plot::svg(const Decimal& target, std::string_view decimal_point) con
     s += "<line class=\"target\" x1=\"" + number(kLeft) + "\" y1=\"" + number(py(target_y)) + "\" x2=\"" +
          number(kRight) + "\" y2=\"" + number(py(target_y)) + "\" stroke=\"" + kTargetColour +
          "\" stroke-width=\"1.5\" stroke-dasharray=\"8 5\"/>\n";
-  for (std::size_t r = 0; r < ratios_.size(); ++r) {
-    const char* colour = kColours[r % std::size(kColours)];
+  // A path through the values that have one; a value without one breaks it.
+  const auto path = [&](const std::vector<std::optional<double>>& ys) {
     std::string d;
     bool drawing = false, alone = false;
     for (std::size_t i = 0; i < x_.size(); ++i) {
-      const auto& y = y_[r][i];
+      const auto& y = ys[i];
       if (!y || !std::isfinite(x_[i])) {
         if (alone) d += " h0";  // a round cap shows a lone point
         drawing = alone = false;
@@ -235,17 +279,36 @@ std::string Plot::svg(const Decimal& target, std::string_view decimal_point) con
       drawing = true;
     }
     if (alone) d += " h0";
+    return d.empty() ? std::string("M0 0") : d;
+  };
+  double ly = kTop + 10;  // the legend's next entry
+  for (std::size_t r = 0; r < ratios_.size(); ++r) {
+    const char* colour = kColours[r % std::size(kColours)];
     const std::string label = escaped(std::string(panel_->results[ratios_[r]].symbol));
-    s += "<path class=\"ratio\" d=\"" + (d.empty() ? std::string("M0 0") : d) + "\" fill=\"none\" stroke=\"" + colour +
+    s += "<path class=\"ratio\" d=\"" + path(y_[r]) + "\" fill=\"none\" stroke=\"" + colour +
          "\" stroke-width=\"2\" stroke-linecap=\"round\" stroke-linejoin=\"round\"><title>" + label +
          "</title></path>\n";
-    const double ly = kTop + 10 + 22 * static_cast<double>(r);
     s += "<line x1=\"" + number(kRight + 16) + "\" y1=\"" + number(ly) + "\" x2=\"" + number(kRight + 46) + "\" y2=\"" +
          number(ly) + "\" stroke=\"" + colour + "\" stroke-width=\"2\"/>\n";
     s += "<text x=\"" + number(kRight + 54) + "\" y=\"" + number(ly + 4) + "\">" + label + "</text>\n";
+    ly += 22;
+  }
+  // What judges the walk, over the panel's ratios; its legend on as many
+  // lines as its name takes.
+  if (judging) {
+    s += "<path class=\"judged\" d=\"" + path(judged_y_) + "\" fill=\"none\" stroke=\"" + kJudgedColour +
+         "\" stroke-width=\"3\" stroke-linecap=\"round\" stroke-linejoin=\"round\"><title>" + escaped(judged_.series) +
+         "</title></path>\n";
+    s += "<line x1=\"" + number(kRight + 16) + "\" y1=\"" + number(ly) + "\" x2=\"" + number(kRight + 46) + "\" y2=\"" +
+         number(ly) + "\" stroke=\"" + kJudgedColour + "\" stroke-width=\"3\"/>\n";
+    const std::vector<std::string> lines = legend_lines(judged_.series);
+    s += "<text x=\"" + number(kRight + 54) + "\" y=\"" + number(ly + 4) + "\">" + escaped(lines.front());
+    for (std::size_t k = 1; k < lines.size(); ++k)
+      s += "<tspan x=\"" + number(kRight + 54) + "\" dy=\"16\">" + escaped(lines[k]) + "</tspan>";
+    s += "</text>\n";
+    ly += 22 + 16 * static_cast<double>(lines.size() - 1);
   }
   if (show_target) {
-    const double ly = kTop + 10 + 22 * static_cast<double>(ratios_.size());
     s += "<line x1=\"" + number(kRight + 16) + "\" y1=\"" + number(ly) + "\" x2=\"" + number(kRight + 46) + "\" y2=\"" +
          number(ly) + "\" stroke=\"" + kTargetColour + "\" stroke-width=\"1.5\" stroke-dasharray=\"8 5\"/>\n";
     s += "<text x=\"" + number(kRight + 54) + "\" y=\"" + number(ly + 4) + "\">target " + escaped(target_text) +

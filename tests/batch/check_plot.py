@@ -2,7 +2,10 @@
 """quorvel-batch --sweep --plot end to end: the SVG is well-formed XML with
 one line per ratio of the panel, the window's labels in the legend, the
 target line and axis titles with units; a failed value is a gap; and --plot
-refuses more than one row before any output. The row's other cells show on
+refuses more than one row before any output. With --code or --elbows the
+ratio the walks judge by is a line of its own, named in the title and the
+legend, at the governing cell of the same rows, with gaps where that cell is
+empty. The row's other cells show on
 one line, whatever bytes they hold. Read through its ticks, the picture puts
 every point and the target where tests/reference/quorvel_ref.py says, ticks
 at round values, about five of them, filling the frame, the axis titles
@@ -60,8 +63,9 @@ def axis(what, ticks, lo, hi):
     return at
 
 
-def geometry(root, svg, what, xs, ys, target):
-    """xs: the swept values; ys: per value the reference's ratios, None where it fails."""
+def geometry(root, svg, what, xs, ys, target, judged=()):
+    """xs: the swept values; ys: per value the reference's ratios, None where it fails;
+    judged: per value the governing cell of the judging run, None where empty."""
     check(not re.search('nan|inf', svg, re.I), '%s: nan or inf in the SVG' % what)
     left, top, width, height = (float([e for e in root.iter(SVG + 'rect') if e.get('fill') == 'none'][0].get(a))
                                 for a in ('x', 'y', 'width', 'height'))
@@ -88,7 +92,7 @@ def geometry(root, svg, what, xs, ys, target):
           '%s: y axis %s' % (what, ticks[False]))
     # The chart uses its height: the highest ratio or the target comes within a
     # tenth of its top, without touching it.
-    highest = max([target] + [max(y) for y in ys if y])
+    highest = max([target] + [max(y) for y in ys if y] + [y for y in judged if y is not None])
     check(top + height / 20 < y_at(highest) < top + height / 8, '%s: %g drawn at %g' % (what, highest, y_at(highest)))
     # and its width: the first and last value at the frame's sides, when they differ.
     finite = [float(x) for x in xs if math.isfinite(float(x))]
@@ -110,6 +114,21 @@ def geometry(root, svg, what, xs, ys, target):
                                                   for a, b in zip(drawn, expected)),
               '%s: ratio %d drawn at %s, expected %s' % (what, r + 1, drawn, expected))
         check(all('L' in p or 'h0' in p for p in pieces), '%s: ratio %d, a lone point not drawn' % (what, r + 1))
+    # The judging run's line through its cells, three decimals, a gap where one is empty.
+    for e in (e for e in root.iter(SVG + 'path') if e.get('class') == 'judged'):
+        drawn = [(i, float(x), float(y)) for i, p in enumerate(e.get('d').split(' M'))
+                 for x, y in re.findall(r'([\d.]+) ([\d.]+)', p)]
+        expected, i = [], 0
+        for x, y in zip(xs, judged):
+            if y is not None:
+                expected.append((i, x_at(float(x)), y_at(y)))
+            elif expected and expected[-1][0] == i:
+                i += 1
+        tolerance = 0.0005 * abs(y_at(1) - y_at(0)) + 0.01
+        check(expected and len(drawn) == len(expected)
+              and all(a[0] == b[0] and abs(a[1] - b[1]) < 0.05 and abs(a[2] - b[2]) < tolerance
+                      for a, b in zip(drawn, expected)),
+              '%s: judged drawn at %s, expected %s' % (what, drawn, expected))
     target_line = [e for e in root.iter(SVG + 'line') if e.get('class') == 'target']
     check(target_line and abs(float(target_line[0].get('y1')) - y_at(target)) < 0.05
           and target_line[0].get('y1') == target_line[0].get('y2')
@@ -135,11 +154,12 @@ def reference(args, row):
                 for status, _, values in runs]
 
 
-def plot(batch, tmp, args, row, ratios, x_title, subpaths, moved=1):
+def plot(batch, tmp, args, row, ratios, x_title, subpaths, moved=1, judged=None):
     """Sweeps one row and checks the picture; subpaths: pieces of each line;
-    moved: the input cells the sweep changes."""
+    moved: the input cells the sweep changes; judged: the judging run's line
+    name, what the title says judges, and the --header name of its governing cell."""
     svg = os.path.join(tmp, 'plot.svg')
-    p = run(batch, args + ['--plot', svg], row + '\n')
+    p = run(batch, args + ['--plot', svg] + (['--header'] if judged else []), row + '\n')
     what = ' '.join(args)
     check(p.returncode == 0 and p.stderr == b'', '%s: status %d, %r' % (what, p.returncode, p.stderr))
     try:
@@ -163,7 +183,18 @@ def plot(batch, tmp, args, row, ratios, x_title, subpaths, moved=1):
     frame = [e for e in root.iter(SVG + 'rect') if e.get('fill') == 'none'][0]
     right = float(frame.get('x')) + float(frame.get('width'))
     legend = [float(e.get('y')) for e in root.iter(SVG + 'text') if float(e.get('x', 0)) > right]
-    check(len(legend) == len(ratios) + 1 and len(set(legend)) == len(legend), '%s: legend at %s' % (what, legend))
+    check(len(legend) == len(ratios) + 1 + bool(judged) and len(set(legend)) == len(legend),
+          '%s: legend at %s' % (what, legend))
+    judged_cells = []
+    if judged:
+        name, title, cell = judged
+        lines = [e for e in root.iter(SVG + 'path') if e.get('class') == 'judged']
+        check([e.find(SVG + 'title').text for e in lines] == [name] and name in texts
+              and any(t.endswith('judged by ' + title) for t in texts),
+              '%s: no line %r judged by %r among %s' % (what, name, title, texts))
+        table = list(csv.reader(p.stdout.decode().splitlines()))
+        at = table[0].index(cell)
+        judged_cells = [float(r[at]) if r[at] else None for r in table[1:]]
     # The subtitle: the row's other cells, without the swept field's.
     swept = args[args.index('--sweep') + 1].split('=')[0].replace('beta', 'β').replace('alpha', 'α')
     subtitle = [t for t in texts if ' = ' in t and 'ratios against' not in t and 'MPa' not in t][:1] or ['']
@@ -174,7 +205,7 @@ def plot(batch, tmp, args, row, ratios, x_title, subpaths, moved=1):
     check(len([e for e in root.iter(SVG + 'line') if e.get('class') == 'target']) == 1,
           '%s: no target line' % what)
     with open(svg, encoding='utf-8') as f:
-        geometry(root, f.read(), what, *reference(args, row), float(target))
+        geometry(root, f.read(), what, *reference(args, row), float(target), judged_cells)
     return texts
 
 
@@ -210,6 +241,14 @@ def main():
                      bend, 'L2 (m)', 1) or []
         alpha = 'α = 9<&">\ufffd\ufffd' + 'x' * 17 + '… °'
         check(any(alpha in t for t in texts), 'hostile cell: no text %r among %s' % (alpha, texts))
+        # What the walks judge by: the code check, whose A106 Gr. B allowable
+        # stresses end at 93 ℃ (a gap above), and the run with elbows.
+        plot(batch, tmp, ['--sweep', 'T=40:120:5', '--code', 'b31.3', '--material', 'a106b', '--installed', '40'],
+             'bend,70,377,9,20,10,90', bend, 'T (℃)', 1,
+             judged=('SE/SA, the code check (ASME B31.3-2018)', 'the code check (ASME B31.3-2018)',
+                     'governing SE/SA code'))
+        plot(batch, tmp, ['--sweep', 'L2=1:20:0.5', '--elbows', '1.5D'], 'bend,250,323.9,8,12,10,90', bend, 'L2 (m)', 1,
+             judged=('with elbows R = 1.5D', 'the run with elbows', 'governing S/[S] elbows'))
 
         svg = os.path.join(tmp, 'two.svg')
         p = run(batch, ['--sweep', 'L2=1:2', '--plot', svg], 'bend,70,377,9,20,10,90\n' * 2)

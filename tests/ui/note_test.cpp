@@ -277,6 +277,23 @@ TEST(CalculationNote, InChineseWithAChineseLocale) {
   const std::vector<std::string> bad = {"70", "377", "9", "abc", "10", "90"};
   lines = calculation_note(bend, bad, QLocale::c(), when).plain_text().split('\n');
   EXPECT_TRUE(lines.contains("计算失败：类型不匹配，字段 L1：“abc”"));
+
+  // The code check's reasons and cautions too: A106 Gr. B's expansion is
+  // tabulated from 70 °F (21.1 ℃), so from 20 ℃ there is no answer; with the user's values a 3 mm wall
+  // gives D/t = 377/3 = 125.7 and, with long-radius elbows,
+  // h = t·R/r² = 3·565.5/187² = 0.04851 and i = 0.9/h^(2/3) = 6.77 (Appendix D).
+  NoteOptions options;
+  options.code.emplace().material = code_material("a106b");
+  lines = calculation_note(bend, default_inputs(bend), QLocale::c(), when, options).plain_text().split('\n');
+  EXPECT_TRUE(lines.contains("无结果：a106b 的 膨胀量 在 20 ℃ 时超出其表的范围（21.1 至 704.4 ℃）"))
+      << lines.join('\n').toStdString();
+  options.code.emplace().user = {200e9, std::nullopt, 137.9e6, 137.9e6, 0.003, std::nullopt};
+  const std::vector<std::string> thin = {"70", "377", "3", "20", "10", "90"};
+  lines = calculation_note(bend, thin, QLocale::c(), when, options).plain_text().split('\n');
+  EXPECT_TRUE(
+      lines.contains("  注意：未选材料：所有数值均为给定值；D/t = 125.7 大于 100：附录 D 的系数仅验证至 "
+                     "100（表 D300 注 1）；i = 6.77 不小于 5（319.4.1）"))
+      << lines.join('\n').toStdString();
 }
 
 // The note's columns line up by characters, whatever their bytes: Greek
@@ -411,6 +428,41 @@ TEST(CalculationNote, LeadsWithTheCodeCheckOnceOneIsChosen) {
   const qsizetype verdict = cells.indexOf(note.code->passes ? "passes" : "fails", cells.size() - 10);
   ASSERT_GT(verdict, 0) << cells.join(',').toStdString();
   EXPECT_EQ(cells[verdict - 1], note.code->governing);
+}
+
+// Untranslated, the note words why the code check has no answer and its
+// cautions as quorvel-batch's last cell does, kind by kind.
+TEST(CalculationNote, CodeRemarksAsTheBatchToolWordsThem) {
+  const Panel& bend = *panel_by_key("bend");
+  const CodeUserValues mine{200e9, std::nullopt, 150e6, 150e6, 0.003, 400e6};
+  const CodeUserValues sc{std::nullopt, std::nullopt, 100e6, std::nullopt, std::nullopt, std::nullopt};
+  struct Case {
+    std::vector<std::string> inputs;
+    const char* material;
+    CodeUserValues user;
+  };
+  for (const Case& c : {
+           Case{{"70", "377", "9", "20", "10", "90"}, "a106b", {}},     // outside the tables
+           Case{{"70", "377", "9", "20", "10", "90"}, "a106b", sc},     // given outside, and not
+           Case{{"300", "377", "9", "20", "10", "90"}, "s30408", {}},   // no confirmed table
+           Case{{"70", "377", "9", "20", "10", "90"}, nullptr, sc},     // no material: give …
+           Case{{"70", "377", "3", "20", "10", "90"}, nullptr, mine},   // D/t, i, Sc and Sh capped
+           Case{{"70", "377", "9", "20", "0.1", "90"}, nullptr, mine},  // the elbows do not fit
+           Case{{"70", "377", "9", "20", "18", "30"}, nullptr, mine},   // L/U above 2.5
+       }) {
+    CodeSettings settings;
+    settings.material = c.material ? code_material(c.material) : nullptr;
+    settings.user = c.user;
+    const Outcome outcome = calculate(bend, c.inputs, ".");
+    ASSERT_TRUE(outcome.values);
+    const CodeSection s = CodeSection::of(bend, *outcome.values, settings, 1.5, ".");
+    QStringList remarks;
+    if (!s.unavailable.isEmpty()) remarks << s.unavailable.section("No answer: ", 1);
+    if (!s.cautions.isEmpty()) remarks << s.cautions.section("Cautions: ", 1);
+    const std::string batch = code_texts(bend, code_check(bend, outcome, settings), ".").cautions;
+    EXPECT_FALSE(batch.empty()) << c.inputs[0];
+    EXPECT_EQ(remarks.join("; ").toStdString(), batch);
+  }
 }
 
 TEST(CalculationSheet, PrintsA4PagesWithTheDrawingInputsResultsAndVerdict) {

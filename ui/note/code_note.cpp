@@ -49,6 +49,52 @@ QString place_of(const Panel& panel, int place) {
   return CodeSection::tr("the guide on L%1").arg(guide_leg(panel, static_cast<std::size_t>(place - panel.points - 1)));
 }
 
+QString quantity_text(CodeQuantity quantity) {
+  return quantity == CodeQuantity::expansion ? CodeSection::tr("the expansion") : text_of(quantity_name(quantity));
+}
+
+// Why the check has no answer, or a caution, in the window's language: what
+// remark_text (code_check.h) writes for quorvel-batch.
+QString remark_text(const CodeRemark& r, const std::string& dp) {
+  const auto celsius = [&](double T) { return text_of(celsius_text(T, dp)); };
+  const auto given = [&](const QString& text) {
+    return r.given ? CodeSection::tr("%1, the value given is used").arg(text) : text;
+  };
+  switch (r.kind) {
+    case CodeRemarkKind::calculation_failed: return CodeSection::tr("the calculation failed");
+    case CodeRemarkKind::outside_table:
+      return given(CodeSection::tr("%1 of %2 at %3 ℃: outside its table, %4 to %5 ℃")
+                       .arg(quantity_text(r.quantities.front()), text_of(r.material->key), celsius(r.T),
+                            celsius(r.table->coldest()), celsius(r.table->hottest())));
+    case CodeRemarkKind::no_table:
+      return given(CodeSection::tr("%1 of %2: no confirmed table, give it")
+                       .arg(quantity_text(r.quantities.front()), text_of(r.material->key)));
+    case CodeRemarkKind::not_given: {
+      QStringList quantities;
+      for (const CodeQuantity q : r.quantities) quantities << quantity_text(q);
+      return CodeSection::tr("no material: give %1").arg(quantities.join(CodeSection::tr(", ")));
+    }
+    case CodeRemarkKind::elbows_do_not_fit: return CodeSection::tr("the elbows do not fit L%1").arg(r.leg);
+    case CodeRemarkKind::no_elbow_frame: return CodeSection::tr("no frame with elbows for these inputs");
+    case CodeRemarkKind::no_guided_frame: return CodeSection::tr("no frame with guides for these inputs");
+    case CodeRemarkKind::user_values: return CodeSection::tr("no material: every value is the one given");
+    case CodeRemarkKind::capped: return CodeSection::tr("Sc and Sh limited to 138 MPa as f > 1 (302.3.5(d))");
+    case CodeRemarkKind::thin_wall:
+      return CodeSection::tr("D/t = %1 above 100: Appendix D's factors are validated up to 100 (Table D300, Note 1)")
+          .arg(fixed(r.value, 0, 1, dp));
+    case CodeRemarkKind::large_i: return CodeSection::tr("i = %1 is 5 or more (319.4.1)").arg(fixed(r.value, 0, 2, dp));
+    case CodeRemarkKind::long_run:
+      return CodeSection::tr("L/U = %1 above 2.5: the 319.4.1 screen does not apply").arg(fixed(r.value, 0, 2, dp));
+  }
+  return {};
+}
+
+QString remarks_text(const std::vector<CodeRemark>& remarks, const std::string& dp) {
+  QStringList texts;
+  for (const CodeRemark& r : remarks) texts << remark_text(r, dp);
+  return texts.join(CodeSection::tr("; "));
+}
+
 }  // namespace
 
 QStringList CodeSection::point_headings() {
@@ -64,7 +110,7 @@ CodeSection CodeSection::of(const Panel& panel, const Values& run, const CodeSet
                             const std::string& dp) {
   CodeSection s;
   s.title = tr("Code check: %1").arg(text_of(kCodeEdition));
-  const CodeCheck check = code_check(panel, run, settings, 1, dp);
+  const CodeCheck check = code_check(panel, run, settings);
   const CodeTexts texts = code_texts(panel, check, dp);
   const CodeMaterial* m = settings.material;
   const CodeUserValues& user = settings.user;
@@ -80,8 +126,8 @@ CodeSection CodeSection::of(const Panel& panel, const Values& run, const CodeSet
     s.basis
         << tr("The guided frame is checked: %1, SE at each guide (i = 1).").arg(GuideTexts::name(*settings.guides, dp));
   if (!check.unavailable.empty()) {
-    s.unavailable = tr("No answer: %1").arg(QString::fromStdString(check.unavailable));
-    if (!texts.cautions.empty()) s.cautions = tr("Cautions: %1").arg(QString::fromStdString(texts.cautions));
+    s.unavailable = tr("No answer: %1").arg(remarks_text(check.unavailable, dp));
+    if (!check.cautions.empty()) s.cautions = tr("Cautions: %1").arg(remarks_text(check.cautions, dp));
     return s;
   }
 
@@ -140,7 +186,7 @@ CodeSection CodeSection::of(const Panel& panel, const Values& run, const CodeSet
                  *check.screen <= check.K1 ? tr("no formal analysis needed") : tr("a formal analysis is needed"));
   else
     s.screen = tr("319.4.1: no screen for a run in one line.");
-  if (!texts.cautions.empty()) s.cautions = tr("Cautions: %1").arg(QString::fromStdString(texts.cautions));
+  if (!check.cautions.empty()) s.cautions = tr("Cautions: %1").arg(remarks_text(check.cautions, dp));
   return s;
 }
 

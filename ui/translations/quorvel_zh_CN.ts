@@ -317,6 +317,70 @@
         <source>no guide on L%1</source>
         <translation>L%1 上无导向支架</translation>
     </message>
+    <message>
+        <source>the expansion</source>
+        <translation>膨胀量</translation>
+    </message>
+    <message>
+        <source>%1, the value given is used</source>
+        <translation>%1，采用给定值</translation>
+    </message>
+    <message>
+        <source>the calculation failed</source>
+        <translation>计算失败</translation>
+    </message>
+    <message>
+        <source>%1 of %2 at %3 ℃: outside its table, %4 to %5 ℃</source>
+        <translation>%2 的 %1 在 %3 ℃ 时超出其表的范围（%4 至 %5 ℃）</translation>
+    </message>
+    <message>
+        <source>%1 of %2: no confirmed table, give it</source>
+        <translation>%2 的 %1：无经核实的表，请给出该值</translation>
+    </message>
+    <message>
+        <source>no material: give %1</source>
+        <translation>未选材料：请给出 %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>the elbows do not fit L%1</source>
+        <translation>弯头在 L%1 上放不下</translation>
+    </message>
+    <message>
+        <source>no frame with elbows for these inputs</source>
+        <translation>此几何形状在带弯头时无解</translation>
+    </message>
+    <message>
+        <source>no frame with guides for these inputs</source>
+        <translation>此几何形状在设导向支架时无解</translation>
+    </message>
+    <message>
+        <source>no material: every value is the one given</source>
+        <translation>未选材料：所有数值均为给定值</translation>
+    </message>
+    <message>
+        <source>Sc and Sh limited to 138 MPa as f &gt; 1 (302.3.5(d))</source>
+        <translation>因 f &gt; 1，Sc 和 Sh 取不超过 138 MPa（302.3.5(d)）</translation>
+    </message>
+    <message>
+        <source>D/t = %1 above 100: Appendix D&apos;s factors are validated up to 100 (Table D300, Note 1)</source>
+        <translation>D/t = %1 大于 100：附录 D 的系数仅验证至 100（表 D300 注 1）</translation>
+    </message>
+    <message>
+        <source>i = %1 is 5 or more (319.4.1)</source>
+        <translation>i = %1 不小于 5（319.4.1）</translation>
+    </message>
+    <message>
+        <source>L/U = %1 above 2.5: the 319.4.1 screen does not apply</source>
+        <translation>L/U = %1 大于 2.5：319.4.1 的判别不适用</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>；</translation>
+    </message>
 </context>
 <context>
     <name>ElbowTexts</name>

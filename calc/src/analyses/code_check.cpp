@@ -27,28 +27,76 @@ constexpr double kScreenI = 5, kScreenLU = 2.5;
 // stand where the table has none.
 struct Lookup {
   const CodeMaterial* material;
-  std::string_view dp;
-  std::string why;
-  std::vector<std::string>& cautions;
+  std::vector<CodeRemark>& why;
+  std::vector<CodeRemark>& cautions;
 
-  double take(std::optional<double> given, std::string_view quantity, const CodeTable* table, double T) {
+  double take(std::optional<double> given, CodeQuantity quantity, const CodeTable* table, double T) {
     const std::optional<double> found = material && table ? table->at(T) : std::nullopt;
+    const auto outside = [&] {
+      return CodeRemark{table->empty() ? CodeRemarkKind::no_table : CodeRemarkKind::outside_table,
+                        {quantity},
+                        material,
+                        table,
+                        T,
+                        given.has_value()};
+    };
     if (given) {
-      if (material && table && !found)
-        cautions.push_back(outside_text(*material, quantity, *table, T, dp) + ", the value given is used");
+      if (material && table && !found) cautions.push_back(outside());
       return *given;
     }
     if (found) return *found;
     if (material && table) {
-      why += (why.empty() ? "" : "; ") + outside_text(*material, quantity, *table, T, dp);
-    } else if (why.find(quantity) == std::string::npos) {
-      why += (why.empty() ? "no material: give " : ", ") + std::string(quantity);
+      why.push_back(outside());
+    } else if (why.empty()) {
+      why.push_back({CodeRemarkKind::not_given, {quantity}});
+    } else if (std::find(why.back().quantities.begin(), why.back().quantities.end(), quantity) ==
+               why.back().quantities.end()) {
+      why.back().quantities.push_back(quantity);
     }
     return 0;
   }
 };
 
 }  // namespace
+
+std::string_view quantity_name(CodeQuantity quantity) noexcept {
+  switch (quantity) {
+    case CodeQuantity::Ea: return "Ea";
+    case CodeQuantity::Eh: return "Eh";
+    case CodeQuantity::Sc: return "Sc";
+    case CodeQuantity::Sh: return "Sh";
+    case CodeQuantity::expansion: return "the expansion";
+  }
+  return "";
+}
+
+std::string remark_text(const CodeRemark& r, std::string_view dp) {
+  switch (r.kind) {
+    case CodeRemarkKind::calculation_failed: return "the calculation failed";
+    case CodeRemarkKind::outside_table:
+    case CodeRemarkKind::no_table:
+      return outside_text(*r.material, quantity_name(r.quantities.front()), *r.table, r.T, dp) +
+             (r.given ? ", the value given is used" : "");
+    case CodeRemarkKind::not_given: {
+      std::string text = "no material: give ";
+      for (std::size_t k = 0; k < r.quantities.size(); ++k)
+        text += (k ? ", " : "") + std::string(quantity_name(r.quantities[k]));
+      return text;
+    }
+    case CodeRemarkKind::elbows_do_not_fit: return "the elbows do not fit L" + std::to_string(r.leg);
+    case CodeRemarkKind::no_elbow_frame: return "no frame with elbows for these inputs";
+    case CodeRemarkKind::no_guided_frame: return "no frame with guides for these inputs";
+    case CodeRemarkKind::user_values: return "no material: every value is the one given";
+    case CodeRemarkKind::capped: return "Sc and Sh limited to 138 MPa as f > 1 (302.3.5(d))";
+    case CodeRemarkKind::thin_wall:
+      return "D/t = " + fixed_text(r.value, 0, 1, dp) +
+             " above 100: Appendix D's factors are validated up to 100 (Table D300, Note 1)";
+    case CodeRemarkKind::large_i: return "i = " + fixed_text(r.value, 0, 2, dp) + " is 5 or more (319.4.1)";
+    case CodeRemarkKind::long_run:
+      return "L/U = " + fixed_text(r.value, 0, 2, dp) + " above 2.5: the 319.4.1 screen does not apply";
+  }
+  return "";
+}
 
 double stress_range_factor(double cycles, double fm) noexcept {
   return std::max(kLeastF, std::min(fm, 6.0 * std::pow(cycles, -0.2)));
@@ -76,8 +124,7 @@ double screen_K1(double SA, double Ea) noexcept {
   return 208000 * SA / Ea;
 }
 
-CodeCheck code_check(const Panel& panel, const Values& run, const CodeSettings& settings, double target,
-                     std::string_view dp) {
+CodeCheck code_check(const Panel& panel, const Values& run, const CodeSettings& settings, double target) {
   CodeCheck check;
   const double T = run.T, T0 = settings.installed;
   check.coldest = std::min({T, T0, settings.lowest.value_or(T0)});
@@ -85,25 +132,22 @@ CodeCheck code_check(const Panel& panel, const Values& run, const CodeSettings& 
 
   const CodeMaterial* m = settings.material;
   const CodeUserValues& user = settings.user;
-  Lookup look{m, dp, {}, check.cautions};
+  Lookup look{m, check.unavailable, check.cautions};
   const double reference_T = celsius(kReferenceF);
-  check.Ea = look.take(user.Ea, "Ea", m ? &m->E : nullptr, reference_T);
-  check.Em = look.take(user.Eh ? user.Eh : m ? std::nullopt : user.Ea, "Eh", m ? &m->E : nullptr, T);
-  check.Sc = look.take(user.Sc, "Sc", m ? &m->S : nullptr, check.coldest);
-  check.Sh = look.take(user.Sh, "Sh", m ? &m->S : nullptr, check.hottest);
+  check.Ea = look.take(user.Ea, CodeQuantity::Ea, m ? &m->E : nullptr, reference_T);
+  check.Em = look.take(user.Eh ? user.Eh : m ? std::nullopt : user.Ea, CodeQuantity::Eh, m ? &m->E : nullptr, T);
+  check.Sc = look.take(user.Sc, CodeQuantity::Sc, m ? &m->S : nullptr, check.coldest);
+  check.Sh = look.take(user.Sh, CodeQuantity::Sh, m ? &m->S : nullptr, check.hottest);
   if (user.growth) {
     check.growth = *user.growth;
   } else if (const auto e = m ? m->expansion_between(check.coldest, check.hottest) : std::nullopt) {
     check.growth = *e;
   } else {
     const double outside = m && !m->expansion.at(check.coldest) ? check.coldest : check.hottest;
-    look.take(std::nullopt, "the expansion", m ? &m->expansion : nullptr, outside);
+    look.take(std::nullopt, CodeQuantity::expansion, m ? &m->expansion : nullptr, outside);
   }
-  if (!m) check.cautions.emplace_back("no material: every value is the one given");
-  if (!look.why.empty()) {
-    check.unavailable = look.why;
-    return check;
-  }
+  if (!m) check.cautions.push_back({CodeRemarkKind::user_values});
+  if (!check.unavailable.empty()) return check;
 
   check.fm = largest_range_factor(m ? m->ferrous : true,
                                   user.tensile_strength ? user.tensile_strength
@@ -112,8 +156,7 @@ CodeCheck code_check(const Panel& panel, const Values& run, const CodeSettings& 
                                   check.hottest);
   check.f = stress_range_factor(settings.cycles, check.fm);
   check.SA = allowable_range(check.f, check.Sc, check.Sh, settings.sustained);
-  if (check.f > 1 && std::max(check.Sc, check.Sh) > kCappedS)
-    check.cautions.emplace_back("Sc and Sh limited to 138 MPa as f > 1 (302.3.5(d))");
+  if (check.f > 1 && std::max(check.Sc, check.Sh) > kCappedS) check.cautions.push_back({CodeRemarkKind::capped});
 
   // The frame of the range: E·I with Ea, the growth of the whole range.
   Values range = run;
@@ -127,16 +170,16 @@ CodeCheck code_check(const Panel& panel, const Values& run, const CodeSettings& 
   const ElbowRun frame = with_elbows(panel, range, R, target, carbon_steel());
   check.factors = frame.factors;
   if (frame.status != ElbowStatus::solved) {
-    check.unavailable = frame.status == ElbowStatus::does_not_fit
-                            ? "the elbows do not fit L" + std::to_string(frame.leg)
-                            : "no frame with elbows for these inputs";
+    check.unavailable.push_back(frame.status == ElbowStatus::does_not_fit
+                                    ? CodeRemark{.kind = CodeRemarkKind::elbows_do_not_fit, .leg = frame.leg}
+                                    : CodeRemark{CodeRemarkKind::no_elbow_frame});
     return check;
   }
   std::optional<GuidedRun> guided;
   if (settings.guides) {
     guided = with_guides(panel, range, *settings.guides, settings.elbows, target, carbon_steel());
     if (guided->status != ElbowStatus::solved) {
-      check.unavailable = "no frame with guides for these inputs";
+      check.unavailable.push_back({CodeRemarkKind::no_guided_frame});
       return check;
     }
   }
@@ -192,25 +235,20 @@ CodeCheck code_check(const Panel& panel, const Values& run, const CodeSettings& 
         screen_value(D * 1000, check.growth * std::hypot(run.length_x, run.length_y) * 1000, s.developed, s.anchors);
   check.K1 = screen_K1(check.SA, check.Ea);
 
-  if (D / run.t > kMostDt)
-    check.cautions.push_back("D/t = " + fixed_text(D / run.t, 0, 1, dp) +
-                             " above 100: Appendix D's factors are validated up to 100 (Table D300, Note 1)");
+  if (D / run.t > kMostDt) check.cautions.push_back({.kind = CodeRemarkKind::thin_wall, .value = D / run.t});
   if (frame.factors.i >= kScreenI)
-    check.cautions.push_back("i = " + fixed_text(frame.factors.i, 0, 2, dp) + " is 5 or more (319.4.1)");
-  if (check.L_over_U > kScreenLU)
-    check.cautions.push_back("L/U = " + fixed_text(check.L_over_U, 0, 2, dp) +
-                             " above 2.5: the 319.4.1 screen does not apply");
+    check.cautions.push_back({.kind = CodeRemarkKind::large_i, .value = frame.factors.i});
+  if (check.L_over_U > kScreenLU) check.cautions.push_back({.kind = CodeRemarkKind::long_run, .value = check.L_over_U});
   return check;
 }
 
-CodeCheck code_check(const Panel& panel, const Outcome& outcome, const CodeSettings& settings, double target,
-                     std::string_view dp) {
+CodeCheck code_check(const Panel& panel, const Outcome& outcome, const CodeSettings& settings, double target) {
   if (outcome.failure || !outcome.values) {
     CodeCheck failed;
-    failed.unavailable = "the calculation failed";
+    failed.unavailable.push_back({CodeRemarkKind::calculation_failed});
     return failed;
   }
-  return code_check(panel, *outcome.values, settings, target, dp);
+  return code_check(panel, *outcome.values, settings, target);
 }
 
 bool passes_code_check(const Panel& panel, const Outcome& outcome, const CodeSettings& settings, double target) {
@@ -220,11 +258,10 @@ bool passes_code_check(const Panel& panel, const Outcome& outcome, const CodeSet
 
 CodeTexts code_texts(const Panel& panel, const CodeCheck& check, std::string_view dp) {
   CodeTexts t;
-  for (std::size_t k = 0; k < check.cautions.size(); ++k) t.cautions += (k ? "; " : "") + check.cautions[k];
-  if (!check.unavailable.empty()) {
-    t.cautions = check.unavailable + (t.cautions.empty() ? "" : "; " + t.cautions);
-    return t;
-  }
+  // Why there is no answer first.
+  for (const auto* remarks : {&check.unavailable, &check.cautions})
+    for (const CodeRemark& remark : *remarks) t.cautions += (t.cautions.empty() ? "" : "; ") + remark_text(remark, dp);
+  if (!check.unavailable.empty()) return t;
   t.SA = fixed_text(check.SA, -6, 1, dp);
   for (const ResultField& field : panel.results)
     if (field.display == Display::ratio)

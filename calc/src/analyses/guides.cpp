@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <utility>
 
@@ -288,6 +289,10 @@ GuidedRun with_guides(const Panel& panel, const Outcome& outcome, double g, cons
 
 bool passes(const GuidedRun& run) noexcept {
   return run.status == ElbowStatus::solved && !run.verdict.exceeds;
+}
+
+double governing_ratio(const GuidedRun& run) noexcept {
+  return run.status == ElbowStatus::solved ? run.verdict.governing : std::numeric_limits<double>::quiet_NaN();
 }
 
 GuidedRunTexts guided_run_texts(const Panel& panel, const GuidedRun& run, std::string_view dp) {

@@ -58,6 +58,46 @@ double allowable_range(double f, double Sc, double Sh, std::optional<double> SL)
 double screen_value(double D_mm, double y_mm, double L_m, double U_m) noexcept;
 double screen_K1(double SA, double Ea) noexcept;
 
+// The quantities a material's tables or the engineer give.
+enum class CodeQuantity { Ea, Eh, Sc, Sh, expansion };
+
+// Why the check has no answer, or a caution beside its answer, as values:
+// quorvel-batch writes them with remark_text, the window in its language.
+enum class CodeRemarkKind {
+  // Why there is no answer:
+  calculation_failed,
+  outside_table,      // `quantity` of `material` at `T` is outside `table` (with `given` a caution)
+  no_table,           // the grade has no confirmed table for `quantity` (with `given` a caution)
+  not_given,          // no material, and `quantities` not given
+  elbows_do_not_fit,  // the elbows need more than leg L`leg`
+  no_elbow_frame,     // no frame with elbows for these inputs
+  no_guided_frame,    // no frame with guides for these inputs
+  // Cautions beside an answer:
+  user_values,  // no material: every value is the one given
+  capped,       // Sc and Sh limited to 138 MPa as f > 1 (302.3.5(d))
+  thin_wall,    // D/t = `value` above 100 (Appendix D)
+  large_i,      // i = `value`, 5 or more (319.4.1)
+  long_run,     // L/U = `value` above 2.5 (319.4.1)
+};
+
+struct CodeRemark {
+  CodeRemarkKind kind;
+  std::vector<CodeQuantity> quantities = {};  // the one of a table; with not_given every one missing
+  const CodeMaterial* material = nullptr;
+  const CodeTable* table = nullptr;
+  double T = 0;        // ℃, where a table has no value
+  bool given = false;  // the user's value stands where the table has none
+  double value = 0;    // D/t, i or L/U
+  int leg = 0;
+};
+
+// "Sc", "the expansion"
+std::string_view quantity_name(CodeQuantity quantity) noexcept;
+// The remark in English, numbers with `decimal_point`: "Sh of a106b at 250 ℃:
+// outside its table, 38 to 93 ℃", "D/t = 120.0 above 100: Appendix D's factors
+// are validated up to 100 (Table D300, Note 1)".
+std::string remark_text(const CodeRemark& remark, std::string_view decimal_point);
+
 struct CodePoint {
   double M = 0;                   // the moment of the range, N·m (at a bend its largest on the arc)
   double i = 1;                   // 1 at an anchor
@@ -66,8 +106,8 @@ struct CodePoint {
 };
 
 struct CodeCheck {
-  std::string unavailable;          // why there is no answer; empty when there is one
-  double coldest = 0, hottest = 0;  // the range, ℃
+  std::vector<CodeRemark> unavailable;  // why there is no answer; empty when there is one
+  double coldest = 0, hottest = 0;      // the range, ℃
   double Ea = 0, Em = 0, Sc = 0, Sh = 0, growth = 0, f = 0, fm = 0, SA = 0;
   std::vector<CodePoint> points;  // point 1 first
   // With guides, at the guide on the first leg, then on the last (i = 1);
@@ -84,21 +124,19 @@ struct CodeCheck {
   std::optional<double> screen;  // D·y/(L − U)², none for a straight run
   double K1 = 0, L_over_U = 0;
   ElbowFactors factors;
-  std::vector<std::string> cautions;
+  std::vector<CodeRemark> cautions;
 };
 
-// The texts of `unavailable` and the cautions write numbers with `decimal_point`.
-CodeCheck code_check(const Panel& panel, const Values& run, const CodeSettings& settings, double target = 1,
-                     std::string_view decimal_point = ".");
+CodeCheck code_check(const Panel& panel, const Values& run, const CodeSettings& settings, double target = 1);
 // Unavailable where the calculation failed.
-CodeCheck code_check(const Panel& panel, const Outcome& outcome, const CodeSettings& settings, double target = 1,
-                     std::string_view decimal_point = ".");
+CodeCheck code_check(const Panel& panel, const Outcome& outcome, const CodeSettings& settings, double target = 1);
 bool passes_code_check(const Panel& panel, const Outcome& outcome, const CodeSettings& settings, double target = 1);
 
 // The cells of quorvel-batch and the note: SA and every SE in MPa with one
 // decimal (SE in the order of the panel's ratio results), the governing
 // ratio with three decimals, "passes" or "fails", the loads in kN and kN·m
-// with three decimals, the cautions joined by "; ".
+// with three decimals, the remarks (why there is no answer first, then the
+// cautions) joined by "; ".
 struct CodeTexts {
   std::string SA;
   std::vector<std::string> SE;

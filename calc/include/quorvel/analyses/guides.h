@@ -70,6 +70,8 @@ GuidedRun with_guides(const Panel& panel, const Outcome& outcome, double g,
 
 // Solved, and no ratio of the guided run (at a point or a guide) above the target.
 bool passes(const GuidedRun& run) noexcept;
+// For a chart: the guided run's governing ratio, NaN unless solved.
+double governing_ratio(const GuidedRun& run) noexcept;
 
 // A guided run as the note, the tooltips and quorvel-batch write it.
 struct GuidedRunTexts {
