@@ -1,7 +1,8 @@
 // The movements of the bend points and the guided cantilever against
 // independent analyses of the same frames, on random runs: the two-leg
 // bend's corner in closed form, every panel's deformed shape marched along
-// the run from the exact reactions of frame.h.
+// the run from the exact reactions of frame.h; with guides, what the held
+// points must do whatever the guides' forces.
 
 #include <gtest/gtest.h>
 
@@ -120,6 +121,47 @@ TEST_P(Movements, GuidedCantileverIsConservative) {
   EXPECT_GE(above * 10, runs * 9);
 }
 
+// With guides the far anchor comes out held by the guided run's reactions
+// and each guide's point moves along its leg only: two conditions the
+// movements meet only if the guides' forces are right. Guides beyond both
+// legs leave the movements as they were.
+TEST_P(Movements, WithGuidesHoldTheFarAnchorAndSlideTheGuides) {
+  const Panel& panel = *GetParam();
+  std::mt19937_64 gen(0x9d1de + panel.points);
+  int guided = 0, runs = 300;
+  for (int n = 0; n < runs; ++n) {
+    const Values run = random_run(panel, gen);
+    const double g = 0.2 + 40 * (static_cast<double>(gen() >> 11) * 0x1p-53);
+    const quorvel::GuidedMovements got = quorvel::movements(panel, run, g);
+    ASSERT_EQ(got.points.size(), run.run.size()) << "run " << n;
+    if (!got.guides[0].held && !got.guides[1].held) {
+      const std::vector<quorvel::Point> free = quorvel::movements(run);
+      for (std::size_t k = 0; k < free.size(); ++k)
+        ASSERT_TRUE(got.points[k].x == free[k].x && got.points[k].y == free[k].y) << "run " << n << ", point " << k;
+      continue;
+    }
+    ++guided;
+    double developed = 0;  // the pipe's length: e times it bounds every movement
+    for (std::size_t k = 1; k < run.run.size(); ++k)
+      developed += std::hypot(run.run[k].x - run.run[k - 1].x, run.run[k].y - run.run[k - 1].y);
+    // Far below the tenth of a millimetre shown; the guided run's five
+    // equations lose a few digits on steep, short legs.
+    const double tolerance = 1e-7 * run.expansion * developed;
+    EXPECT_NEAR(got.points.back().x, 0, tolerance) << "run " << n;
+    EXPECT_NEAR(got.points.back().y, 0, tolerance) << "run " << n;
+    for (std::size_t i = 0; i < 2; ++i) {
+      if (!got.guides[i].held) continue;
+      const std::size_t from = i == 0 ? 0 : run.run.size() - 2;
+      const quorvel::Point a = run.run[from], b = run.run[from + 1];
+      const double l = std::hypot(b.x - a.x, b.y - a.y);
+      const quorvel::Point u = got.guides[i].moved;
+      EXPECT_NEAR((u.y * (b.x - a.x) - u.x * (b.y - a.y)) / l, 0, tolerance) << "run " << n << ", guide " << i;
+    }
+  }
+  std::cout << "[ measured ] " << panel.key << ": " << guided << " of " << runs << " runs with a guide\n";
+  EXPECT_GE(guided * 4, runs);
+}
+
 INSTANTIATE_TEST_SUITE_P(Panels, Movements, testing::ValuesIn(quorvel::panels().begin(), quorvel::panels().end()),
                          [](const auto& info) { return std::string(info.param->key); });
 
@@ -139,6 +181,50 @@ TEST(BendPoint, MovesAsItsLegsGrow) {
     const quorvel::Point got = quorvel::movements(run)[1];
     EXPECT_NEAR(got.x, ux, 1e-5) << "run " << n;
     EXPECT_NEAR(got.y, uy, 1e-5 * std::fmax(1, std::fabs(uy / 0.1))) << "run " << n;
+  }
+}
+
+// The L-bend worked by hand, e = e(70) = 8.085091e-4 from 0 ℃: with guides or
+// without, the legs' growth fixes the bend point at (e·20, −e·10); a guide on
+// L1 at x = 20 − g slides e·(20 − g) along it, one on L2 g from the bend
+// −e·(10 − g) (the far anchor holds L2's far end).
+TEST(BendPoint, WithGuidesMovesAsItsLegsGrow) {
+  const Panel& bend = *quorvel::panel_by_key("bend");
+  const std::vector<std::string> inputs{"70", "377", "9", "20", "10", "90"};
+  const Values run = *quorvel::calculate(bend, inputs, ".").values;
+  constexpr double e = 8.085091e-4;
+  for (const double g : {4.0, 12.0, 25.0}) {
+    const quorvel::GuidedMovements got = quorvel::movements(bend, run, g);
+    ASSERT_EQ(got.points.size(), 3u);
+    EXPECT_NEAR(got.points[1].x, e * 20, 1e-8) << g;
+    EXPECT_NEAR(got.points[1].y, -e * 10, 1e-8) << g;
+    EXPECT_EQ(got.guides[0].held, g < 20) << g;
+    EXPECT_EQ(got.guides[1].held, g < 10) << g;
+    if (got.guides[0].held) {
+      EXPECT_NEAR(got.guides[0].along, e * (20 - g), 1e-8) << g;
+    }
+    if (got.guides[1].held) {
+      EXPECT_NEAR(got.guides[1].along, -e * (10 - g), 1e-8) << g;
+    }
+  }
+}
+
+// A loop of equal halves with equal guides moves as its mirror image about
+// its middle: dx changes sign, dy stays (within the loop's two values of π).
+TEST(LoopPoints, WithSymmetricGuidesMoveSymmetrically) {
+  const Panel& loop = *quorvel::panel_by_key("loop");
+  const std::vector<std::string> inputs{"180", "219.1", "6.35", "27", "6", "6", "6", "27", "60", "90", "90"};
+  const Values run = *quorvel::calculate(loop, inputs, ".").values;
+  for (const double g : {3.0, 20.0}) {
+    const quorvel::GuidedMovements got = quorvel::movements(loop, run, g);
+    ASSERT_EQ(got.points.size(), 6u);
+    ASSERT_TRUE(got.guides[0].held && got.guides[1].held);
+    const double scale = std::hypot(got.points[2].x, got.points[2].y);
+    for (std::size_t k = 1; k < 3; ++k) {
+      EXPECT_NEAR(got.points[k].x, -got.points[5 - k].x, 1e-6 * scale) << g << ", point " << k + 1;
+      EXPECT_NEAR(got.points[k].y, got.points[5 - k].y, 1e-6 * scale) << g << ", point " << k + 1;
+    }
+    EXPECT_NEAR(got.guides[0].along, -got.guides[1].along, 1e-6 * scale) << g;
   }
 }
 
