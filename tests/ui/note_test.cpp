@@ -198,6 +198,18 @@ TEST(CalculationNote, HoldsTheChecksOfTheRun) {
   EXPECT_TRUE(installed_at(-10.5).contains("Installation (installed at -10.5 ℃)"));
   EXPECT_TRUE(installed_at(20, "0").contains("Not defined: there is no free expansion"));
   EXPECT_TRUE(installed_at(20, "0").contains("  dx     -4.5\n"));
+  // With guides 12 m from the bends the movements are the guided run's: the
+  // bend point as its legs grow (as above), the guide on L1 at x = 8 m sliding
+  // 8 × 0.5827655 = 4.7 mm along it, none on L2, 10 m long.
+  const QString guided = calculation_note(bend, default_inputs(bend), kC, when, {.guides = {12}}).plain_text();
+  EXPECT_TRUE(
+      guided.contains("— installed at 20 ℃\n  Of the run with its guides 12 m from the bends; no guide on "
+                      "L2.\n  x along the first leg"))
+      << guided.toStdString();
+  EXPECT_TRUE(
+      guided.contains("along them they slide on L1 4.7 mm (+ towards the far anchor).\n  Point     2\n"
+                      "  dx     11.7\n  dy     -5.8\n"))
+      << guided.toStdString();
 
   // Another material reaches the note's assumptions, installation and
   // screen: e = 16·T/10⁶ leaves (1.12 − 0.32)/1.12 = 0.714 at 20 ℃, and the
@@ -742,9 +754,16 @@ TEST_F(NoteKeys, GuidesSetThePanelsGuidesForItsTooltipsAndNotes) {
   EXPECT_TRUE(note.contains("(w = 900 N/m, μ = 0.3): point 1 ")) << note.toStdString();
   EXPECT_TRUE(field("nMz1")->toolTip().contains("with guides 3 m from the bends: "))
       << field("nMz1")->toolTip().toStdString();
+  // The movements are the guided run's, with sharp corners: the bend point
+  // moves as its legs grow from 20 ℃, (e(70) − e(20))·(20, −10) m, the guide on
+  // L1 at x = 17 m slides 17 × 0.5827655 = 9.9 mm, the one on L2, 7 m from the
+  // far anchor, −7 × 0.5827655 = −4.1 mm.
+  EXPECT_TRUE(note.contains("— installed at 20 ℃\n  Of the run with its guides 3 m from the bends.\n"))
+      << note.toStdString();
   EXPECT_TRUE(
-      note.contains("— installed at 20 ℃\n  Of the run without its guides: the movements with guides are not "
-                    "computed.\n"));
+      note.contains("they slide on L1 9.9 mm, on L2 -4.1 mm (+ towards the far anchor).\n  Point     2\n"
+                    "  dx     11.7\n  dy     -5.8\n"))
+      << note.toStdString();
   // The row runs the guided section again: quorvel-batch's governing ratio
   // and verdict of the guided run, then the anchors' loads with friction.
   const QStringList lines = note.split('\n');

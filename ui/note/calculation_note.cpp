@@ -211,7 +211,8 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
                                  VerdictTexts::verdict(verdict, judged.allowable, decimal_point), input_checks);
     // Everything beside the panel's own results counts from the installation.
     const auto basis = counted_from(panel, inputs, outcome, options.installed_at, decimal_point);
-    note.checks = review_sections(panel, values, basis, options.installed_at, decimal_point, material, invalid);
+    note.checks =
+        review_sections(panel, values, basis, options.installed_at, decimal_point, material, invalid, options.guides.g);
     if (options.code) {
       note.code = CodeSection::of(panel, values, *options.code, options.elbows_times_D, decimal_point);
       note.panel_check = CodeSection::panel_check(material, values.T, decimal_point);
@@ -234,7 +235,6 @@ CalculationNote calculation_note(const Panel& panel, std::span<const std::string
       note.guides =
           guide_section(panel, basis, guided, options,
                         ReviewSections::installed_basis(options.installed_at, decimal_point), decimal_point, invalid);
-      note.checks.unguided_movements();
     }
     for (const auto* section : {&note.elbows, &note.guides})
       if (*section && !(*section)->verdict.isEmpty())

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "note/guide_view.h"
 #include "note/verdict_texts.h"
 #include "quorvel/analyses/hand_methods.h"
 #include "quorvel/analyses/installation.h"
@@ -66,19 +67,47 @@ QString movements_heading() {
   return ReviewSections::tr("Movements of the bend points (mm, both anchors held)");
 }
 
-Section movements(const std::optional<Values>& run, const QString& basis, std::string_view dp,
-                  const Material& material) {
+// With guides (g > 0), of the guided run, and where each guide slides.
+Section movements(const Panel& panel, const std::optional<Values>& run, const QString& basis, double g,
+                  std::string_view dp, const Material& material) {
   Section s{ReviewSections::headed(movements_heading(), basis), {}, {}};
   if (!run) return undefined(s.heading);
-  const std::vector<MovementTexts> moved = bend_point_texts(quorvel::movements(*run, material), dp);
-  if (moved.empty()) {
+  const std::vector<Point> free = quorvel::movements(*run, material);
+  if (free.empty()) {
     s.lines << ReviewSections::tr("Not defined for a run on one straight line.");
     return s;
+  }
+  const GuidedMovements guided = g > 0 ? quorvel::movements(panel, *run, g, material) : GuidedMovements{};
+  if (g > 0) {
+    const std::string decimal_point(dp);
+    QStringList without;
+    for (const GuideMovement& guide : guided.guides)
+      if (!guide.held) without << QString("L%1").arg(guide.leg);
+    const QString name = GuideTexts::name(g, decimal_point);
+    s.lines << (without.isEmpty() ? ReviewSections::tr("Of the run with its %1.").arg(name)
+                                  : ReviewSections::tr("Of the run with its %1; no guide on %2.")
+                                        .arg(name, without.join(ReviewSections::tr(", "))));
+    if (guided.points.empty()) {
+      s.lines << GuideTexts::tr("No answer with guides for this geometry.");
+      return s;
+    }
   }
   s.lines << ReviewSections::tr(
       "x along the first leg away from the start anchor, y across it as the drawing "
       "shows; free thermal growth plus bending of the sharp-corner frame.");
+  QStringList slides;
+  for (const GuideMovement& guide : guided.guides)
+    if (guide.held)
+      slides << ReviewSections::tr("on L%1 %2 mm")
+                    .arg(guide.leg)
+                    .arg(QString::fromStdString(fixed_text(guide.along, 3, 1, dp)));
+  if (!slides.isEmpty())
+    s.lines << ReviewSections::tr(
+                   "The guides hold their points across their legs; along them they slide %1 "
+                   "(+ towards the far anchor).")
+                   .arg(slides.join(ReviewSections::tr(", ")));
   // The points across, so that the table stays three rows high.
+  const std::vector<MovementTexts> moved = bend_point_texts(g > 0 ? guided.points : free, dp);
   s.table = {{ReviewSections::tr("Point")}, {"dx"}, {"dy"}};
   for (std::size_t k = 0; k < moved.size(); ++k) {
     s.table[0] << QString::number(k + 2);
@@ -179,12 +208,6 @@ QString ReviewSections::html() const {
   return html;
 }
 
-void ReviewSections::unguided_movements() {
-  for (Section& s : sections)
-    if (s.heading.startsWith(movements_heading()))
-      s.lines.prepend(tr("Of the run without its guides: the movements with guides are not computed."));
-}
-
 QString ReviewSections::panel_basis() {
   return tr("from 0 ℃, as the panel's results");
 }
@@ -199,10 +222,10 @@ QString ReviewSections::headed(const QString& heading, const QString& basis) {
 
 ReviewSections review_sections(const Panel& panel, const Values& run, const std::optional<Values>& basis,
                                double installed_at, std::string_view decimal_point, const Material& material,
-                               const QString& invalid) {
+                               const QString& invalid, double guides) {
   const QString from = ReviewSections::installed_basis(installed_at, decimal_point);
   return {{installation(panel, run, installed_at, decimal_point, material, invalid),
-           movements(basis, from, decimal_point, material),
+           movements(panel, basis, from, guides, decimal_point, material),
            cross_check(basis, from, decimal_point, material, invalid.isEmpty())}};
 }
 

@@ -44,8 +44,6 @@ struct ReviewSections {
 
   QString plain_text() const;
   QString html() const;
-  // The movements are of the run without its guides: says so under their heading.
-  void unguided_movements();
 
   // What a section's numbers count from, as its heading names it: the panel's
   // own results from 0 ℃, everything beside them from the installation.
@@ -59,10 +57,12 @@ struct ReviewSections {
 // from `installed_at` ℃ (quorvel::counted_from; none where that is not
 // defined), with the material's E, [S] and expansion; `invalid`, when not
 // empty, stands for every verdict of a run whose inputs describe no pipe
-// (VerdictTexts::invalid).
+// (VerdictTexts::invalid). With `guides` > 0 the movements are those of the
+// run with its guides that far from the bends (sharp corners, as without).
 ReviewSections review_sections(const Panel& panel, const Values& run, const std::optional<Values>& basis,
                                double installed_at, std::string_view decimal_point,
-                               const Material& material = carbon_steel(), const QString& invalid = {});
+                               const Material& material = carbon_steel(), const QString& invalid = {},
+                               double guides = 0);
 
 // The section data, as lines of the note's assumptions.
 QStringList section_assumptions(const Values& run, std::string_view decimal_point,

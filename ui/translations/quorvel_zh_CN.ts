@@ -670,8 +670,24 @@
         <translation>ASME B31.3 319.4.1 简化判别式：无效，输入不构成管道。</translation>
     </message>
     <message>
-        <source>Of the run without its guides: the movements with guides are not computed.</source>
-        <translation>此为不带导向支架的管系位移；未计算带导向支架时的位移。</translation>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>on L%1 %2 mm</source>
+        <translation>L%1 上 %2 mm</translation>
+    </message>
+    <message>
+        <source>The guides hold their points across their legs; along them they slide %1 (+ towards the far anchor).</source>
+        <translation>导向支架处的管道不能垂直于管段移动，只沿管段滑动：%1（向终点固定支座为正）。</translation>
+    </message>
+    <message>
+        <source>Of the run with its %1.</source>
+        <translation>此为带%1的管系位移。</translation>
+    </message>
+    <message>
+        <source>Of the run with its %1; no guide on %2.</source>
+        <translation>此为带%1的管系位移；%2 上无导向支架。</translation>
     </message>
 </context>
 <context>
