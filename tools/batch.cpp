@@ -11,6 +11,7 @@
 #include "quorvel/analyses/elbows.h"
 #include "quorvel/analyses/guides.h"
 #include "quorvel/analyses/installation.h"
+#include "quorvel/analyses/judged.h"
 #include "quorvel/analyses/validity.h"
 #include "quorvel/analyses/verdict.h"
 #include "quorvel/panels/display.h"
@@ -154,28 +155,11 @@ void append_result_names(std::vector<std::string>& names, const Panel& panel, co
   if (options.check) names.emplace_back("check");
 }
 
-// The governing unrounded ratio a walk judges by: with --code SE/SA at every
-// point (the code check takes its own basis), else with --guides the guided
-// run's (with elbows under --elbows), else with --elbows the run with elbows',
-// else the panel's; with --installed counted from T0. NaN where the inputs
-// describe no pipe or that run has no answer.
-double judged_ratio(const Panel& panel, std::span<const std::string> inputs, const Outcome& outcome,
-                    const Options& options, double target, std::string_view decimal_point) {
-  if (!describes_a_pipe(panel, inputs, decimal_point)) return std::numeric_limits<double>::quiet_NaN();
-  if (options.code.on) {
-    const CodeCheck check = code_check(panel, outcome, options.code.settings, target);
-    return check.unavailable.empty() ? check.governing : std::numeric_limits<double>::quiet_NaN();
-  }
-  const Outcome based = basis(panel, outcome, options, decimal_point, inputs);
-  if (options.guided.guides)
-    return governing_ratio(with_guides(panel, based, *options.guided.guides, options.elbows, target));
-  return options.elbows ? governing_ratio(with_elbows(panel, based, *options.elbows, target)) : governing_ratio(based);
-}
-
-// The run passes when its judged ratio is at most the target (a NaN never is).
-bool passes(const Panel& panel, std::span<const std::string> inputs, const Outcome& outcome, const Options& options,
-            double target, std::string_view decimal_point) {
-  return judged_ratio(panel, inputs, outcome, options, target, decimal_point) <= target;
+// What a walk judges by: --code, else --guides (with --elbows), else
+// --elbows, else the panel's ratios; with --installed counted from T0.
+Judging judging(const Options& options) {
+  return {options.code.on ? std::optional(options.code.settings) : std::nullopt, options.review.installed,
+          options.guided.guides, options.elbows, to_double(options.target)};
 }
 
 // What judges a walk when not the panel's own ratios from 0 ℃, for the chart:
@@ -183,10 +167,12 @@ bool passes(const Panel& panel, std::span<const std::string> inputs, const Outco
 // (ASME B31.3-2018)"; nothing without --code, --guides, --elbows and
 // --installed.
 Judged judged_by(const Options& options, std::string_view decimal_point) {
-  if (options.code.on) {
+  const JudgedBy by = quorvel::judged_by(judging(options));
+  if (by == JudgedBy::code) {
     const std::string what = "the code check (" + std::string(kCodeEdition) + ")";
     return {what, "SE/SA, " + what, ", and the code's SE/SA"};
   }
+  if (by == JudgedBy::panel) return {};
   const auto metres = [&](double m) { return number_text(m, decimal_point) + " m"; };
   std::string series;
   if (options.guided.guides) series = "guided run, g = " + metres(*options.guided.guides);
@@ -198,10 +184,9 @@ Judged judged_by(const Options& options, std::string_view decimal_point) {
   const std::string installed =
       options.review.installed ? "installed at " + celsius_text(*options.review.installed, decimal_point) + " ℃" : "";
   if (!installed.empty()) series += (series.empty() ? "" : ", ") + installed;
-  if (series.empty()) return {};
-  const std::string what = options.guided.guides ? "the guided run"
-                           : options.elbows      ? "the run with elbows"
-                                                 : "the run " + installed;
+  const std::string what = by == JudgedBy::guides   ? "the guided run"
+                           : by == JudgedBy::elbows ? "the run with elbows"
+                                                    : "the run " + installed;
   return {what, series, {}};
 }
 
@@ -226,7 +211,7 @@ struct Found {
 Found walk_row(const Panel& panel, const std::vector<std::string>& cells, const Options& options,
                std::string_view decimal_point, bool every_stretch) {
   Found found;
-  const double target = quorvel::to_double(options.target);
+  const Judging judge = judging(options);
   std::optional<ErrorKind> common;  // the kind every value so far failed with
   bool all_failed_alike = true;
   std::string negative;  // where a leg first went below 0
@@ -234,7 +219,8 @@ Found walk_row(const Panel& panel, const std::vector<std::string>& cells, const 
   walk_run(panel, texts, *options.walk, decimal_point, [&](const WalkStep& step) {
     const Outcome& outcome = step.outcome;
     // A value that leaves L1 or L5 below 0 has no run and does not pass.
-    const bool pass = step.negative_leg.empty() && passes(panel, step.inputs, outcome, options, target, decimal_point);
+    const bool pass =
+        step.negative_leg.empty() && judged_ratio(panel, step.inputs, outcome, judge, decimal_point) <= judge.target;
     if (pass && found.stretches.found().empty()) {
       found.first = outcome;
       found.inputs = step.inputs;
@@ -291,15 +277,15 @@ void sweep_rows(const Panel& panel, const std::vector<std::string>& cells, const
   const std::string_view decimal_point = dialect.decimal_point;
   const std::vector<std::string> texts(cells.begin() + 1, cells.end());
   const Judged judged = options.plot ? judged_by(options, decimal_point) : Judged{};
+  const Judging judge = judging(options);
   if (options.plot) options.plot->start(panel, texts, *options.walk, moved, judged);
   walk_run(panel, texts, *options.walk, decimal_point, [&](const WalkStep& step) {
     // A value that leaves L1 or L5 below 0 has no run to judge.
     if (options.plot)
-      options.plot->add(
-          step.value, step.outcome,
-          judged.what.empty() || !step.negative_leg.empty()
-              ? std::numeric_limits<double>::quiet_NaN()
-              : judged_ratio(panel, step.inputs, step.outcome, options, to_double(options.target), decimal_point));
+      options.plot->add(step.value, step.outcome,
+                        judged.what.empty() || !step.negative_leg.empty()
+                            ? std::numeric_limits<double>::quiet_NaN()
+                            : judged_ratio(panel, step.inputs, step.outcome, judge, decimal_point));
     std::vector<std::string> row = cells;
     for (std::size_t i : moved.changes) row[i + 1] = step.inputs[i];
     row.push_back(step.negative_leg.empty() ? status_text(step.outcome.failure) : negative_text(step.negative_leg));

@@ -338,6 +338,40 @@ TEST_F(Answers, FindsWhereAFieldPassesAndTakesTheNearestValue) {
   EXPECT_EQ(&window().findChild<DesignAnswers*>()->finder(bend, "L2"), &finder);
 }
 
+// With guides and no code the finder judges by the guided run, with the
+// panel's long-radius elbows and from its installation at 20 ℃: the first
+// stretch of a walk up from a length that fails is what quorvel-batch's
+// --solve finds for the same row under the same options (a stretch that
+// ends, and differs from the one without guides, with sharp corners or from
+// 0 ℃).
+TEST_F(Answers, JudgesByTheGuidedRunAsQuorvelBatchDoes) {
+  const QStringList run = {"50", "219.1", "6.35", "30", "2", "90"};
+  for (qsizetype i = 0; i < run.size(); ++i) field(name_of(bend.inputs[i]).toUtf8())->setText(run[i]);
+  PanelView& view = *window().panel_views()[0];
+  view.set_guides({3, 0, 0.3});
+  PassFinder& finder = window().findChild<DesignAnswers*>()->finder(view, "L2");
+  finder.show();
+  for (const auto& [edit, text] :
+       {std::pair{finder.range_edits()[0], "2"}, {finder.range_edits()[1], "40"}, {finder.range_edits()[2], "0.1"}}) {
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+  }
+  QTest::qWait(500);
+  const QStringList solved =
+      run_batch("quorvel-batch --installed 20 --elbows 1.5D --guides 3 --solve L2=2:40:0.1", "bend," + run.join(','))
+          .split(',');
+  ASSERT_GT(solved.size(), 9) << solved.join(',').toStdString();
+  EXPECT_EQ(solved[7], "ok");
+  EXPECT_TRUE(finder.stretches_text().startsWith(QString("L2 passes from %1 m to %2 m").arg(solved[8], solved[9])))
+      << finder.stretches_text().toStdString() << " | " << solved.join(',').toStdString();
+  EXPECT_EQ(finder.take_button()->text(), QString("Set L2 = %1 and compute").arg(solved[8]));
+  EXPECT_TRUE(finder.range_text().endsWith(
+      "\nJudged by the run with guides 3 m from the bends and long-radius elbows, installed at 20 ℃:"))
+      << finder.range_text().toStdString();
+  EXPECT_TRUE(finder.elbows_text().startsWith("With long-radius elbows, without the guides:\n"));
+  QTest::keyClick(&finder, Qt::Key_Escape);
+}
+
 // The loop walked whole from its legs' menus: its height from L2 and L4, its
 // width from L1, L3 and L5. The DN200 loop 6 m wide between anchors 60 m apart
 // 3 m high first passes at a height of 4.13 m, with long-radius elbows at

@@ -139,7 +139,8 @@ TEST_F(CodeCheck, AnchorLoadsWithColdSpring) {
 }
 
 // Once a code is chosen, "Find where L2 passes…" judges by it: with
-// Sc = Sh = 1 MPa (SA = 1.5 MPa) no length passes.
+// Sc = Sh = 1 MPa (SA = 1.5 MPa) no length passes. With the panel's guides
+// it judges the guided frame and says so.
 TEST_F(CodeCheck, ThePassFinderJudgesByTheCode) {
   PassFinder& finder = window().findChild<DesignAnswers*>()->finder(bend(), "L2");
   finder.show();
@@ -150,6 +151,11 @@ TEST_F(CodeCheck, ThePassFinderJudgesByTheCode) {
   with_my_values("137.9", "7000");
   QTest::qWait(300);
   EXPECT_TRUE(finder.stretches_text().startsWith("L2 passes from ")) << finder.stretches_text().toStdString();
+  bend().set_guides({3, 0, 0.3});  // the code check's frame gains them
+  QTest::qWait(300);
+  EXPECT_TRUE(finder.range_text().endsWith(
+      "\nJudged by the code check, ASME B31.3-2018, on the guided frame (guides 3 m from the bends):"))
+      << finder.range_text().toStdString();
   finder.close();
 }
 

@@ -12,10 +12,13 @@
 #include <cstdint>
 
 #include "note/elbow_view.h"
+#include "note/review_note.h"
 #include "quorvel/analyses/code_check.h"
 #include "quorvel/analyses/elbows.h"
+#include "quorvel/analyses/judged.h"
 #include "quorvel/analyses/validity.h"
 #include "quorvel/analyses/verdict.h"
+#include "quorvel/panels/display.h"
 #include "window/panel_view.h"
 #include "window/text_of.h"
 #include "window/translation.h"
@@ -184,6 +187,10 @@ PassFinder::PassFinder(QWidget* window, const PanelView& panel, std::string symb
   });
 }
 
+QString PassFinder::range_text() const {
+  return range_->text();
+}
+
 QString PassFinder::stretches_text() const {
   return stretches_->text();
 }
@@ -254,28 +261,47 @@ void PassFinder::refresh() {
   range_->setText(tr("%1 from %2 to %3 by %4, with the panel's other inputs:")
                       .arg(symbol, with_unit(walk->from), with_unit(walk->to), with_unit(walk->step)));
 
-  // The answer with sharp corners, or by the code check once a code is
-  // chosen, and, from the same runs, with elbows.
-  const std::optional<CodeSettings> code = panel_.code().on ? std::optional(panel_.code_settings()) : std::nullopt;
-  if (code) range_->setText(range_->text() + '\n' + tr("Judged by the code check, %1:").arg(text_of(kCodeEdition)));
+  // The answer as quorvel-batch's walks judge (quorvel/analyses/judged.h):
+  // by the code check once a code is chosen, else by the run with the
+  // panel's guides (and elbows) from its installation when guides are set,
+  // else with sharp corners; and, from the same runs, with elbows.
+  const GuideSettings& guides = panel_.guides();
+  const std::optional<ElbowRadius> radius_of_run = times_D > 0 ? std::optional(ElbowRadius{times_D, 0}) : std::nullopt;
+  Judging judging;
+  if (panel_.code().on) {
+    judging.code = panel_.code_settings();
+  } else if (guides.on()) {
+    judging.installed = panel_.installed_at();
+    judging.guides = guides.g;
+    judging.elbows = radius_of_run;
+  }
+  const JudgedBy by = judged_by(judging);
+  const QString guides_name = GuideTexts::name(guides.g, decimal_point_);
+  if (by == JudgedBy::code)
+    range_->setText(
+        range_->text() + '\n' +
+        (guides.on()
+             ? tr("Judged by the code check, %1, on the guided frame (%2):").arg(text_of(kCodeEdition), guides_name)
+             : tr("Judged by the code check, %1:").arg(text_of(kCodeEdition))));
+  if (by == JudgedBy::guides) {
+    const QString run =
+        times_D > 0 ? tr("%1 and %2").arg(guides_name, ElbowTexts::radius_name(times_D, decimal_point_)) : guides_name;
+    range_->setText(range_->text() + '\n' +
+                    tr("Judged by the run with %1, %2:")
+                        .arg(run, ReviewSections::installed_basis(panel_.installed_at(), decimal_point_)));
+  }
   Stretches stretches, elbow_stretches;
   std::vector<double> values, ratios, elbow_ratios;
   std::optional<std::pair<Decimal, std::string_view>> negative;  // where a leg first goes below 0
   // A value at which the inputs describe no pipe neither passes nor is drawn.
   walk_run(panel, texts, *walk, decimal_point_, [&](const WalkStep& step) {
     if (!step.negative_leg.empty() && !negative) negative.emplace(step.value, step.negative_leg);
-    const bool pipe = describes_a_pipe(panel, step.inputs, decimal_point_);
     values.push_back(to_double(step.value));
-    if (code) {
-      const CodeCheck check = code_check(panel, step.outcome, *code);
-      const bool answered = pipe && check.unavailable.empty();
-      stretches.add(step.value, answered && check.passes);
-      ratios.push_back(answered ? check.governing : std::nan(""));
-    } else {
-      stretches.add(step.value, pipe && passes(step.outcome));
-      ratios.push_back(pipe ? governing_ratio(step.outcome) : std::nan(""));  // NaN where the run failed or was not run
-    }
+    const double ratio = judged_ratio(panel, step.inputs, step.outcome, judging, decimal_point_);
+    stretches.add(step.value, ratio <= judging.target);  // a NaN, where the run has no answer, never passes
+    ratios.push_back(ratio);
     if (times_D > 0) {
+      const bool pipe = describes_a_pipe(panel, step.inputs, decimal_point_);
       const ElbowRun run = with_elbows(panel, step.outcome, ElbowRadius{times_D});
       elbow_stretches.add(step.value, pipe && passes(run));
       elbow_ratios.push_back(pipe ? governing_ratio(run) : std::nan(""));  // NaN unless solved
@@ -300,8 +326,15 @@ void PassFinder::refresh() {
   }
   const QString radius = times_D > 0 ? ElbowTexts::radius_name(times_D, decimal_point_) : QString();
   with_elbows_->setVisible(times_D > 0);
-  if (times_D > 0) with_elbows_->setText(tr("With %1:").arg(radius) + '\n' + stretch_lines(elbow_stretches));
-  chart_->set_names(code ? tr("the code check") : tr("sharp corners"), radius);
+  // The run with elbows beside is the panel's own, without the guides.
+  if (times_D > 0)
+    with_elbows_->setText((guides.on() ? tr("With %1, without the guides:") : tr("With %1:")).arg(radius) + '\n' +
+                          stretch_lines(elbow_stretches));
+  chart_->set_names(by == JudgedBy::code ? tr("the code check")
+                    : by == JudgedBy::guides
+                        ? tr("guided run, g = %1 m").arg(QString::fromStdString(number_text(guides.g, decimal_point_)))
+                        : tr("sharp corners"),
+                    guides.on() && times_D > 0 ? tr("%1, no guides").arg(radius) : radius);
 
   const auto current = parse_decimal(texts[walked_.field], decimal_point_);
   nearest_value_ = current ? nearest_passing(stretches.found(), *current) : std::nullopt;

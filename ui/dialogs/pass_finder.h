@@ -51,8 +51,12 @@ class RatioChart final : public QWidget {
 //
 // With the panel's elbows (PanelView::elbows), the same answer with elbows
 // stands beside it, from the same walk, judged by the run with elbows, with a
-// button of its own. Once a code is chosen (PanelView::code) the first answer
-// and the chart are the code check's.
+// button of its own. The first answer and the chart judge as quorvel-batch's
+// walks do (quorvel/analyses/judged.h): once a code is chosen
+// (PanelView::code) by the code check, on the guided frame when the panel
+// has guides; else, with the panel's guides (PanelView::guides), by the run
+// with them and the panel's elbows, from its installation temperature; else
+// with sharp corners. The answer with elbows beside stays without guides.
 class PassFinder final : public QDialog {
   Q_OBJECT
 
@@ -62,6 +66,8 @@ class PassFinder final : public QDialog {
 
   PassFinder(QWidget* window, const PanelView& panel, std::string symbol, const QLocale& locale, Take take);
 
+  // The range walked and what judges it.
+  QString range_text() const;
   QString stretches_text() const;
   QString elbows_text() const;
   QPushButton* take_button() const { return take_; }

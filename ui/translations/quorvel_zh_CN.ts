@@ -1333,6 +1333,30 @@ Space or Enter: compute</source>
         <source>Judged by the code check, %1:</source>
         <translation>按规范校核（%1）判断：</translation>
     </message>
+    <message>
+        <source>Judged by the code check, %1, on the guided frame (%2):</source>
+        <translation>按规范校核（%1）判断，校核带导向支架的管系（%2）：</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1及%2</translation>
+    </message>
+    <message>
+        <source>Judged by the run with %1, %2:</source>
+        <translation>按带%1的管系判断，%2：</translation>
+    </message>
+    <message>
+        <source>With %1, without the guides:</source>
+        <translation>采用%1、不设导向支架时：</translation>
+    </message>
+    <message>
+        <source>guided run, g = %1 m</source>
+        <translation>带导向支架，g = %1 m</translation>
+    </message>
+    <message>
+        <source>%1, no guides</source>
+        <translation>%1，无导向支架</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::ResultEdit</name>
