@@ -136,8 +136,8 @@ TEST(WholeLoop, FirstPassingHeight) {
   for (const auto& [times_D, first] : {std::pair{0.0, "4.13"}, {1.5, "5.82"}}) {
     std::string found;
     quorvel::walk_run(loop, kDn200Loop, walk("H", "2", "10", "0.01"), ".", [&](const quorvel::WalkStep& step) {
-      const bool pass =
-          times_D > 0 ? quorvel::passes_with_elbows(loop, step.outcome, {times_D, 0}) : quorvel::passes(step.outcome);
+      const bool pass = times_D > 0 ? quorvel::passes(quorvel::with_elbows(loop, step.outcome, {times_D, 0}))
+                                    : quorvel::passes(step.outcome);
       if (pass) found = text(step.value);
       return !pass;
     });

@@ -251,11 +251,6 @@ CodeCheck code_check(const Panel& panel, const Outcome& outcome, const CodeSetti
   return code_check(panel, *outcome.values, settings, target);
 }
 
-bool passes_code_check(const Panel& panel, const Outcome& outcome, const CodeSettings& settings, double target) {
-  const CodeCheck check = code_check(panel, outcome, settings, target);
-  return check.unavailable.empty() && check.passes;
-}
-
 CodeTexts code_texts(const Panel& panel, const CodeCheck& check, std::string_view dp) {
   CodeTexts t;
   // Why there is no answer first.

@@ -119,11 +119,6 @@ bool passes(const ElbowRun& run) noexcept {
   return run.status == ElbowStatus::solved && !run.verdict.exceeds;
 }
 
-bool passes_with_elbows(const Panel& panel, const Outcome& outcome, const ElbowRadius& radius, double target,
-                        const Material& material) {
-  return passes(with_elbows(panel, outcome, radius, target, material));
-}
-
 double governing_ratio(const ElbowRun& run) noexcept {
   return run.status == ElbowStatus::solved ? run.verdict.governing : std::numeric_limits<double>::quiet_NaN();
 }

@@ -287,10 +287,6 @@ GuidedRun with_guides(const Panel& panel, const Outcome& outcome, double g, cons
   return with_guides(panel, *outcome.values, g, radius, target, material);
 }
 
-bool passes(const GuidedRun& run) noexcept {
-  return run.status == ElbowStatus::solved && !run.verdict.exceeds;
-}
-
 double governing_ratio(const GuidedRun& run) noexcept {
   return run.status == ElbowStatus::solved ? run.verdict.governing : std::numeric_limits<double>::quiet_NaN();
 }

@@ -130,7 +130,6 @@ struct CodeCheck {
 CodeCheck code_check(const Panel& panel, const Values& run, const CodeSettings& settings, double target = 1);
 // Unavailable where the calculation failed.
 CodeCheck code_check(const Panel& panel, const Outcome& outcome, const CodeSettings& settings, double target = 1);
-bool passes_code_check(const Panel& panel, const Outcome& outcome, const CodeSettings& settings, double target = 1);
 
 // The cells of quorvel-batch and the note: SA and every SE in MPa with one
 // decimal (SE in the order of the panel's ratio results), the governing

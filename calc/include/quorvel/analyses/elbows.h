@@ -71,9 +71,6 @@ ElbowRun with_elbows(const Panel& panel, const Outcome& outcome, const ElbowRadi
                      const Material& material = carbon_steel());
 // Solved, and no ratio with elbows above the target.
 bool passes(const ElbowRun& run) noexcept;
-// The same for a run of the panel as it came: it computed and passes with elbows.
-bool passes_with_elbows(const Panel& panel, const Outcome& outcome, const ElbowRadius& radius, double target = 1,
-                        const Material& material = carbon_steel());
 // For a chart: the governing ratio with elbows, NaN unless solved.
 double governing_ratio(const ElbowRun& run) noexcept;
 

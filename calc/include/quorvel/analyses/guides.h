@@ -68,9 +68,8 @@ GuidedRun with_guides(const Panel& panel, const Outcome& outcome, double g,
                       const std::optional<ElbowRadius>& radius = std::nullopt, double target = 1,
                       const Material& material = carbon_steel());
 
-// Solved, and no ratio of the guided run (at a point or a guide) above the target.
-bool passes(const GuidedRun& run) noexcept;
-// For a chart: the guided run's governing ratio, NaN unless solved.
+// The guided run's governing ratio (at a point or a guide), NaN unless solved:
+// what a walk judges by.
 double governing_ratio(const GuidedRun& run) noexcept;
 
 // A guided run as the note, the tooltips and quorvel-batch write it.
