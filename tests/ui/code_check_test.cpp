@@ -199,7 +199,10 @@ TEST_F(CodeCheck, LeadsTheNoteAndComesBackWithPaste) {
   const QString outside = "No answer: the expansion of a106b at 20 ℃: outside its table, 21.1 to 704.4 ℃";
   EXPECT_TRUE(note.contains(outside)) << note.toStdString();
   button("计算")->click();
-  EXPECT_TRUE(w.results_text().startsWith(outside)) << w.results_text().toStdString();
+  // The window, not the note, says what to do about it.
+  const QString hint = "Type the value in its field above";
+  EXPECT_TRUE(w.results_text().startsWith(outside + "\n" + hint)) << w.results_text().toStdString();
+  EXPECT_FALSE(note.contains(hint));
   EXPECT_TRUE(w.governing_text().isEmpty());
   EXPECT_TRUE(
       note.contains("quorvel-batch --code b31.3 --material a106b --installed 20 --elbows 1.5D --cycles "
@@ -221,6 +224,7 @@ TEST_F(CodeCheck, LeadsTheNoteAndComesBackWithPaste) {
   EXPECT_EQ(w.setting("T0")->text(), "40");
   EXPECT_FALSE(w.stale());  // Paste computes
   EXPECT_FALSE(w.governing_text().isEmpty()) << w.results_text().toStdString();
+  EXPECT_FALSE(w.results_text().contains(hint));
 }
 
 // With the panel's guides the window checks the guided frame: a row for the

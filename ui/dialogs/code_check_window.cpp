@@ -271,7 +271,14 @@ void CodeCheckWindow::refresh() {
   if (!on || !run) return;
   const CodeSection s =
       CodeSection::of(panel_.panel(), *run, panel_.code_settings(), panel_.elbows_times_D(), decimal_point_);
-  basis_->setText(((s.unavailable.isEmpty() ? QStringList() : QStringList{s.unavailable}) + s.basis).join('\n'));
+  QStringList why;
+  if (!s.unavailable.isEmpty()) why << s.unavailable;
+  // What the user can do about a value the tables do not give.
+  if (s.missing_value)
+    why << tr(
+        "Type the value in its field above, from the code edition of the project, or choose temperatures "
+        "within the table.");
+  basis_->setText((why + s.basis).join('\n'));
   governing_->setText(s.governing);
   verdict_->setText(s.governing.isEmpty() ? QString() : tr("SE/SA at %1: %2").arg(s.place, s.verdict));
   const QStringList headings = CodeSection::point_headings();

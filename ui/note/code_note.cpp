@@ -127,6 +127,10 @@ CodeSection CodeSection::of(const Panel& panel, const Values& run, const CodeSet
         << tr("The guided frame is checked: %1, SE at each guide (i = 1).").arg(GuideTexts::name(*settings.guides, dp));
   if (!check.unavailable.empty()) {
     s.unavailable = tr("No answer: %1").arg(remarks_text(check.unavailable, dp));
+    s.missing_value = std::any_of(check.unavailable.begin(), check.unavailable.end(), [](const CodeRemark& r) {
+      return r.kind == CodeRemarkKind::outside_table || r.kind == CodeRemarkKind::no_table ||
+             r.kind == CodeRemarkKind::not_given;
+    });
     if (!check.cautions.empty()) s.cautions = tr("Cautions: %1").arg(remarks_text(check.cautions, dp));
     return s;
   }

@@ -20,10 +20,11 @@ struct CodeSection {
   Q_DECLARE_TR_FUNCTIONS(CodeSection)
 
  public:
-  QString title;        // "Code check: ASME B31.3-2018"
-  QString unavailable;  // why there is no answer; empty when there is one
-  QString governing;    // "0.412", the governing SE/SA
-  QString place;        // where it governs
+  QString title;               // "Code check: ASME B31.3-2018"
+  QString unavailable;         // why there is no answer; empty when there is one
+  bool missing_value = false;  // no answer for want of a material's value, which the user may give
+  QString governing;           // "0.412", the governing SE/SA
+  QString place;               // where it governs
   bool passes = false;
   QString verdict;                  // "passes the code check"
   QStringList basis;                // SA with its formula and values, the material's values and sources, the range

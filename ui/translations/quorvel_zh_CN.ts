@@ -1124,6 +1124,10 @@
         <source>the material&apos;s</source>
         <translation>取材料的值</translation>
     </message>
+    <message>
+        <source>Type the value in its field above, from the code edition of the project, or choose temperatures within the table.</source>
+        <translation>请在上方相应字段中按项目所用规范版本填入该值，或选择表格范围内的温度。</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::ui::CodeChecks</name>
